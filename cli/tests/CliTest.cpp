@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "Commands.h"
+
+namespace {
+
+struct Outcome {
+    int rc;
+    std::string out, err;
+};
+
+Outcome RunCli(std::vector<std::string> args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    int rc = numora::cli::Run(args, in, out, err);
+    return {rc, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(CliEval, PrintsTheResultOrRefuses) {
+    auto ok = RunCli({"eval", "1+1"});
+    EXPECT_EQ(ok.rc, 0);
+    EXPECT_EQ(ok.out, "2\n");
+    EXPECT_EQ(ok.err, "");
+
+    auto split = RunCli({"eval", "2", "*", "(3", "+", "4)"});
+    EXPECT_EQ(split.out, "14\n");
+
+    auto bad = RunCli({"eval", "8/0"});
+    EXPECT_EQ(bad.rc, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "表达式错误\n");
+}
+
+TEST(CliEval, FileGivesOneResultPerLine) {
+    auto r = RunCli({"eval", "--file", "-"}, "1/2\r\n8/0\n\n2(3)\n");
+    EXPECT_EQ(r.rc, 0);
+    EXPECT_EQ(r.out, ".5\nError\nError\n6\n");
+
+    const std::string path = ::testing::TempDir() + "numora-cli-eval.txt";
+    std::ofstream(path) << "2+3*4\n5-(1-3)";
+    auto f = RunCli({"eval", "--file", path});
+    EXPECT_EQ(f.out, "14\n7\n");
+    std::remove(path.c_str());
+
+    auto missing = RunCli({"eval", "--file", "/nonexistent/numora.txt"});
+    EXPECT_EQ(missing.rc, 1);
+    EXPECT_NE(missing.err.find("/nonexistent/numora.txt"), std::string::npos);
+}
+
+TEST(CliUsage, WrongCommandLinesExitWithTwo) {
+    EXPECT_EQ(RunCli({}).rc, 2);
+    EXPECT_EQ(RunCli({"eval"}).rc, 2);
+    EXPECT_EQ(RunCli({"eval", "--file"}).rc, 2);
+    EXPECT_EQ(RunCli({"frobnicate"}).rc, 2);
+    auto help = RunCli({"--help"});
+    EXPECT_EQ(help.rc, 0);
+    EXPECT_NE(help.out.find("numora-cli eval"), std::string::npos);
+}

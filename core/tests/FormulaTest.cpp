@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Formula.h"
+
+using numora::EvaluateFormula;
+
+namespace {
+
+struct Case {
+    const char* formula;
+    const char* result;
+};
+
+void ExpectAll(std::initializer_list<Case> cases) {
+    for (const Case& c : cases) EXPECT_EQ(EvaluateFormula(c.formula), c.result) << "formula: [" << c.formula << "]";
+}
+
+}  // namespace
+
+TEST(Formula, Arithmetic) {
+    ExpectAll({
+        {"2+3*4", "14"}, {"2-3", "-1"}, {"1/2", ".5"}, {"1+1", "2"}, {"10-2-3", "5"},
+        {"2*3/4", "1.5"}, {"(1+2)*(3+4)", "21"}, {"((1+2)*3)", "9"}, {"(1+(2))", "3"},
+        {"1e2+0", "100"}, {"-1/4", "-.25"}, {"0.1+0.2", ".3"}, {"1/3", ".333333333333333"},
+        {"0.00001*1", "1E-05"}, {"1.5e20*1", "1.5E+20"}, {"0*-1", "0"}, {"1e-400+0", "0"},
+    });
+}
+
+// Faults of the rewriting evaluator that this one gets right.
+TEST(Formula, MendedFaults) {
+    ExpectAll({
+        // * and / share one level, left to right.
+        {"8/2*2", "8"}, {"12/3/2", "2"}, {"2*6/4*2", "6"},
+        // Full precision until the end.
+        {"1/3*3", "1"}, {"2/3*3", "2"},
+        // Subtraction of a group, and a sign after "(".
+        {"5-(1-3)", "7"}, {"2-(-3)", "5"}, {"(-3)", "-3"}, {"2*(-3)", "-6"}, {"-(2+3)", "-5"},
+        {"-(-(-2))*1", "-2"},
+        // Results in exponent form stay usable.
+        {"999999999999999+1", "1E+15"}, {"1E+15*10", "1E+16"}, {"1e+3+1", "1001"},
+        // Written against a parenthesis means times.
+        {"2(3)", "6"}, {"(2)3", "6"}, {"(1+2)(3+4)", "21"}, {"2(3)4", "24"}, {"6/2(1+2)", "9"},
+        {"2-3(4)", "-10"},
+        // Blanks between tokens do not matter.
+        {"2 - 3", "-1"}, {" 1 + 1 ", "2"}, {"( 2 ) * 3", "6"},
+    });
+}
+
+TEST(Formula, SignsAndMinusRuns) {
+    ExpectAll({
+        {"2*-3", "-6"}, {"2--3", "5"}, {"--5", "5"}, {"2+-3", "-1"}, {"2/-4", "-.5"},
+        {"2---3", "-1"}, {"---5", "-5"}, {"----5", "5"}, {"2*--3", "6"}, {"-(5)", "-5"},
+    });
+}
+
+TEST(Formula, LoneNumberComesBackAsTyped) {
+    ExpectAll({
+        {"7", "7"}, {" 7", " 7"}, {"7 ", "7 "}, {"1e2", "1e2"}, {"007", "007"}, {"1.", "1."},
+        {".5", ".5"}, {"-5", "-5"}, {"-0", "-0"}, {"(7)", "7"}, {"((1e2))", "1e2"}, {"5#", "5"},
+    });
+}
+
+TEST(Formula, Errors) {
+    ExpectAll({
+        {"", "Error"}, {" ", "Error"}, {"2*+3", "Error"}, {"2++3", "Error"}, {"+5", "Error"},
+        {"5+", "Error"}, {"5-", "Error"}, {"*5", "Error"}, {"2+a", "Error"}, {"1 2+3", "Error"},
+        {"-", "Error"}, {"()", "Error"}, {"(1+2)()", "Error"}, {")(", "Error"}, {"(1+2", "Error"},
+        {"1+2)", "Error"}, {")1+2(", "Error"}, {"8/0", "Error"}, {"0/0", "Error"}, {"1/(2-2)", "Error"},
+        {"1e308*10", "Error"}, {"1e400", "Error"}, {"1e400*0", "Error"}, {"(-)", "Error"},
+        {".", "Error"}, {"1e", "Error"}, {"1e+", "Error"}, {"1..2", "Error"}, {"1.2.3", "Error"},
+        {"#", "Error"}, {"1#+2", "Error"}, {"5##", "Error"}, {"１+1", "Error"}, {"2^3", "Error"},
+        {"(2)(", "Error"}, {"2,5", "Error"},
+    });
+}
+
+// Long inputs: linear time, no recursion that the input can deepen.
+TEST(Formula, DeepAndLongInputs) {
+    const int depth = 100000;
+    std::string nested = std::string(depth, '(') + "1+2" + std::string(depth, ')');
+    EXPECT_EQ(EvaluateFormula(nested), "3");
+    EXPECT_EQ(EvaluateFormula(std::string(depth, '(') + "1"), "Error");
+    EXPECT_EQ(EvaluateFormula(std::string(depth, '-') + "1"), "1");
+    EXPECT_EQ(EvaluateFormula("1" + std::string(depth, ')')), "Error");
+
+    std::string sum = "0";
+    for (int i = 0; i < 200000; ++i) sum += "+1";
+    EXPECT_EQ(EvaluateFormula(sum), "200000");
+    std::string products = "1";
+    for (int i = 0; i < 200000; ++i) products += "*1.0000001/1.0000001";
+    EXPECT_EQ(EvaluateFormula(products), "1");
+}

@@ -1,0 +1,50 @@
+// Helpers shared by every window: select-all on focus, the window outline,
+// status-bar hints and result-field tool tips.
+#pragma once
+
+#include <functional>
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+class QStatusBar;
+
+namespace numora {
+
+// Selects the whole text of a field, so that typing replaces it.
+void SelectAllText(QLineEdit* field);
+
+// Makes `field` select its whole text whenever it gets the focus, also when
+// the focus comes from a mouse click (the click would otherwise place the
+// caret and drop the selection).
+void SelectAllOnFocus(QLineEdit* field);
+
+// Gives `window` the rounded outline of the exit window, computed from its
+// size in twips.
+void ShapeWindow(QWidget* window);
+
+// Shows a hint in a status bar while the mouse is over a control. The table
+// maps a control's objectName to its hint; `show` receives the text.
+class HintFilter : public QObject {
+    Q_OBJECT
+public:
+    using Show = std::function<void(const QString&)>;
+    HintFilter(QHash<QString, QString> hints, Show show, QObject* parent = nullptr);
+    // Installs the filter on every descendant of `root` named in the table.
+    void installOn(QWidget* root);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QHash<QString, QString> hints_;
+    Show show_;
+};
+
+// Keeps a result field's tool tip equal to its text.
+void TooltipFollowsText(QLineEdit* field);
+
+}  // namespace numora

@@ -1,0 +1,93 @@
+#include "Services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace numora {
+
+MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                             MsgButtons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    // Captions of the buttons in the user's language.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"}, {QMessageBox::Yes, "是"},
+        {QMessageBox::No, "否"},   {QMessageBox::Retry, "重试"},
+    };
+    for (const auto& [b, caption] : captions)
+        if (auto* button = box.button(b)) button->setText(QString::fromUtf8(caption));
+    switch (box.exec()) {
+        case QMessageBox::Ok: return MsgAnswer::Ok;
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Retry: return MsgAnswer::Retry;
+        default: return MsgAnswer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                           const QString& defaultText) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}
+
+QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                const QString& directory) {
+    return QFileDialog::getOpenFileName(parent, title, directory, filter);
+}
+
+bool QtLauncher::StartDetached(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+OpenResult QtLauncher::OpenDocument(const QString& path) {
+    if (!QFileInfo(path).isFile()) return OpenResult::NotFound;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? OpenResult::Opened : OpenResult::Failed;
+}
+
+QString QtLauncher::FindExecutable(const QString& name) { return QStandardPaths::findExecutable(name); }
+
+QString QtLauncher::ProgramFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+
+QString QtLauncher::ProgramPath() { return QCoreApplication::applicationFilePath(); }
+
+void QtClipboard::SetText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtClipboard::Text() const { return QGuiApplication::clipboard()->text(); }
+
+}  // namespace numora

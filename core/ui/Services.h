@@ -1,0 +1,129 @@
+// The seams every window is handed: settings, dialogs, the launcher of
+// programs and documents, the music player and the clipboard. Real
+// implementations wrap Qt; tests hand in fakes that record calls and return
+// scripted answers, so no test ever waits on a modal dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace numora {
+
+class SettingsStore;
+
+enum class MsgIcon { None, Information, Exclamation, Stop, Question };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal message box; returns the button pressed (Cancel when closed).
+    virtual MsgAnswer Message(QWidget* parent, const QString& text, const QString& title,
+                              MsgIcon icon, MsgButtons buttons = MsgButtons::Ok) = 0;
+    // A modal input box; nullopt when the user cancels.
+    virtual std::optional<QString> InputBox(QWidget* parent, const QString& prompt,
+                                            const QString& title, const QString& defaultText) = 0;
+    // A file-open dialog; an empty text when the user cancels.
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& directory) = 0;
+};
+
+enum class OpenResult { Opened, NotFound, Failed };
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Starts a program detached, without a shell; false when it could not start.
+    virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
+    // Opens a document with the desktop's associated program.
+    virtual OpenResult OpenDocument(const QString& path) = 0;
+    // The full path of an executable found on PATH, or an empty text.
+    virtual QString FindExecutable(const QString& name) = 0;
+    // The folder of the running program, without a trailing separator.
+    virtual QString ProgramFolder() = 0;
+    // The path of the running program's own executable.
+    virtual QString ProgramPath() = 0;
+};
+
+class MusicPlayer {
+public:
+    virtual ~MusicPlayer() = default;
+    // An empty file name stops the music and unloads the file.
+    virtual void SetFileName(const QString& path) = 0;
+    virtual QString FileName() const = 0;
+    virtual void Play() = 0;
+    virtual void Stop() = 0;
+    // Volume in hundredths of a decibel: 0 is full volume, -10000 silence.
+    virtual void SetVolume(int hundredthsDb) = 0;
+    virtual int Volume() const = 0;
+    virtual void SetMuted(bool muted) = 0;
+    virtual bool Muted() const = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void SetText(const QString& text) = 0;
+    virtual QString Text() const = 0;
+};
+
+struct Services {
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    Launcher& launcher;
+    MusicPlayer& music;
+    Clipboard& clipboard;
+};
+
+// The Qt implementations.
+class QtDialogs final : public Dialogs {
+public:
+    MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    std::optional<QString> InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& directory) override;
+};
+
+class QtLauncher final : public Launcher {
+public:
+    bool StartDetached(const QString& program, const QStringList& arguments) override;
+    OpenResult OpenDocument(const QString& path) override;
+    QString FindExecutable(const QString& name) override;
+    QString ProgramFolder() override;
+    QString ProgramPath() override;
+};
+
+class QtClipboard final : public Clipboard {
+public:
+    void SetText(const QString& text) override;
+    QString Text() const override;
+};
+
+// Keeps the player's state without playing anything; the real player comes
+// with the background-music window.
+class SilentMusicPlayer final : public MusicPlayer {
+public:
+    void SetFileName(const QString& path) override { file_ = path; playing_ = false; }
+    QString FileName() const override { return file_; }
+    void Play() override { playing_ = !file_.isEmpty(); }
+    void Stop() override { playing_ = false; }
+    void SetVolume(int hundredthsDb) override { volume_ = hundredthsDb; }
+    int Volume() const override { return volume_; }
+    void SetMuted(bool muted) override { muted_ = muted; }
+    bool Muted() const override { return muted_; }
+    bool playing() const { return playing_; }
+
+private:
+    QString file_;
+    int volume_ = 0;
+    bool muted_ = false;
+    bool playing_ = false;
+};
+
+}  // namespace numora
