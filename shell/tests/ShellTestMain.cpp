@@ -1,0 +1,45 @@
+// Runs every registered shell test class on the offscreen platform, with a
+// private runtime and configuration folder so no test touches the user's.
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
+
+#include "ShellTest.h"
+
+namespace numora::testing {
+
+static std::vector<ShellTestFactory>& Registry() {
+    static std::vector<ShellTestFactory> tests;
+    return tests;
+}
+
+int RegisterShellTest(ShellTestFactory factory) {
+    Registry().push_back(factory);
+    return static_cast<int>(Registry().size());
+}
+
+}  // namespace numora::testing
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QByteArray folder = QDir::tempPath().toLocal8Bit() + "/numora-shell-tests-XXXXXX";
+    if (!mkdtemp(folder.data())) return 1;
+    chmod(folder.constData(), 0700);
+    qputenv("XDG_RUNTIME_DIR", folder);
+    qputenv("XDG_CONFIG_HOME", folder + "/config");
+
+    int failed = 0;
+    {
+        QApplication app(argc, argv);
+        for (auto factory : numora::testing::Registry()) {
+            std::unique_ptr<QObject> test(factory());
+            failed += QTest::qExec(test.get(), argc, argv);
+        }
+    }
+    QDir(QString::fromLocal8Bit(folder)).removeRecursively();
+    return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,838 @@
+#include "MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <qdrawutil.h>
+
+#include "Formula.h"
+#include "SettingsStore.h"
+#include "ShellIcons.h"
+
+namespace numora {
+namespace {
+
+using Command = MainFrame::Command;
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const QString kSettings = QStringLiteral("Settings");
+const QString kChecks = QStringLiteral("Checks");
+
+// Geometry is stored in twips, 15 to a device-independent pixel.
+constexpr float kTwipsPerPixel = 15.0f;
+int ToPixels(float twips) { return qRound(twips / kTwipsPerPixel); }
+QString ToTwipsText(int pixels) { return SingleText(static_cast<float>(pixels) * kTwipsPerPixel); }
+
+// ---- Menus ---------------------------------------------------------------
+// One row per menu, item, separator or end of submenu, in display order. A
+// top-level "Menu" row opens a menu of the menu bar, except "mnuRight", which
+// is the right-click pop-up and never appears in the menu bar.
+enum class Row { Menu, Item, Marked, Submenu, End, Separator };
+
+struct MenuRow {
+    Row kind;
+    const char* name;
+    const char* caption;
+    Command command;
+};
+
+const MenuRow kMenus[] = {
+    {Row::Menu, "mnuProgram", "程序(&P)", {}},
+    {Row::Marked, "mnuProgramRunStandard", "基本计算(&T)...", Command::Standard},
+    {Row::Submenu, "mnuProgramRunSpecial", "专科计算(&U)...", {}},
+    {Row::Marked, "mnuProgramRunSpecialMaths", "数学专科计算(&A)...", Command::Maths},
+    {Row::Marked, "mnuProgramRunSpecialChem", "化学专科计算(&C)...", Command::Chem},
+    {Row::End, nullptr, nullptr, {}},
+    {Row::Marked, "mnuProgramRunScientific", "科学性计算(&S)...", Command::Scientific},
+    {Row::Separator, "mnuBar0", nullptr, {}},
+    {Row::Item, "mnuProgramRunSimple", "简易计算器(&I)...", Command::Simple},
+    {Row::Item, "mnuProgramRunWinCal", "Windows计算器(&W)", Command::SystemCalculator},
+    {Row::Separator, "mnuBar1", nullptr, {}},
+    {Row::Item, "mnuProgramQuit", "退出(&Q)", Command::Quit},
+
+    {Row::Menu, "mnuOption", "设置(&O)", {}},
+    {Row::Submenu, "mnuOptionView", "查看(&V)", {}},
+    {Row::Marked, "mnuOptionViewToolBar1", "工具栏", Command::ViewToolBar},
+    {Row::Marked, "mnuOptionViewStatusBar", "状态栏", Command::ViewStatusBar},
+    {Row::End, nullptr, nullptr, {}},
+    {Row::Separator, "mnuBar2", nullptr, {}},
+    {Row::Marked, "mnuOptionOption", "选项(&O)...", Command::Option},
+
+    {Row::Menu, "mnuHelp", "帮助(&H)", {}},
+    {Row::Item, "mnuHelpHelp", "帮助信息(&H)...", Command::Help},
+    {Row::Marked, "mnuHelpData", "常用资料(&D)...", Command::Data},
+    {Row::Separator, "mnuBar3", nullptr, {}},
+    {Row::Marked, "mnuHelpAbout", "关于(&A)...", Command::About},
+
+    {Row::Menu, "mnuRight", "Right", {}},
+    {Row::Marked, "mnuRightRunStandard", "基本计算...", Command::Standard},
+    {Row::Submenu, "mnuRightRunSpecial", "专科计算...", {}},
+    {Row::Marked, "mnuRightRunSpecialMaths", "数学专科计算...", Command::Maths},
+    {Row::Marked, "mnuRightRunSpecialChem", "化学专科计算...", Command::Chem},
+    {Row::End, nullptr, nullptr, {}},
+    {Row::Marked, "mnuRightRunScientific", "科学性计算...", Command::Scientific},
+    {Row::Separator, "mnuBar4", nullptr, {}},
+    {Row::Item, "mnuRightRunSimple", "简易计算器...", Command::Simple},
+    {Row::Item, "mnuRightRunWinCal", "Windows计算器", Command::SystemCalculator},
+    {Row::Separator, "mnuBar5", nullptr, {}},
+    {Row::Submenu, "mnuRightView", "查看", {}},
+    {Row::Marked, "mnuRightViewToolBar1", "工具栏", Command::ViewToolBar},
+    {Row::Marked, "mnuRightViewStatusBar", "状态栏", Command::ViewStatusBar},
+    {Row::End, nullptr, nullptr, {}},
+    {Row::Marked, "mnuRightOption", "选项...", Command::Option},
+    {Row::Separator, "mnuBar6", nullptr, {}},
+    {Row::Item, "mnuRightHelp", "帮助...", Command::Help},
+    {Row::Marked, "mnuRightData", "常用资料...", Command::Data},
+    {Row::Marked, "mnuRightAbout", "关于...", Command::About},
+    {Row::Separator, "mnuBar7", nullptr, {}},
+    {Row::Item, "mnuRightQuit", "退出", Command::Quit},
+};
+
+// ---- Commands ------------------------------------------------------------
+// The menu item and right-click twin whose marks a command inverts, and for
+// the window toggles the child window and its position key prefix.
+struct CommandRow {
+    Command command;
+    const char* menuItem;
+    const char* rightItem;
+    const char* child;   // window name, or nullptr
+    const char* prefix;  // position keys <prefix>Left / <prefix>Top
+};
+
+const CommandRow kCommands[] = {
+    {Command::Standard, "mnuProgramRunStandard", "mnuRightRunStandard", "Standard", "Standard"},
+    {Command::Maths, "mnuProgramRunSpecialMaths", "mnuRightRunSpecialMaths", "Maths", "Maths"},
+    {Command::Chem, "mnuProgramRunSpecialChem", "mnuRightRunSpecialChem", "Chem", "Chem"},
+    {Command::Scientific, "mnuProgramRunScientific", "mnuRightRunScientific", "Scientific",
+     "Scientific"},
+    {Command::Option, "mnuOptionOption", "mnuRightOption", "frmOption", "Option"},
+    {Command::Data, "mnuHelpData", "mnuRightData", "frmData", "Data"},
+    {Command::About, "mnuHelpAbout", "mnuRightAbout", "frmAbout", "About"},
+    {Command::ViewToolBar, "mnuOptionViewToolBar1", "mnuRightViewToolBar1", nullptr, nullptr},
+    {Command::ViewStatusBar, "mnuOptionViewStatusBar", "mnuRightViewStatusBar", nullptr, nullptr},
+};
+
+const CommandRow* FindCommand(Command command) {
+    for (const auto& row : kCommands)
+        if (row.command == command) return &row;
+    return nullptr;
+}
+
+// ---- Toolbar -------------------------------------------------------------
+struct ToolRow {
+    const char* key;
+    const char* toolTip;
+    Command command;
+};
+
+const ToolRow kToolbar[] = {
+    {"Standard", "显示/隐藏 基本计算", Command::Standard},
+    {"Maths", "显示/隐藏 数学专科计算", Command::Maths},
+    {"Chem", "显示/隐藏 化学专科计算", Command::Chem},
+    {"Scientific", "显示/隐藏 科学性计算", Command::Scientific},
+    {"Option", "设置", Command::Option},
+    {"Help", "帮助", Command::Help},
+    {"About", "关于 Numora", Command::About},
+};
+
+// ---- Status bar ----------------------------------------------------------
+const char* const kWelcome = "欢迎来到Numora -- Kestrane";
+const char* const kInitialSimpleText = "Numora -- Kestrane";
+
+// Calculators tried in this order where the system has no CALC.EXE.
+const char* const kDesktopCalculators[] = {
+    "gnome-calculator", "kcalc",         "mate-calc",   "galculator",
+    "qalculate-qt",     "qalculate-gtk", "speedcrunch", "xcalc",
+};
+
+// The toolbar with the "three-dimensional" appearance: a raised bevel
+// around the bar. The flat appearance draws the bar plain.
+class BevelToolBar final : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+    void setRaised(bool raised) {
+        raised_ = raised;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QToolBar::paintEvent(event);
+        if (!raised_) return;
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), /*sunken=*/false, 1);
+    }
+
+private:
+    bool raised_ = true;
+};
+
+// A child window's frame in the client area. Closing it (its close box, or
+// the child closing its own widget) closes the child widget, which may refuse,
+// and then reports the unload once. The sub-window deletes itself afterwards.
+class ChildWindow final : public QMdiSubWindow {
+public:
+    explicit ChildWindow(std::function<void()> unloading) : unloading_(std::move(unloading)) {
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        closing_ = true;
+        QMdiSubWindow::closeEvent(event);  // asks the child widget to close
+        closing_ = false;
+        if (event->isAccepted() && !unloaded_) {
+            unloaded_ = true;
+            unloading_();
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The child closes its own widget (a "close" button): unload the
+        // whole sub-window instead, after the child's handler has returned.
+        if (watched == widget() && event->type() == QEvent::Close && !closing_ && !unloaded_) {
+            event->ignore();
+            QTimer::singleShot(0, this, [this] { close(); });
+            return true;
+        }
+        return QMdiSubWindow::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> unloading_;
+    bool closing_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace
+
+struct MainFrame::ChildSlot {
+    QString name;
+    QString prefix;
+    QString menuItem;
+    QString rightItem;
+    ChildFactory factory;
+    QPointer<QMdiSubWindow> window;
+};
+
+QStringList MainFrame::childNames() {
+    QStringList names;
+    for (const auto& row : kCommands)
+        if (row.child) names << QLatin1String(row.child);
+    return names;
+}
+
+QString MainFrame::positionPrefix(const QString& name) {
+    for (const auto& row : kCommands)
+        if (row.child && name == QLatin1String(row.child)) return QLatin1String(row.prefix);
+    return {};
+}
+
+MainFrame::MainFrame(Services services, QWidget* parent)
+    : QMainWindow(parent), services_(services), simpleText_(U(kInitialSimpleText)) {
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(QStringLiteral("Numora 1.80"));
+    const QIcon appIcon = QApplication::windowIcon();
+    setWindowIcon(appIcon.isNull() ? PaintedApplicationIcon() : appIcon);
+
+    // The client area keeps QMdiArea's own background, the palette's Dark
+    // brush: the toolkit's application-workspace colour.
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    mdi_->viewport()->installEventFilter(this);
+    setCentralWidget(mdi_);
+
+    for (const auto& row : kCommands) {
+        if (!row.child) continue;
+        auto* s = new ChildSlot;
+        s->name = QLatin1String(row.child);
+        s->prefix = QLatin1String(row.prefix);
+        s->menuItem = QLatin1String(row.menuItem);
+        s->rightItem = QLatin1String(row.rightItem);
+        children_.push_back(s);
+    }
+
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    buildTray();
+    loadSettings();
+
+    // The running flag and the normal-state geometry stay in the store while
+    // the frame runs. Moves, resizes and state changes write the geometry at
+    // once; this slow refresh rewrites both (the store skips unchanged
+    // values), which also puts them back after the Options reset empties the
+    // store.
+    heartbeatTimer_ = new QTimer(this);
+    heartbeatTimer_->setInterval(kHeartbeatMs);
+    connect(heartbeatTimer_, &QTimer::timeout, this, &MainFrame::heartbeat);
+    heartbeatTimer_->start();
+    heartbeat();
+
+    loading_ = false;
+}
+
+MainFrame::~MainFrame() { qDeleteAll(children_); }
+
+// ---- Building ------------------------------------------------------------
+
+void MainFrame::buildMenus() {
+    QList<QMenu*> stack;  // the menu being filled, then open submenus
+    for (const auto& row : kMenus) {
+        switch (row.kind) {
+        case Row::Menu: {
+            auto* menu = new QMenu(U(row.caption), this);
+            menu->setObjectName(QLatin1String(row.name));
+            menu->menuAction()->setObjectName(QLatin1String(row.name));
+            if (menu->objectName() == QLatin1String("mnuRight")) {
+                rightMenu_ = menu;  // a pop-up only, never in the menu bar
+            } else {
+                menuBar()->addMenu(menu);
+                mainMenus_.push_back(menu);
+            }
+            items_.insert(menu->objectName(), menu->menuAction());
+            stack = {menu};
+            break;
+        }
+        case Row::Submenu: {
+            QMenu* sub = stack.back()->addMenu(U(row.caption));
+            sub->setObjectName(QLatin1String(row.name));
+            sub->menuAction()->setObjectName(QLatin1String(row.name));
+            items_.insert(sub->objectName(), sub->menuAction());
+            stack.push_back(sub);
+            break;
+        }
+        case Row::End:
+            stack.pop_back();
+            break;
+        case Row::Separator: {
+            QAction* bar = stack.back()->addSeparator();
+            bar->setObjectName(QLatin1String(row.name));
+            items_.insert(bar->objectName(), bar);
+            break;
+        }
+        case Row::Item:
+        case Row::Marked: {
+            QAction* item = stack.back()->addAction(U(row.caption));
+            item->setObjectName(QLatin1String(row.name));
+            item->setCheckable(row.kind == Row::Marked);
+            const Command command = row.command;
+            connect(item, &QAction::triggered, this, [this, item, command](bool checked) {
+                // Marks change only through the command (a window that is
+                // not available leaves them as they are), so undo the
+                // toolkit's own toggle of a checkable item first.
+                if (item->isCheckable()) item->setChecked(!checked);
+                runCommand(command);
+            });
+            items_.insert(item->objectName(), item);
+            break;
+        }
+        }
+    }
+}
+
+void MainFrame::buildToolBar() {
+    auto* bar = new BevelToolBar(U("工具栏"), this);
+    toolBar_ = bar;
+    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_->toggleViewAction()->setVisible(false);
+    for (const auto& row : kToolbar) {
+        const QString key = QLatin1String(row.key);
+        QAction* button = toolBar_->addAction(ToolbarIcon(key), U(row.toolTip));
+        button->setObjectName(key);
+        button->setData(key);
+        button->setToolTip(U(row.toolTip));
+        connect(button, &QAction::triggered, this, [this, key] { runToolbarKey(key); });
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void MainFrame::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    auto panel = [bar](const char* key, const QString& text, const QString& tip) {
+        auto* label = new QLabel(text, bar);
+        label->setObjectName(QLatin1String(key));
+        label->setToolTip(tip);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setContentsMargins(4, 0, 4, 0);
+        return label;
+    };
+    textPanel_ = panel("Text", U(kWelcome), U(kWelcome));
+    userPanel_ = panel("UserName", U("匿名"), U("当前用户"));
+    timePanel_ = panel("Timer", QString(), U("当前时间"));
+    datePanel_ = panel("Date", QString(), U("当前日期"));
+    bar->addWidget(textPanel_, 1);  // takes the spare width
+    bar->addPermanentWidget(userPanel_);
+    bar->addPermanentWidget(timePanel_);
+    bar->addPermanentWidget(datePanel_);
+
+    // The clock wakes once a second, just after the second changes.
+    clock_ = new QTimer(this);
+    clock_->setSingleShot(true);
+    clock_->setTimerType(Qt::PreciseTimer);
+    connect(clock_, &QTimer::timeout, this, &MainFrame::updateClock);
+    updateClock();
+}
+
+void MainFrame::buildTray() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setObjectName(QStringLiteral("TrayForm1"));
+    tray_->setToolTip(QStringLiteral("Numora"));
+    tray_->setContextMenu(rightMenu_);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) restoreFromTray();
+    });
+    tray_->show();
+}
+
+// Load: state and geometry, view marks, toolbar options.
+void MainFrame::loadSettings() {
+    const SettingsStore& store = services_.settings;
+    applyStoredState();
+
+    const bool toolBarShown = ReadTruthSetting(store, kChecks, QStringLiteral("ViewToolBar1"), true);
+    const bool statusShown = ReadTruthSetting(store, kChecks, QStringLiteral("ViewStatusBar"), true);
+    items_.value(QStringLiteral("mnuOptionViewToolBar1"))->setChecked(toolBarShown);
+    items_.value(QStringLiteral("mnuRightViewToolBar1"))->setChecked(toolBarShown);
+    items_.value(QStringLiteral("mnuOptionViewStatusBar"))->setChecked(statusShown);
+    items_.value(QStringLiteral("mnuRightViewStatusBar"))->setChecked(statusShown);
+
+    setToolbarCustomizable(ReadTruthSetting(store, kChecks, QStringLiteral("BarCus"), false));
+    showBarsAsMarked();
+    setToolbarStyle(ReadWholeSetting(store, kChecks, QStringLiteral("HotBar"), 0));
+    setToolbarAppearance(ReadWholeSetting(store, kChecks, QStringLiteral("Appearance"), 1));
+}
+
+// ---- State and geometry ---------------------------------------------------
+
+int MainFrame::frameStateCode() const {
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized) return 1;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
+    return 0;
+}
+
+void MainFrame::setFrameStateCode(int code) {
+    Qt::WindowStates state =
+        windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (code == 1) state |= Qt::WindowMinimized;
+    if (code == 2) state |= Qt::WindowMaximized;
+    setWindowState(state);
+    if (code != 1 && inTray_) restoreFromTray();
+}
+
+void MainFrame::applyStoredState() {
+    int code = ReadWholeSetting(services_.settings, kSettings, QStringLiteral("MainState"), 2);
+    if (code < 0 || code > 2) code = 2;  // not a state the frame writes: the default
+    setFrameStateCode(code);
+    if (code == 0) applyStoredNormalGeometry();
+}
+
+void MainFrame::applyStoredNormalGeometry() {
+    const SettingsStore& store = services_.settings;
+    setFrameStateCode(0);
+    const float left = ReadSingleSetting(store, kSettings, QStringLiteral("MainLeft"), 1000);
+    const float top = ReadSingleSetting(store, kSettings, QStringLiteral("MainTop"), 1000);
+    const float width = ReadSingleSetting(store, kSettings, QStringLiteral("MainWidth"), 7680);
+    const float height = ReadSingleSetting(store, kSettings, QStringLiteral("MainHeight"), 5475);
+    // Left and top place the window's outer frame; width and height are the
+    // window's own size (both as Qt's move() and resize() take them, so what
+    // is stored comes back unchanged).
+    move(ToPixels(left), ToPixels(top));
+    resize(ToPixels(width), ToPixels(height));
+}
+
+void MainFrame::storeGeometry() {
+    SettingsStore& store = services_.settings;
+    store.WriteSetting(kSettings, QStringLiteral("MainLeft"), ToTwipsText(pos().x()));
+    store.WriteSetting(kSettings, QStringLiteral("MainTop"), ToTwipsText(pos().y()));
+    store.WriteSetting(kSettings, QStringLiteral("MainWidth"), ToTwipsText(width()));
+    store.WriteSetting(kSettings, QStringLiteral("MainHeight"), ToTwipsText(height()));
+}
+
+void MainFrame::storeGeometryIfNormal() {
+    if (loading_ || unloaded_ || frameStateCode() != 0) return;
+    storeGeometry();
+}
+
+void MainFrame::heartbeat() {
+    if (unloaded_) return;
+    services_.settings.WriteSetting(kSettings, QStringLiteral("LoadAlready"), TruthText(true));
+    storeGeometryIfNormal();
+}
+
+void MainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    storeGeometryIfNormal();
+}
+
+void MainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    storeGeometryIfNormal();
+}
+
+void MainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    storeGeometryIfNormal();
+    // Minimizing hides the frame into the notification area, when there is one.
+    if (tray_ && isMinimized() && !unloaded_) {
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized() && isVisible() && !unloaded_) {
+                inTray_ = true;
+                hide();
+            }
+        });
+    }
+}
+
+void MainFrame::restoreFromTray() {
+    inTray_ = false;
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainFrame::setTopmost(bool topmost) {
+    if (topmost == bool(windowFlags() & Qt::WindowStaysOnTopHint)) return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);  // hides the window
+    if (shown) show();
+}
+
+// ---- Toolbar and status bar options ---------------------------------------
+
+void MainFrame::setToolbarStyle(int hotBar) {
+    hotBar_ = hotBar != 0 ? 1 : 0;
+    for (QAction* action : toolBar_->actions()) {
+        if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action)))
+            button->setAutoRaise(hotBar_ == 1);
+    }
+}
+
+void MainFrame::setToolbarAppearance(int appearance) {
+    appearance_ = appearance != 0 ? 1 : 0;
+    static_cast<BevelToolBar*>(toolBar_)->setRaised(appearance_ == 1);
+}
+
+void MainFrame::setToolbarCustomizable(bool allowed) {
+    toolBar_->setMovable(allowed);
+    toolBar_->setFloatable(allowed);
+}
+
+bool MainFrame::toolbarCustomizable() const { return toolBar_->isMovable(); }
+
+void MainFrame::setSimpleText(const QString& text) {
+    simpleText_ = text;
+    showTextPanel(text);
+}
+
+void MainFrame::showTextPanel(const QString& text) {
+    textPanel_->setText(text);
+    textPanel_->setToolTip(text);
+}
+
+void MainFrame::updateClock() {
+    // Fixed formats, so the panels do not depend on the user's locale.
+    const QDateTime now = QDateTime::currentDateTime();
+    timePanel_->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    datePanel_->setText(now.date().toString(QStringLiteral("yyyy-MM-dd")));
+    clock_->start(1000 - now.time().msec() + 2);
+}
+
+// ---- Menus ---------------------------------------------------------------
+
+QAction* MainFrame::menuItem(const QString& objectName) const { return items_.value(objectName); }
+
+void MainFrame::setMainMenusVisible(bool visible) {
+    for (QMenu* menu : mainMenus_) menu->menuAction()->setVisible(visible);
+}
+
+void MainFrame::setMainMenusEnabled(bool enabled) {
+    for (QMenu* menu : mainMenus_) menu->menuAction()->setEnabled(enabled);
+}
+
+void MainFrame::showBarsAsMarked() {
+    toolBar_->setVisible(items_.value(QStringLiteral("mnuOptionViewToolBar1"))->isChecked());
+    statusBar()->setVisible(items_.value(QStringLiteral("mnuOptionViewStatusBar"))->isChecked());
+}
+
+void MainFrame::invertMarks(const QString& menuItem, const QString& rightItem) {
+    for (const QString& name : {menuItem, rightItem}) {
+        QAction* item = items_.value(name);
+        item->setChecked(!item->isChecked());
+    }
+}
+
+// The toolbar's and right-click menus of QMainWindow itself would show and
+// hide the bars without their marks; the frame has none.
+QMenu* MainFrame::createPopupMenu() { return nullptr; }
+
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdi_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        // Only over the client area itself, not over a child window whose
+        // controls let the release pass on to their parents.
+        if (mouse->button() == Qt::RightButton &&
+            !mdi_->viewport()->childAt(mouse->position().toPoint())) {
+            const QPoint at = mouse->globalPosition().toPoint();
+            emit rightMenuRequested(at);
+            rightMenu_->popup(at);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Commands ------------------------------------------------------------
+
+void MainFrame::runCommand(Command command) {
+    if (const CommandRow* row = FindCommand(command); row && row->child) {
+        toggleChild(QLatin1String(row->child));
+        return;
+    }
+    switch (command) {
+    case Command::Simple: runSimpleCalculator(); break;
+    case Command::SystemCalculator: runSystemCalculator(); break;
+    case Command::Quit: quit(); break;
+    case Command::ViewToolBar: toggleToolBar(); break;
+    case Command::ViewStatusBar: toggleStatusBar(); break;
+    case Command::Help: openHelpDocument(); break;
+    default: break;
+    }
+}
+
+void MainFrame::runToolbarKey(const QString& key) {
+    for (const auto& row : kToolbar) {
+        if (key == QLatin1String(row.key)) {
+            runCommand(row.command);
+            return;
+        }
+    }
+}
+
+void MainFrame::toggleToolBar() {
+    toolBar_->setVisible(toolBar_->isHidden());
+    invertMarks(QStringLiteral("mnuOptionViewToolBar1"), QStringLiteral("mnuRightViewToolBar1"));
+    services_.settings.WriteSetting(
+        kChecks, QStringLiteral("ViewToolBar1"),
+        TruthText(items_.value(QStringLiteral("mnuOptionViewToolBar1"))->isChecked()));
+}
+
+void MainFrame::toggleStatusBar() {
+    statusBar()->setVisible(statusBar()->isHidden());
+    invertMarks(QStringLiteral("mnuOptionViewStatusBar"), QStringLiteral("mnuRightViewStatusBar"));
+    services_.settings.WriteSetting(
+        kChecks, QStringLiteral("ViewStatusBar"),
+        TruthText(items_.value(QStringLiteral("mnuOptionViewStatusBar"))->isChecked()));
+}
+
+void MainFrame::runSimpleCalculator() {
+    const std::optional<QString> formula = services_.dialogs.InputBox(
+        this, U("输入需要计算的表达式(暂时只支持加减乘除运算):"), U("简易计算器"),
+        QStringLiteral("0"));
+    if (!formula || formula->isEmpty()) return;
+    const QString result = QString::fromStdString(EvaluateFormula(formula->toStdString()));
+    if (result == QLatin1String("Error")) {
+        services_.dialogs.Message(this, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop,
+                                  MsgButtons::Ok);
+        return;
+    }
+    services_.clipboard.SetText(result);
+    services_.dialogs.Message(this,
+                              *formula + QLatin1Char('=') + result + QStringLiteral("\n\n") +
+                                  U("计算结果已经粘贴入剪贴板"),
+                              U("Numora计算结果"), MsgIcon::Information, MsgButtons::Ok);
+}
+
+void MainFrame::runSystemCalculator() {
+    Launcher& launcher = services_.launcher;
+#ifdef Q_OS_WIN
+    const QString program = QStringLiteral("C:\\WINDOWS\\CALC.EXE");
+#else
+    QString program;
+    for (const char* name : kDesktopCalculators) {
+        program = launcher.FindExecutable(QLatin1String(name));
+        if (!program.isEmpty()) break;
+    }
+#endif
+    if (program.isEmpty() || !launcher.StartDetached(program, {})) {
+        services_.dialogs.Message(this, U("启动失败"), QStringLiteral("Numora"), MsgIcon::None,
+                                  MsgButtons::Ok);
+    }
+}
+
+void MainFrame::openHelpDocument() {
+    QString folder = QDir::toNativeSeparators(services_.launcher.ProgramFolder());
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    const QString path = folder + QStringLiteral("numora180.doc");
+    const OpenResult result =
+        QFileInfo::exists(path) ? services_.launcher.OpenDocument(path) : OpenResult::NotFound;
+    // Only a missing document is reported; other failures of the desktop are not.
+    if (result == OpenResult::NotFound) {
+        services_.dialogs.Message(this,
+                                  U("载入文件失败") + QLatin1Char('\n') +
+                                      U("请检查帮助文件numora180.doc是否正确地安装至") + folder +
+                                      U("目录下"),
+                                  QStringLiteral("Numora"), MsgIcon::Stop, MsgButtons::Ok);
+    }
+}
+
+void MainFrame::quit() { close(); }
+
+// ---- Child windows -------------------------------------------------------
+
+MainFrame::ChildSlot* MainFrame::slot(const QString& name) {
+    for (ChildSlot* s : children_)
+        if (s->name == name) return s;
+    return nullptr;
+}
+
+const MainFrame::ChildSlot* MainFrame::slot(const QString& name) const {
+    for (const ChildSlot* s : children_)
+        if (s->name == name) return s;
+    return nullptr;
+}
+
+bool MainFrame::registerChild(const QString& name, ChildFactory factory) {
+    ChildSlot* s = slot(name);
+    if (!s || !factory) return false;
+    s->factory = std::move(factory);
+    return true;
+}
+
+bool MainFrame::isChildRegistered(const QString& name) const {
+    const ChildSlot* s = slot(name);
+    return s && s->factory;
+}
+
+QWidget* MainFrame::child(const QString& name) const {
+    const ChildSlot* s = slot(name);
+    return s && s->window ? s->window->widget() : nullptr;
+}
+
+QMdiSubWindow* MainFrame::childWindow(const QString& name) const {
+    const ChildSlot* s = slot(name);
+    return s ? s->window.data() : nullptr;
+}
+
+QWidget* MainFrame::loadChild(const QString& name) {
+    ChildSlot* s = slot(name);
+    if (!s || !s->factory) return nullptr;
+    if (s->window) return s->window->widget();
+
+    QWidget* widget = s->factory(services_, *this);
+    if (!widget) return nullptr;
+    if (widget->objectName().isEmpty()) widget->setObjectName(name);
+    auto* window = new ChildWindow([this, name] { childClosing(name); });
+    window->setObjectName(name + QStringLiteral("Window"));
+    window->setWidget(widget);
+    mdi_->addSubWindow(window);
+    window->hide();  // children are shown only by their toggle command
+    window->adjustSize();
+    const SettingsStore& store = services_.settings;
+    window->move(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
+                 ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
+    s->window = window;
+    return widget;
+}
+
+void MainFrame::toggleChild(const QString& name) {
+    ChildSlot* s = slot(name);
+    if (!s || !loadChild(name)) return;
+    QMdiSubWindow* window = s->window;
+    const bool show = window->isHidden();
+    window->setVisible(show);
+    if (show) mdi_->setActiveSubWindow(window);
+    invertMarks(s->menuItem, s->rightItem);
+}
+
+bool MainFrame::unloadChild(const QString& name) {
+    ChildSlot* s = slot(name);
+    if (!s || !s->window) return false;
+    return s->window->close();
+}
+
+void MainFrame::clearChildMarks(const QString& name) {
+    if (ChildSlot* s = slot(name)) {
+        items_.value(s->menuItem)->setChecked(false);
+        items_.value(s->rightItem)->setChecked(false);
+    }
+}
+
+// A child unloads: its position goes to the store, its marks are cleared and
+// its slot is free for a fresh window at the next toggle.
+void MainFrame::childClosing(const QString& name) {
+    ChildSlot* s = slot(name);
+    if (!s || !s->window) return;
+    SettingsStore& store = services_.settings;
+    store.WriteSetting(kSettings, s->prefix + QStringLiteral("Left"), ToTwipsText(s->window->x()));
+    store.WriteSetting(kSettings, s->prefix + QStringLiteral("Top"), ToTwipsText(s->window->y()));
+    clearChildMarks(name);
+    s->window = nullptr;
+}
+
+void MainFrame::unloadChildren() {
+    for (ChildSlot* s : children_) {
+        if (!s->window) continue;
+        QMdiSubWindow* window = s->window;
+        if (!window->close()) {
+            // The frame is going away: a child that refuses still unloads.
+            childClosing(s->name);
+            window->deleteLater();
+        }
+    }
+}
+
+// ---- Unload ----------------------------------------------------------------
+
+void MainFrame::setExitWindowHook(std::function<void()> showExitWindow) {
+    exitWindowHook_ = std::move(showExitWindow);
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloadChildren();
+        unloadSteps();
+    }
+    event->accept();
+}
+
+void MainFrame::unloadSteps() {
+    unloaded_ = true;
+    heartbeatTimer_->stop();
+    clock_->stop();
+
+    if (exitWindowHook_) exitWindowHook_();  // the exit window (frmBye)
+    services_.music.SetFileName(QString());  // stops the background music
+    const int state = frameStateCode();
+    services_.settings.WriteSetting(kSettings, QStringLiteral("MainState"), QString::number(state));
+    setMainMenusVisible(false);
+    toolBar_->hide();
+    if (state == 0) storeGeometry();
+    if (tray_) tray_->hide();
+    emit unloaded();
+}
+
+}  // namespace numora
