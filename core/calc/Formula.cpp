@@ -1,6 +1,5 @@
 #include "Formula.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -13,27 +12,6 @@ const std::string kError = "Error";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Length of the number token at s[0] (digits, one ".", an exponent with
-// digits), 0 when none starts there.
-std::size_t NumberLength(std::string_view s) {
-    std::size_t i = 0, digits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    }
-    if (digits == 0) return 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && IsDigit(s[j])) {
-            while (j < s.size() && IsDigit(s[j])) ++j;
-            i = j;
-        }
-    }
-    return i;
-}
 
 // Operator stack entries: a pending binary operator, or an open parenthesis
 // with the sign written in front of it.
@@ -100,19 +78,10 @@ public:
                     negate = false;
                     ++i;
                 } else if (IsDigit(c) || c == '.') {
-                    std::size_t len = NumberLength(f.substr(i));
-                    if (len == 0) return kError;
-                    double v = 0;
-                    auto r = std::from_chars(f.data() + i, f.data() + i + len, v);
-                    if (r.ec == std::errc::result_out_of_range) {
-                        // Underflow reads as zero; overflow is refused.
-                        std::size_t e = f.substr(i, len).find_first_of("eE");
-                        bool tiny = e != std::string_view::npos && f[i + e + 1] == '-';
-                        if (!tiny) return kError;
-                        v = 0;
-                    } else if (r.ec != std::errc() || r.ptr != f.data() + i + len) {
-                        return kError;
-                    }
+                    DecimalPrefix number = ReadDecimalPrefix(f.substr(i));
+                    if (number.length == 0 || number.overflow) return kError;
+                    const std::size_t len = number.length;
+                    const double v = number.value;
                     values_.push_back(negate ? -v : v);
                     loneNumber = f.substr(i, len);
                     negate = false;

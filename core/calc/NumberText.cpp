@@ -63,9 +63,7 @@ std::string FormatSignificant(Float value, int digits) {
     return out;
 }
 
-// Reads the longest decimal number at the start of `s` (no blanks inside):
-// the number of characters used (0 when there is no number) and its value.
-// An "E" is part of the number only when digits follow it.
+// A signed number at the start of `s` (no blanks inside).
 struct Scan {
     std::size_t length = 0;
     double value = 0;
@@ -73,65 +71,15 @@ struct Scan {
 };
 
 Scan ScanNumber(std::string_view s) {
-    std::size_t i = 0;
+    std::size_t sign = 0;
     bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+        negative = s[0] == '-';
+        sign = 1;
     }
-    std::size_t bodyStart = i;
-    std::size_t digits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    }
-    if (digits == 0) return {};
-    std::size_t bodyEnd = i;
-    // Exponent, taken only when digits follow.
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && IsDigit(s[j])) {
-            while (j < s.size() && IsDigit(s[j])) ++j;
-            bodyEnd = j;
-        }
-    }
-    Scan scan;
-    scan.length = bodyEnd;
-    // from_chars takes no leading "+" and reads the rest locale-free.
-    std::string_view body = s.substr(bodyStart, bodyEnd - bodyStart);
-    double v = 0;
-    auto r = std::from_chars(body.data(), body.data() + body.size(), v, std::chars_format::general);
-    if (r.ec == std::errc::result_out_of_range) {
-        // Too large, or too small to be anything but zero: tell which by
-        // looking at the decimal exponent the text denotes.
-        long long exp10 = 0;
-        std::size_t firstSig = body.find_first_of("123456789");
-        std::size_t point = body.find('.');
-        std::size_t ePos = body.find_first_of("eE");
-        std::size_t mantEnd = ePos == std::string_view::npos ? body.size() : ePos;
-        if (point == std::string_view::npos || point > mantEnd) point = mantEnd;
-        if (firstSig != std::string_view::npos && firstSig < mantEnd)
-            exp10 = firstSig < point ? static_cast<long long>(point - firstSig) - 1
-                                     : -static_cast<long long>(firstSig - point);
-        if (ePos != std::string_view::npos) {
-            std::string_view e = body.substr(ePos + 1);
-            bool eNeg = !e.empty() && e[0] == '-';
-            if (!e.empty() && (e[0] == '-' || e[0] == '+')) e.remove_prefix(1);
-            long long ev = 0;
-            for (char c : e) ev = ev > 100000000 ? ev : ev * 10 + (c - '0');
-            exp10 += eNeg ? -ev : ev;
-        }
-        if (exp10 > 0) {
-            v = std::numeric_limits<double>::infinity();
-            scan.outOfRange = true;
-        } else {
-            v = 0;
-        }
-    }
-    scan.value = negative ? -v : v;
-    return scan;
+    DecimalPrefix body = ReadDecimalPrefix(s.substr(sign));
+    if (body.length == 0) return {};
+    return {sign + body.length, negative ? -body.value : body.value, body.overflow};
 }
 
 template <typename Int>
@@ -157,6 +105,57 @@ std::string_view Trim(std::string_view s) {
 }
 
 }  // namespace
+
+DecimalPrefix ReadDecimalPrefix(std::string_view s) {
+    std::size_t i = 0;
+    std::size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    }
+    if (digits == 0) return {};
+    std::size_t end = i;
+    // The exponent belongs to the number only when digits follow the "E".
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j])) ++j;
+            end = j;
+        }
+    }
+    DecimalPrefix prefix;
+    prefix.length = end;
+    // from_chars reads without regard to the locale.
+    std::string_view body = s.substr(0, end);
+    auto r = std::from_chars(body.data(), body.data() + body.size(), prefix.value,
+                             std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too large, or too small to be anything but zero: the decimal
+        // exponent of the first significant digit tells which.
+        long long exp10 = 0;
+        std::size_t ePos = body.find_first_of("eE");
+        std::size_t mantEnd = ePos == std::string_view::npos ? body.size() : ePos;
+        std::size_t point = body.find('.');
+        if (point == std::string_view::npos || point > mantEnd) point = mantEnd;
+        std::size_t firstSig = body.find_first_of("123456789");
+        if (firstSig != std::string_view::npos && firstSig < mantEnd)
+            exp10 = firstSig < point ? static_cast<long long>(point - firstSig) - 1
+                                     : -static_cast<long long>(firstSig - point);
+        if (ePos != std::string_view::npos) {
+            std::string_view e = body.substr(ePos + 1);
+            bool eNeg = e[0] == '-';
+            if (e[0] == '-' || e[0] == '+') e.remove_prefix(1);
+            long long ev = 0;
+            for (char c : e) ev = ev > 100000000 ? ev : ev * 10 + (c - '0');
+            exp10 += eNeg ? -ev : ev;
+        }
+        prefix.overflow = exp10 > 0;
+        prefix.value = prefix.overflow ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return prefix;
+}
 
 std::string NumberText(double value) { return FormatSignificant(value, 15); }
 

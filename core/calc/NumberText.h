@@ -32,6 +32,18 @@ std::string PaddedNumberText(double value);
 // "数据过大".
 double LeadingValue(std::string_view text);
 
+// The unsigned decimal number at the start of `text`: digits with at most
+// one ".", then an exponent "E"/"e" with optional sign, taken only when
+// digits follow it. Length 0 when no number starts there. A number beyond
+// the double range has `overflow` set (value infinity); one too small for
+// it reads as 0.
+struct DecimalPrefix {
+    std::size_t length = 0;
+    double value = 0;
+    bool overflow = false;
+};
+DecimalPrefix ReadDecimalPrefix(std::string_view text);
+
 // Strict reading of the whole text: optional blanks, an optional sign,
 // digits with at most one point, an optional exponent, optional blanks.
 // Anything else, an empty text, or a value beyond the double range fails.

@@ -84,6 +84,9 @@ TEST(Formula, DeepAndLongInputs) {
     EXPECT_EQ(EvaluateFormula(std::string(depth, '-') + "1"), "1");
     EXPECT_EQ(EvaluateFormula("1" + std::string(depth, ')')), "Error");
 
+    EXPECT_EQ(EvaluateFormula("1" + std::string(400, '0') + "e-10*1"), "Error");
+    EXPECT_EQ(EvaluateFormula("2+." + std::string(400, '0') + "1"), "2");
+
     std::string sum = "0";
     for (int i = 0; i < 200000; ++i) sum += "+1";
     EXPECT_EQ(EvaluateFormula(sum), "200000");

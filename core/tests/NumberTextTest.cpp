@@ -59,6 +59,10 @@ TEST(LeadingValue, ReadsTheLongestLeadingNumber) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingValue(c.text), c.value) << c.text;
     EXPECT_EQ(LeadingValue("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(LeadingValue("-1e400"), -std::numeric_limits<double>::infinity());
+    // Out of range by its digits rather than its exponent.
+    EXPECT_EQ(LeadingValue("1" + std::string(400, '0') + "e-10"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(LeadingValue("." + std::string(400, '0') + "1e50"), 0.0);
+    EXPECT_EQ(LeadingValue("." + std::string(400, '0') + "1e390"), 1e-11);
 }
 
 TEST(StrictValue, AcceptsOnlyAWholeNumber) {
