@@ -7,6 +7,7 @@
 #include "MainFrame.h"
 #include "Services.h"
 #include "SettingsStore.h"
+#include "Standard.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
     settings.WriteSetting(QStringLiteral("Settings"), QStringLiteral("LoadAlready"),
                           numora::TruthText(true));
     numora::MainFrame frame(services);
+    numora::Standard::Register(frame);
     QObject::connect(&frame, &numora::MainFrame::unloaded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     frame.show();

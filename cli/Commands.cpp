@@ -5,7 +5,10 @@
 #include <iostream>
 #include <span>
 
+#include "CommonOps.h"
 #include "Formula.h"
+#include "Outcome.h"
+#include "Workbench.h"
 
 namespace numora::cli {
 namespace {
@@ -59,9 +62,92 @@ int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
     return kOk;
 }
 
+// Prints the named fields of a command's outcome, one a line, or its
+// message on standard error.
+int Print(const Outcome& outcome, const std::vector<const char*>& fields, std::ostream& out,
+          std::ostream& err) {
+    if (outcome.failed()) {
+        err << outcome.message->text << '\n';
+        return kRefused;
+    }
+    for (const char* field : fields) out << outcome.Field(field).value_or("") << '\n';
+    return kOk;
+}
+
+// A command of two operands computed by `compute`, printing `fields`.
+template <typename Compute>
+auto Binary(Compute compute, std::initializer_list<const char*> fields) {
+    return [compute, fields = std::vector<const char*>(fields)](Args args, std::istream&, std::ostream& out,
+                                                                 std::ostream& err) {
+        if (args.size() != 2) return kUsage;
+        return Print(compute(args[0], args[1]), fields, out, err);
+    };
+}
+
+int Quick(standard::QuickOp op, Args args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) return kUsage;
+    return Print(standard::QuickOperation(op, args[0], args[1]), {"CommonSimpleFrame2Text1"}, out, err);
+}
+
+int Factorial(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return kUsage;
+    return Print(standard::CommonFactorial(args[0]), {"CommonFactorialText2"}, out, err);
+}
+
+int Big(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return kUsage;
+    const std::string& what = args[0];
+    if (what == "sum" || what == "product") {
+        std::vector<std::string> items(args.begin() + 1, args.end());
+        if (items.empty()) return kUsage;
+        for (const std::string& item : items)
+            if (auto refusal = standard::CheckListItem(item)) return Print(Outcome::Error(*refusal), {}, out, err);
+        return Print(standard::FoldList(what == "product", items), {"LargeText5"}, out, err);
+    }
+    const std::pair<const char*, standard::LargeOp> ops[] = {
+        {"add", standard::LargeOp::Add},      {"sub", standard::LargeOp::Minus},
+        {"mul", standard::LargeOp::Multiply}, {"div", standard::LargeOp::Divide},
+        {"pow", standard::LargeOp::Power},
+    };
+    for (const auto& [name, op] : ops) {
+        if (what != name) continue;
+        if (args.size() != 3) return kUsage;
+        if (auto refusal = standard::CheckPairwise(op, args[1], args[2]))
+            return Print(Outcome::Error(*refusal), {}, out, err);
+        const Outcome outcome = standard::PairwiseResult(op, args[1], args[2]);
+        if (op == standard::LargeOp::Divide) return Print(outcome, {"LargeText3", "LargeText3Se"}, out, err);
+        return Print(outcome, {"LargeText3"}, out, err);
+    }
+    return kUsage;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input)", Eval},
+        {"add", "add A B", Binary(standard::CommonSum, {"CommonAddText3"})},
+        {"sub", "sub A B", Binary(standard::CommonDifference, {"CommonReduceText3"})},
+        {"mul", "mul A B", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
+        {"div", "div A B   (quotient, integer quotient, remainder)",
+         Binary(standard::CommonQuotient, {"CommonChuText5", "CommonChuText3", "CommonChuText4"})},
+        {"pow", "pow BASE EXPONENT", Binary(standard::CommonPower, {"CommonPowerText3"})},
+        {"root", "root RADICAND INDEX   (root, rounded root)",
+         Binary(standard::CommonRoot, {"CommonKaiText2", "CommonKaiText3"})},
+        {"log", "log ARGUMENT BASE", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
+        {"fact", "fact N", Factorial},
+        {"quick", "quick add|sub|mul|div|pow|root|log FIRST SECOND   (the quick page)",
+         [](Args args, std::istream&, std::ostream& out, std::ostream& err) {
+             const std::pair<const char*, standard::QuickOp> ops[] = {
+                 {"add", standard::QuickOp::Sum},       {"sub", standard::QuickOp::Difference},
+                 {"mul", standard::QuickOp::Product},   {"div", standard::QuickOp::Division},
+                 {"pow", standard::QuickOp::Power},     {"root", standard::QuickOp::Root},
+                 {"log", standard::QuickOp::Logarithm},
+             };
+             if (args.empty()) return kUsage;
+             for (const auto& [name, op] : ops)
+                 if (args[0] == name) return Quick(op, args.subspan(1), out, err);
+             return kUsage;
+         }},
+        {"big", "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (div: quotient, remainder)", Big},
     };
     return commands;
 }

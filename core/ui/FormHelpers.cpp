@@ -1,12 +1,18 @@
 #include "FormHelpers.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "Outcome.h"
+#include "Services.h"
 #include "WindowShape.h"
 
 namespace numora {
@@ -45,6 +51,45 @@ void SelectAllOnFocus(QLineEdit* field) {
     field->installEventFilter(new SelectAllFilter(field));
 }
 
+void SelectAllOnFocusEverywhere(QWidget* root) {
+    if (!root) return;
+    for (QLineEdit* field : root->findChildren<QLineEdit*>()) SelectAllOnFocus(field);
+}
+
+QString FieldText(QWidget* root, const QString& name) {
+    if (auto* line = root->findChild<QLineEdit*>(name)) return line->text();
+    if (auto* plain = root->findChild<QPlainTextEdit*>(name)) return plain->toPlainText();
+    if (auto* rich = root->findChild<QTextEdit*>(name)) return rich->toPlainText();
+    return {};
+}
+
+void SetFieldText(QWidget* root, const QString& name, const QString& text) {
+    if (auto* line = root->findChild<QLineEdit*>(name)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* plain = root->findChild<QPlainTextEdit*>(name)) {
+        plain->setPlainText(text);
+    } else if (auto* rich = root->findChild<QTextEdit*>(name)) {
+        rich->setPlainText(text);
+    }
+}
+
+void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs) {
+    for (const auto& [name, text] : outcome.writes)
+        SetFieldText(root, QString::fromStdString(name), QString::fromStdString(text));
+    if (!outcome.message) return;
+    MsgIcon icon = MsgIcon::Exclamation;
+    switch (outcome.message->icon) {
+        case MessageIcon::None: icon = MsgIcon::None; break;
+        case MessageIcon::Information: icon = MsgIcon::Information; break;
+        case MessageIcon::Exclamation: icon = MsgIcon::Exclamation; break;
+        case MessageIcon::Stop: icon = MsgIcon::Stop; break;
+        case MessageIcon::Question: icon = MsgIcon::Question; break;
+    }
+    dialogs.Message(root, QString::fromStdString(outcome.message->text),
+                    QString::fromStdString(outcome.message->title), icon, MsgButtons::Ok);
+}
+
 void ShapeWindow(QWidget* window) {
     if (!window) return;
     QRegion region;
@@ -60,14 +105,25 @@ HintFilter::HintFilter(QHash<QString, QString> hints, Show show, QObject* parent
 
 void HintFilter::installOn(QWidget* root) {
     if (!root) return;
-    if (hints_.contains(root->objectName())) root->installEventFilter(this);
-    for (QWidget* child : root->findChildren<QWidget*>())
-        if (hints_.contains(child->objectName())) child->installEventFilter(this);
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        if (!hints_.contains(w->objectName())) continue;
+        w->installEventFilter(this);
+        w->setMouseTracking(true);  // a hint also when the mouse comes back from a child
+    }
 }
 
 bool HintFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter ||
-        event->type() == QEvent::MouseMove) {
+    bool over = event->type() == QEvent::Enter;
+    if (event->type() == QEvent::MouseMove) {
+        // Only over the control itself: a move over a child that passes the
+        // event on to its parent belongs to the child.
+        auto* widget = static_cast<QWidget*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        over = widget->childAt(mouse->position().toPoint()) == nullptr;
+    }
+    if (over) {
         auto it = hints_.constFind(watched->objectName());
         if (it != hints_.constEnd() && show_) show_(*it);
     }

@@ -14,6 +14,9 @@ class QStatusBar;
 
 namespace numora {
 
+class Dialogs;
+struct Outcome;
+
 // Selects the whole text of a field, so that typing replaces it.
 void SelectAllText(QLineEdit* field);
 
@@ -21,6 +24,19 @@ void SelectAllText(QLineEdit* field);
 // the focus comes from a mouse click (the click would otherwise place the
 // caret and drop the selection).
 void SelectAllOnFocus(QLineEdit* field);
+
+// SelectAllOnFocus for every single-line text field under `root`.
+void SelectAllOnFocusEverywhere(QWidget* root);
+
+// Applies a command's outcome to the window `root`: writes each field (a
+// QLineEdit, QPlainTextEdit or QTextEdit found by objectName under root), in
+// order, then shows the message, if any, through `dialogs`.
+void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs);
+
+// The text of the field named `name` under `root` (empty when none).
+QString FieldText(QWidget* root, const QString& name);
+// Sets the text of the field named `name` under `root`.
+void SetFieldText(QWidget* root, const QString& name, const QString& text);
 
 // Gives `window` the rounded outline of the exit window, computed from its
 // size in twips.
@@ -33,8 +49,12 @@ class HintFilter : public QObject {
 public:
     using Show = std::function<void(const QString&)>;
     HintFilter(QHash<QString, QString> hints, Show show, QObject* parent = nullptr);
-    // Installs the filter on every descendant of `root` named in the table.
+    // Installs the filter on every descendant of `root` named in the table
+    // (and on root itself when it is named there).
     void installOn(QWidget* root);
+    // Changes one control's hint (hints that follow the window's state).
+    void setHint(const QString& control, const QString& hint) { hints_.insert(control, hint); }
+    QString hint(const QString& control) const { return hints_.value(control); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

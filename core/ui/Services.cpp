@@ -12,13 +12,14 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace numora {
 
 MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
-                             MsgButtons buttons) {
+                             MsgButtons buttons, std::optional<MsgAnswer> defaultButton) {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
@@ -45,6 +46,12 @@ MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString
     };
     for (const auto& [b, caption] : captions)
         if (auto* button = box.button(b)) button->setText(QString::fromUtf8(caption));
+    if (defaultButton) {
+        const QMessageBox::StandardButton which[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
+                                                     QMessageBox::No, QMessageBox::Retry};
+        if (auto* b = qobject_cast<QPushButton*>(box.button(which[static_cast<int>(*defaultButton)])))
+            box.setDefaultButton(b);
+    }
     switch (box.exec()) {
         case QMessageBox::Ok: return MsgAnswer::Ok;
         case QMessageBox::Yes: return MsgAnswer::Yes;

@@ -22,8 +22,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A modal message box; returns the button pressed (Cancel when closed).
+    // `defaultButton` is the button Enter presses (the first one when absent).
     virtual MsgAnswer Message(QWidget* parent, const QString& text, const QString& title,
-                              MsgIcon icon, MsgButtons buttons = MsgButtons::Ok) = 0;
+                              MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
+                              std::optional<MsgAnswer> defaultButton = std::nullopt) = 0;
     // A modal input box; nullopt when the user cancels.
     virtual std::optional<QString> InputBox(QWidget* parent, const QString& prompt,
                                             const QString& title, const QString& defaultText) = 0;
@@ -83,7 +85,7 @@ struct Services {
 class QtDialogs final : public Dialogs {
 public:
     MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override;
+                      MsgButtons buttons, std::optional<MsgAnswer> defaultButton) override;
     std::optional<QString> InputBox(QWidget* parent, const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,

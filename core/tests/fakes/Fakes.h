@@ -18,13 +18,14 @@ struct RecordedMessage {
     QString title;
     MsgIcon icon;
     MsgButtons buttons;
+    std::optional<MsgAnswer> defaultButton;
 };
 
 class FakeDialogs final : public Dialogs {
 public:
     MsgAnswer Message(QWidget*, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override {
-        messages.push_back({text, title, icon, buttons});
+                      MsgButtons buttons, std::optional<MsgAnswer> defaultButton) override {
+        messages.push_back({text, title, icon, buttons, defaultButton});
         if (!answers.empty()) {
             MsgAnswer a = answers.front();
             answers.pop_front();
@@ -39,10 +40,12 @@ public:
         inputPrompts.push_back(prompt);
         inputTitles.push_back(title);
         inputDefaults.push_back(defaultText);
-        if (inputs.empty()) return std::nullopt;
-        auto a = inputs.front();
-        inputs.pop_front();
-        return a;
+        std::optional<QString> answer;
+        if (!inputs.empty()) {
+            answer.swap(inputs.front());
+            inputs.pop_front();
+        }
+        return answer;
     }
     QString OpenFileName(QWidget*, const QString& title, const QString& filter,
                          const QString&) override {

@@ -1,0 +1,39 @@
+// The double-precision commands of the basic-calculation window: the eight
+// frames of the full page and the seven buttons of the quick page. Each
+// takes the texts of its input fields and returns what the window shows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Outcome.h"
+
+namespace numora::standard {
+
+// Messages of the basic-calculation window.
+inline constexpr const char* kEmptyInput = "请不要使输入框为空";
+inline constexpr const char* kTooLarge = "数据过大";
+inline constexpr const char* kUnknownError = "捕获到未知错误";
+
+// Full page. Each writes its frame's result fields (by control name) or
+// fails with the frame's message; the root and factorial frames may also
+// reset an input field before their message.
+Outcome CommonSum(std::string_view augend, std::string_view addend);                 // CommonAddText3
+Outcome CommonDifference(std::string_view minuend, std::string_view subtrahend);    // CommonReduceText3
+Outcome CommonProduct(std::string_view multiplicand, std::string_view multiplier);  // CommonMultiplyText3
+// CommonChuText3 (integer quotient), CommonChuText4 (remainder), CommonChuText5 (quotient).
+Outcome CommonQuotient(std::string_view dividend, std::string_view divisor);
+Outcome CommonPower(std::string_view base, std::string_view exponent);               // CommonPowerText3
+// CommonKaiText2 (root), CommonKaiText3 (rounded root); may reset
+// CommonKaiText1 or CommonKaiText4.
+Outcome CommonRoot(std::string_view radicand, std::string_view index);
+Outcome CommonLogarithm(std::string_view argument, std::string_view base);           // CommonLogText3
+// CommonFactorialText2; may reset CommonFactorialText1.
+Outcome CommonFactorial(std::string_view n);
+
+// Quick page: one operation on the two shared operands, result in
+// CommonSimpleFrame2Text1. Input fields are never changed.
+enum class QuickOp { Sum, Difference, Product, Division, Power, Root, Logarithm };
+Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view second);
+
+}  // namespace numora::standard

@@ -1,0 +1,405 @@
+// The basic-calculation window through its real widgets, with fake dialogs.
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include "Fakes.h"
+#include "MainFrame.h"
+#include "Standard.h"
+
+using namespace numora;
+using namespace numora::testing;
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+class StandardTest : public QObject {
+    Q_OBJECT
+
+    FakeServices* fakes = nullptr;
+    Standard* window = nullptr;
+
+    QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
+    QPlainTextEdit* box(const char* name) { return window->findChild<QPlainTextEdit*>(QLatin1String(name)); }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); }
+    QString text(const char* name) {
+        if (auto* f = field(name)) return f->text();
+        return box(name)->toPlainText();
+    }
+    // Types into a field as a user does: click, which selects everything, then keys.
+    void type(const char* name, const QString& keys) {
+        QLineEdit* f = field(name);
+        QVERIFY2(f, name);
+        f->setFocus(Qt::MouseFocusReason);
+        f->selectAll();
+        if (keys.isEmpty()) {
+            QTest::keyClick(f, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(f, keys);
+        }
+    }
+    void click(const char* name) {
+        QPushButton* b = button(name);
+        QVERIFY2(b, name);
+        QVERIFY2(b->isEnabled(), name);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
+
+private slots:
+    void init() {
+        fakes = new FakeServices;
+        window = new Standard(fakes->services);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    void cleanup() {
+        delete window;
+        delete fakes;
+    }
+
+    void windowTabsAndStatus() {
+        QCOMPARE(window->windowTitle(), U("基本计算"));
+        auto* tabs = window->findChild<QTabBar*>();
+        QCOMPARE(tabs->count(), 3);
+        const char* captions[] = {"传统计算－完全界面", "传统计算－简易界面", "1-255位整数运算"};
+        const char* keys[] = {"Full", "Simple", "Large"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(tabs->tabText(i), U(captions[i]));
+            QCOMPARE(tabs->tabData(i).toString(), QLatin1String(keys[i]));
+        }
+        QCOMPARE(window->statusText(), U("Numora - 基本计算"));
+        for (const char* key : keys) {
+            window->selectTab(QLatin1String(key));
+            for (const char* page : keys)
+                QCOMPARE(window->findChild<QWidget*>(QLatin1String(page))->isVisible(), QLatin1String(page) == QLatin1String(key));
+        }
+    }
+
+    void fieldsHaveTheirLimitsAndLooks() {
+        const struct { const char* name; const char* text; int maxLength; bool readOnly; } fields[] = {
+            {"CommonAddText1", "0", 16, false},  {"CommonChuText2", "1", 16, false},
+            {"CommonPowerText1", "1", 16, false}, {"CommonPowerText2", "0", 3, false},
+            {"CommonKaiText4", "1", 3, false},   {"CommonKaiText1", "0", 12, false},
+            {"CommonLogText2", "2", 8, false},   {"CommonLogText1", "1", 8, false},
+            {"CommonFactorialText1", "0", 3, false}, {"LargeText1", "0", 255, false},
+            {"LargeText4", "0", 255, false},     {"CommonAddText3", "0", 32767, true},
+            {"CommonPowerText3", "1", 32767, true}, {"CommonLogText3", "0", 32767, false},
+            {"LargeLenText1", "1", 32767, true}, {"LargeText6", "0", 32767, true},
+        };
+        for (const auto& f : fields) {
+            QLineEdit* e = field(f.name);
+            QVERIFY2(e, f.name);
+            QCOMPARE(e->text(), QLatin1String(f.text));
+            QCOMPARE(e->maxLength(), f.maxLength);
+            QCOMPARE(e->isReadOnly(), f.readOnly);
+        }
+        // Results, the typable one included, have the button face's colour.
+        for (const char* name : {"CommonAddText3", "CommonLogText3"})
+            QCOMPARE(field(name)->palette().color(QPalette::Base), field(name)->palette().color(QPalette::Button));
+        QCOMPARE(box("LargeText3Se")->toolTip(), U("余数显示框(除法专用)"));
+    }
+
+    void fullPageCommands_data() {
+        QTest::addColumn<QStringList>("inputs");  // name=value pairs
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("results");  // name=value after the click
+        QTest::addColumn<QString>("message");
+        QTest::newRow("sum") << QStringList{"CommonAddText1=0.1", "CommonAddText2=0.2"} << "Commoncmd1"
+                             << QStringList{"CommonAddText3=0.3"} << "";
+        QTest::newRow("sum empty") << QStringList{"CommonAddText1="} << "Commoncmd1" << QStringList{"CommonAddText3=0"}
+                                   << U("请不要使输入框为空");
+        QTest::newRow("difference") << QStringList{"CommonReduceText1=1", "CommonReduceText2=1.5"} << "Commoncmd2"
+                                    << QStringList{"CommonReduceText3=-0.5"} << "";
+        QTest::newRow("product") << QStringList{"CommonMultiplyText1=9E307", "CommonMultiplyText2=10"} << "Commoncmd3"
+                                 << QStringList{"CommonMultiplyText3=0"} << U("数据过大");
+        QTest::newRow("quotient") << QStringList{"CommonChuText1=7.5", "CommonChuText2=2"} << "Commoncmd4"
+                                  << QStringList{"CommonChuText5=3.75", "CommonChuText3=4", "CommonChuText4=0"} << "";
+        QTest::newRow("divisor 0") << QStringList{"CommonChuText1=7", "CommonChuText2=0"} << "Commoncmd4"
+                                   << QStringList{"CommonChuText5=0"} << U("0不能作除数");
+        QTest::newRow("divisor 0.4") << QStringList{"CommonChuText1=7", "CommonChuText2=0.4"} << "Commoncmd4"
+                                     << QStringList{"CommonChuText3=0"} << U("捕获到未知错误");
+        QTest::newRow("power") << QStringList{"CommonPowerText1=2", "CommonPowerText2=10"} << "Commoncmd6"
+                               << QStringList{"CommonPowerText3=1024"} << "";
+        QTest::newRow("power 0^0") << QStringList{"CommonPowerText1=0", "CommonPowerText2=0"} << "Commoncmd6"
+                                   << QStringList{"CommonPowerText3=1"} << U("0没有0次幂");
+        QTest::newRow("root") << QStringList{"CommonKaiText1=2", "CommonKaiText4=2"} << "Commoncmd7"
+                              << QStringList{"CommonKaiText2=1.4142135623731", "CommonKaiText3=1"} << "";
+        QTest::newRow("negative radicand") << QStringList{"CommonKaiText1=-4"} << "Commoncmd7"
+                                           << QStringList{"CommonKaiText1=0", "CommonKaiText2=0"} << U("被开方数不能为负");
+        QTest::newRow("index minus") << QStringList{"CommonKaiText1=4", "CommonKaiText4=-"} << "Commoncmd7"
+                                     << QStringList{"CommonKaiText4=1"} << U("指数中不要有负号");
+        QTest::newRow("log") << QStringList{"CommonLogText1=8", "CommonLogText2=2"} << "Commoncmd8"
+                             << QStringList{"CommonLogText3=3"} << "";
+        QTest::newRow("log base 1") << QStringList{"CommonLogText1=8", "CommonLogText2=1"} << "Commoncmd8"
+                                    << QStringList{"CommonLogText3=0"} << U("底数不可为1");
+        QTest::newRow("factorial 18") << QStringList{"CommonFactorialText1=18"} << "Commoncmd9"
+                                      << QStringList{"CommonFactorialText2=6.402373705728E+15"} << "";
+        QTest::newRow("factorial -") << QStringList{"CommonFactorialText1=-"} << "Commoncmd9"
+                                     << QStringList{"CommonFactorialText1=0"} << U("该数不可为负");
+        QTest::newRow("factorial 171") << QStringList{"CommonFactorialText1=171"} << "Commoncmd9"
+                                       << QStringList{"CommonFactorialText2=0"} << U("数据过大");
+    }
+
+    void fullPageCommands() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, command);
+        QFETCH(QStringList, results);
+        QFETCH(QString, message);
+        for (const QString& pair : inputs) {
+            const int eq = pair.indexOf('=');
+            type(pair.left(eq).toUtf8().constData(), pair.mid(eq + 1));
+        }
+        click(command.toUtf8().constData());
+        for (const QString& pair : results) {
+            const int eq = pair.indexOf('=');
+            QCOMPARE(text(pair.left(eq).toUtf8().constData()), pair.mid(eq + 1));
+        }
+        QCOMPARE(lastMessage(), message);
+        if (!message.isEmpty()) {
+            QCOMPARE(fakes->dialogs.messages.size(), 1);
+            QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
+            QCOMPARE(fakes->dialogs.messages.last().icon, MsgIcon::Exclamation);
+        }
+        QCOMPARE(window->statusText(), U("正在计算......"));
+    }
+
+    void hintsAndTooltips() {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button("Commoncmd4"), &enter);
+        QCOMPARE(window->statusText(), U("计算商以及整除求余"));
+        QApplication::sendEvent(field("CommonChuText5"), &enter);
+        QCOMPARE(window->statusText(), U("标准结果"));
+        type("CommonAddText1", "12345678");
+        click("Commoncmd1");
+        QCOMPARE(field("CommonAddText3")->toolTip(), QStringLiteral("12345678"));
+        // The operand hints of the big-number page follow the option.
+        window->selectTab(QStringLiteral("Large"));
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("LargeOption5")), Qt::LeftButton);
+        QApplication::sendEvent(field("LargeText2"), &enter);
+        QCOMPARE(window->statusText(), U("输入指数"));
+    }
+
+    void selectAllOnClick() {
+        field("CommonAddText1")->setText(QStringLiteral("123.5"));
+        QTest::mouseClick(field("CommonAddText1"), Qt::LeftButton, {}, QPoint(10, 5));
+        QTRY_COMPARE(field("CommonAddText1")->selectedText(), QStringLiteral("123.5"));
+    }
+
+    void quickPageNeverChangesItsInputs() {
+        window->selectTab(QStringLiteral("Simple"));
+        type("CommonSimpleFrame1Text1", "00");
+        type("CommonSimpleFrame1Text2", "0.0");
+        click("CommonSimpleFrame2cmd5");
+        QCOMPARE(lastMessage(), U("0没有0次幂"));
+        type("CommonSimpleFrame1Text1", "2");
+        type("CommonSimpleFrame1Text2", "8");
+        click("CommonSimpleFrame2cmd7");
+        QCOMPARE(text("CommonSimpleFrame2Text1"), QStringLiteral("3"));
+        click("CommonSimpleFrame2cmd4");
+        QCOMPARE(text("CommonSimpleFrame2Text1"), QStringLiteral("0.25"));
+        type("CommonSimpleFrame1Text1", "-8");
+        type("CommonSimpleFrame1Text2", "0.5");
+        click("CommonSimpleFrame2cmd5");
+        QCOMPARE(lastMessage(), U("捕获到未知错误"));
+        QCOMPARE(text("CommonSimpleFrame2Text1"), QStringLiteral("0.25"));
+        QCOMPARE(text("CommonSimpleFrame1Text1"), QStringLiteral("-8"));
+        QCOMPARE(text("CommonSimpleFrame1Text2"), QStringLiteral("0.5"));
+    }
+
+    void pairwisePane() {
+        window->selectTab(QStringLiteral("Large"));
+        type("LargeText1", QString(255, '9'));
+        type("LargeText2", "1");
+        click("Largecmd1");
+        QCOMPARE(text("LargeText3"), "1" + QString(255, '0'));
+        QCOMPARE(text("LargeLenText1"), U("大于等于256"));
+
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("LargeOption4")), Qt::LeftButton);
+        QVERIFY(!window->findChild<QGroupBox*>(QStringLiteral("LargeFrame3"))->isEnabled());
+        type("LargeText1", "1000");
+        type("LargeText2", "7");
+        click("Largecmd1");
+        QCOMPARE(text("LargeText3"), QStringLiteral("0142"));
+        QCOMPARE(text("LargeText3Se"), QStringLiteral("6"));
+        QCOMPARE(text("LargeLenText1"), QStringLiteral("4"));
+
+        type("LargeText2", "0");
+        click("Largecmd1");
+        QCOMPARE(lastMessage(), U("除数不能为0"));
+        type("LargeText2", "-7");
+        click("Largecmd1");
+        QCOMPARE(lastMessage(), U("请输入非负数"));
+
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("LargeOption5")), Qt::LeftButton);
+        type("LargeText1", "2");
+        type("LargeText2", "1000");
+        click("Largecmd1");
+        QCOMPARE(lastMessage(), U("数据过大"));
+        QCOMPARE(text("LargeLenText1"), QStringLiteral("4"));  // not updated
+        QVERIFY(window->findChild<QGroupBox*>(QStringLiteral("LargeFrame2"))->isEnabled());
+        type("LargeText2", "10");
+        click("Largecmd1");
+        QCOMPARE(text("LargeText3"), QStringLiteral("1024"));
+        QCOMPARE(text("LargeText3Se"), QStringLiteral("6"));  // kept from the division
+    }
+
+    void collectivePane() {
+        window->selectTab(QStringLiteral("Large"));
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("LargeList1"));
+        QVERIFY(!button("Largecmd4")->isEnabled());
+        for (const char* item : {"1", "2", "3"}) {
+            type("LargeText4", item);
+            QTest::keyClick(field("LargeText4"), Qt::Key_Return);  // Enter adds
+        }
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(field("LargeText4")->selectedText(), QStringLiteral("3"));
+        QCOMPARE(text("LargeText6"), QStringLiteral("3"));
+        QCOMPARE(text("LargeText5"), QStringLiteral("1"));
+        click("Largecmd4");
+        QCOMPARE(text("LargeText5"), QStringLiteral("6"));
+        QCOMPARE(text("LargeLenText2"), QStringLiteral("1"));
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("LargeOption3")), Qt::LeftButton);
+        type("LargeText4", "4");
+        click("Largecmd2");
+        click("Largecmd4");
+        QCOMPARE(text("LargeText5"), QStringLiteral("24"));
+
+        // Edit the second item through the input box.
+        QVERIFY(!button("Largecmd5")->isEnabled());
+        list->setCurrentRow(1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        fakes->dialogs.inputs.push_back(QStringLiteral("5"));
+        click("Largecmd5");
+        QCOMPARE(fakes->dialogs.inputTitles.last(), U("编辑数据"));
+        QCOMPARE(fakes->dialogs.inputDefaults.last(), QStringLiteral("2"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("5"));
+        QCOMPARE(list->count(), 4);
+        QVERIFY(!button("Largecmd5")->isEnabled());
+
+        // Delete everything: the start button follows the count.
+        while (list->count() > 0) {
+            list->setCurrentRow(0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+            click("Largecmd3");
+        }
+        QCOMPARE(text("LargeText6"), QStringLiteral("0"));
+        QCOMPARE(text("LargeText5"), QString());
+        QVERIFY(!button("Largecmd4")->isEnabled());
+
+        // Adding refuses a leading minus sign.
+        type("LargeText4", "-1");
+        click("Largecmd2");
+        QCOMPARE(lastMessage(), U("请输入非负数"));
+    }
+
+    void clearAsksFirst() {
+        window->selectTab(QStringLiteral("Large"));
+        type("LargeText4", "7");
+        click("Largecmd2");
+        click("Largecmd4");
+        fakes->dialogs.answers.push_back(MsgAnswer::Cancel);
+        click("Largecmd6");
+        const RecordedMessage asked = fakes->dialogs.messages.last();
+        QCOMPARE(asked.text, U("执行数据清除命令吗？"));
+        QCOMPARE(asked.title, U("Numora清除数据确认"));
+        QCOMPARE(asked.icon, MsgIcon::Information);
+        QCOMPARE(asked.buttons, MsgButtons::OkCancel);
+        QCOMPARE(asked.defaultButton, std::optional<MsgAnswer>(MsgAnswer::Cancel));
+        QCOMPARE(text("LargeText6"), QStringLiteral("1"));
+        fakes->dialogs.answers.push_back(MsgAnswer::Ok);
+        click("Largecmd6");
+        QCOMPARE(text("LargeText6"), QStringLiteral("0"));
+        QCOMPARE(text("LargeText5"), QStringLiteral("7"));  // the last result stays
+        QVERIFY(!button("Largecmd4")->isEnabled());
+    }
+
+    // A power of a million steps, stopped by the stop button while it runs.
+    void stopDuringAPower() {
+        window->selectTab(QStringLiteral("Large"));
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("LargeOption5")), Qt::LeftButton);
+        type("LargeText1", "1");
+        type("LargeText2", "2000000000");
+        bool paneDisabledWhileRunning = false;
+        QTimer::singleShot(100, this, [&] {
+            paneDisabledWhileRunning = !window->findChild<QGroupBox*>(QStringLiteral("LargeFrame2"))->isEnabled();
+            QTest::mouseClick(button("LargeStopcmd"), Qt::LeftButton);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        click("Largecmd1");
+        QVERIFY(clock.elapsed() < 20000);
+        QVERIFY(paneDisabledWhileRunning);
+        QVERIFY(window->stopRequested());
+        QCOMPARE(text("LargeText3"), QStringLiteral("1"));
+        QCOMPARE(text("LargeLenText1"), QStringLiteral("1"));
+        QVERIFY(window->findChild<QGroupBox*>(QStringLiteral("LargeFrame2"))->isEnabled());
+        QVERIFY(fakes->dialogs.messages.isEmpty());
+    }
+
+    // While the collective fold pauses, the pairwise pane computes a power
+    // to its end; the stop button then ends the fold, which keeps its
+    // partial sum and does not update its digit count.
+    void secondComputationDuringAPause() {
+        window->selectTab(QStringLiteral("Large"));
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("LargeList1"));
+        for (int i = 0; i < 1000000; ++i) list->addItem(QStringLiteral("1"));
+        field("LargeText6")->setText(QStringLiteral("1000000"));
+        bool foldDisabledWhileRunning = false;
+        QTimer::singleShot(0, this, [&] {
+            foldDisabledWhileRunning = !window->findChild<QGroupBox*>(QStringLiteral("LargeFrame3"))->isEnabled();
+            QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("LargeOption5")), Qt::LeftButton);
+            type("LargeText1", "2");
+            type("LargeText2", "10");
+            click("Largecmd1");
+            QTest::mouseClick(button("LargeStopcmd"), Qt::LeftButton);
+        });
+        click("Largecmd4");
+        QVERIFY(foldDisabledWhileRunning);
+        QCOMPARE(text("LargeText3"), QStringLiteral("1024"));
+        const QString partial = text("LargeText5");
+        QVERIFY2(partial.toLongLong() > 1 && partial.toLongLong() < 1000000, qPrintable(partial));
+        QCOMPARE(text("LargeLenText2"), QStringLiteral("1"));
+    }
+
+    // Closing the window while a loop runs ends the loop cleanly.
+    void closeDuringAPower() {
+        MainFrame frame(fakes->services);
+        Standard::Register(frame);
+        frame.runToolbarKey(QStringLiteral("Standard"));
+        auto* standard = qobject_cast<Standard*>(frame.child(QStringLiteral("Standard")));
+        QVERIFY(standard);
+        QVERIFY(frame.menuItem(QStringLiteral("mnuProgramRunStandard"))->isChecked());
+        standard->selectTab(QStringLiteral("Large"));
+        standard->findChild<QRadioButton*>(QStringLiteral("LargeOption5"))->setChecked(true);
+        standard->findChild<QLineEdit*>(QStringLiteral("LargeText1"))->setText(QStringLiteral("1"));
+        standard->findChild<QLineEdit*>(QStringLiteral("LargeText2"))->setText(QStringLiteral("2000000000"));
+        QPointer<Standard> guard(standard);
+        QTimer::singleShot(80, &frame, [&] { frame.unloadChild(QStringLiteral("Standard")); });
+        QElapsedTimer clock;
+        clock.start();
+        standard->findChild<QPushButton*>(QStringLiteral("Largecmd1"))->click();
+        QVERIFY(clock.elapsed() < 20000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!guard);
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunStandard"))->isChecked());
+        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("StandardLeft")));
+    }
+};
+
+QTEST_MAIN(StandardTest)
+#include "StandardTest.moc"

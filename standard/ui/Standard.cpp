@@ -1,0 +1,637 @@
+#include "Standard.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "CommonOps.h"
+#include "FormHelpers.h"
+#include "MainFrame.h"
+#include "NumberText.h"
+#include "Outcome.h"
+#include "Workbench.h"
+
+namespace numora {
+namespace {
+
+using standard::LargeOp;
+using standard::QuickOp;
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+const char* const kTitle = "Numora - 基本计算";
+const char* const kCalculating = "正在计算......";
+
+// Hints shown in the status bar while the mouse is over a control.
+const std::pair<const char*, const char*> kHints[] = {
+    {"Full", kTitle}, {"Simple", kTitle}, {"Large", kTitle},
+    {"Commoncmd1", "计算和"}, {"Commoncmd2", "计算差"}, {"Commoncmd3", "计算积"},
+    {"Commoncmd4", "计算商以及整除求余"}, {"Commoncmd6", "计算乘方"}, {"Commoncmd7", "计算开方"},
+    {"Commoncmd8", "计算对数"}, {"Commoncmd9", "计算阶乘"},
+    {"CommonChuText3", "整除结果"}, {"CommonChuText4", "余数"}, {"CommonChuText5", "标准结果"},
+    {"CommonSimpleFrame1Text1", "输入被加数、被减数、被乘数、被除数、底数、被开放数"},
+    {"CommonSimpleFrame1Text2", "输入加数、减数、乘数、除数、指数、真数"},
+    {"LargeFrame1", "选择运算方式"}, {"LargeFrame2", "大数两两计算"}, {"LargeFrame3", "大数集体计算"},
+    {"Largecmd1", "单击“开始”计算"}, {"Largecmd2", "向列表框内添加新数据"},
+    {"Largecmd3", "删除列表框内已被选中/全部的项"}, {"Largecmd4", "开始计算"},
+    {"Largecmd5", "编辑列表框内已被选中的项"}, {"LargeStopcmd", "中止所有计算"},
+    {"LargeList1", "数据列表"}, {"LargeText6", "显示列表框内的数据总数为 0"},
+    {"LargeOption1", "选择运算方式—加法"}, {"LargeOption2", "选择运算方式—减法"},
+    {"LargeOption3", "选择运算方式—乘法"}, {"LargeOption4", "选择运算方式—除法"},
+    {"LargeOption5", "选择运算方式—乘方"},
+    {"LargeText1", "输入被加数"}, {"LargeText2", "输入加数"},
+};
+
+// The operand hints of the pairwise pane follow the selected operation.
+const char* const kFirstOperandHints[] = {"输入被加数", "输入被减数", "输入被乘数", "输入被除数", "输入底数"};
+const char* const kSecondOperandHints[] = {"输入加数", "输入减数", "输入乘数", "输入除数", "输入指数"};
+
+// Result fields whose tool tip is their own text.
+const char* const kResultFields[] = {
+    "CommonAddText3",  "CommonReduceText3", "CommonMultiplyText3", "CommonChuText3",
+    "CommonChuText4",  "CommonChuText5",    "CommonPowerText3",    "CommonKaiText2",
+    "CommonKaiText3",  "CommonLogText3",    "CommonFactorialText2", "CommonSimpleFrame2Text1",
+};
+
+// Read-only fields look like the button face.
+void ButtonFace(QWidget* field) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    field->setPalette(palette);
+}
+
+QLineEdit* Input(const char* name, const char* text, int maxLength) {
+    auto* field = new QLineEdit(QString::fromUtf8(text));
+    field->setObjectName(QLatin1String(name));
+    if (maxLength > 0) field->setMaxLength(maxLength);
+    return field;
+}
+
+QLineEdit* Result(const char* name, const char* text, bool typable = false) {
+    auto* field = new QLineEdit(QString::fromUtf8(text));
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(!typable);
+    ButtonFace(field);
+    return field;
+}
+
+QPlainTextEdit* ResultBox(const char* name, int lines) {
+    auto* box = new QPlainTextEdit(QStringLiteral("0"));
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setWordWrapMode(QTextOption::WrapAnywhere);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
+    ButtonFace(box);
+    return box;
+}
+
+QPushButton* Button(const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption));
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QLabel* Label(const char* text) { return new QLabel(QString::fromUtf8(text)); }
+
+QGroupBox* Frame(const char* name, const char* caption) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption));
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+// The radical sign around the radicand: four lines (a short tick, the down
+// stroke, the long up stroke and the bar over the radicand).
+class RadicalBox final : public QWidget {
+public:
+    explicit RadicalBox(QLineEdit* radicand) : radicand_(radicand) {
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(18, 6, 2, 2);
+        layout->addWidget(radicand);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1.2));
+        const QRect r = radicand_->geometry();
+        const int mid = r.center().y() + 2, top = r.top() - 3, bottom = r.bottom() + 1;
+        p.drawLine(QPointF(1, mid + 2), QPointF(5, mid));             // CommonLine1
+        p.drawLine(QPointF(5, mid), QPointF(9, bottom));              // CommonLine2
+        p.drawLine(QPointF(9, bottom), QPointF(15, top));             // CommonLine3
+        p.drawLine(QPointF(15, top), QPointF(r.right() + 1, top));    // CommonLine4
+    }
+
+private:
+    QLineEdit* radicand_;
+};
+
+// A small field set higher (an exponent, a root index) or lower (a base of
+// a logarithm) than the line.
+QWidget* Raised(QLineEdit* field, bool up) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    if (!up) layout->addStretch();
+    layout->addWidget(field);
+    if (up) layout->addStretch();
+    return box;
+}
+
+}  // namespace
+
+Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("Standard"));
+    setWindowTitle(U("基本计算"));
+
+    tabs_ = new QTabBar;
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    const std::pair<const char*, const char*> tabs[] = {
+        {"传统计算－完全界面", "Full"}, {"传统计算－简易界面", "Simple"}, {"1-255位整数运算", "Large"}};
+    for (const auto& [caption, key] : tabs) tabs_->setTabData(tabs_->addTab(U(caption)), QLatin1String(key));
+
+    pages_ = new QStackedWidget;
+    pages_->addWidget(buildFullPage());
+    pages_->addWidget(buildSimplePage());
+    pages_->addWidget(buildLargePage());
+    connect(tabs_, &QTabBar::currentChanged, this,
+            [this](int index) { selectTab(tabs_->tabData(index).toString()); });
+
+    auto* bar = new QStatusBar;
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    status_ = new QLabel(U(kTitle));
+    bar->addWidget(status_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(bar);
+
+    SelectAllOnFocusEverywhere(this);
+    for (const char* name : kResultFields) TooltipFollowsText(findChild<QLineEdit*>(QLatin1String(name)));
+    installHints();
+    selectTab(QStringLiteral("Full"));
+}
+
+Standard::~Standard() = default;
+
+void Standard::Register(MainFrame& frame) {
+    frame.registerChild(QStringLiteral("Standard"),
+                        [](Services& services, MainFrame&) { return new Standard(services); });
+}
+
+void Standard::installHints() {
+    QHash<QString, QString> table;
+    for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
+    hints_ = new HintFilter(table, [this](const QString& text) { setStatus(text); }, this);
+    hints_->installOn(this);
+}
+
+QString Standard::statusText() const { return status_->text(); }
+
+void Standard::setStatus(const QString& text) { status_->setText(text); }
+
+void Standard::selectTab(const QString& key) {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (tabs_->tabData(i).toString() != key) continue;
+        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);  // comes back here
+        pages_->setCurrentIndex(i);
+    }
+}
+
+void Standard::closeEvent(QCloseEvent* event) {
+    closing_ = true;  // a running loop ends at its next pause
+    stop_ = true;
+    QWidget::closeEvent(event);
+}
+
+// ---- Full page --------------------------------------------------------------
+
+QWidget* Standard::buildFullPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Full"));
+    auto* column = new QVBoxLayout(page);
+    column->setSpacing(4);
+
+    auto frameRow = [column](QGroupBox* frame, std::initializer_list<QWidget*> widgets, QPushButton* start) {
+        auto* row = new QHBoxLayout(frame);
+        row->setContentsMargins(8, 4, 8, 4);
+        for (QWidget* w : widgets) row->addWidget(w, qobject_cast<QLineEdit*>(w) ? 1 : 0);
+        row->addSpacing(8);
+        row->addWidget(start);
+        column->addWidget(frame);
+    };
+    auto start = [this](const char* name, int command) {
+        QPushButton* b = Button(name, "开 始");
+        connect(b, &QPushButton::clicked, this, [this, command] { runCommon(command); });
+        return b;
+    };
+
+    frameRow(Frame("CommonFullFrame1", "加法运算"),
+             {Input("CommonAddText1", "0", 16), Label("+"), Input("CommonAddText2", "0", 16), Label("="),
+              Result("CommonAddText3", "0")},
+             start("Commoncmd1", 1));
+    frameRow(Frame("CommonFullFrame2", "减法运算"),
+             {Input("CommonReduceText1", "0", 16), Label("-"), Input("CommonReduceText2", "0", 16), Label("="),
+              Result("CommonReduceText3", "0")},
+             start("Commoncmd2", 2));
+    frameRow(Frame("CommonFullFrame3", "乘法运算"),
+             {Input("CommonMultiplyText1", "0", 16), Label("×"), Input("CommonMultiplyText2", "0", 16),
+              Label("="), Result("CommonMultiplyText3", "0")},
+             start("Commoncmd3", 3));
+    frameRow(Frame("CommonFullFrame4", "除法运算"),
+             {Input("CommonChuText1", "0", 16), Label("÷"), Input("CommonChuText2", "1", 16), Label("="),
+              Result("CommonChuText5", "0"), Result("CommonChuText3", "0"), Result("CommonChuText4", "0")},
+             start("Commoncmd4", 4));
+    frameRow(Frame("CommonFullFrame5", "乘方运算"),
+             {Input("CommonPowerText1", "1", 16), Raised(Input("CommonPowerText2", "0", 3), true), Label("="),
+              Result("CommonPowerText3", "1")},
+             start("Commoncmd6", 6));
+    frameRow(Frame("CommonFullFrame6", "开方运算"),
+             {Raised(Input("CommonKaiText4", "1", 3), true), new RadicalBox(Input("CommonKaiText1", "0", 12)),
+              Label("="), Result("CommonKaiText2", "0"), Result("CommonKaiText3", "0")},
+             start("Commoncmd7", 7));
+    frameRow(Frame("CommonFullFrame7", "对数运算"),
+             {Label("Log"), Raised(Input("CommonLogText2", "2", 8), false), Input("CommonLogText1", "1", 8),
+              Label("="), Result("CommonLogText3", "0", /*typable=*/true)},
+             start("Commoncmd8", 8));
+    frameRow(Frame("CommonFullFrame8", "阶乘运算"),
+             {Input("CommonFactorialText1", "0", 3), Label("！="), Result("CommonFactorialText2", "0")},
+             start("Commoncmd9", 9));
+    // The root frame's radicand is wider than its index: give it the room.
+    page->findChild<QWidget*>(QStringLiteral("CommonKaiText1"))->parentWidget()->setSizePolicy(
+        QSizePolicy::Expanding, QSizePolicy::Preferred);
+    column->addStretch();
+    return page;
+}
+
+void Standard::runCommon(int command) {
+    setStatus(U(kCalculating));
+    auto text = [this](const char* name) { return S(FieldText(this, QLatin1String(name))); };
+    Outcome outcome;
+    switch (command) {
+        case 1: outcome = standard::CommonSum(text("CommonAddText1"), text("CommonAddText2")); break;
+        case 2: outcome = standard::CommonDifference(text("CommonReduceText1"), text("CommonReduceText2")); break;
+        case 3: outcome = standard::CommonProduct(text("CommonMultiplyText1"), text("CommonMultiplyText2")); break;
+        case 4: outcome = standard::CommonQuotient(text("CommonChuText1"), text("CommonChuText2")); break;
+        case 6: outcome = standard::CommonPower(text("CommonPowerText1"), text("CommonPowerText2")); break;
+        case 7: outcome = standard::CommonRoot(text("CommonKaiText1"), text("CommonKaiText4")); break;
+        case 8: outcome = standard::CommonLogarithm(text("CommonLogText1"), text("CommonLogText2")); break;
+        case 9: outcome = standard::CommonFactorial(text("CommonFactorialText1")); break;
+        default: return;
+    }
+    ApplyOutcome(this, outcome, services_.dialogs);
+}
+
+// ---- Quick page -------------------------------------------------------------
+
+QWidget* Standard::buildSimplePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Simple"));
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* input = Frame("CommonSimpleFrame1", "输入区域");
+    auto* inputs = new QVBoxLayout(input);
+    inputs->addWidget(Input("CommonSimpleFrame1Text1", "0", 0));
+    inputs->addWidget(Input("CommonSimpleFrame1Text2", "0", 0));
+    column->addWidget(input);
+
+    QGroupBox* ops = Frame("CommonSimpleFrame2", "运算方式以及运算结果");
+    auto* grid = new QGridLayout(ops);
+    const char* const captions[] = {"加  法", "减  法", "乘  法", "除  法", "乘  方", "开  方", "求对数"};
+    for (int i = 0; i < 7; ++i) {
+        const QByteArray name = "CommonSimpleFrame2cmd" + QByteArray::number(i + 1);
+        QPushButton* b = Button(name.constData(), captions[i]);
+        connect(b, &QPushButton::clicked, this, [this, i] { runQuick(i); });
+        grid->addWidget(b, i / 4, i % 4);
+    }
+    grid->addWidget(Result("CommonSimpleFrame2Text1", "0"), 2, 0, 1, 4);
+    column->addWidget(ops);
+    column->addStretch();
+    return page;
+}
+
+void Standard::runQuick(int op) {
+    const Outcome outcome = standard::QuickOperation(static_cast<QuickOp>(op),
+                                                     S(FieldText(this, QStringLiteral("CommonSimpleFrame1Text1"))),
+                                                     S(FieldText(this, QStringLiteral("CommonSimpleFrame1Text2"))));
+    ApplyOutcome(this, outcome, services_.dialogs);
+}
+
+// ---- Big-number page --------------------------------------------------------
+
+QWidget* Standard::buildLargePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Large"));
+    auto* column = new QVBoxLayout(page);
+
+    QPushButton* stop = Button("LargeStopcmd", "停止(&S)");
+    connect(stop, &QPushButton::clicked, this, [this] { stop_ = true; });
+    auto* stopRow = new QHBoxLayout;
+    stopRow->addStretch();
+    stopRow->addWidget(stop);
+    column->addLayout(stopRow);
+
+    auto* panes = new QHBoxLayout;
+    column->addLayout(panes, 1);
+
+    // Pairwise pane.
+    QGroupBox* pair = Frame("LargeFrame2", "计算窗格1");
+    pairPane_ = pair;
+    auto* pairLayout = new QVBoxLayout(pair);
+    pairLayout->addWidget(Input("LargeText1", "0", 255));
+    pairLayout->addWidget(Input("LargeText2", "0", 255));
+    QGroupBox* optionFrame = Frame("LargeFrame1", "选项");
+    auto* optionRow = new QHBoxLayout(optionFrame);
+    options_ = new QButtonGroup(this);
+    const char* const optionCaptions[] = {"加法", "减法", "乘法", "除法", "乘方"};
+    for (int i = 0; i < 5; ++i) {
+        auto* option = new QRadioButton(U(optionCaptions[i]));
+        option->setObjectName(QStringLiteral("LargeOption%1").arg(i + 1));
+        options_->addButton(option, i);
+        optionRow->addWidget(option);
+    }
+    options_->button(0)->setChecked(true);
+    connect(options_, &QButtonGroup::idClicked, this, &Standard::optionChanged);
+    pairLayout->addWidget(optionFrame);
+    QPushButton* pairStart = Button("Largecmd1", "开  始");
+    connect(pairStart, &QPushButton::clicked, this, &Standard::runPairwise);
+    pairLayout->addWidget(pairStart);
+    largeResult_ = ResultBox("LargeText3", 4);
+    pairLayout->addWidget(largeResult_);
+    largeRemainder_ = ResultBox("LargeText3Se", 2);
+    largeRemainder_->setToolTip(U("余数显示框(除法专用)"));
+    pairLayout->addWidget(largeRemainder_);
+    auto* lengthRow = new QHBoxLayout;
+    QLabel* lengthLabel = Label("结果位数");
+    lengthLabel->setObjectName(QStringLiteral("LargeLabel1"));
+    lengthRow->addWidget(lengthLabel);
+    lengthRow->addWidget(Result("LargeLenText1", "1"), 1);
+    pairLayout->addLayout(lengthRow);
+    pairLayout->addStretch();
+    panes->addWidget(pair, 1);
+
+    // Collective pane.
+    QGroupBox* fold = Frame("LargeFrame3", "计算窗格2");
+    foldPane_ = fold;
+    auto* foldLayout = new QGridLayout(fold);
+    QLineEdit* entry = Input("LargeText4", "0", 255);
+    entry->installEventFilter(this);  // Enter adds the item
+    foldLayout->addWidget(entry, 0, 0, 1, 2);
+    QPushButton* add = Button("Largecmd2", "添加至列表");
+    connect(add, &QPushButton::clicked, this, &Standard::addToList);
+    foldLayout->addWidget(add, 0, 2);
+    list_ = new QListWidget;
+    list_->setObjectName(QStringLiteral("LargeList1"));
+    connect(list_, &QListWidget::itemClicked, this, [this] {
+        deleteButton_->setEnabled(true);
+        editButton_->setEnabled(true);
+    });
+    connect(list_, &QListWidget::itemDoubleClicked, this, &Standard::editItem);
+    connect(list_, &QListWidget::currentTextChanged, list_, &QWidget::setToolTip);
+    foldLayout->addWidget(list_, 1, 0, 4, 2);
+    deleteButton_ = Button("Largecmd3", "删除数据");
+    editButton_ = Button("Largecmd5", "编辑此数据");
+    foldStart_ = Button("Largecmd4", "开     始");
+    QPushButton* clear = Button("Largecmd6", "清除数据");
+    deleteButton_->setEnabled(false);
+    editButton_->setEnabled(false);
+    foldStart_->setEnabled(false);
+    connect(deleteButton_, &QPushButton::clicked, this, &Standard::deleteItem);
+    connect(editButton_, &QPushButton::clicked, this, &Standard::editItem);
+    connect(foldStart_, &QPushButton::clicked, this, &Standard::runCollective);
+    connect(clear, &QPushButton::clicked, this, &Standard::clearList);
+    foldLayout->addWidget(deleteButton_, 1, 2);
+    foldLayout->addWidget(editButton_, 2, 2);
+    foldLayout->addWidget(clear, 3, 2);
+    foldLayout->addWidget(foldStart_, 4, 2);
+    listCount_ = Result("LargeText6", "0");
+    connect(listCount_, &QLineEdit::textChanged, this, &Standard::countChanged);
+    foldLayout->addWidget(listCount_, 5, 0, 1, 3);
+    foldResult_ = ResultBox("LargeText5", 4);
+    foldLayout->addWidget(foldResult_, 6, 0, 1, 3);
+    QLineEdit* foldLength = Result("LargeLenText2", "1");
+    foldLength->setToolTip(U("结果位数"));
+    foldLayout->addWidget(foldLength, 7, 0, 1, 3);
+    panes->addWidget(fold, 1);
+    return page;
+}
+
+bool Standard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched->objectName() == QLatin1String("LargeText4") && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            addToList();
+            SelectAllText(static_cast<QLineEdit*>(watched));
+            return true;  // swallowed
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Standard::optionChanged(int option) {
+    // The collective pane offers sum and product only.
+    foldPane_->setEnabled(option == 0 || option == 2);
+    hints_->setHint(QStringLiteral("LargeText1"), U(kFirstOperandHints[option]));
+    hints_->setHint(QStringLiteral("LargeText2"), U(kSecondOperandHints[option]));
+}
+
+namespace {
+QElapsedTimer& LoopClock() {
+    static QElapsedTimer clock;
+    if (!clock.isValid()) clock.start();
+    return clock;
+}
+}  // namespace
+
+bool Standard::pauseDue(qint64 lastYield) const { return LoopClock().elapsed() - lastYield >= 25; }
+
+bool Standard::yieldToEvents(qint64& lastYield) {
+    QPointer<Standard> self(this);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (!self) return false;
+    lastYield = LoopClock().elapsed();
+    return !closing_;
+}
+
+void Standard::runPairwise() {
+    setStatus(U(kCalculating));
+    pairPane_->setEnabled(false);
+    pairPane_->setCursor(Qt::WaitCursor);
+    auto restore = [this] {
+        pairPane_->unsetCursor();
+        pairPane_->setEnabled(true);
+    };
+    const std::string a = S(FieldText(this, QStringLiteral("LargeText1")));
+    const std::string b = S(FieldText(this, QStringLiteral("LargeText2")));
+    const auto op = static_cast<LargeOp>(options_->checkedId());
+
+    if (auto refusal = standard::CheckPairwise(op, a, b)) {
+        restore();
+        ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
+        return;
+    }
+    stop_ = false;
+    if (op != LargeOp::Power) {
+        const Outcome outcome = standard::PairwiseResult(op, a, b);
+        restore();
+        ApplyOutcome(this, outcome, services_.dialogs);
+        return;
+    }
+
+    // The power: one multiplication a step, pausing for the window's events
+    // and stopping on request; a stopped power keeps its partial result.
+    const auto steps = standard::PowerSteps(b);
+    if (!steps) {
+        restore();
+        ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+        return;
+    }
+    std::string power = "1";
+    largeResult_->setPlainText(QStringLiteral("1"));
+    qint64 lastYield = LoopClock().elapsed();
+    for (std::int32_t i = 1; i <= *steps; ++i) {
+        if (stop_) break;
+        if (pauseDue(lastYield)) {
+            largeResult_->setPlainText(QString::fromStdString(power));
+            if (!yieldToEvents(lastYield)) return;  // the window is closing
+        }
+        auto next = standard::PowerStep(power, a);
+        if (!next) {
+            largeResult_->setPlainText(QString::fromStdString(power));
+            restore();
+            ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+            return;
+        }
+        power = std::move(*next);
+    }
+    largeResult_->setPlainText(QString::fromStdString(power));
+    restore();
+    SetFieldText(this, QStringLiteral("LargeLenText1"),
+                 QString::fromStdString(standard::ResultLengthText(power)));
+}
+
+void Standard::runCollective() {
+    setStatus(U(kCalculating));
+    foldPane_->setEnabled(false);
+    foldPane_->setCursor(Qt::WaitCursor);
+    auto restore = [this] {
+        foldPane_->unsetCursor();
+        foldPane_->setEnabled(true);
+    };
+    if (list_->count() == 0) {
+        restore();
+        return;
+    }
+    const bool product = options_->checkedId() == static_cast<int>(LargeOp::Multiply);
+    const std::string first = S(list_->item(0)->text());
+    std::string acc = first;
+    foldResult_->setPlainText(list_->item(0)->text());
+    stop_ = false;
+    qint64 lastYield = LoopClock().elapsed();
+    for (int i = 1; i < list_->count(); ++i) {
+        if (pauseDue(lastYield)) {
+            foldResult_->setPlainText(QString::fromStdString(acc));
+            if (!yieldToEvents(lastYield)) return;  // the window is closing
+        }
+        if (stop_) {
+            foldResult_->setPlainText(QString::fromStdString(acc));
+            restore();
+            return;
+        }
+        if (i >= list_->count()) break;  // the list changed during the pause
+        auto next = standard::FoldStep(product, acc, S(list_->item(i)->text()));
+        if (!next) {
+            // A step beyond the capacity ends the fold.
+            foldResult_->setPlainText(QString::fromStdString(first));
+            restore();
+            ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+            return;
+        }
+        acc = std::move(*next);
+    }
+    foldResult_->setPlainText(QString::fromStdString(acc));
+    restore();
+    SetFieldText(this, QStringLiteral("LargeLenText2"), QString::number(acc.size()));
+}
+
+void Standard::addToList() {
+    const QString text = FieldText(this, QStringLiteral("LargeText4"));
+    if (auto refusal = standard::CheckListItem(S(text))) {
+        ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
+        return;
+    }
+    list_->addItem(text);
+    listChanged();
+    foldStart_->setEnabled(true);
+}
+
+// After any change of the list: the count, the first item in the result
+// field, the item buttons disabled until the next click.
+void Standard::listChanged() {
+    listCount_->setText(QString::number(list_->count()));
+    foldResult_->setPlainText(list_->count() > 0 ? list_->item(0)->text() : QString());
+}
+
+void Standard::countChanged() {
+    const QString count = listCount_->text();
+    hints_->setHint(QStringLiteral("LargeText6"), U("显示列表框内的数据总数为 ") + count);
+    foldStart_->setEnabled(StrictValue(S(count)).value_or(0) != 0);
+}
+
+void Standard::deleteItem() {
+    const int row = list_->currentRow();
+    if (row < 0) return;
+    delete list_->takeItem(row);
+    listChanged();
+    deleteButton_->setEnabled(false);
+    editButton_->setEnabled(false);
+}
+
+void Standard::editItem() {
+    const int row = list_->currentRow();
+    if (row < 0) return;  // nothing selected: nothing to edit
+    const auto answer = services_.dialogs.InputBox(
+        this, U("请输入更改后的数据(输入空字符或者选择“取消”可退出)"), U("编辑数据"), list_->item(row)->text());
+    if (!answer || answer->isEmpty()) return;
+    list_->insertItem(row, *answer);
+    delete list_->takeItem(row + 1);
+    listChanged();
+    deleteButton_->setEnabled(false);
+    editButton_->setEnabled(false);
+}
+
+void Standard::clearList() {
+    const MsgAnswer answer = services_.dialogs.Message(this, U("执行数据清除命令吗？"), U("Numora清除数据确认"),
+                                                       MsgIcon::Information, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    if (answer != MsgAnswer::Ok) return;
+    list_->clear();
+    deleteButton_->setEnabled(false);
+    editButton_->setEnabled(false);
+    foldStart_->setEnabled(false);
+    listCount_->setText(QStringLiteral("0"));
+}
+
+}  // namespace numora
