@@ -1,5 +1,6 @@
 #include "FormHelpers.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QLineEdit>
@@ -128,6 +129,14 @@ bool HintFilter::eventFilter(QObject* watched, QEvent* event) {
         if (it != hints_.constEnd() && show_) show_(*it);
     }
     return false;
+}
+
+LoopPacer::LoopPacer(QObject* window) : window_(window) { clock_.start(); }
+
+bool LoopPacer::pause() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    last_ = clock_.elapsed();
+    return !window_.isNull();
 }
 
 void TooltipFollowsText(QLineEdit* field) {

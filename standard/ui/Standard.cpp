@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -148,10 +147,15 @@ private:
 // A small field set higher (an exponent, a root index) or lower (a base of
 // a logarithm) than the line.
 QWidget* Raised(QLineEdit* field, bool up) {
+    const int lineHeight = field->sizeHint().height();
+    QFont small = field->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    field->setFont(small);
+    field->setFixedWidth(QFontMetrics(small).horizontalAdvance(QStringLiteral("0000")) + 10);
     auto* box = new QWidget;
+    box->setFixedHeight(lineHeight + 10);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     if (!up) layout->addStretch();
     layout->addWidget(field);
     if (up) layout->addStretch();
@@ -233,11 +237,12 @@ QWidget* Standard::buildFullPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Full"));
     auto* column = new QVBoxLayout(page);
-    column->setSpacing(4);
+    column->setSpacing(2);
+    column->setContentsMargins(6, 4, 6, 4);
 
     auto frameRow = [column](QGroupBox* frame, std::initializer_list<QWidget*> widgets, QPushButton* start) {
         auto* row = new QHBoxLayout(frame);
-        row->setContentsMargins(8, 4, 8, 4);
+        row->setContentsMargins(8, 2, 8, 2);
         for (QWidget* w : widgets) row->addWidget(w, qobject_cast<QLineEdit*>(w) ? 1 : 0);
         row->addSpacing(8);
         row->addWidget(start);
@@ -458,24 +463,6 @@ void Standard::optionChanged(int option) {
     hints_->setHint(QStringLiteral("LargeText2"), U(kSecondOperandHints[option]));
 }
 
-namespace {
-QElapsedTimer& LoopClock() {
-    static QElapsedTimer clock;
-    if (!clock.isValid()) clock.start();
-    return clock;
-}
-}  // namespace
-
-bool Standard::pauseDue(qint64 lastYield) const { return LoopClock().elapsed() - lastYield >= 25; }
-
-bool Standard::yieldToEvents(qint64& lastYield) {
-    QPointer<Standard> self(this);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (!self) return false;
-    lastYield = LoopClock().elapsed();
-    return !closing_;
-}
-
 void Standard::runPairwise() {
     setStatus(U(kCalculating));
     pairPane_->setEnabled(false);
@@ -511,12 +498,12 @@ void Standard::runPairwise() {
     }
     std::string power = "1";
     largeResult_->setPlainText(QStringLiteral("1"));
-    qint64 lastYield = LoopClock().elapsed();
+    LoopPacer pacer(this);
     for (std::int32_t i = 1; i <= *steps; ++i) {
         if (stop_) break;
-        if (pauseDue(lastYield)) {
+        if (pacer.due()) {
             largeResult_->setPlainText(QString::fromStdString(power));
-            if (!yieldToEvents(lastYield)) return;  // the window is closing
+            if (!pacer.pause() || closing_) return;  // the window is going away
         }
         auto next = standard::PowerStep(power, a);
         if (!next) {
@@ -550,11 +537,11 @@ void Standard::runCollective() {
     std::string acc = first;
     foldResult_->setPlainText(list_->item(0)->text());
     stop_ = false;
-    qint64 lastYield = LoopClock().elapsed();
+    LoopPacer pacer(this);
     for (int i = 1; i < list_->count(); ++i) {
-        if (pauseDue(lastYield)) {
+        if (pacer.due()) {
             foldResult_->setPlainText(QString::fromStdString(acc));
-            if (!yieldToEvents(lastYield)) return;  // the window is closing
+            if (!pacer.pause() || closing_) return;  // the window is going away
         }
         if (stop_) {
             foldResult_->setPlainText(QString::fromStdString(acc));

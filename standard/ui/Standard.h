@@ -61,11 +61,6 @@ private:
     void optionChanged(int option);
     void countChanged();
     void listChanged();
-    // Long loops pause for the window's events every 25 ms (pauseDue);
-    // yieldToEvents runs them and is false when the window is going away,
-    // and the loop must end at once without touching the window.
-    bool yieldToEvents(qint64& lastYield);
-    bool pauseDue(qint64 lastYield) const;
 
     Services& services_;
     QTabBar* tabs_ = nullptr;
