@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "MainFrame.h"
+#include "Maths.h"
 #include "Services.h"
 #include "SettingsStore.h"
 #include "Standard.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
                           numora::TruthText(true));
     numora::MainFrame frame(services);
     numora::Standard::Register(frame);
+    numora::Maths::Register(frame);
     QObject::connect(&frame, &numora::MainFrame::unloaded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     frame.show();

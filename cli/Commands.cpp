@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include <charconv>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include "CommonOps.h"
 #include "Formula.h"
 #include "Outcome.h"
+#include "Primes.h"
 #include "Workbench.h"
 
 namespace numora::cli {
@@ -121,6 +124,79 @@ int Big(Args args, std::istream&, std::ostream& out, std::ostream& err) {
     return kUsage;
 }
 
+// The factorization tab: one prime factor a line.
+int Factor(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return kUsage;
+    const scientific::FactorInput input = scientific::CheckFactorInput(args[0]);
+    if (input.kind != scientific::FactorCheck::Accepted) {
+        err << input.message << '\n';
+        return kRefused;
+    }
+    std::string text;
+    for (std::int32_t factor : scientific::Factorize(input.n)) text += std::to_string(factor) + '\n';
+    out << text;
+    return kOk;
+}
+
+// The Goldbach tab: one line "N=p+q" a decomposition, written in large
+// pieces as the search goes (millions of lines for large N), or the count.
+int Goldbach(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    bool countOnly = false;
+    const std::string* number = nullptr;
+    for (const std::string& arg : args) {
+        if (arg == "--count" && !countOnly)
+            countOnly = true;
+        else if (!number)
+            number = &arg;
+        else
+            return kUsage;
+    }
+    if (!number) return kUsage;
+    const scientific::GoldbachInput input = scientific::CheckGoldbachInput(*number);
+    if (!input.refusal.empty()) {
+        err << input.refusal << '\n';
+        return kRefused;
+    }
+    const std::uint32_t n = input.n;
+    if (countOnly) {
+        out << scientific::GoldbachCount(n) << '\n';
+        return kOk;
+    }
+    std::vector<char> buffer(1 << 16);
+    const std::string prefix = std::to_string(n) + "=";
+    std::size_t used = 0;
+    scientific::GoldbachSearch search(n);
+    std::vector<std::uint32_t> ps;
+    while (!search.done()) {
+        ps.clear();
+        search.Step(ps);
+        for (std::uint32_t p : ps) {
+            if (buffer.size() - used < prefix.size() + 24) {
+                out.write(buffer.data(), static_cast<std::streamsize>(used));
+                used = 0;
+            }
+            char* at = buffer.data() + used;
+            std::memcpy(at, prefix.data(), prefix.size());
+            at = std::to_chars(at + prefix.size(), buffer.data() + buffer.size(), p).ptr;
+            *at++ = '+';
+            at = std::to_chars(at, buffer.data() + buffer.size(), n - p).ptr;
+            *at++ = '\n';
+            used = static_cast<std::size_t>(at - buffer.data());
+        }
+    }
+    out.write(buffer.data(), static_cast<std::streamsize>(used));
+    return kOk;
+}
+
+// The Mersenne tab: the primes, then the last exponent examined.
+int Mersenne(Args args, std::istream&, std::ostream& out, std::ostream&) {
+    if (!args.empty()) return kUsage;
+    const scientific::MersenneResult result = scientific::MersenneSearch();
+    for (std::int32_t prime : result.primes) out << prime << '\n';
+    out << "last exponent: " << result.lastExponent << '\n';
+    return kOk;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input)", Eval},
@@ -148,6 +224,9 @@ const std::vector<Command>& Commands() {
              return kUsage;
          }},
         {"big", "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (div: quotient, remainder)", Big},
+        {"factor", "factor N   (the prime factors, one a line)", Factor},
+        {"goldbach", "goldbach N [--count]   (each N=p+q, or only their number)", Goldbach},
+        {"mersenne", "mersenne   (the Mersenne primes, then the last exponent examined)", Mersenne},
     };
     return commands;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,6 +69,17 @@ struct Digits {
 
 // False when the text has more positions than the capacity.
 bool Read(std::string_view text, Digits& out) {
+    if (text.size() <= kCapacity) {  // fast path: ASCII text, one position a byte
+        unsigned high = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            const unsigned digit = static_cast<unsigned>(c) - '0';
+            high |= c;
+            out.at[i] = static_cast<std::uint8_t>(digit < 10 ? digit : 0);
+        }
+        out.size = text.size();
+        if (high < 0x80) return true;
+    }
     out.size = 0;
     return ForEachDigit(text, [&out](std::uint8_t d) {
         if (out.size == kCapacity) return false;
@@ -86,10 +98,13 @@ std::vector<std::uint8_t> ReadAll(std::string_view text) {
     return digits;
 }
 
-// Digit i (0 = most significant) of x brought to n positions by leading zeros.
-int Aligned(const Digits& x, std::size_t n, std::size_t i) {
+// Brings x to n positions by leading zeros (step 1 of the sum and difference).
+void Align(Digits& x, std::size_t n) {
     const std::size_t pad = n - x.size;
-    return i < pad ? 0 : x.at[i - pad];
+    if (pad == 0) return;
+    std::memmove(x.at.data() + pad, x.at.data(), x.size);
+    std::memset(x.at.data(), 0, pad);
+    x.size = n;
 }
 
 // x times a multiplier of 0 to 9 written right-aligned into out[0..end):
@@ -157,11 +172,13 @@ std::optional<std::string> LargeAdd(std::string_view a, std::string_view b) {
     Digits x, y;
     if (!Read(a, x) || !Read(b, y)) return std::nullopt;
     const std::size_t n = std::max(x.size, y.size);
+    Align(x, n);
+    Align(y, n);
     std::array<char, kCapacity + 1> out;
     std::size_t pos = out.size();
     int carry = 0;
     for (std::size_t i = n; i-- > 0;) {
-        const int s = Aligned(x, n, i) + Aligned(y, n, i) + carry;
+        const int s = x.at[i] + y.at[i] + carry;
         carry = s >= 10 ? 1 : 0;
         out[--pos] = static_cast<char>('0' + s - 10 * carry);
     }
@@ -173,14 +190,14 @@ std::optional<std::string> LargeMinus(std::string_view a, std::string_view b) {
     Digits x, y;
     if (!Read(a, x) || !Read(b, y)) return std::nullopt;
     const std::size_t n = std::max(x.size, y.size);
+    Align(x, n);
+    Align(y, n);
     // The first position where the aligned digits differ decides the sign;
     // equal values are not swapped.
     bool negative = false;
     for (std::size_t i = 0; i < n; ++i) {
-        const int dx = Aligned(x, n, i);
-        const int dy = Aligned(y, n, i);
-        if (dx != dy) {
-            negative = dy > dx;
+        if (x.at[i] != y.at[i]) {
+            negative = y.at[i] > x.at[i];
             break;
         }
     }
@@ -190,7 +207,7 @@ std::optional<std::string> LargeMinus(std::string_view a, std::string_view b) {
     std::size_t pos = out.size();
     int borrow = 0;
     for (std::size_t i = n; i-- > 0;) {
-        int d = Aligned(big, n, i) - Aligned(small, n, i) - borrow;
+        const int d = big.at[i] - small.at[i] - borrow;
         borrow = d < 0 ? 1 : 0;
         out[--pos] = static_cast<char>('0' + d + 10 * borrow);
     }
@@ -234,6 +251,8 @@ std::optional<std::string> LargeMultiply(std::string_view a, std::string_view b)
     std::size_t length = 0;
     for (std::size_t k = 1; k <= y.size; ++k) {
         const std::size_t shift = k - 1;
+        // P(k) alone is beyond the capacity: fail before adding (this also
+        // keeps every index below inside `sum`).
         if (k >= 2 && la + shift > kCapacity) return std::nullopt;
         const int d = y.at[y.size - k];
         int productCarry = 0;

@@ -1,0 +1,106 @@
+#include "EquationSolvers.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "LinearSystem.h"
+#include "NumberText.h"
+
+namespace numora::maths {
+namespace {
+
+std::string Formatted(double v) { return FormatResult(NumberText(v)); }
+
+bool AllFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// The message for a system without exactly one solution.
+const char* Refusal(SystemKind kind) {
+    switch (kind) {
+    case SystemKind::Infinite: return kInfinitelyManySolutions;
+    case SystemKind::None: return kNoSolution;
+    case SystemKind::Overflow: return kTooLarge;
+    case SystemKind::Unique: break;
+    }
+    return nullptr;
+}
+
+// Cramer's values agree with the accurate ones to about 13 significant
+// digits: of each value when the accurate solution is exact, of the larger
+// value otherwise (elimination in double is accurate only to that scale).
+bool Agrees(double x, double y, const SystemSolution& accurate) {
+    const double ax = accurate.values[0], ay = accurate.values[1];
+    const double scale = std::max(std::fabs(ax), std::fabs(ay));
+    auto close = [&](double cramer, double want) {
+        return std::isfinite(cramer) &&
+               std::fabs(cramer - want) <= 1e-13 * (accurate.exact ? std::fabs(want) : scale);
+    };
+    return close(x, ax) && close(y, ay);
+}
+
+}  // namespace
+
+Outcome SolveQuadratic(std::string_view aText, std::string_view bText, std::string_view cText) {
+    const double a = LeadingValue(aText);
+    const double b = LeadingValue(bText);
+    const double c = LeadingValue(cText);
+    if (!AllFinite({a, b, c})) return Outcome::Error(kTooLarge);
+    const double d = b * b - 4 * a * c;
+    // An overflowed discriminant has no reliable sign (4·a may overflow where
+    // 4·a·c would not). With a = 0 it is b·b and never negative, so the
+    // coefficient message still applies.
+    if (!std::isfinite(d) && a != 0) return Outcome::Error(kTooLarge);
+    if (d < 0) return Outcome::Error(kNoRealRoot);
+    if (a == 0) return Outcome::Error(kZeroQuadraticCoefficient);
+    const double root = std::sqrt(d);
+    const double x1 = (-b + root) / (2 * a);
+    const double x2 = (-b - root) / (2 * a);
+    if (!AllFinite({x1, x2})) return Outcome::Error(kTooLarge);
+    return Outcome().Write(kQuadraticX1, Formatted(x1)).Write(kQuadraticX2, Formatted(x2));
+}
+
+Outcome SolveLinear2(std::string_view a1Text, std::string_view b1Text, std::string_view c1Text,
+                     std::string_view a2Text, std::string_view b2Text, std::string_view c2Text) {
+    for (std::string_view text : {a1Text, b1Text, c1Text, a2Text, b2Text, c2Text})
+        if (text.empty()) return Outcome::Error(kEmptyInput);
+    const double a1 = LeadingValue(a1Text), b1 = LeadingValue(b1Text), c1 = LeadingValue(c1Text);
+    const double a2 = LeadingValue(a2Text), b2 = LeadingValue(b2Text), c2 = LeadingValue(c2Text);
+    const std::array<double, 6> rows = {a1, b1, c1, a2, b2, c2};
+    const SystemSolution system = SolveSystem(2, rows);
+    if (const char* refusal = Refusal(system.kind)) return Outcome::Error(refusal);
+
+    // Cramer's rule in this order of operations gives the digits users of the
+    // calculator know. Where its rounding shows (cancellation in the
+    // determinant, an overflowed product, a spurious tiny value for an exact
+    // 0), the accurate solution is shown instead.
+    const double det = a1 * b2 - a2 * b1;
+    double x = (c1 * b2 - b1 * c2) / det;
+    double y = (a1 * c2 - a2 * c1) / det;
+    if (!Agrees(x, y, system)) {
+        x = system.values[0];
+        y = system.values[1];
+    }
+    return Outcome().Write(kLinear2X, Formatted(x)).Write(kLinear2Y, Formatted(y));
+}
+
+Outcome SolveLinear3(std::string_view a1, std::string_view b1, std::string_view c1, std::string_view d1,
+                     std::string_view a2, std::string_view b2, std::string_view c2, std::string_view d2,
+                     std::string_view a3, std::string_view b3, std::string_view c3, std::string_view d3) {
+    std::array<double, 12> rows{};
+    std::size_t i = 0;
+    for (std::string_view text : {a1, b1, c1, d1, a2, b2, c2, d2, a3, b3, c3, d3}) rows[i++] = LeadingValue(text);
+    const SystemSolution system = SolveSystem(3, rows);
+    if (const char* refusal = Refusal(system.kind)) return Outcome::Error(refusal);
+    return Outcome()
+        .Write(kLinear3X, Formatted(system.values[0]))
+        .Write(kLinear3Y, Formatted(system.values[1]))
+        .Write(kLinear3Z, Formatted(system.values[2]));
+}
+
+}  // namespace numora::maths

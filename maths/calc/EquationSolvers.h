@@ -1,0 +1,52 @@
+// The three solvers of the equations tab ("解简易方程(组)"): a quadratic
+// equation in one unknown, and linear systems of two and of three equations.
+// Each takes the texts of its coefficient boxes (leading-number values; an
+// empty box or one without a leading number counts as 0 unless the solver
+// checks for emptiness) and returns what the window shows: every result box
+// of the solver, or one message and no result box at all.
+#pragma once
+
+#include <string_view>
+
+#include "MathsMessages.h"
+#include "Outcome.h"
+
+namespace numora::maths {
+
+// Result boxes.
+inline constexpr const char* kQuadraticX1 = "MathsEquationFrame1Text4";
+inline constexpr const char* kQuadraticX2 = "MathsEquationFrame1Text5";
+inline constexpr const char* kLinear2X = "MathsEquationFrame2Text7";
+inline constexpr const char* kLinear2Y = "MathsEquationFrame2Text8";
+inline constexpr const char* kLinear3X = "MathsEquationFrame3Text13";
+inline constexpr const char* kLinear3Y = "MathsEquationFrame3Text14";
+inline constexpr const char* kLinear3Z = "MathsEquationFrame3Text15";
+
+// a·x² + b·x + c = 0 (boxes MathsEquationFrame1Text1..3) -> x1, x2.
+// In order: a coefficient beyond the double range, or (a != 0) a
+// discriminant b·b − 4·a·c that overflows: "数据过大"; D < 0: "此方程无解！";
+// a = 0: "二次项系数不能为0"; then x1 = (−b + √D) / (2·a), x2 = (−b − √D) / (2·a),
+// "数据过大" when either is beyond the double range. No emptiness check.
+Outcome SolveQuadratic(std::string_view a, std::string_view b, std::string_view c);
+
+// a1·x + b1·y = c1, a2·x + b2·y = c2 (MathsEquationFrame2Text1..6) -> x, y.
+// An empty box: "请不要使输入框为空", before anything else. Infinitely many
+// solutions: "此方程组不止一组解"; none: "此方程组无解！"; a coefficient or the
+// solution beyond the double range: "数据过大" (the kind is decided by
+// SolveSystem, LinearSystem.h). The values are Cramer's rule in this order
+// of operations, x = (c1·b2 − b1·c2) / (a1·b2 − a2·b1) and
+// y = (a1·c2 − a2·c1) / (a1·b2 − a2·b1), unless they differ from SolveSystem's
+// solution beyond about the 13th significant digit (an overflowed product,
+// a determinant lost to cancellation), when SolveSystem's values are shown.
+Outcome SolveLinear2(std::string_view a1, std::string_view b1, std::string_view c1,
+                     std::string_view a2, std::string_view b2, std::string_view c2);
+
+// ai·x + bi·y + ci·z = di, i = 1..3 (MathsEquationFrame3Text1..12, row by
+// row) -> x, y, z. No emptiness check. Messages as for two unknowns; every
+// system with exactly one solution is solved, whatever its coefficient order
+// (SolveSystem: exact rational arithmetic or elimination with partial pivoting).
+Outcome SolveLinear3(std::string_view a1, std::string_view b1, std::string_view c1, std::string_view d1,
+                     std::string_view a2, std::string_view b2, std::string_view c2, std::string_view d2,
+                     std::string_view a3, std::string_view b3, std::string_view c3, std::string_view d3);
+
+}  // namespace numora::maths

@@ -1,0 +1,26 @@
+// The messages and status text of the mathematics window's calculators.
+// Every message is shown with the exclamation icon and the title
+// "Numora错误报告" (Outcome::Error).
+#pragma once
+
+namespace numora::maths {
+
+// Status bar text set when a calculation starts; the window sets it, the
+// calculators do not report it.
+inline constexpr const char* kCalculating = "正在计算......";
+
+inline constexpr const char* kEmptyInput = "请不要使输入框为空";
+// A typed number, an intermediate value or a result beyond the double range.
+inline constexpr const char* kTooLarge = "数据过大";
+
+// Equation solvers.
+inline constexpr const char* kNoRealRoot = "此方程无解！";
+inline constexpr const char* kZeroQuadraticCoefficient = "二次项系数不能为0";
+inline constexpr const char* kInfinitelyManySolutions = "此方程组不止一组解";
+inline constexpr const char* kNoSolution = "此方程组无解！";
+
+// Trigonometric calculator.
+inline constexpr const char* kOnVerticalAxis = "该角终边不可与纵坐标轴重合";
+inline constexpr const char* kOnHorizontalAxis = "该角终边不可与横坐标轴重合";
+
+}  // namespace numora::maths

@@ -1,0 +1,85 @@
+#include "Trigonometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "NumberText.h"
+
+namespace numora::maths {
+namespace {
+
+// Halves to the even neighbour, for values beyond the 32-bit range.
+double RoundHalfEven(double v) {
+    const double r = std::round(v);  // halves away from zero
+    return std::fabs(r - v) == 0.5 ? 2 * std::round(v / 2) : r;
+}
+
+// round(v) is a multiple of 360 (0 and negative multiples included).
+bool RoundsToMultipleOf360(double v) {
+    if (const auto r = RoundToInt32(v)) return *r % 360 == 0;
+    return std::fmod(RoundHalfEven(v), 360.0) == 0;
+}
+
+// θ (radians) lies within the tolerance of k·kPi/2 for a k of the given parity.
+bool NearAxisRadians(double theta, bool oddMultiple) {
+    constexpr double halfPi = kPi / 2;
+    const double tolerance = 5e-14 * std::max(1.0, std::fabs(theta));
+    if (tolerance >= halfPi) return true;
+    // Candidates beyond the neighbours of the nearest multiple are farther than kPi/2.
+    const double nearest = std::round(theta / halfPi);
+    for (double k : {nearest - 1, nearest, nearest + 1}) {
+        if ((std::fmod(k, 2.0) != 0) != oddMultiple) continue;
+        if (std::fabs(std::fma(-k, halfPi, theta)) <= tolerance) return true;
+    }
+    return false;
+}
+
+// The refusal message for f at θ, if any.
+const char* Refusal(TrigFunction f, double theta, bool radians) {
+    switch (f) {
+    case TrigFunction::Tangent:
+    case TrigFunction::Secant: {
+        const bool onAxis = radians ? NearAxisRadians(theta, true)
+                                    : RoundsToMultipleOf360(theta - 90) || RoundsToMultipleOf360(theta + 90);
+        return onAxis ? kOnVerticalAxis : nullptr;
+    }
+    case TrigFunction::Cotangent:
+    case TrigFunction::Cosecant: {
+        const bool onAxis = radians ? NearAxisRadians(theta, false)
+                                    : RoundsToMultipleOf360(theta + 180) || RoundsToMultipleOf360(theta);
+        return onAxis ? kOnHorizontalAxis : nullptr;
+    }
+    case TrigFunction::Sine:
+    case TrigFunction::Cosine:
+        break;
+    }
+    return nullptr;
+}
+
+double Evaluate(TrigFunction f, double x) {
+    switch (f) {
+    case TrigFunction::Sine: return std::sin(x);
+    case TrigFunction::Cosine: return std::cos(x);
+    case TrigFunction::Tangent: return std::tan(x);
+    case TrigFunction::Cotangent: return 1 / std::tan(x);
+    case TrigFunction::Secant: return 1 / std::cos(x);
+    case TrigFunction::Cosecant: return 1 / std::sin(x);
+    }
+    return std::nan("");
+}
+
+}  // namespace
+
+Outcome Trig(TrigFunction f, std::string_view angleText, bool radians) {
+    if (angleText.empty()) return Outcome::Error(kEmptyInput);
+    const double theta = LeadingValue(angleText);
+    if (!std::isfinite(theta)) return Outcome::Error(kTooLarge);
+    if (const char* refusal = Refusal(f, theta, radians)) return Outcome::Error(refusal);
+    const double x = radians ? theta : (theta * kPi) / 180;
+    const double result = Evaluate(f, x);
+    if (!std::isfinite(result)) return Outcome::Error(kTooLarge);
+    return Outcome().Write(kTrigResult, FormatResult(NumberText(result)));
+}
+
+}  // namespace numora::maths

@@ -1,0 +1,58 @@
+// The trigonometric calculator ("三角函数" frame MathsTriF): the six functions
+// of a typed angle in degrees or radians, refusing the angles whose terminal
+// side lies on the axis where the function is undefined.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "MathsMessages.h"
+#include "Outcome.h"
+
+namespace numora::maths {
+
+// The pi of all the suite's trigonometry: the double nearest to
+// 3.14159265358979, about 3.2E-15 below the true value.
+inline constexpr double kPi = 3.14159265358979;
+
+// The result box.
+inline constexpr const char* kTrigResult = "MathsTriFText2";
+
+enum class TrigFunction { Sine, Cosine, Tangent, Cotangent, Secant, Cosecant };
+
+// The six buttons MathsTriFcmd1..6, left to right.
+struct TrigButton {
+    const char* control;
+    const char* caption;
+    TrigFunction function;
+};
+inline constexpr std::array<TrigButton, 6> kTrigButtons = {{
+    {"MathsTriFcmd1", "正 弦", TrigFunction::Sine},
+    {"MathsTriFcmd2", "余 弦", TrigFunction::Cosine},
+    {"MathsTriFcmd3", "正 切", TrigFunction::Tangent},
+    {"MathsTriFcmd4", "余 切", TrigFunction::Cotangent},
+    {"MathsTriFcmd5", "正 割", TrigFunction::Secant},
+    {"MathsTriFcmd6", "余 割", TrigFunction::Cosecant},
+}};
+
+// f of the angle in `angleText` (the text of MathsTriFText1) -> MathsTriFText2.
+// An empty text: "请不要使输入框为空"; a text without a leading number is the
+// angle 0; an angle beyond the double range or a result that is not finite:
+// "数据过大".
+//
+// Degree mode: x = (θ·kPi) / 180. Tangent and secant refuse θ when round(θ − 90)
+// or round(θ + 90) is a multiple of 360, cotangent and cosecant when
+// round(θ + 180) or round(θ) is ("round": to the nearest integer, halves to
+// the even one), that is |θ − (90 + 180k)| <= 0.5 and |θ − 180k| <= 0.5. The
+// same rounding and the same test apply to angles beyond the 32-bit range.
+//
+// Radian mode: x = θ. Tangent and secant refuse θ within
+// 5E-14·max(1, |θ|) of an odd multiple of kPi/2, cotangent and cosecant
+// within that distance of a multiple of kPi: a 15-digit number typed for an
+// angle on an axis (3.14159265358979, 1.5707963267949, 4.71238898038469,
+// 6.28318530717958, or the true pi to 17 digits) is refused, and any angle
+// typed as such to fewer digits (1.57, 3.1416) is computed. From
+// |θ| >= about 3.1E+13 the tolerance exceeds kPi/2 and the four refuse every angle.
+Outcome Trig(TrigFunction f, std::string_view angleText, bool radians);
+
+}  // namespace numora::maths

@@ -1,0 +1,219 @@
+// The mathematics window through its real widgets, with fake dialogs.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include "Fakes.h"
+#include "MainFrame.h"
+#include "Maths.h"
+
+using namespace numora;
+using namespace numora::testing;
+
+namespace {
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+}  // namespace
+
+class MathsTest : public QObject {
+    Q_OBJECT
+
+    FakeServices* fakes = nullptr;
+    Maths* window = nullptr;
+
+    QLineEdit* field(const QString& name) { return window->findChild<QLineEdit*>(name); }
+    void type(const QString& name, const QString& keys) {
+        QLineEdit* f = field(name);
+        QVERIFY2(f, qPrintable(name));
+        f->setFocus(Qt::MouseFocusReason);
+        f->selectAll();
+        if (keys.isEmpty())
+            QTest::keyClick(f, Qt::Key_Delete);
+        else
+            QTest::keyClicks(f, keys);
+    }
+    void click(const QString& name) {
+        auto* b = window->findChild<QPushButton*>(name);
+        QVERIFY2(b, qPrintable(name));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
+    void fill(const QString& frame, const QStringList& values, int first = 1) {
+        for (int i = 0; i < values.size(); ++i) type(QStringLiteral("%1Text%2").arg(frame).arg(first + i), values[i]);
+    }
+
+private slots:
+    void init() {
+        fakes = new FakeServices;
+        fakes->settings.WriteSetting("FunctionDrawer", "MinX", "-10");
+        fakes->settings.WriteSetting("FunctionDrawer", "GridNum", "5");
+        window = new Maths(fakes->services);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    void cleanup() {
+        delete window;
+        delete fakes;
+    }
+
+    void opensOnTheEquationTab() {
+        QCOMPARE(window->windowTitle(), U("数学专科计算"));
+        QCOMPARE(window->statusText(), U("Numora - 数学专科计算"));
+        auto* tabs = window->findChild<QTabBar*>(QStringLiteral("TabStrip"));
+        const char* captions[] = {"方程", "三角函数", "公式", "函数图象"};
+        const char* keys[] = {"Equation", "TriFunction", "Formula", "FunctionDrawer"};
+        QCOMPARE(tabs->count(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(tabs->tabText(i), U(captions[i]));
+            QCOMPARE(tabs->tabData(i).toString(), QLatin1String(keys[i]));
+        }
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Equation"))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("FunctionDrawer"))->isVisible());
+        // The plotter's range boxes come from the store even while hidden.
+        const QStringList range = {"-4", "4", "-10", "4", "5"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(field(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1))->text(), range[i]);
+        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        QCOMPARE(kinds->count(), 7);
+        QCOMPARE(kinds->currentText(), U("一次函数"));
+    }
+
+    void quadratic_data() {
+        QTest::addColumn<QStringList>("coefficients");
+        QTest::addColumn<QString>("x1");
+        QTest::addColumn<QString>("x2");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("two roots") << QStringList{"1", "-3", "2"} << "2" << "1" << "";
+        QTest::newRow("fraction") << QStringList{"1", "-1.5", "0.5"} << "1" << "0.5" << "";
+        QTest::newRow("irrational") << QStringList{"1", "0", "-2"} << "1.4142135623731" << "-1.4142135623731" << "";
+        QTest::newRow("no root") << QStringList{"1", "0", "1"} << "0" << "0" << U("此方程无解！");
+        QTest::newRow("not quadratic") << QStringList{"0", "2", "1"} << "0" << "0" << U("二次项系数不能为0");
+    }
+    void quadratic() {
+        QFETCH(QStringList, coefficients);
+        QFETCH(QString, x1);
+        QFETCH(QString, x2);
+        QFETCH(QString, message);
+        fill("MathsEquationFrame1", coefficients);
+        click("MathsEquationFrame1cmd1");
+        QCOMPARE(field("MathsEquationFrame1Text4")->text(), x1);
+        QCOMPARE(field("MathsEquationFrame1Text5")->text(), x2);
+        QCOMPARE(lastMessage(), message);
+    }
+
+    void linearSystems() {
+        fill("MathsEquationFrame2", {"1", "1", "3", "1", "-1", "1"});
+        click("MathsEquationFrame2cmd1");
+        QCOMPARE(window->statusText(), U("正在计算......"));
+        QCOMPARE(field("MathsEquationFrame2Text7")->text(), QStringLiteral("2"));
+        QCOMPARE(field("MathsEquationFrame2Text8")->text(), QStringLiteral("1"));
+        fill("MathsEquationFrame2", {"1", "1", "2", "2", "2", "4"});
+        click("MathsEquationFrame2cmd1");
+        QCOMPARE(lastMessage(), U("此方程组不止一组解"));
+        fill("MathsEquationFrame2", {"1", "1", "2", "1", "1", "3"});
+        click("MathsEquationFrame2cmd1");
+        QCOMPARE(lastMessage(), U("此方程组无解！"));
+        QCOMPARE(field("MathsEquationFrame2Text7")->text(), QStringLiteral("2"));  // nothing half-written
+        type("MathsEquationFrame2Text5", "");
+        click("MathsEquationFrame2cmd1");
+        QCOMPARE(lastMessage(), U("请不要使输入框为空"));
+
+        // A first coefficient of 0 is solved like any other system.
+        fill("MathsEquationFrame3", {"0", "1", "1", "5", "1", "0", "1", "4", "1", "1", "0", "3"});
+        click("MathsEquationFrame3cmd1");
+        QCOMPARE(field("MathsEquationFrame3Text13")->text(), QStringLiteral("1"));
+        QCOMPARE(field("MathsEquationFrame3Text14")->text(), QStringLiteral("2"));
+        QCOMPARE(field("MathsEquationFrame3Text15")->text(), QStringLiteral("3"));
+        // The result box shows its text as its tool tip under the mouse.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(field("MathsEquationFrame3Text15"), &enter);
+        QCOMPARE(field("MathsEquationFrame3Text15")->toolTip(), QStringLiteral("3"));
+    }
+
+    void trigonometry() {
+        window->selectTab(QStringLiteral("TriFunction"));
+        type("MathsTriFText1", "30");
+        click("MathsTriFcmd1");
+        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("0.5"));
+        type("MathsTriFText1", "90");
+        click("MathsTriFcmd3");
+        QCOMPARE(lastMessage(), U("该角终边不可与纵坐标轴重合"));
+        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("0.5"));
+        type("MathsTriFText1", "90.6");
+        click("MathsTriFcmd3");
+        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("-95.489475171128"));
+
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(field("MathsTriFText1"), &enter);
+        QCOMPARE(window->statusText(), U("请输入欲计算的数据(角度制)"));
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("MathsTriFOption2")), Qt::LeftButton);
+        QApplication::sendEvent(field("MathsTriFText1"), &enter);
+        QCOMPARE(window->statusText(), U("请输入欲计算的数据(弧度制)"));
+        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("-95.489475171128"));  // no recomputation
+        type("MathsTriFText1", "1");
+        click("MathsTriFcmd1");
+        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("0.841470984807897"));
+        type("MathsTriFText1", "0");
+        click("MathsTriFcmd4");
+        QCOMPARE(lastMessage(), U("该角终边不可与横坐标轴重合"));
+        QApplication::sendEvent(window->findChild<QPushButton*>(QStringLiteral("MathsTriFcmd4")), &enter);
+        QCOMPARE(window->statusText(), U("选择运算方式－余切(cot/ctan/ctg)"));
+    }
+
+    void sketchRangeFollowsTheRightEnd() {
+        window->selectTab(QStringLiteral("TriFunction"));
+        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("-6.283"));
+        type("MathsTriFDrawerText2", "3");
+        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("-3"));
+        type("MathsTriFDrawerText2", "");
+        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("-"));
+        type("MathsTriFDrawerText2", "-3");
+        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("--3"));
+        QVERIFY(field("MathsTriFDrawerText1")->isReadOnly());
+    }
+
+    void multiplicationFormulas() {
+        window->selectTab(QStringLiteral("Formula"));
+        type("MathsMultiplicationText1", "3");
+        type("MathsMultiplicationText2", "2");
+        const char* results[] = {"5", "25", "1", "35", "19"};
+        const char* identities[] = {"(a+b)*(a-b)=a^2-b^2", "(a+b)^2=a^2+2ab+b^2", "(a-b)^2=a^2-2ab+b^2",
+                                    "(a+b)(a^2-ab+b^2)=a^3+b^3", "(a-b)(a^2+ab+b^2)=a^3-b^3"};
+        for (int i = 0; i < 5; ++i) {
+            const QString name = QStringLiteral("MathsMultiplicationcmd%1").arg(i + 1);
+            QCOMPARE(window->findChild<QPushButton*>(name)->toolTip(), QLatin1String(identities[i]));
+            click(name);
+            QCOMPARE(field("MathsMultiplicationText3")->text(), QLatin1String(results[i]));
+        }
+        QCOMPARE(field("MathsMultiplicationText1")->toolTip(), U("a值"));
+        type("MathsMultiplicationText1", "");
+        click("MathsMultiplicationcmd1");
+        QCOMPARE(lastMessage(), U("请不要使输入框为空"));
+        QCOMPARE(field("MathsMultiplicationText3")->text(), QStringLiteral("19"));
+    }
+
+    void selectAllOnFocus() {
+        QLineEdit* box = field("MathsEquationFrame1Text1");
+        box->setText(QStringLiteral("12.5"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(box->selectedText(), QStringLiteral("12.5"));
+    }
+
+    void registersWithTheFrame() {
+        MainFrame frame(fakes->services);
+        Maths::Register(frame);
+        frame.runToolbarKey(QStringLiteral("Maths"));
+        QVERIFY(qobject_cast<Maths*>(frame.child(QStringLiteral("Maths"))));
+        QVERIFY(frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
+        QVERIFY(frame.unloadChild(QStringLiteral("Maths")));
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
+        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("MathsLeft")));
+    }
+};
+
+QTEST_MAIN(MathsTest)
+#include "MathsTest.moc"

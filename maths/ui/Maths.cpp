@@ -1,0 +1,523 @@
+#include "Maths.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "EquationSolvers.h"
+#include "FormHelpers.h"
+#include "MainFrame.h"
+#include "MultiplicationFormulas.h"
+#include "Outcome.h"
+#include "SettingsStore.h"
+#include "Trigonometry.h"
+
+namespace numora {
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* const kTitle = "Numora - 数学专科计算";
+
+const std::pair<const char*, const char*> kHints[] = {
+    {"Maths", kTitle}, {"Equation", kTitle}, {"TriFunction", kTitle}, {"Formula", kTitle}, {"FunctionDrawer", kTitle},
+    {"MathsEquation", "解简易方程(组)"},
+    {"MathsEquationFrame1", "解标准一元二次方程"},
+    {"MathsEquationFrame2", "解简易二元一次方程组"},
+    {"MathsEquationFrame3", "解简易三元一次方程组"},
+    {"MathsTriF", "计算三角函数"},
+    {"MathsTriFcmd1", "选择运算方式－正弦(sin)"},
+    {"MathsTriFcmd2", "选择运算方式－余弦(cos)"},
+    {"MathsTriFcmd3", "选择运算方式－正切(tan/tg)"},
+    {"MathsTriFcmd4", "选择运算方式－余切(cot/ctan/ctg)"},
+    {"MathsTriFcmd5", "选择运算方式－正割(sec)"},
+    {"MathsTriFcmd6", "选择运算方式－余割(csc)"},
+    {"MathsTriFFrame1", "请选择数据计算中角的计量方法－角度制/弧度制(PI取pi32384626433832795)"},
+    {"MathsTriFText1", "请输入欲计算的数据(角度制)"},
+    {"MathsTriFText2", "三角函数计算结果显示"},
+    {"MathsTriFDrawer", "绘制三角函数草图"},
+    {"MathsTriFDrawerText1", "设置横轴的左界(由右界决定)"},
+    {"MathsTriFDrawerText2", "设定横轴的右界(正值)"},
+    {"MathsMultiplication", "运用乘法公式计算"},
+    {"MathsFunctionShape", "函数图象绘制"},
+    {"MathsFunctionShapecmd1", "生成函数图象"},
+    {"MathsFunctionShapecmd2", "清除函数图象并确认对选项中内容的修改"},
+    {"MathsFunctionShapeFrame1", "创建一次函数"},
+    {"MathsFunctionShapeFrame2", "创建二次函数"},
+    {"MathsFunctionShapeFrame3", "创建指数函数"},
+    {"MathsFunctionShapeFrame4", "创建对数函数"},
+    {"MathsFunctionShapeFrame5", "创建反比例函数"},
+    {"MathsFunctionShapeFrame6", "创建正弦函数"},
+    {"MathsFunctionShapeFrame7", "创建余弦函数"},
+};
+
+// Result boxes of the solvers and the formulas: the tool tip shows the
+// box's own text while the mouse is over it.
+const char* const kTooltipResults[] = {
+    "MathsEquationFrame1Text4", "MathsEquationFrame1Text5", "MathsEquationFrame2Text7",
+    "MathsEquationFrame2Text8", "MathsEquationFrame3Text13", "MathsEquationFrame3Text14",
+    "MathsEquationFrame3Text15", "MathsMultiplicationText3",
+};
+
+void ButtonFace(QWidget* field) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    field->setPalette(palette);
+}
+
+QLineEdit* Box(const QString& name, const QString& text, int maxLength = 0) {
+    auto* box = new QLineEdit(text);
+    box->setObjectName(name);
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    box->setMinimumWidth(40);
+    return box;
+}
+
+QLineEdit* Result(const QString& name, const QString& text = QStringLiteral("0")) {
+    QLineEdit* box = Box(name, text);
+    box->setReadOnly(true);
+    ButtonFace(box);
+    return box;
+}
+
+QPushButton* Button(const QString& name, const char* caption) {
+    auto* button = new QPushButton(U(caption));
+    button->setObjectName(name);
+    return button;
+}
+
+QGroupBox* Frame(const char* name, const char* caption) {
+    auto* frame = new QGroupBox(U(caption));
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+QLabel* Label(const char* text) { return new QLabel(U(text)); }
+
+// A small raised "2" after an x.
+QLabel* Squared() {
+    auto* label = new QLabel(QStringLiteral("x<sup>2</sup>"));
+    label->setTextFormat(Qt::RichText);
+    return label;
+}
+
+// The arrow between the two range boxes of the sketch, pointing from the
+// left end to the right end (three lines).
+class RangeArrow final : public QWidget {
+public:
+    RangeArrow() { setFixedSize(40, 16); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 2));
+        const int y = height() / 2, right = width() - 3;
+        p.drawLine(3, y, right, y);                 // MathsTriFDrawerLine3
+        p.drawLine(right, y, right - 6, y - 5);     // MathsTriFDrawerLine4
+        p.drawLine(right, y, right - 6, y + 5);     // MathsTriFDrawerLine5
+    }
+};
+
+// A blank drawing surface of a fixed size in twips.
+QWidget* Canvas(const char* name, int widthTwips, int heightTwips) {
+    auto* canvas = new QWidget;
+    canvas->setObjectName(QLatin1String(name));
+    canvas->setFixedSize(widthTwips / 15, heightTwips / 15);
+    canvas->setAutoFillBackground(true);
+    QPalette palette = canvas->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    canvas->setPalette(palette);
+    return canvas;
+}
+
+}  // namespace
+
+Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("Maths"));
+    setWindowTitle(U("数学专科计算"));
+
+    tabs_ = new QTabBar;
+    tabs_->setObjectName(QStringLiteral("TabStrip"));
+    const std::pair<const char*, const char*> tabs[] = {
+        {"方程", "Equation"}, {"三角函数", "TriFunction"}, {"公式", "Formula"}, {"函数图象", "FunctionDrawer"}};
+    for (const auto& [caption, key] : tabs) tabs_->setTabData(tabs_->addTab(U(caption)), QLatin1String(key));
+
+    pages_ = new QStackedWidget;
+    pages_->addWidget(buildEquationPage());
+    pages_->addWidget(buildTrigPage());
+    pages_->addWidget(buildFormulaPage());
+    pages_->addWidget(buildPlotterPage());
+    connect(tabs_, &QTabBar::currentChanged, this,
+            [this](int index) { selectTab(tabs_->tabData(index).toString()); });
+
+    auto* bar = new QStatusBar;
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    status_ = new QLabel(U(kTitle));
+    bar->addWidget(status_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(bar);
+
+    SelectAllOnFocusEverywhere(this);
+    for (const char* name : kTooltipResults) findChild<QLineEdit*>(QLatin1String(name))->installEventFilter(this);
+    installHints();
+    selectTab(QStringLiteral("Equation"));
+}
+
+Maths::~Maths() = default;
+
+void Maths::Register(MainFrame& frame) {
+    frame.registerChild(QStringLiteral("Maths"), [](Services& services, MainFrame&) { return new Maths(services); });
+}
+
+void Maths::installHints() {
+    QHash<QString, QString> table;
+    for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
+    hints_ = new HintFilter(table, [this](const QString& text) { setStatus(text); }, this);
+    hints_->installOn(this);
+}
+
+bool Maths::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) box->setToolTip(box->text());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString Maths::statusText() const { return status_->text(); }
+
+void Maths::setStatus(const QString& text) { status_->setText(text); }
+
+QString Maths::text(const char* control) const { return FieldText(const_cast<Maths*>(this), QLatin1String(control)); }
+
+void Maths::apply(const Outcome& outcome) { ApplyOutcome(this, outcome, services_.dialogs); }
+
+void Maths::selectTab(const QString& key) {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (tabs_->tabData(i).toString() != key) continue;
+        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);
+        pages_->setCurrentIndex(i);
+        if (key == QLatin1String("FunctionDrawer")) applyPlotRange();
+    }
+}
+
+void Maths::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    QWidget::closeEvent(event);
+}
+
+// ---- Equations -----------------------------------------------------------------
+
+QWidget* Maths::buildEquationPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Equation"));
+    auto* pageLayout = new QVBoxLayout(page);
+    QGroupBox* all = Frame("MathsEquation", "解简易方程(组)");
+    auto* column = new QVBoxLayout(all);
+    pageLayout->addWidget(all);
+    pageLayout->addStretch();
+    auto name = [](const char* frame, int box) { return QStringLiteral("%1Text%2").arg(QLatin1String(frame)).arg(box); };
+
+    // a x² + b x + c = 0
+    {
+        QGroupBox* frame = Frame("MathsEquationFrame1", "标准一元二次方程");
+        auto* grid = new QGridLayout(frame);
+        const char* f = "MathsEquationFrame1";
+        grid->addWidget(Box(name(f, 1), QStringLiteral("0")), 0, 0);
+        grid->addWidget(Squared(), 0, 1);
+        grid->addWidget(Label("+"), 0, 2);
+        grid->addWidget(Box(name(f, 2), QStringLiteral("0")), 0, 3);
+        grid->addWidget(Label("x +"), 0, 4);
+        grid->addWidget(Box(name(f, 3), QStringLiteral("0")), 0, 5);
+        grid->addWidget(Label("= 0"), 0, 6);
+        QPushButton* start = Button(QStringLiteral("MathsEquationFrame1cmd1"), "开始");
+        connect(start, &QPushButton::clicked, this, &Maths::solveQuadratic);
+        grid->addWidget(start, 0, 7);
+        grid->addWidget(Label("x1 ="), 1, 0);
+        grid->addWidget(Result(name(f, 4)), 1, 1, 1, 3);
+        grid->addWidget(Label("x2 ="), 1, 4);
+        grid->addWidget(Result(name(f, 5)), 1, 5, 1, 3);
+        column->addWidget(frame);
+    }
+    // a1 x + b1 y = c1, a2 x + b2 y = c2
+    {
+        QGroupBox* frame = Frame("MathsEquationFrame2", "二元一次方程组");
+        auto* grid = new QGridLayout(frame);
+        const char* f = "MathsEquationFrame2";
+        for (int row = 0; row < 2; ++row) {
+            grid->addWidget(Box(name(f, row * 3 + 1), QStringLiteral("0")), row, 0);
+            grid->addWidget(Label("x +"), row, 1);
+            grid->addWidget(Box(name(f, row * 3 + 2), QStringLiteral("0")), row, 2);
+            grid->addWidget(Label("y ="), row, 3);
+            grid->addWidget(Box(name(f, row * 3 + 3), QStringLiteral("0")), row, 4);
+        }
+        QPushButton* start = Button(QStringLiteral("MathsEquationFrame2cmd1"), "开 始");
+        connect(start, &QPushButton::clicked, this, &Maths::solveLinear2);
+        grid->addWidget(start, 0, 5, 2, 1);
+        grid->addWidget(Label("x ="), 0, 6);
+        grid->addWidget(Result(name(f, 7)), 0, 7);
+        grid->addWidget(Label("y ="), 1, 6);
+        grid->addWidget(Result(name(f, 8)), 1, 7);
+        column->addWidget(frame);
+    }
+    // Three equations in x, y, z.
+    {
+        QGroupBox* frame = Frame("MathsEquationFrame3", "三元一次方程组");
+        auto* grid = new QGridLayout(frame);
+        const char* f = "MathsEquationFrame3";
+        const char* const unknowns[] = {"x +", "y +", "z ="};
+        for (int row = 0; row < 3; ++row) {
+            for (int col = 0; col < 4; ++col) {
+                grid->addWidget(Box(name(f, row * 4 + col + 1), QStringLiteral("0")), row, col * 2);
+                if (col < 3) grid->addWidget(Label(unknowns[col]), row, col * 2 + 1);
+            }
+        }
+        QPushButton* start = Button(QStringLiteral("MathsEquationFrame3cmd1"), "开   始");
+        connect(start, &QPushButton::clicked, this, &Maths::solveLinear3);
+        grid->addWidget(start, 0, 8, 3, 1);
+        const char* const results[] = {"x =", "y =", "z ="};
+        for (int row = 0; row < 3; ++row) {
+            grid->addWidget(Label(results[row]), row, 9);
+            grid->addWidget(Result(name(f, 13 + row)), row, 10);
+        }
+        column->addWidget(frame);
+    }
+    return page;
+}
+
+void Maths::solveQuadratic() {
+    apply(maths::SolveQuadratic(text("MathsEquationFrame1Text1").toStdString(), text("MathsEquationFrame1Text2").toStdString(),
+                                text("MathsEquationFrame1Text3").toStdString()));
+}
+
+void Maths::solveLinear2() {
+    setStatus(U(maths::kCalculating));
+    std::string t[6];
+    for (int i = 0; i < 6; ++i)
+        t[i] = FieldText(this, QStringLiteral("MathsEquationFrame2Text%1").arg(i + 1)).toStdString();
+    apply(maths::SolveLinear2(t[0], t[1], t[2], t[3], t[4], t[5]));
+}
+
+void Maths::solveLinear3() {
+    setStatus(U(maths::kCalculating));
+    std::string t[12];
+    for (int i = 0; i < 12; ++i)
+        t[i] = FieldText(this, QStringLiteral("MathsEquationFrame3Text%1").arg(i + 1)).toStdString();
+    apply(maths::SolveLinear3(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11]));
+}
+
+// ---- Trigonometry --------------------------------------------------------------
+
+QWidget* Maths::buildTrigPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TriFunction"));
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* calc = Frame("MathsTriF", "三角函数");
+    auto* grid = new QGridLayout(calc);
+    grid->addWidget(Box(QStringLiteral("MathsTriFText1"), QStringLiteral("0"), 256), 0, 0, 1, 4);
+    QGroupBox* unitFrame = Frame("MathsTriFFrame1", "角的计量法");
+    auto* unitRow = new QHBoxLayout(unitFrame);
+    units_ = new QButtonGroup(this);
+    auto* degrees = new QRadioButton(U("角度制"));
+    degrees->setObjectName(QStringLiteral("MathsTriFOption1"));
+    degrees->setChecked(true);
+    auto* radians = new QRadioButton(U("弧度制"));
+    radians->setObjectName(QStringLiteral("MathsTriFOption2"));
+    units_->addButton(degrees, 0);
+    units_->addButton(radians, 1);
+    unitRow->addWidget(degrees);
+    unitRow->addWidget(radians);
+    connect(units_, &QButtonGroup::idClicked, this, &Maths::unitChanged);
+    grid->addWidget(unitFrame, 0, 4, 2, 2);
+    for (int i = 0; i < 6; ++i) {
+        const auto& b = maths::kTrigButtons[static_cast<std::size_t>(i)];
+        QPushButton* button = Button(QLatin1String(b.control), b.caption);
+        connect(button, &QPushButton::clicked, this, [this, i] { runTrig(i); });
+        grid->addWidget(button, 1 + i / 4, i % 4);
+    }
+    QLineEdit* result = Result(QStringLiteral("MathsTriFText2"));
+    grid->addWidget(result, 3, 0, 1, 6);
+    column->addWidget(calc);
+
+    QGroupBox* sketch = Frame("MathsTriFDrawer", "绘制草图");
+    auto* sketchColumn = new QVBoxLayout(sketch);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd1"), "正弦(红)"));
+    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd2"), "余弦(蓝)"));
+    QLineEdit* left = Result(QStringLiteral("MathsTriFDrawerText1"), QStringLiteral("-6.283"));
+    left->setMaxLength(6);
+    left->setFixedWidth(64);
+    controls->addWidget(left);
+    controls->addWidget(new RangeArrow);
+    QLineEdit* right = Box(QStringLiteral("MathsTriFDrawerText2"), QStringLiteral("6.283"), 5);
+    right->setFixedWidth(64);
+    controls->addWidget(right);
+    // The left end follows the right end character for character.
+    connect(right, &QLineEdit::textChanged, left, [left](const QString& t) { left->setText(QLatin1Char('-') + t); });
+    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd4"), "停止(&S)"));
+    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd3"), "清 除"));
+    controls->addStretch();
+    sketchColumn->addLayout(controls);
+    sketchColumn->addWidget(Canvas("MathsTriFDrawerBox1", 6375, 1815));
+    column->addWidget(sketch);
+    column->addStretch();
+    return page;
+}
+
+void Maths::unitChanged() {
+    const QString unit = units_->checkedId() == 1 ? U("弧度制") : U("角度制");
+    hints_->setHint(QStringLiteral("MathsTriFText1"), U("请输入欲计算的数据(") + unit + QLatin1Char(')'));
+}
+
+void Maths::runTrig(int button) {
+    setStatus(U(maths::kCalculating));
+    apply(maths::Trig(maths::kTrigButtons[static_cast<std::size_t>(button)].function,
+                      text("MathsTriFText1").toStdString(), units_->checkedId() == 1));
+}
+
+// ---- Multiplication formulas ---------------------------------------------------------
+
+QWidget* Maths::buildFormulaPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Formula"));
+    auto* column = new QVBoxLayout(page);
+    QGroupBox* frame = Frame("MathsMultiplication", "乘法公式");
+    auto* grid = new QGridLayout(frame);
+    QLineEdit* a = Box(QLatin1String(maths::kFormulaA), QStringLiteral("0"));
+    a->setToolTip(U(maths::kFormulaATooltip));
+    QLineEdit* b = Box(QLatin1String(maths::kFormulaB), QStringLiteral("0"));
+    b->setToolTip(U(maths::kFormulaBTooltip));
+    QLineEdit* result = Result(QLatin1String(maths::kFormulaResult));
+    result->setToolTip(U(maths::kFormulaResultTooltip));
+    grid->addWidget(Label("a ="), 0, 0);
+    grid->addWidget(a, 0, 1);
+    grid->addWidget(Label("b ="), 0, 2);
+    grid->addWidget(b, 0, 3);
+    grid->addWidget(Label("="), 0, 4);
+    grid->addWidget(result, 0, 5, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    for (int i = 0; i < 5; ++i) {
+        const auto& f = maths::kFormulaButtons[static_cast<std::size_t>(i)];
+        QPushButton* button = Button(QLatin1String(f.control), f.caption);
+        button->setToolTip(QLatin1String(f.tooltip));
+        connect(button, &QPushButton::clicked, this, [this, i] { runFormula(i + 1); });
+        buttons->addWidget(button);
+    }
+    grid->addLayout(buttons, 1, 0, 1, 7);
+    column->addWidget(frame);
+    column->addStretch();
+    return page;
+}
+
+void Maths::runFormula(int which) {
+    setStatus(U(maths::kCalculating));
+    apply(maths::MultiplicationFormula(which, text(maths::kFormulaA).toStdString(), text(maths::kFormulaB).toStdString()));
+}
+
+// ---- Function plotter ------------------------------------------------------------
+
+QWidget* Maths::buildPlotterPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("FunctionDrawer"));
+    auto* pageLayout = new QVBoxLayout(page);
+    QGroupBox* frame = Frame("MathsFunctionShape", "函数图象绘制");
+    auto* row = new QHBoxLayout(frame);
+    pageLayout->addWidget(frame);
+    pageLayout->addStretch();
+
+    row->addWidget(Canvas("MathsFunctionShapeBox1", 3650, 3650), 0, Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    row->addLayout(side, 1);
+
+    kinds_ = new QComboBox;
+    kinds_->setObjectName(QStringLiteral("MathsFunctionShapeCombo1"));
+    kinds_->setToolTip(U("选择创建函数的类型"));
+    kindFrames_ = new QStackedWidget;
+    struct Kind { const char* name; const char* frame; std::vector<std::pair<const char*, const char*>> parts; };
+    // Each kind's frame shows the formula around its coefficient boxes:
+    // a part with a box name starting "Text" is a box with its initial text.
+    const Kind kinds[] = {
+        {"一次函数", "MathsFunctionShapeFrame1", {{"y =", nullptr}, {"Text1", "1"}, {" x +", nullptr}, {"Text2", "0"}}},
+        {"二次函数", "MathsFunctionShapeFrame2",
+         {{"y =", nullptr}, {"Text1", "1"}, {"x<sup>2</sup> +", nullptr}, {"Text2", "0"}, {"x +", nullptr}, {"Text3", "0"}}},
+        {"指数函数", "MathsFunctionShapeFrame3",
+         {{"y = (", nullptr}, {"Text1", "2"}, {"/", nullptr}, {"Text2", "1"}, {")<sup>x</sup>", nullptr}}},
+        {"对数函数", "MathsFunctionShapeFrame4",
+         {{"y = Log<sub>(</sub>", nullptr}, {"Text1", "2"}, {"<sub>/</sub>", nullptr}, {"Text2", "1"}, {"<sub>)</sub> x", nullptr}}},
+        {"反比例函数", "MathsFunctionShapeFrame5", {{"y =", nullptr}, {"Text1", "1"}, {"/ x", nullptr}}},
+        {"正弦函数", "MathsFunctionShapeFrame6",
+         {{"y =", nullptr}, {"Text1", "1"}, {"sin(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")+", nullptr}, {"Text4", "0"}}},
+        {"余弦函数", "MathsFunctionShapeFrame7",
+         {{"y =", nullptr}, {"Text1", "1"}, {"cos(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")+", nullptr}, {"Text4", "0"}}},
+    };
+    for (const Kind& kind : kinds) {
+        kinds_->addItem(U(kind.name));
+        QGroupBox* kindFrame = Frame(kind.frame, kind.name);
+        auto* formula = new QHBoxLayout(kindFrame);
+        for (const auto& [part, initial] : kind.parts) {
+            if (initial) {
+                QLineEdit* box = Box(QLatin1String(kind.frame) + QLatin1String(part), U(initial));
+                box->setMaximumWidth(56);
+                formula->addWidget(box);
+            } else {
+                auto* label = new QLabel(U(part));
+                label->setTextFormat(Qt::RichText);
+                formula->addWidget(label);
+            }
+        }
+        formula->addStretch();
+        kindFrames_->addWidget(kindFrame);
+    }
+    connect(kinds_, &QComboBox::currentIndexChanged, kindFrames_, &QStackedWidget::setCurrentIndex);
+    side->addWidget(kinds_);
+    side->addWidget(kindFrames_);
+    QPushButton* draw = Button(QStringLiteral("MathsFunctionShapecmd1"), "开  始  绘  制");
+    draw->setToolTip(U("生成图象后转换版面会清除图象"));
+    side->addWidget(draw);
+
+    QGroupBox* options = Frame("MathsFunctionShapeOption", "选项");
+    auto* grid = new QGridLayout(options);
+    // The range boxes start from the stored range.
+    const struct { const char* label; const char* key; const char* fallback; const char* tip; int maxLength; } boxes[] = {
+        {"MinY:", "MinY", "-4", "设定Y轴坐标最小值", 0},
+        {"MaxY:", "MaxY", "4", "设定Y轴坐标最大值", 0},
+        {"MinX:", "MinX", "-4", "设定X轴坐标最小值", 0},
+        {"MaxX:", "MaxX", "4", "设定X轴坐标最大值", 0},
+        {"网格条数:", "GridNum", "7", nullptr, 1},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const auto& b = boxes[i];
+        const QString stored =
+            services_.settings.ReadSetting(QStringLiteral("FunctionDrawer"), QLatin1String(b.key), QLatin1String(b.fallback));
+        QLineEdit* box = Box(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1), stored, b.maxLength);
+        if (b.tip) box->setToolTip(U(b.tip));
+        grid->addWidget(Label(b.label), i / 2, (i % 2) * 2);
+        grid->addWidget(box, i / 2, (i % 2) * 2 + 1);
+    }
+    grid->addWidget(Button(QStringLiteral("MathsFunctionShapecmd2"), "重置并应用选项"), 2, 2, 1, 2);
+    side->addWidget(options);
+    side->addStretch();
+    return page;
+}
+
+void Maths::applyPlotRange() {}
+
+}  // namespace numora

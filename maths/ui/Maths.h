@@ -1,0 +1,70 @@
+// Maths: the mathematics window. Four tabs: equation solvers, the
+// trigonometric calculator with its sketch, the multiplication formulas and
+// the function plotter.
+#pragma once
+
+#include <QWidget>
+
+#include "Services.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTabBar;
+
+namespace numora {
+
+class HintFilter;
+class MainFrame;
+struct Outcome;
+
+class Maths : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Maths(Services& services, QWidget* parent = nullptr);
+    ~Maths() override;
+
+    static void Register(MainFrame& frame);
+
+    QString statusText() const;
+    // The tab keys "Equation", "TriFunction", "Formula", "FunctionDrawer".
+    void selectTab(const QString& key);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildEquationPage();
+    QWidget* buildTrigPage();
+    QWidget* buildFormulaPage();
+    QWidget* buildPlotterPage();
+    void installHints();
+    void setStatus(const QString& text);
+    QString text(const char* control) const;
+    void apply(const Outcome& outcome);
+
+    void solveQuadratic();
+    void solveLinear2();
+    void solveLinear3();
+    void runTrig(int button);
+    void runFormula(int button);
+    void unitChanged();
+    // The plotter's apply command, run on every selection of its tab.
+    void applyPlotRange();
+
+    Services& services_;
+    QTabBar* tabs_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QLabel* status_ = nullptr;
+    HintFilter* hints_ = nullptr;
+    QButtonGroup* units_ = nullptr;
+    QComboBox* kinds_ = nullptr;
+    QStackedWidget* kindFrames_ = nullptr;
+    bool closing_ = false;
+};
+
+}  // namespace numora

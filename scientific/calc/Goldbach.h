@@ -1,0 +1,85 @@
+// Goldbach verification, the first tab of the scientific window: every way
+// of writing an even N as p + q with p <= q both prime (by fnshu), in
+// increasing p.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Primality.h"
+
+namespace numora::scientific {
+
+inline constexpr const char* kEmptyInput = "请不要使输入框为空";
+inline constexpr const char* kNotEvenFrom4 = "请输入不小于4的偶数";
+inline constexpr const char* kNotEven = "请输入偶数";
+
+struct GoldbachInput {
+    std::uint32_t n = 0;  // the number to verify, when accepted
+    std::string refusal;  // the message, empty when accepted
+};
+
+// The checks of a click on the verify button, in order, each before
+// anything changes: an empty text; the leading-number value below 4; above
+// 2147483647 ("数据过大", also an infinite value); not whole or odd.
+GoldbachInput CheckGoldbachInput(std::string_view text);
+
+// A search that can be run a piece at a time, so that a window can yield
+// and stop between pieces. The result is the window's list: p = 2, 3, ...,
+// n / 2 with fnshu(p) and fnshu(n - p), in increasing order.
+//
+// Numbers from 2809 (53^2) on are sieved: each Step sieves the next
+// segment of candidates p (segmentBytes * 30 of them) at once for p and
+// for n - p, with the primes up to sqrt(n); one default segment takes well
+// under a millisecond. Smaller numbers are done by fnshu in a single Step.
+// Memory stays under a megabyte whatever n is. A search for n above
+// 2147483647 or below 4 is done from the start with nothing found.
+//
+// Driving it from a window:
+//     GoldbachSearch search(n);
+//     std::vector<std::uint32_t> found;        // the list's storage
+//     while (!search.done()) {
+//         search.Step(found);                  // appends this piece's p
+//         if (25 ms have passed) { show the new rows; yield; check stop; }
+//     }
+class GoldbachSearch {
+public:
+    static constexpr std::size_t kDefaultSegmentBytes = 128 * 1024;
+
+    // segmentBytes: bytes per segment (one byte holds 30 numbers); values
+    // below 8 count as 8.
+    explicit GoldbachSearch(std::uint32_t n, std::size_t segmentBytes = kDefaultSegmentBytes);
+    ~GoldbachSearch();
+    GoldbachSearch(GoldbachSearch&&) noexcept;
+    GoldbachSearch& operator=(GoldbachSearch&&) noexcept;
+
+    std::uint32_t n() const { return n_; }
+    bool done() const { return done_; }
+    // The share of the candidates examined so far, from 0 to 1.
+    double progress() const;
+
+    // Examines the next piece of candidates and appends each p found to
+    // `ps` (its earlier content is kept). Does nothing once done().
+    void Step(std::vector<std::uint32_t>& ps);
+    // The same piece, counted instead of listed.
+    std::uint64_t StepCount();
+
+private:
+    struct Sieve;
+    std::uint32_t n_;
+    bool done_ = false;
+    std::unique_ptr<Sieve> sieve_;  // null for the numbers done by fnshu
+};
+
+// The number of lines of the list for n (what the count box shows, in
+// full): the size of GoldbachSearch(n)'s list, without keeping it.
+std::uint64_t GoldbachCount(std::uint32_t n);
+
+// One line of the list: "n=p+q" with q = n - p, e.g. "10=3+7".
+std::string GoldbachLine(std::uint32_t n, std::uint32_t p);
+
+}  // namespace numora::scientific

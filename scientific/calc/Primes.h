@@ -1,0 +1,8 @@
+// The number-theory tools of the scientific window: the shared primality
+// test, factorization, Goldbach verification and the Mersenne search.
+#pragma once
+
+#include "Factorization.h"
+#include "Goldbach.h"
+#include "Mersenne.h"
+#include "Primality.h"

@@ -1,0 +1,385 @@
+#include "Scientific.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "FormHelpers.h"
+#include "MainFrame.h"
+#include "Outcome.h"
+#include "Primes.h"
+
+namespace numora {
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* const kTitle = "Numora - 科学性计算";
+const char* const kStopped = "您已经中止计算,无法确定结果总数!";
+
+const std::pair<const char*, const char*> kHints[] = {
+    {"Scientific", kTitle},
+    {"TabStrip", "科学性计算选项卡"},
+    {"Gdbh", "歌德巴赫猜想"},
+    {"GdbhFrame1", "歌德巴赫猜想 - 验证单个偶数"},
+    {"GdbhFrame1cmd1", "开始验证"},
+    {"GdbhStopcmd", "中止检验"},
+    {"GdbhFrame3", "歌德巴赫猜想 - 显示验证结果"},
+    {"GdbhFrame3List1", "显示成立列表"},
+    {"GdbhFrame3Text1", "显示成立个数"},
+    {"Factorization", "因数分解"},
+    {"FactorizationFrame1", "编辑即将因数分解的数据"},
+    {"FactorizationFrame1Text1", "输入数据"},
+    {"FactorizationFrame1cmd1", "进行因数分解"},
+    {"FactorStopcmd", "中止分解"},
+    {"FactorizationFrame2", "数据因数分解后的结果(因数)"},
+    {"FactorizationFrame2List1", "因数列表"},
+    {"FactorizationFrame2Text1", "数据的因数个数"},
+    {"Mosunni", "计算莫孙尼素数"},
+    {"Mosunnicmd1", "开始计算莫孙尼素数"},
+    {"Mosunnicmd2", "中止计算"},
+    {"MosunniFrame1", "莫孙尼素数计算结果"},
+    {"MosunniFrame1List1", "莫孙尼素数列表"},
+    {"MosunniFrame1Text1", "莫孙尼素数总个数"},
+    {"MosunniFrame1Text2", "计算莫孙尼素数中所检测到的最大数"},
+};
+
+QLineEdit* Box(const char* name, const char* text, int maxLength, bool result) {
+    auto* box = new QLineEdit(U(text));
+    box->setObjectName(QLatin1String(name));
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    if (result) {
+        box->setReadOnly(true);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+QPushButton* Button(const char* name, const char* caption) {
+    auto* button = new QPushButton(U(caption));
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QGroupBox* Frame(const char* name, const char* caption) {
+    auto* frame = new QGroupBox(U(caption));
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+}  // namespace
+
+// ---- The Goldbach list ----------------------------------------------------------
+
+int GoldbachModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(ps_.size());
+}
+
+QVariant GoldbachModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+    return line(index.row());
+}
+
+QString GoldbachModel::line(int row) const {
+    return QString::fromStdString(scientific::GoldbachLine(n_, ps_[static_cast<std::size_t>(row)]));
+}
+
+void GoldbachModel::reset(std::uint32_t n) {
+    beginResetModel();
+    n_ = n;
+    ps_.clear();
+    ps_.shrink_to_fit();
+    endResetModel();
+}
+
+void GoldbachModel::append(const std::vector<std::uint32_t>& ps) {
+    if (ps.empty()) return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(ps.size()) - 1);
+    ps_.insert(ps_.end(), ps.begin(), ps.end());
+    endInsertRows();
+}
+
+// ---- The window ---------------------------------------------------------------
+
+Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("Scientific"));
+    setWindowTitle(U("科学性计算"));
+
+    tabs_ = new QTabBar;
+    tabs_->setObjectName(QStringLiteral("TabStrip"));
+    const struct { const char* caption; const char* key; const char* tip; } tabs[] = {
+        {"歌德巴赫猜想", "Gdbh", "证明歌德巴赫猜想"},
+        {"因数分解", "Factorization", "将数据因数分解"},
+        {"莫孙尼素数计算", "Mosunni", "在一定限度中列出莫孙尼素数"},
+    };
+    for (const auto& tab : tabs) {
+        const int i = tabs_->addTab(U(tab.caption));
+        tabs_->setTabData(i, QLatin1String(tab.key));
+        tabs_->setTabToolTip(i, U(tab.tip));
+    }
+    pages_ = new QStackedWidget;
+    pages_->addWidget(buildGoldbachPage());
+    pages_->addWidget(buildFactorizationPage());
+    pages_->addWidget(buildMersennePage());
+    connect(tabs_, &QTabBar::currentChanged, this,
+            [this](int index) { selectTab(tabs_->tabData(index).toString()); });
+
+    auto* bar = new QStatusBar;
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    status_ = new QLabel(U(kTitle));
+    bar->addWidget(status_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(bar);
+
+    SelectAllOnFocusEverywhere(this);
+    installHints();
+    selectTab(QStringLiteral("Gdbh"));
+    resize(520, 440);
+}
+
+Scientific::~Scientific() = default;
+
+void Scientific::Register(MainFrame& frame) {
+    frame.registerChild(QStringLiteral("Scientific"),
+                        [](Services& services, MainFrame&) { return new Scientific(services); });
+}
+
+void Scientific::installHints() {
+    QHash<QString, QString> table;
+    for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
+    hints_ = new HintFilter(table, [this](const QString& text) { setStatus(text); }, this);
+    hints_->installOn(this);
+    // Over a result list the tool tip shows the selected entry.
+    for (const char* name : {"GdbhFrame3List1", "FactorizationFrame2List1", "MosunniFrame1List1"}) {
+        auto* list = findChild<QAbstractItemView*>(QLatin1String(name));
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+        list->viewport()->setMouseTracking(true);
+    }
+}
+
+bool Scientific::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        QObject* list = watched->objectName().isEmpty() ? watched->parent() : watched;
+        if (auto* view = qobject_cast<QAbstractItemView*>(list)) {
+            view->setToolTip(selectedLine(view));
+            setStatus(hints_->hint(view->objectName()));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString Scientific::selectedLine(QObject* list) const {
+    auto* view = qobject_cast<QAbstractItemView*>(list);
+    if (!view || !view->selectionModel()) return {};
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : selected.first().data().toString();
+}
+
+QString Scientific::statusText() const { return status_->text(); }
+
+void Scientific::setStatus(const QString& text) { status_->setText(text); }
+
+void Scientific::selectTab(const QString& key) {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (tabs_->tabData(i).toString() != key) continue;
+        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);
+        pages_->setCurrentIndex(i);
+    }
+}
+
+void Scientific::closeEvent(QCloseEvent* event) {
+    closing_ = true;  // running tools end at their next pause
+    QWidget::closeEvent(event);
+}
+
+void Scientific::showStopMessage() {
+    services_.dialogs.Message(this, U(kStopped), QStringLiteral("Numora"), MsgIcon::Information, MsgButtons::Ok);
+}
+
+// ---- Goldbach ------------------------------------------------------------------
+
+QWidget* Scientific::buildGoldbachPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Gdbh"));
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* input = Frame("GdbhFrame1", "验证当前偶数");
+    auto* inputRow = new QHBoxLayout(input);
+    inputRow->addWidget(Box("GdbhFrame1Text1", "", 9, false), 1);
+    QPushButton* start = Button("GdbhFrame1cmd1", "证明并显示");
+    connect(start, &QPushButton::clicked, this, &Scientific::runGoldbach);
+    inputRow->addWidget(start);
+    QPushButton* stop = Button("GdbhStopcmd", "停  止");
+    connect(stop, &QPushButton::clicked, this, [this] {
+        gdbhStop_ = true;
+        showStopMessage();
+    });
+    inputRow->addWidget(stop);
+    column->addWidget(input);
+
+    QGroupBox* results = Frame("GdbhFrame3", "证明结果");
+    auto* resultColumn = new QVBoxLayout(results);
+    goldbach_ = new GoldbachModel(this);
+    goldbachList_ = new QListView;
+    goldbachList_->setObjectName(QStringLiteral("GdbhFrame3List1"));
+    goldbachList_->setModel(goldbach_);
+    goldbachList_->setUniformItemSizes(true);  // millions of lines scroll smoothly
+    goldbachList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultColumn->addWidget(goldbachList_, 1);
+    resultColumn->addWidget(Box("GdbhFrame3Text1", "0", 0, true));
+    column->addWidget(results, 1);
+
+    auto* note = new QLabel(U("注：请不要在输入框中输入过大的数据!"));
+    note->setObjectName(QStringLiteral("GdbhAnnotate"));
+    column->addWidget(note);
+    return page;
+}
+
+void Scientific::runGoldbach() {
+    setStatus(U("正在计算......"));
+    const auto check = scientific::CheckGoldbachInput(findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->text().toStdString());
+    if (!check.refusal.empty()) {
+        ApplyOutcome(this, Outcome::Error(check.refusal), services_.dialogs);
+        return;
+    }
+    auto* start = findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"));
+    auto* count = findChild<QLineEdit*>(QStringLiteral("GdbhFrame3Text1"));
+    gdbhStop_ = false;
+    start->setEnabled(false);
+    goldbach_->reset(check.n);
+    count->setText(QString());
+
+    scientific::GoldbachSearch search(check.n);
+    std::vector<std::uint32_t> found;
+    LoopPacer pacer(this);
+    while (!search.done()) {
+        if (gdbhStop_) {  // the lines found so far stay; the count stays empty
+            start->setEnabled(true);
+            return;
+        }
+        found.clear();
+        search.Step(found);
+        goldbach_->append(found);
+        if (pacer.due() && (!pacer.pause() || closing_)) return;  // the window is going away
+    }
+    count->setText(QString::number(goldbach_->rowCount()));
+    start->setEnabled(true);
+}
+
+// ---- Factorization -----------------------------------------------------------
+
+QWidget* Scientific::buildFactorizationPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Factorization"));
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* input = Frame("FactorizationFrame1", "编辑数据");
+    auto* inputRow = new QHBoxLayout(input);
+    inputRow->addWidget(Box("FactorizationFrame1Text1", "", 10, false), 1);
+    QPushButton* start = Button("FactorizationFrame1cmd1", "分解因数");
+    connect(start, &QPushButton::clicked, this, &Scientific::runFactorization);
+    inputRow->addWidget(start);
+    QPushButton* stop = Button("FactorStopcmd", "停  止");
+    connect(stop, &QPushButton::clicked, this, [this] {
+        factorStop_ = true;
+        showStopMessage();
+    });
+    inputRow->addWidget(stop);
+    column->addWidget(input);
+
+    QGroupBox* results = Frame("FactorizationFrame2", "数据分解结果");
+    auto* resultColumn = new QVBoxLayout(results);
+    factorList_ = new QListWidget;
+    factorList_->setObjectName(QStringLiteral("FactorizationFrame2List1"));
+    resultColumn->addWidget(factorList_, 1);
+    resultColumn->addWidget(Box("FactorizationFrame2Text1", "0", 0, true));
+    column->addWidget(results, 1);
+    return page;
+}
+
+void Scientific::runFactorization() {
+    const auto check =
+        scientific::CheckFactorInput(findChild<QLineEdit*>(QStringLiteral("FactorizationFrame1Text1"))->text().toStdString());
+    if (check.kind == scientific::FactorCheck::Refused) {
+        ApplyOutcome(this, Outcome::Error(check.message), services_.dialogs);
+        return;
+    }
+    auto* start = findChild<QPushButton*>(QStringLiteral("FactorizationFrame1cmd1"));
+    factorList_->clear();
+    if (check.kind == scientific::FactorCheck::TooLarge) {
+        ApplyOutcome(this, Outcome::Error(check.message), services_.dialogs);
+        return;
+    }
+    start->setEnabled(false);
+    factorStop_ = false;
+    // Trial division up to the square root takes microseconds for any
+    // 32-bit number, so the factors come in one go.
+    for (std::int32_t factor : scientific::Factorize(check.n)) factorList_->addItem(QString::number(factor));
+    findChild<QLineEdit*>(QStringLiteral("FactorizationFrame2Text1"))->setText(QString::number(factorList_->count()));
+    start->setEnabled(true);
+}
+
+// ---- Mersenne ------------------------------------------------------------------
+
+QWidget* Scientific::buildMersennePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Mosunni"));
+    auto* column = new QVBoxLayout(page);
+    QGroupBox* results = Frame("MosunniFrame1", "莫孙尼素数");
+    auto* grid = new QGridLayout(results);
+    mersenneList_ = new QListWidget;
+    mersenneList_->setObjectName(QStringLiteral("MosunniFrame1List1"));
+    grid->addWidget(mersenneList_, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(U("个数")), 1, 0);
+    grid->addWidget(Box("MosunniFrame1Text1", "0", 0, true), 1, 1);
+    grid->addWidget(new QLabel(U("指数")), 2, 0);
+    grid->addWidget(Box("MosunniFrame1Text2", "", 0, true), 2, 1);
+    column->addWidget(results, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* start = Button("Mosunnicmd1", "开  始");
+    connect(start, &QPushButton::clicked, this, &Scientific::runMersenne);
+    QPushButton* stop = Button("Mosunnicmd2", "停  止");
+    connect(stop, &QPushButton::clicked, this, [this] {
+        mosunniStop_ = true;
+        showStopMessage();
+    });
+    buttons->addWidget(start);
+    buttons->addWidget(stop);
+    column->addLayout(buttons);
+    return page;
+}
+
+void Scientific::runMersenne() {
+    auto* start = findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"));
+    mersenneList_->clear();
+    start->setEnabled(false);
+    mosunniStop_ = false;
+    const scientific::MersenneResult result = scientific::MersenneSearch([this] { return mosunniStop_; });
+    for (auto prime : result.primes) mersenneList_->addItem(QString::number(prime));
+    start->setEnabled(true);
+    findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text1"))->setText(QString::number(mersenneList_->count()));
+    findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text2"))->setText(QString::number(result.lastExponent));
+}
+
+}  // namespace numora
