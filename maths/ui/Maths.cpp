@@ -250,10 +250,13 @@ QWidget* Maths::buildEquationPage() {
         QPushButton* start = Button(QStringLiteral("MathsEquationFrame1cmd1"), "开始");
         connect(start, &QPushButton::clicked, this, &Maths::solveQuadratic);
         grid->addWidget(start, 0, 7);
-        grid->addWidget(Label("x1 ="), 1, 0);
-        grid->addWidget(Result(name(f, 4)), 1, 1, 1, 3);
-        grid->addWidget(Label("x2 ="), 1, 4);
-        grid->addWidget(Result(name(f, 5)), 1, 5, 1, 3);
+        auto* roots = new QHBoxLayout;
+        roots->addWidget(Label("x1 ="));
+        roots->addWidget(Result(name(f, 4)), 1);
+        roots->addSpacing(12);
+        roots->addWidget(Label("x2 ="));
+        roots->addWidget(Result(name(f, 5)), 1);
+        grid->addLayout(roots, 1, 0, 1, 8);
         column->addWidget(frame);
     }
     // a1 x + b1 y = c1, a2 x + b2 y = c2
@@ -346,15 +349,15 @@ QWidget* Maths::buildTrigPage() {
     unitRow->addWidget(degrees);
     unitRow->addWidget(radians);
     connect(units_, &QButtonGroup::idClicked, this, &Maths::unitChanged);
-    grid->addWidget(unitFrame, 0, 4, 2, 2);
+    grid->addWidget(unitFrame, 0, 4, 1, 2);
     for (int i = 0; i < 6; ++i) {
         const auto& b = maths::kTrigButtons[static_cast<std::size_t>(i)];
         QPushButton* button = Button(QLatin1String(b.control), b.caption);
         connect(button, &QPushButton::clicked, this, [this, i] { runTrig(i); });
-        grid->addWidget(button, 1 + i / 4, i % 4);
+        grid->addWidget(button, 1, i);
     }
     QLineEdit* result = Result(QStringLiteral("MathsTriFText2"));
-    grid->addWidget(result, 3, 0, 1, 6);
+    grid->addWidget(result, 2, 0, 1, 6);
     column->addWidget(calc);
 
     QGroupBox* sketch = Frame("MathsTriFDrawer", "绘制草图");
