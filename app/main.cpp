@@ -6,6 +6,7 @@
 
 #include "MainFrame.h"
 #include "Maths.h"
+#include "Scientific.h"
 #include "Services.h"
 #include "SettingsStore.h"
 #include "Standard.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     numora::MainFrame frame(services);
     numora::Standard::Register(frame);
     numora::Maths::Register(frame);
+    numora::Scientific::Register(frame);
     QObject::connect(&frame, &numora::MainFrame::unloaded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     frame.show();

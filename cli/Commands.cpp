@@ -6,8 +6,12 @@
 #include <functional>
 #include <iostream>
 #include <span>
+#include <utility>
 
 #include "CommonOps.h"
+#include "EquationSolvers.h"
+#include "MultiplicationFormulas.h"
+#include "Trigonometry.h"
 #include "Formula.h"
 #include "Outcome.h"
 #include "Primes.h"
@@ -197,6 +201,43 @@ int Mersenne(Args args, std::istream&, std::ostream& out, std::ostream&) {
     return kOk;
 }
 
+// ---- Mathematics: equation solvers, trigonometry, multiplication formulas ----
+
+// A command of exactly `count` operands, all passed to `solve` in order.
+template <std::size_t count, typename Solve>
+auto Operands(Solve solve, std::initializer_list<const char*> fields) {
+    return [solve, fields = std::vector<const char*>(fields)](Args args, std::istream&, std::ostream& out,
+                                                               std::ostream& err) {
+        if (args.size() != count) return kUsage;
+        return Print([&]<std::size_t... i>(std::index_sequence<i...>) { return solve(args[i]...); }(
+                         std::make_index_sequence<count>()),
+                     fields, out, err);
+    };
+}
+
+int TrigCommand(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    using maths::TrigFunction;
+    const std::pair<const char*, TrigFunction> names[] = {
+        {"sin", TrigFunction::Sine},      {"cos", TrigFunction::Cosine}, {"tan", TrigFunction::Tangent},
+        {"cot", TrigFunction::Cotangent}, {"sec", TrigFunction::Secant}, {"csc", TrigFunction::Cosecant},
+    };
+    bool radians = false;
+    std::vector<std::string> rest;
+    for (const std::string& a : args) {
+        if (a == "--radians") radians = true;
+        else rest.push_back(a);
+    }
+    if (rest.size() != 2) return kUsage;
+    for (const auto& [name, f] : names)
+        if (rest[0] == name) return Print(maths::Trig(f, rest[1], radians), {maths::kTrigResult}, out, err);
+    return kUsage;
+}
+
+int FormulaCommand(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.size() != 3 || args[0].size() != 1 || args[0][0] < '1' || args[0][0] > '5') return kUsage;
+    return Print(maths::MultiplicationFormula(args[0][0] - '0', args[1], args[2]), {maths::kFormulaResult}, out, err);
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input)", Eval},
@@ -227,6 +268,14 @@ const std::vector<Command>& Commands() {
         {"factor", "factor N   (the prime factors, one a line)", Factor},
         {"goldbach", "goldbach N [--count]   (each N=p+q, or only their number)", Goldbach},
         {"mersenne", "mersenne   (the Mersenne primes, then the last exponent examined)", Mersenne},
+        {"quadratic", "quadratic A B C   (x1, x2)",
+         Operands<3>(maths::SolveQuadratic, {maths::kQuadraticX1, maths::kQuadraticX2})},
+        {"linear2", "linear2 A1 B1 C1 A2 B2 C2   (x, y)",
+         Operands<6>(maths::SolveLinear2, {maths::kLinear2X, maths::kLinear2Y})},
+        {"linear3", "linear3 A1 B1 C1 D1 A2 B2 C2 D2 A3 B3 C3 D3   (x, y, z)",
+         Operands<12>(maths::SolveLinear3, {maths::kLinear3X, maths::kLinear3Y, maths::kLinear3Z})},
+        {"trig", "trig sin|cos|tan|cot|sec|csc ANGLE [--radians]", TrigCommand},
+        {"formula", "formula 1..5 A B   (1: a^2-b^2, 2: (a+b)^2, 3: (a-b)^2, 4: a^3+b^3, 5: a^3-b^3)", FormulaCommand},
     };
     return commands;
 }

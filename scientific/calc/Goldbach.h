@@ -34,8 +34,9 @@ GoldbachInput CheckGoldbachInput(std::string_view text);
 //
 // Numbers from 2809 (53^2) on are sieved: each Step sieves the next
 // segment of candidates p (segmentBytes * 30 of them) at once for p and
-// for n - p, with the primes up to sqrt(n); one default segment takes well
-// under a millisecond. Smaller numbers are done by fnshu in a single Step.
+// for n - p, with the primes up to sqrt(n); a default segment takes about a
+// millisecond (two near the top of the range). Smaller numbers are done by
+// fnshu in a single Step.
 // Memory stays under a megabyte whatever n is. A search for n above
 // 2147483647 or below 4 is done from the start with nothing found.
 //

@@ -82,64 +82,41 @@ std::vector<std::string> Lines(std::uint32_t n) {
 // ---- fnshu ----------------------------------------------------------------------
 
 TEST(Fnshu, Table) {
-    const struct {
-        std::int32_t m;
-        bool prime;
-    } cases[] = {
-        {0, true}, {1, false}, {2, true}, {3, true}, {4, false}, {9, false}, {25, false}, {49, false},
-        {169, false}, {46349, true}, {2146654199, false} /* 46327 * 46337 */, {2147117569, false} /* 46337^2 */,
-        {2147483629, true}, {2147483646, false}, {2147483647, true}, {-1, false}, {-7, false}, {INT32_MIN, false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(fnshu(c.m), c.prime) << c.m;
+    // 2146654199 = 46327 * 46337, 2147117569 = 46337^2.
+    for (std::int32_t m : {0, 2, 3, 46349, 2147483629, 2147483647}) EXPECT_TRUE(fnshu(m)) << m;
+    for (std::int32_t m : {1, 4, 9, 25, 49, 169, 2146654199, 2147117569, 2147483646, -1, -7, INT32_MIN})
+        EXPECT_FALSE(fnshu(m)) << m;
 }
 
 TEST(Fnshu, AgreesWithTrialDivisionByEveryD) {
-    for (std::int32_t m = 0; m <= 200000; ++m) ASSERT_EQ(fnshu(m), LiteralFnshu(m)) << m;
     std::mt19937 rng(4);
-    std::uniform_int_distribution<std::int32_t> any(0, INT32_MAX);
-    for (int i = 0; i < 500; ++i) {
-        const std::int32_t m = any(rng);
+    for (std::int32_t m = 0; m <= 200000; ++m) ASSERT_EQ(fnshu(m), LiteralFnshu(m)) << m;
+    for (std::int32_t i = 0; i < 800; ++i) {
+        const std::int32_t m = i < 300 ? INT32_MAX - i : static_cast<std::int32_t>(rng() >> 1);
         ASSERT_EQ(fnshu(m), LiteralFnshu(m)) << m;
     }
-    for (std::int32_t m = INT32_MAX - 300; m < INT32_MAX; ++m) ASSERT_EQ(fnshu(m), LiteralFnshu(m)) << m;
 }
 
 // ---- Factorization ------------------------------------------------------------
 
 TEST(Factorization, InputChecksInOrder) {
-    const struct {
-        const char* text;
-        FactorCheck kind;
-        std::int32_t n;
-        const char* message;
-    } cases[] = {
-        {"12", FactorCheck::Accepted, 12, ""},
-        {"1e3", FactorCheck::Accepted, 1000, ""},
-        {"12abc", FactorCheck::Accepted, 12, ""},
-        {" 1 2", FactorCheck::Accepted, 12, ""},
-        {"2", FactorCheck::Accepted, 2, ""},
-        {"2147483647", FactorCheck::Accepted, 2147483647, ""},
-        {"", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"abc", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"0", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"1", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"-5", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"12.5", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"1.99", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"-1e400", FactorCheck::Refused, 0, "请输入不小于2的整数"},
-        {"2147483647.5", FactorCheck::Refused, 0, "请输入不小于2的整数"},  // not whole comes first
-        {"2147483648", FactorCheck::TooLarge, 0, "数据过大"},
-        {"1e10", FactorCheck::TooLarge, 0, "数据过大"},
-        {"1e400", FactorCheck::TooLarge, 0, "数据过大"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const FactorInput input = CheckFactorInput(c.text);
-        EXPECT_EQ(input.kind, c.kind);
-        EXPECT_EQ(input.message, c.message);
-        if (c.kind == FactorCheck::Accepted) {
-            EXPECT_EQ(input.n, c.n);
-        }
+    const std::pair<const char*, std::int32_t> accepted[] = {
+        {"12", 12}, {"1e3", 1000}, {"12abc", 12}, {" 1 2", 12}, {"2", 2}, {"2147483647", 2147483647}};
+    for (const auto& [text, n] : accepted) {
+        const FactorInput input = CheckFactorInput(text);
+        EXPECT_EQ(input.kind, FactorCheck::Accepted) << text;
+        EXPECT_EQ(input.n, n) << text;
+    }
+    // "2147483647.5": not whole comes before too large.
+    for (const char* text : {"", "abc", "0", "1", "-5", "12.5", "1.99", "-1e400", "2147483647.5"}) {
+        const FactorInput input = CheckFactorInput(text);
+        EXPECT_EQ(input.kind, FactorCheck::Refused) << text;
+        EXPECT_EQ(input.message, "请输入不小于2的整数") << text;
+    }
+    for (const char* text : {"2147483648", "1e10", "1e400"}) {
+        const FactorInput input = CheckFactorInput(text);
+        EXPECT_EQ(input.kind, FactorCheck::TooLarge) << text;
+        EXPECT_EQ(input.message, "数据过大") << text;
     }
 }
 
@@ -197,40 +174,23 @@ TEST(Factorization, RandomNumbersMultiplyBackFromPrimes) {
 // ---- Goldbach -----------------------------------------------------------------
 
 TEST(Goldbach, InputChecksInOrder) {
-    const struct {
-        const char* text;
-        std::uint32_t n;
-        const char* refusal;
-    } cases[] = {
-        {"4", 4, ""},
-        {"10abc", 10, ""},
-        {"4.0", 4, ""},
-        {"1e3", 1000, ""},
-        {"2147483646", 2147483646, ""},
-        {"", 0, "请不要使输入框为空"},
-        {" ", 0, "请输入不小于4的偶数"},
-        {"2", 0, "请输入不小于4的偶数"},
-        {"3", 0, "请输入不小于4的偶数"},
-        {"abc", 0, "请输入不小于4的偶数"},
-        {"-4", 0, "请输入不小于4的偶数"},
-        {"3.5", 0, "请输入不小于4的偶数"},  // below 4 comes before not even
-        {"-1e400", 0, "请输入不小于4的偶数"},
-        {"1e10", 0, "数据过大"},
-        {"2147483648", 0, "数据过大"},
-        {"2147483647.5", 0, "数据过大"},  // too large comes before not whole
-        {"1e400", 0, "数据过大"},
-        {"7", 0, "请输入偶数"},
-        {"5.5", 0, "请输入偶数"},
-        {"2147483647", 0, "请输入偶数"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const GoldbachInput input = CheckGoldbachInput(c.text);
-        EXPECT_EQ(input.refusal, c.refusal);
-        if (!*c.refusal) {
-            EXPECT_EQ(input.n, c.n);
-        }
+    const std::pair<const char*, std::uint32_t> accepted[] = {
+        {"4", 4}, {"10abc", 10}, {"4.0", 4}, {"1e3", 1000}, {"2147483646", 2147483646}};
+    for (const auto& [text, n] : accepted) {
+        const GoldbachInput input = CheckGoldbachInput(text);
+        EXPECT_EQ(input.refusal, "") << text;
+        EXPECT_EQ(input.n, n) << text;
     }
+    // "3.5": below 4 comes before not even; "2147483647.5": too large
+    // comes before not whole.
+    const std::pair<std::vector<const char*>, const char*> refused[] = {
+        {{""}, "请不要使输入框为空"},
+        {{" ", "2", "3", "abc", "-4", "3.5", "-1e400"}, "请输入不小于4的偶数"},
+        {{"1e10", "2147483648", "2147483647.5", "1e400"}, "数据过大"},
+        {{"7", "5.5", "2147483647"}, "请输入偶数"},
+    };
+    for (const auto& [texts, message] : refused)
+        for (const char* text : texts) EXPECT_EQ(CheckGoldbachInput(text).refusal, message) << text;
 }
 
 TEST(Goldbach, ListsOfTheWindow) {
@@ -356,27 +316,23 @@ TEST(Goldbach, OutOfRangeSearchesFindNothing) {
 
 // ---- Mersenne -----------------------------------------------------------------
 
-TEST(Mersenne, CompleteRunsAreTheSame) {
+TEST(Mersenne, RunsAndStops) {
     const std::vector<std::int32_t> primes = {3, 7, 31, 127, 8191, 131071, 524287, 2147483647};
     for (int run = 0; run < 2; ++run) {
         const MersenneResult result = MersenneSearch();
         EXPECT_EQ(result.primes, primes);
         EXPECT_EQ(result.lastExponent, 37);
     }
-}
-
-TEST(Mersenne, StopEndsTheRunAtTheExponentAsked) {
+    // A stop ends the run at the exponent being asked about.
     const struct {
-        int exponentsAllowed;  // asks answered "go on" before the stop
+        int allowed;  // asks answered "go on" before the stop
         std::size_t found;
         std::int32_t last;
-    } cases[] = {
-        {0, 0, 2}, {1, 1, 3}, {5, 3, 7}, {29, 7, 31}, {30, 8, 32}, {35, 8, 37}, {36, 8, 37}, {1000, 8, 37},
-    };
-    for (const auto& c : cases) {
+    } stops[] = {{0, 0, 2}, {1, 1, 3}, {5, 3, 7}, {29, 7, 31}, {30, 8, 32}, {35, 8, 37}, {36, 8, 37}, {1000, 8, 37}};
+    for (const auto& c : stops) {
         int asks = 0;
-        const MersenneResult result = MersenneSearch([&] { return asks++ >= c.exponentsAllowed; });
-        EXPECT_EQ(result.primes.size(), c.found) << c.exponentsAllowed;
-        EXPECT_EQ(result.lastExponent, c.last) << c.exponentsAllowed;
+        const MersenneResult result = MersenneSearch([&] { return asks++ >= c.allowed; });
+        EXPECT_EQ(result.primes, std::vector<std::int32_t>(primes.begin(), primes.begin() + c.found)) << c.allowed;
+        EXPECT_EQ(result.lastExponent, c.last) << c.allowed;
     }
 }

@@ -1,0 +1,214 @@
+// The scientific window through its real widgets, with fake dialogs.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include "Fakes.h"
+#include "MainFrame.h"
+#include "Scientific.h"
+
+using namespace numora;
+using namespace numora::testing;
+
+namespace {
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QStringList Items(QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+    return items;
+}
+}  // namespace
+
+class ScientificTest : public QObject {
+    Q_OBJECT
+
+    FakeServices* fakes = nullptr;
+    Scientific* window = nullptr;
+
+    QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); }
+    QListWidget* list(const char* name) { return window->findChild<QListWidget*>(QLatin1String(name)); }
+    void type(const char* name, const QString& keys) {
+        QLineEdit* f = field(name);
+        f->setFocus(Qt::MouseFocusReason);
+        f->selectAll();
+        if (keys.isEmpty())
+            QTest::keyClick(f, Qt::Key_Delete);
+        else
+            QTest::keyClicks(f, keys);
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
+    QStringList goldbachLines() {
+        QStringList lines;
+        for (int i = 0; i < window->goldbachModel()->rowCount(); ++i) lines << window->goldbachModel()->line(i);
+        return lines;
+    }
+
+private slots:
+    void init() {
+        fakes = new FakeServices;
+        window = new Scientific(fakes->services);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    void cleanup() {
+        delete window;
+        delete fakes;
+    }
+
+    void tabsAndPages() {
+        QCOMPARE(window->windowTitle(), U("科学性计算"));
+        QCOMPARE(Scientific(fakes->services).statusText(), U("Numora - 科学性计算"));
+        auto* tabs = window->findChild<QTabBar*>(QStringLiteral("TabStrip"));
+        const char* captions[] = {"歌德巴赫猜想", "因数分解", "莫孙尼素数计算"};
+        const char* keys[] = {"Gdbh", "Factorization", "Mosunni"};
+        const char* tips[] = {"证明歌德巴赫猜想", "将数据因数分解", "在一定限度中列出莫孙尼素数"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(tabs->tabText(i), U(captions[i]));
+            QCOMPARE(tabs->tabData(i).toString(), QLatin1String(keys[i]));
+            QCOMPARE(tabs->tabToolTip(i), U(tips[i]));
+        }
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Gdbh"))->isVisible());
+        window->selectTab(QStringLiteral("Mosunni"));
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Gdbh"))->isVisible());
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Mosunni"))->isVisible());
+        QCOMPARE(field("FactorizationFrame1Text1")->maxLength(), 10);
+        QCOMPARE(field("GdbhFrame1Text1")->maxLength(), 9);
+        QCOMPARE(button("FactorStopcmd")->text(), U("停  止"));
+    }
+
+    void factorization() {
+        window->selectTab(QStringLiteral("Factorization"));
+        const struct { const char* input; QStringList factors; } runs[] = {
+            {"12", {"2", "2", "3"}},
+            {"1e3", {"2", "2", "2", "5", "5", "5"}},
+            {"12abc", {"2", "2", "3"}},
+            {"2147483647", {"2147483647"}},
+        };
+        for (const auto& run : runs) {
+            type("FactorizationFrame1Text1", QLatin1String(run.input));
+            click("FactorizationFrame1cmd1");
+            QCOMPARE(Items(list("FactorizationFrame2List1")), run.factors);
+            QCOMPARE(field("FactorizationFrame2Text1")->text(), QString::number(run.factors.size()));
+            QVERIFY(button("FactorizationFrame1cmd1")->isEnabled());
+        }
+        for (const char* refused : {"", "abc", "0", "1", "-5", "12.5"}) {
+            type("FactorizationFrame1Text1", QLatin1String(refused));
+            click("FactorizationFrame1cmd1");
+            QCOMPARE(lastMessage(), U("请输入不小于2的整数"));
+            QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
+            QCOMPARE(Items(list("FactorizationFrame2List1")), QStringList{"2147483647"});
+        }
+        type("FactorizationFrame1Text1", "2147483648");
+        click("FactorizationFrame1cmd1");
+        QCOMPARE(lastMessage(), U("数据过大"));
+        QCOMPARE(list("FactorizationFrame2List1")->count(), 0);
+        QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("1"));  // the previous count
+    }
+
+    void goldbach() {
+        type("GdbhFrame1Text1", "100");
+        click("GdbhFrame1cmd1");
+        QCOMPARE(goldbachLines(), (QStringList{"100=3+97", "100=11+89", "100=17+83", "100=29+71", "100=41+59", "100=47+53"}));
+        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("6"));
+        QCOMPARE(window->statusText(), U("正在计算......"));
+        type("GdbhFrame1Text1", "10abc");
+        click("GdbhFrame1cmd1");
+        QCOMPARE(goldbachLines(), (QStringList{"10=3+7", "10=5+5"}));
+
+        const struct { const char* input; const char* message; } refusals[] = {
+            {"", "请不要使输入框为空"}, {"2", "请输入不小于4的偶数"}, {"abc", "请输入不小于4的偶数"},
+            {"7", "请输入偶数"}, {"5.5", "请输入偶数"}, {"1e10", "数据过大"},
+        };
+        for (const auto& r : refusals) {
+            type("GdbhFrame1Text1", QLatin1String(r.input));
+            click("GdbhFrame1cmd1");
+            QCOMPARE(lastMessage(), U(r.message));
+            QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("2"));
+        }
+        // The list's tool tip shows the selected line.
+        auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        view->setCurrentIndex(window->goldbachModel()->index(1));
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(view, &enter);
+        QCOMPARE(view->toolTip(), QStringLiteral("10=5+5"));
+        QCOMPARE(window->statusText(), U("显示成立列表"));
+    }
+
+    // Millions of lines, counted in full.
+    void goldbachOverAMillionLines() {
+        type("GdbhFrame1Text1", "999999998");
+        click("GdbhFrame1cmd1");
+        QCOMPARE(window->goldbachModel()->rowCount(), 1705026);
+        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1705026"));
+        QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
+    }
+
+    void stopDuringGoldbach() {
+        type("GdbhFrame1Text1", "999999998");
+        QTimer::singleShot(0, this, [this] {
+            QVERIFY(!button("GdbhFrame1cmd1")->isEnabled());
+            QVERIFY(field("GdbhFrame3Text1")->text().isEmpty());
+            click("GdbhStopcmd");
+        });
+        click("GdbhFrame1cmd1");
+        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        QCOMPARE(fakes->dialogs.messages.last().title, QStringLiteral("Numora"));
+        QCOMPARE(fakes->dialogs.messages.last().icon, MsgIcon::Information);
+        const int found = window->goldbachModel()->rowCount();
+        QVERIFY2(found > 0 && found < 1705026, qPrintable(QString::number(found)));
+        QCOMPARE(field("GdbhFrame3Text1")->text(), QString());
+        QVERIFY(button("GdbhFrame1cmd1")->isEnabled());
+    }
+
+    void idleStopDoesNotPreventTheNextRun() {
+        click("GdbhStopcmd");
+        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        type("GdbhFrame1Text1", "4");
+        click("GdbhFrame1cmd1");
+        QCOMPARE(goldbachLines(), QStringList{"4=2+2"});
+        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1"));
+    }
+
+    void mersenneTwice() {
+        window->selectTab(QStringLiteral("Mosunni"));
+        const QStringList primes = {"3", "7", "31", "127", "8191", "131071", "524287", "2147483647"};
+        for (int run = 0; run < 2; ++run) {
+            click("Mosunnicmd1");
+            QCOMPARE(Items(list("MosunniFrame1List1")), primes);
+            QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
+            QCOMPARE(field("MosunniFrame1Text2")->text(), QStringLiteral("37"));
+        }
+        click("Mosunnicmd2");
+        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        click("Mosunnicmd1");
+        QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
+    }
+
+    void closeDuringGoldbach() {
+        MainFrame frame(fakes->services);
+        Scientific::Register(frame);
+        frame.runToolbarKey(QStringLiteral("Scientific"));
+        auto* scientific = qobject_cast<Scientific*>(frame.child(QStringLiteral("Scientific")));
+        QVERIFY(scientific);
+        QPointer<Scientific> guard(scientific);
+        scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
+        QTimer::singleShot(0, &frame, [&] { frame.unloadChild(QStringLiteral("Scientific")); });
+        scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!guard);
+        QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
+        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
+    }
+};
+
+QTEST_MAIN(ScientificTest)
+#include "ScientificTest.moc"
