@@ -152,7 +152,7 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
     SelectAllOnFocusEverywhere(this);
     installHints();
     selectTab(QStringLiteral("Gdbh"));
-    resize(520, 440);
+    setMinimumSize(480, 440);
 }
 
 Scientific::~Scientific() = default;
