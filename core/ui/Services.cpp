@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -78,6 +79,11 @@ QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QSt
     return QFileDialog::getOpenFileName(parent, title, directory, filter);
 }
 
+QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                const QString& directory) {
+    return QFileDialog::getSaveFileName(parent, title, directory, filter);
+}
+
 bool QtLauncher::StartDetached(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
@@ -96,5 +102,7 @@ QString QtLauncher::ProgramPath() { return QCoreApplication::applicationFilePath
 void QtClipboard::SetText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 QString QtClipboard::Text() const { return QGuiApplication::clipboard()->text(); }
+
+void QtClipboard::SetImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
 
 }  // namespace numora

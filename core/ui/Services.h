@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <optional>
 
+class QImage;
 class QWidget;
 
 namespace numora {
@@ -31,6 +32,9 @@ public:
                                             const QString& title, const QString& defaultText) = 0;
     // A file-open dialog; an empty text when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& directory) = 0;
+    // A file-save dialog; an empty text when the user cancels.
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& directory) = 0;
 };
 
@@ -71,6 +75,7 @@ public:
     virtual ~Clipboard() = default;
     virtual void SetText(const QString& text) = 0;
     virtual QString Text() const = 0;
+    virtual void SetImage(const QImage& image) = 0;
 };
 
 struct Services {
@@ -90,6 +95,8 @@ public:
                                     const QString& defaultText) override;
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& directory) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& directory) override;
 };
 
 class QtLauncher final : public Launcher {
@@ -105,6 +112,7 @@ class QtClipboard final : public Clipboard {
 public:
     void SetText(const QString& text) override;
     QString Text() const override;
+    void SetImage(const QImage& image) override;
 };
 
 // Keeps the player's state without playing anything; the real player comes

@@ -21,6 +21,7 @@
 #include "MainFrame.h"
 #include "MultiplicationFormulas.h"
 #include "Outcome.h"
+#include "PlotCanvas.h"
 #include "SettingsStore.h"
 #include "Trigonometry.h"
 
@@ -130,18 +131,6 @@ protected:
         p.drawLine(right, y, right - 6, y + 5);     // MathsTriFDrawerLine5
     }
 };
-
-// A blank drawing surface of a fixed size in twips.
-QWidget* Canvas(const char* name, int widthTwips, int heightTwips) {
-    auto* canvas = new QWidget;
-    canvas->setObjectName(QLatin1String(name));
-    canvas->setFixedSize(widthTwips / 15, heightTwips / 15);
-    canvas->setAutoFillBackground(true);
-    QPalette palette = canvas->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    canvas->setPalette(palette);
-    return canvas;
-}
 
 }  // namespace
 
@@ -363,8 +352,12 @@ QWidget* Maths::buildTrigPage() {
     QGroupBox* sketch = Frame("MathsTriFDrawer", "绘制草图");
     auto* sketchColumn = new QVBoxLayout(sketch);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd1"), "正弦(红)"));
-    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd2"), "余弦(蓝)"));
+    QPushButton* sine = Button(QStringLiteral("MathsTriFDrawercmd1"), "正弦(红)");
+    QPushButton* cosine = Button(QStringLiteral("MathsTriFDrawercmd2"), "余弦(蓝)");
+    connect(sine, &QPushButton::clicked, this, [this] { runSketch(false); });
+    connect(cosine, &QPushButton::clicked, this, [this] { runSketch(true); });
+    controls->addWidget(sine);
+    controls->addWidget(cosine);
     QLineEdit* left = Result(QStringLiteral("MathsTriFDrawerText1"), QStringLiteral("-6.283"));
     left->setMaxLength(6);
     left->setFixedWidth(64);
@@ -375,11 +368,21 @@ QWidget* Maths::buildTrigPage() {
     controls->addWidget(right);
     // The left end follows the right end character for character.
     connect(right, &QLineEdit::textChanged, left, [left](const QString& t) { left->setText(QLatin1Char('-') + t); });
-    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd4"), "停止(&S)"));
-    controls->addWidget(Button(QStringLiteral("MathsTriFDrawercmd3"), "清 除"));
+    QPushButton* stop = Button(QStringLiteral("MathsTriFDrawercmd4"), "停止(&S)");
+    connect(stop, &QPushButton::clicked, this, &Maths::stopSketch);
+    controls->addWidget(stop);
+    QPushButton* clear = Button(QStringLiteral("MathsTriFDrawercmd3"), "清 除");
+    controls->addWidget(clear);
     controls->addStretch();
     sketchColumn->addLayout(controls);
-    sketchColumn->addWidget(Canvas("MathsTriFDrawerBox1", 6375, 1815));
+    sketch_ = new PlotCanvas(services_, QSize(6375 / 15, 1815 / 15));
+    sketch_->setObjectName(QStringLiteral("MathsTriFDrawerBox1"));
+    sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
+    sketch_->setCentreAxes();
+    connect(clear, &QPushButton::clicked, sketch_, &PlotCanvas::clear);
+    connect(sketch_, &PlotCanvas::mouseMovedTo, this,
+            [this](double x, double y) { setStatus(QString::fromStdString(maths::SketchReadout(x, y))); });
+    sketchColumn->addWidget(sketch_);
     column->addWidget(sketch);
     column->addStretch();
     return page;
@@ -446,7 +449,14 @@ QWidget* Maths::buildPlotterPage() {
     pageLayout->addWidget(frame);
     pageLayout->addStretch();
 
-    row->addWidget(Canvas("MathsFunctionShapeBox1", 3650, 3650), 0, Qt::AlignTop);
+    // Half as large again as 3650 twips: graphs are easier to read.
+    plot_ = new PlotCanvas(services_, QSize(3650 / 10, 3650 / 10));
+    plot_->setObjectName(QStringLiteral("MathsFunctionShapeBox1"));
+    plot_->setMapping({0, 0, maths::kLayoutSize, maths::kLayoutSize});
+    plot_->setAxes(axes_);
+    connect(plot_, &PlotCanvas::mouseMovedTo, this,
+            [this](double x, double y) { setStatus(QString::fromStdString(maths::PlotReadout(x, y))); });
+    row->addWidget(plot_, 0, Qt::AlignTop);
     auto* side = new QVBoxLayout;
     row->addLayout(side, 1);
 
@@ -494,6 +504,7 @@ QWidget* Maths::buildPlotterPage() {
     side->addWidget(kindFrames_);
     QPushButton* draw = Button(QStringLiteral("MathsFunctionShapecmd1"), "开  始  绘  制");
     draw->setToolTip(U("生成图象后转换版面会清除图象"));
+    connect(draw, &QPushButton::clicked, this, &Maths::drawGraph);
     side->addWidget(draw);
 
     QGroupBox* options = Frame("MathsFunctionShapeOption", "选项");
@@ -515,12 +526,98 @@ QWidget* Maths::buildPlotterPage() {
         grid->addWidget(Label(b.label), i / 2, (i % 2) * 2);
         grid->addWidget(box, i / 2, (i % 2) * 2 + 1);
     }
-    grid->addWidget(Button(QStringLiteral("MathsFunctionShapecmd2"), "重置并应用选项"), 2, 2, 1, 2);
+    QPushButton* applyButton = Button(QStringLiteral("MathsFunctionShapecmd2"), "重置并应用选项");
+    connect(applyButton, &QPushButton::clicked, this, &Maths::applyPlotRange);
+    grid->addWidget(applyButton, 2, 2, 1, 2);
     side->addWidget(options);
     side->addStretch();
     return page;
 }
 
-void Maths::applyPlotRange() {}
+void Maths::applyPlotRange() {
+    auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
+    const maths::ApplyResult result = maths::ApplyRange(box(0), box(1), box(2), box(3), box(4));
+    apply(result.outcome);
+    if (!result.ok) return;
+    plot_->clear();
+    plot_->setMapping({0, 0, maths::kLayoutSize, maths::kLayoutSize});
+    for (const auto& [key, value] : result.store)
+        services_.settings.WriteSetting(QStringLiteral("FunctionDrawer"), QString::fromStdString(key),
+                                        QString::fromStdString(value));
+    axes_ = maths::PlaceAxes(axes_, result.range);
+    plot_->setAxes(axes_);
+    plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1);
+    const maths::PlotRange& r = result.range;
+    plot_->setMapping({r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+}
+
+void Maths::drawGraph() {
+    setStatus(U("正在生成图象......"));
+    auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
+    const auto range = maths::ReadRange(box(0), box(1), box(2), box(3));
+    if (!range) {
+        apply(Outcome::Error(maths::kTooLarge));
+        return;
+    }
+    const int kind = kinds_->currentIndex();
+    std::vector<std::string> coefficients;
+    for (int i = 1; i <= 4; ++i) {
+        const QString name = QStringLiteral("MathsFunctionShapeFrame%1Text%2").arg(kind + 1).arg(i);
+        if (!findChild<QLineEdit*>(name)) break;
+        coefficients.push_back(FieldText(this, name).toStdString());
+    }
+    const maths::Graph graph = maths::DrawGraph(kinds_->currentText().toStdString(), coefficients, *range);
+    if (graph.outcome.failed()) {
+        apply(graph.outcome);
+        return;
+    }
+    auto* draw = findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"));
+    auto* applyButton = findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd2"));
+    draw->setEnabled(false);
+    applyButton->setEnabled(false);
+    plot_->addSegments(graph.segments, graph.colour, 1);
+    draw->setEnabled(true);
+    applyButton->setEnabled(true);
+}
+
+// ---- Trigonometric sketch -----------------------------------------------------------
+
+void Maths::runSketch(bool cosine) {
+    const maths::SketchStart start = maths::CheckSketch(text("MathsTriFDrawerText2").toStdString());
+    if (start.outcome.failed()) {
+        apply(start.outcome);
+        return;
+    }
+    const char* const buttons[] = {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"};
+    for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(false);
+    sketchStop_ = false;
+    const double r = start.r;
+    sketch_->setMapping({-r, 2, r, -2});
+    const maths::Rgb colour = cosine ? maths::Rgb{0, 0, 255} : maths::Rgb{255, 0, 0};
+    const double step = maths::SketchStep(r);
+    // The curve grows outwards from x = 0; the window's events run at the
+    // start and then every few milliseconds, when the stop button is heard.
+    std::vector<maths::Segment> pending;
+    LoopPacer pacer(this);
+    bool first = true;
+    for (double t = 0; t <= r; t += step) {
+        if (first || pacer.due()) {
+            first = false;
+            sketch_->addSegments(pending, colour);
+            pending.clear();
+            if (!pacer.pause() || closing_) return;  // the window is going away
+            if (sketchStop_) return;                 // the stop button has enabled the buttons
+        }
+        for (const maths::Segment& s : maths::SketchSegments(cosine, t, step)) pending.push_back(s);
+    }
+    sketch_->addSegments(pending, colour);
+    for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
+}
+
+void Maths::stopSketch() {
+    sketchStop_ = true;
+    for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+        findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
+}
 
 }  // namespace numora

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "Plotter.h"
 #include "Services.h"
 
 class QButtonGroup;
@@ -18,6 +19,7 @@ namespace numora {
 
 class HintFilter;
 class MainFrame;
+class PlotCanvas;
 struct Outcome;
 
 class Maths : public QWidget {
@@ -32,6 +34,9 @@ public:
     QString statusText() const;
     // The tab keys "Equation", "TriFunction", "Formula", "FunctionDrawer".
     void selectTab(const QString& key);
+    PlotCanvas* plotCanvas() const { return plot_; }
+    PlotCanvas* sketchCanvas() const { return sketch_; }
+    const maths::AxisLayout& axes() const { return axes_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +60,9 @@ private:
     void unitChanged();
     // The plotter's apply command, run on every selection of its tab.
     void applyPlotRange();
+    void drawGraph();
+    void runSketch(bool cosine);
+    void stopSketch();
 
     Services& services_;
     QTabBar* tabs_ = nullptr;
@@ -64,6 +72,10 @@ private:
     QButtonGroup* units_ = nullptr;
     QComboBox* kinds_ = nullptr;
     QStackedWidget* kindFrames_ = nullptr;
+    PlotCanvas* plot_ = nullptr;
+    PlotCanvas* sketch_ = nullptr;
+    maths::AxisLayout axes_ = maths::DesignAxes();
+    bool sketchStop_ = false;
     bool closing_ = false;
 };
 

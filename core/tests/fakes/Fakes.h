@@ -2,6 +2,7 @@
 // a script, so window tests never wait on a modal dialog or start programs.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -57,10 +58,19 @@ public:
         return f;
     }
 
+    QString SaveFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
+        fileTitles.push_back(title);
+        fileFilters.push_back(filter);
+        if (saveFiles.empty()) return {};
+        QString f = saveFiles.front();
+        saveFiles.pop_front();
+        return f;
+    }
+
     // Scripted answers, taken in order.
     std::deque<MsgAnswer> answers;
     std::deque<std::optional<QString>> inputs;
-    std::deque<QString> files;
+    std::deque<QString> files, saveFiles;
     // What was asked.
     QList<RecordedMessage> messages;
     QStringList inputPrompts, inputTitles, inputDefaults, fileTitles, fileFilters;
@@ -95,7 +105,9 @@ class FakeClipboard final : public Clipboard {
 public:
     void SetText(const QString& t) override { text = t; ++sets; }
     QString Text() const override { return text; }
+    void SetImage(const QImage& i) override { image = i; }
     QString text;
+    QImage image;
     int sets = 0;
 };
 

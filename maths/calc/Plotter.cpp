@@ -1,0 +1,436 @@
+#include "Plotter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <sstream>
+
+#include "MathsMessages.h"
+#include "NumberText.h"
+
+namespace numora::maths {
+namespace {
+
+bool AnyEmpty(const std::vector<std::string>& texts, std::size_t count) {
+    if (texts.size() < count) return true;
+    for (std::size_t i = 0; i < count; ++i)
+        if (texts[i].empty()) return true;
+    return false;
+}
+
+// Samples f over [s, e]: a segment from each sample x whose value lies in
+// [minY, maxY] to the next sample. The step is 0.01 (added again and again,
+// as the samples of the plotter always were) unless that would take more
+// than maxSamples samples; then the run is sampled evenly with maxSamples
+// steps. Segments never end beyond e + 0.01, and samples whose value is not
+// a finite number are skipped.
+void SampleRun(const std::function<double(double)>& f, double s, double e, const PlotRange& range,
+               std::size_t maxSamples, std::vector<Segment>& out) {
+    if (!(s <= e) || !std::isfinite(s) || !std::isfinite(e)) return;
+    auto emit = [&](double x, double x2) {
+        const double y = f(x);
+        if (!std::isfinite(y) || y < range.minY || y > range.maxY) return;
+        const double y2 = f(x2);
+        if (!std::isfinite(y2)) return;
+        out.push_back({x, y, x2, y2});
+    };
+    const double samples = (e - s) / kPlotStep;
+    if (samples <= static_cast<double>(maxSamples)) {
+        for (double x = s; x <= e; x += kPlotStep) emit(x, x + kPlotStep);
+        return;
+    }
+    const double step = (e - s) / static_cast<double>(maxSamples);
+    for (std::size_t i = 0; i <= maxSamples; ++i) {
+        const double x = s + static_cast<double>(i) * step;
+        emit(x, std::min(x + step, e + kPlotStep));
+    }
+}
+
+std::string Coordinate(double v) {
+    const double truncated = std::floor(v * 10000) / 10000;
+    return FormatResult(SingleNumberText(static_cast<float>(truncated)));
+}
+
+}  // namespace
+
+// ---- Range and apply -----------------------------------------------------------
+
+std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY, std::string_view minX,
+                                   std::string_view maxX) {
+    const auto roundedMaxX = RoundToInt32(LeadingValue(maxX));
+    if (!roundedMaxX) return std::nullopt;
+    return PlotRange{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), *roundedMaxX};
+}
+
+ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string_view minX, std::string_view maxX,
+                       std::string_view grid) {
+    ApplyResult result;
+    const std::array<double, 4> values = {LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX),
+                                          LeadingValue(maxX)};
+    for (double v : values) {
+        if (!std::isfinite(v)) {
+            result.outcome = Outcome::Error(kTooLarge);
+            return result;
+        }
+    }
+    // The boxes show their numbers as the shared number text: 1e2 becomes
+    // 100, 0.5 becomes .5, a text without a number 0.
+    for (std::size_t i = 0; i < 4; ++i) result.outcome.Write(kRangeBoxes[i], NumberText(values[i]));
+    const auto range = ReadRange(minY, maxY, minX, maxX);
+    if (!range) {
+        result.outcome.Fail(kTooLarge);
+        return result;
+    }
+    if (range->minY >= range->maxY || range->minX >= range->maxX) {
+        result.outcome.Fail("最大值应大于最小值");
+        return result;
+    }
+    if (grid.empty()) {
+        result.outcome.Fail("请输入网格数");
+        return result;
+    }
+    const double g = LeadingValue(grid);
+    // The grid box holds one character: 1 to 9 lines.
+    if (g != std::floor(g) || !(g > 0) || g > 9) {
+        result.outcome.Fail("网格数应为正整数");
+        return result;
+    }
+    result.ok = true;
+    result.range = *range;
+    result.grid = static_cast<int>(g);
+    result.store = {{"MinY", NumberText(range->minY)},
+                    {"MaxY", NumberText(range->maxY)},
+                    {"MinX", NumberText(range->minX)},
+                    {"MaxX", std::to_string(range->maxX)},
+                    {"GridNum", NumberText(g)}};
+    return result;
+}
+
+// ---- Axes and grid ------------------------------------------------------------------
+
+AxisLayout DesignAxes() {
+    return AxisLayout{{{
+                          {0, 1800, 3600, 1800, true},     // x axis
+                          {1800, 0, 1800, 3600, true},     // y axis
+                          {1800, 0, 1680, 120, true},      // y arrowhead, left stroke
+                          {1800, 0, 1920, 120, true},      // y arrowhead, right stroke
+                          {3600, 1800, 3480, 1680, true},  // x arrowhead, upper stroke
+                          {3600, 1800, 3480, 1920, true},  // x arrowhead, lower stroke
+                      }},
+                      {1680, 120},
+                      {3360, 1560}};
+}
+
+AxisLayout PlaceAxes(AxisLayout a, const PlotRange& r) {
+    auto& [xAxis, yAxis, yLeft, yRight, xUpper, xLower] = a.lines;
+    const double maxX = r.maxX;
+    if (r.minY * r.maxY <= 0) {  // the x axis lies inside the range
+        xLower.visible = true;
+        const double y0 = std::floor(3600 * r.maxY / (r.maxY + std::fabs(r.minY)));
+        xAxis.y1 = xAxis.y2 = y0;
+        xUpper.y1 = xLower.y1 = y0;
+        xUpper.y2 = y0 - 120;
+        xLower.y2 = y0 + 120;
+        a.x.top = y0 - 240;
+    }
+    if (r.minX * maxX <= 0) {  // the y axis lies inside the range
+        yLeft.visible = true;
+        const double x0 = std::floor(3600 * std::fabs(r.minX) / (maxX + std::fabs(r.minX)));
+        yAxis.x1 = yAxis.x2 = x0;
+        yLeft.x1 = yRight.x1 = x0;
+        yLeft.x2 = x0 - 120;
+        yRight.x2 = x0 + 120;
+        a.y.left = x0 - 120;
+    }
+    if (r.minX * maxX > 0) {  // the y axis becomes the left border
+        yAxis.x1 = yAxis.x2 = 0;
+        yLeft.visible = false;
+        yRight.x1 = 0;
+        yRight.x2 = 120;
+        a.y.left = 4;
+    }
+    if (r.minY * r.maxY > 0) {  // the x axis becomes the bottom border
+        xAxis.y1 = xAxis.y2 = 3550;
+        xLower.visible = false;
+        xUpper.y1 = 3550;
+        xUpper.y2 = 3430;
+        a.x.top = 3310;
+    }
+    return a;
+}
+
+std::vector<Segment> GridLines(int g) {
+    std::vector<Segment> lines;
+    for (int i = 1; i <= g; ++i) {
+        const double at = i * 3600.0 / (g + 1);
+        lines.push_back({0, at, 3600, at});
+        lines.push_back({at, 0, at, 3600});
+    }
+    return lines;
+}
+
+// ---- Draw -----------------------------------------------------------------------
+
+Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const PlotRange& range,
+                std::size_t maxRunSamples) {
+    Graph graph;
+    auto value = [&c](std::size_t i) { return LeadingValue(c[i]); };
+    const double minX = range.minX, maxX = range.maxX;
+    auto refuse = [&graph](const char* message) {
+        graph.outcome = Outcome::Error(message);
+        return graph;
+    };
+
+    if (kind == kKindNames[0]) {  // y = kx + b, one straight segment
+        if (AnyEmpty(c, 2)) return refuse(kEmptyInput);
+        const double k = value(0), b = value(1);
+        if (k == 0) return refuse("一次项系数不能为0");
+        graph.colour = {255, 0, 0};
+        const double y1 = k * minX + b, y2 = k * maxX + b;
+        if (std::isfinite(y1) && std::isfinite(y2)) graph.segments.push_back({minX, y1, maxX, y2});
+        return graph;
+    }
+    if (kind == kKindNames[1]) {  // y = ax² + bx + c
+        if (AnyEmpty(c, 3)) return refuse(kEmptyInput);
+        const double a = value(0), b = value(1), cc = value(2);
+        if (a == 0) return refuse(kZeroQuadraticCoefficient);
+        graph.colour = {255, 128, 0};
+        SampleRun([=](double x) { return a * x * x + b * x + cc; }, minX, maxX, range, maxRunSamples, graph.segments);
+        return graph;
+    }
+    if (kind == kKindNames[2] || kind == kKindNames[3]) {  // y = r^x, y = log_r x
+        if (AnyEmpty(c, 2)) return refuse(kEmptyInput);
+        const double p = value(0), q = value(1);
+        if (q == 0) return refuse("除数不能为0");
+        const double r = p / q;
+        if (r <= 0 || r == 1) return refuse("底数应大于0且不等于1");
+        if (kind == kKindNames[2]) {
+            graph.colour = {0, 255, 255};
+            SampleRun([=](double x) { return std::pow(r, x); }, minX, maxX, range, maxRunSamples, graph.segments);
+        } else {
+            graph.colour = {0, 0, 255};
+            const double lnR = std::log(r);
+            SampleRun([=](double x) { return std::log(x) / lnR; }, 0.01, maxX, range, maxRunSamples, graph.segments);
+        }
+        return graph;
+    }
+    if (kind == kKindNames[4]) {  // y = k / x, two runs away from 0
+        if (AnyEmpty(c, 1)) return refuse(kEmptyInput);
+        const double k = value(0);
+        if (k == 0) return refuse("系数不能为0");
+        graph.colour = {255, 0, 255};
+        auto f = [=](double x) { return k / x; };
+        if (minX < 0) SampleRun(f, minX, -0.02, range, maxRunSamples, graph.segments);
+        if (maxX > 0) SampleRun(f, 0.01, maxX, range, maxRunSamples, graph.segments);
+        return graph;
+    }
+    if (kind == kKindNames[5] || kind == kKindNames[6]) {  // y = A sin(wx + f) + d, A cos(...)
+        if (AnyEmpty(c, 4)) return refuse(kEmptyInput);
+        const double a = value(0), w = value(1), f = value(2), d = value(3);
+        graph.colour = {0, 0, 0};
+        if (kind == kKindNames[5])
+            SampleRun([=](double x) { return a * std::sin(w * x + f) + d; }, minX, maxX, range, maxRunSamples,
+                      graph.segments);
+        else
+            SampleRun([=](double x) { return a * std::cos(w * x + f) + d; }, minX, maxX, range, maxRunSamples,
+                      graph.segments);
+        return graph;
+    }
+    return graph;
+}
+
+std::string PlotReadout(double x, double y) {
+    return "所得函数图象 鼠标坐标:(" + Coordinate(x) + "," + Coordinate(y) + ")";
+}
+
+// ---- Sketch ---------------------------------------------------------------------
+
+SketchStart CheckSketch(std::string_view rightEnd) {
+    if (rightEnd.empty()) return {Outcome::Error(kEmptyInput)};
+    const double r = LeadingValue(rightEnd);
+    if (!(r > 0)) return {Outcome::Error("请使横坐标最右限为正数")};
+    if (!std::isfinite(r)) return {Outcome::Error(kTooLarge)};
+    return {{}, r};
+}
+
+double SketchStep(double r, std::size_t maxSteps) {
+    return r / kSketchStep <= static_cast<double>(maxSteps) ? kSketchStep : r / static_cast<double>(maxSteps);
+}
+
+std::array<Segment, 2> SketchSegments(bool cosine, double t, double step) {
+    if (cosine) {
+        const double y1 = std::cos(t), y2 = std::cos(t + step);
+        return {{{t, y1, t + step, y2}, {-t, y1, -t - step, y2}}};
+    }
+    const double y1 = std::sin(t), y2 = std::sin(t + step);
+    return {{{t, y1, t + step, y2}, {-t, -y1, -t - step, -y2}}};
+}
+
+std::string SketchReadout(double x, double y) { return "鼠标坐标:(" + Coordinate(x) + "," + Coordinate(y) + ")"; }
+
+// ---- Images ---------------------------------------------------------------------
+
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, double minY, double maxX,
+                 double maxY) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
+    // Liang-Barsky: the part of the segment x1 + t dx, y1 + t dy, 0 <= t <= 1, inside.
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const double sx = x1, sy = y1;
+    x1 = sx + t0 * dx;
+    y1 = sy + t0 * dy;
+    x2 = sx + t1 * dx;
+    y2 = sy + t1 * dy;
+    return true;
+}
+
+Picture PlotPicture(std::vector<Picture::Line> drawn, const AxisLayout& axes) {
+    Picture picture;
+    picture.lines = std::move(drawn);
+    for (const AxisLine& line : axes.lines)
+        if (line.visible)
+            picture.lines.push_back({line.x1 / kLayoutSize, line.y1 / kLayoutSize, line.x2 / kLayoutSize,
+                                     line.y2 / kLayoutSize, kGreen, 2});
+    picture.texts.push_back({axes.y.left / kLayoutSize, axes.y.top / kLayoutSize, "y", kGreen});
+    picture.texts.push_back({axes.x.left / kLayoutSize, axes.x.top / kLayoutSize, "x", kGreen});
+    return picture;
+}
+
+std::string PictureSvg(const Picture& picture, int width, int height) {
+    std::ostringstream svg;
+    svg.imbue(std::locale::classic());
+    auto colour = [](Rgb c) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.r, c.g, c.b);
+        return std::string(buf);
+    };
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
+        << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
+        << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n"
+        << "<g stroke-linecap=\"round\">\n";
+    for (auto l : picture.lines) {
+        if (!ClipSegment(l.x1, l.y1, l.x2, l.y2, -0.01, -0.01, 1.01, 1.01)) continue;
+        svg << "<line x1=\"" << l.x1 * width << "\" y1=\"" << l.y1 * height << "\" x2=\"" << l.x2 * width
+            << "\" y2=\"" << l.y2 * height << "\" stroke=\"" << colour(l.colour) << "\" stroke-width=\"" << l.width
+            << "\"/>\n";
+    }
+    svg << "</g>\n";
+    for (const auto& t : picture.texts)
+        svg << "<text x=\"" << t.left * width << "\" y=\"" << t.top * height
+            << "\" dominant-baseline=\"hanging\" font-family=\"Times New Roman, serif\" font-size=\"14\" fill=\""
+            << colour(t.colour) << "\">" << t.text << "</text>\n";
+    svg << "</svg>\n";
+    return svg.str();
+}
+
+namespace {
+
+std::uint32_t Crc32(const std::string& bytes, std::size_t from) {
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (std::size_t i = from; i < bytes.size(); ++i)
+        c = table[(c ^ static_cast<std::uint8_t>(bytes[i])) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+void Put32(std::string& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
+}
+
+void Chunk(std::string& png, const char* type, const std::string& data) {
+    Put32(png, static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = png.size();
+    png += type;
+    png += data;
+    Put32(png, Crc32(png, start));
+}
+
+}  // namespace
+
+std::string PicturePng(const Picture& picture, int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3, 255);
+    auto plot = [&](int x, int y, Rgb c) {
+        if (x < 0 || y < 0 || x >= width || y >= height) return;
+        std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+        p[0] = c.r;
+        p[1] = c.g;
+        p[2] = c.b;
+    };
+    for (const auto& l : picture.lines) {
+        double x1 = l.x1 * width, y1 = l.y1 * height, x2 = l.x2 * width, y2 = l.y2 * height;
+        if (!ClipSegment(x1, y1, x2, y2, -2, -2, width + 2, height + 2)) continue;
+        const double steps = std::ceil(std::max(std::fabs(x2 - x1), std::fabs(y2 - y1)));
+        const int half = std::max(0, static_cast<int>(std::lround(l.width)) - 1) / 2;
+        const int extra = std::max(0, static_cast<int>(std::lround(l.width)) - 1) - half;
+        for (double i = 0; i <= steps; ++i) {
+            const double s = steps > 0 ? i / steps : 0;
+            const int x = static_cast<int>(std::lround(x1 + (x2 - x1) * s));
+            const int y = static_cast<int>(std::lround(y1 + (y2 - y1) * s));
+            for (int dx = -half; dx <= extra; ++dx)
+                for (int dy = -half; dy <= extra; ++dy) plot(x + dx, y + dy, l.colour);
+        }
+    }
+    // Raw rows (filter 0) in stored deflate blocks.
+    std::string raw;
+    raw.reserve(rgb.size() + height);
+    for (int y = 0; y < height; ++y) {
+        raw += '\0';
+        raw.append(reinterpret_cast<const char*>(&rgb[static_cast<std::size_t>(y) * width * 3]),
+                   static_cast<std::size_t>(width) * 3);
+    }
+    std::string z = "\x78\x01";
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char ch : raw) {
+        a = (a + ch) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (std::size_t pos = 0; pos < raw.size() || pos == 0; pos += 65535) {
+        const std::size_t n = std::min<std::size_t>(65535, raw.size() - pos);
+        const bool last = pos + n >= raw.size();
+        z += static_cast<char>(last ? 1 : 0);
+        z += static_cast<char>(n & 0xFF);
+        z += static_cast<char>(n >> 8);
+        z += static_cast<char>(~n & 0xFF);
+        z += static_cast<char>((~n >> 8) & 0xFF);
+        z.append(raw, pos, n);
+        if (last) break;
+    }
+    Put32(z, (b << 16) | a);
+
+    std::string png = "\x89PNG\r\n\x1a\n";
+    std::string header;
+    Put32(header, static_cast<std::uint32_t>(width));
+    Put32(header, static_cast<std::uint32_t>(height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8-bit RGB
+    Chunk(png, "IHDR", header);
+    Chunk(png, "IDAT", z);
+    Chunk(png, "IEND", {});
+    return png;
+}
+
+}  // namespace numora::maths

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Plotter.h"
+
+using namespace numora;
+using namespace numora::maths;
+
+namespace {
+PlotRange Range(double minY, double maxY, double minX, int maxX) { return PlotRange{minY, maxY, minX, maxX}; }
+std::string MessageOf(const Outcome& o) { return o.message ? o.message->text : ""; }
+}  // namespace
+
+TEST(Plotter, MappingRoundTrips) {
+    const CanvasMapping m{-4, 4, 4, -4};
+    EXPECT_DOUBLE_EQ(m.ShareX(-4), 0);
+    EXPECT_DOUBLE_EQ(m.ShareX(0), 0.5);
+    EXPECT_DOUBLE_EQ(m.ShareY(4), 0);
+    EXPECT_DOUBLE_EQ(m.ShareY(-2), 0.75);
+    EXPECT_DOUBLE_EQ(m.UserX(0.25), -2);
+    EXPECT_DOUBLE_EQ(m.UserY(m.ShareY(1.5)), 1.5);
+}
+
+TEST(Plotter, ApplyNormalisesChecksAndStores) {
+    const ApplyResult ok = ApplyRange("-4", "4", "-4", "4", "7");
+    ASSERT_TRUE(ok.ok);
+    EXPECT_EQ(ok.grid, 7);
+    EXPECT_EQ(ok.store, (std::vector<std::pair<std::string, std::string>>{
+                            {"MinY", "-4"}, {"MaxY", "4"}, {"MinX", "-4"}, {"MaxX", "4"}, {"GridNum", "7"}}));
+
+    const ApplyResult normalised = ApplyRange(" 1e2x", "200", "0.5", "5.5", "3");
+    ASSERT_TRUE(normalised.ok);
+    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText1"), "100");
+    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText3"), ".5");
+    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText4"), "5.5");  // the box keeps 5.5 ...
+    EXPECT_EQ(normalised.range.maxX, 6);                                           // ... MaxX is 6
+    EXPECT_EQ(normalised.store[3].second, "6");
+    EXPECT_EQ(normalised.store[2].second, ".5");
+
+    const struct { const char* minY; const char* maxY; const char* minX; const char* maxX; const char* grid;
+                   const char* message; } refused[] = {
+        {"5", "4", "-4", "4", "7", "最大值应大于最小值"},
+        {"-4", "4", "4", "4.4", "7", "最大值应大于最小值"},
+        {"-4", "4", "4", "4.5", "7", "最大值应大于最小值"},  // 4.5 rounds to 4
+        {"-4", "4", "-4", "4", "", "请输入网格数"},
+        {"-4", "4", "-4", "4", "0", "网格数应为正整数"},
+        {"-4", "4", "-4", "4", "a", "网格数应为正整数"},
+        {"-4", "4", "-4", "4", "-", "网格数应为正整数"},
+        {"-4", "4", "-4", "3e9", "7", "数据过大"},
+        {"-4", "1e999", "-4", "4", "7", "数据过大"},
+    };
+    for (const auto& r : refused) {
+        const ApplyResult result = ApplyRange(r.minY, r.maxY, r.minX, r.maxX, r.grid);
+        EXPECT_FALSE(result.ok) << r.maxX;
+        EXPECT_EQ(MessageOf(result.outcome), r.message) << r.minY << " " << r.maxX << " " << r.grid;
+    }
+}
+
+TEST(Plotter, AxisPlacement) {
+    const AxisLayout centre = PlaceAxes(DesignAxes(), Range(-4, 4, -4, 4));
+    EXPECT_EQ(centre.lines[0].y1, 1800);
+    EXPECT_EQ(centre.lines[1].x1, 1800);
+    EXPECT_EQ(centre, DesignAxes());
+
+    const AxisLayout above = PlaceAxes(DesignAxes(), Range(1, 5, -4, 4));
+    EXPECT_EQ(above.lines[0].y1, 3550);
+    EXPECT_EQ(above.lines[4].y1, 3550);
+    EXPECT_EQ(above.lines[4].y2, 3430);
+    EXPECT_FALSE(above.lines[5].visible);
+    EXPECT_EQ(above.x.top, 3310);
+
+    const AxisLayout edge = PlaceAxes(DesignAxes(), Range(0, 4, -4, 4));
+    EXPECT_EQ(edge.lines[0].y1, 3600);
+    EXPECT_TRUE(edge.lines[5].visible);
+    EXPECT_EQ(edge.lines[5].y2, 3720);
+
+    const AxisLayout right = PlaceAxes(DesignAxes(), Range(-4, 4, 2, 6));
+    EXPECT_EQ(right.lines[1].x1, 0);
+    EXPECT_FALSE(right.lines[2].visible);
+    EXPECT_EQ(right.lines[3].x1, 0);
+    EXPECT_EQ(right.lines[3].x2, 120);
+    EXPECT_EQ(right.y.left, 4);
+    // Back inside: the left stroke shows again.
+    const AxisLayout back = PlaceAxes(right, Range(-4, 4, -1, 3));
+    EXPECT_TRUE(back.lines[2].visible);
+    EXPECT_EQ(back.lines[1].x1, 900);
+}
+
+TEST(Plotter, GridDividesIntoEqualBands) {
+    const auto lines = GridLines(7);
+    ASSERT_EQ(lines.size(), 14u);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_DOUBLE_EQ(lines[2 * i].y1, 450.0 * (i + 1));
+        EXPECT_DOUBLE_EQ(lines[2 * i + 1].x1, 450.0 * (i + 1));
+    }
+    EXPECT_EQ(GridLines(1)[0].y1, 1800);
+}
+
+TEST(Plotter, KindChecksInOrder) {
+    const PlotRange r = Range(-4, 4, -4, 4);
+    const struct { int kind; std::vector<std::string> c; const char* message; } cases[] = {
+        {0, {"", "0"}, "请不要使输入框为空"}, {0, {"0", "1"}, "一次项系数不能为0"}, {0, {" ", "1"}, "一次项系数不能为0"},
+        {1, {"0", "1", ""}, "请不要使输入框为空"}, {1, {"0", "1", "1"}, "二次项系数不能为0"},
+        {2, {"0", "0"}, "除数不能为0"}, {2, {"1", "1"}, "底数应大于0且不等于1"}, {2, {"-2", "1"}, "底数应大于0且不等于1"},
+        {3, {"1", "1"}, "底数应大于0且不等于1"}, {3, {"2", "0"}, "除数不能为0"},
+        {4, {""}, "请不要使输入框为空"}, {4, {"0"}, "系数不能为0"},
+        {5, {"1", "1", "", "0"}, "请不要使输入框为空"}, {6, {"1", "1", "0", ""}, "请不要使输入框为空"},
+    };
+    for (const auto& c : cases) {
+        const Graph g = DrawGraph(kKindNames[static_cast<std::size_t>(c.kind)], c.c, r);
+        EXPECT_EQ(MessageOf(g.outcome), c.message) << c.kind;
+        EXPECT_TRUE(g.segments.empty());
+    }
+}
+
+TEST(Plotter, SamplingRuns) {
+    const PlotRange r = Range(-4, 4, -4, 4);
+    const Graph line = DrawGraph("一次函数", {"1", "0"}, r);
+    ASSERT_EQ(line.segments.size(), 1u);
+    EXPECT_EQ(line.segments[0], (Segment{-4, -4, 4, 4}));
+    EXPECT_EQ(line.colour, (Rgb{255, 0, 0}));
+
+    const Graph quadratic = DrawGraph("二次函数", {"1", "0", "0"}, r);
+    EXPECT_EQ(quadratic.colour, (Rgb{255, 128, 0}));
+    // Starts in range only between -2 and 2 (step 0.01).
+    EXPECT_NEAR(static_cast<double>(quadratic.segments.size()), 401, 2);
+    for (const Segment& s : quadratic.segments) {
+        EXPECT_LE(s.y1, 4);
+        EXPECT_NEAR(s.x2 - s.x1, 0.01, 1e-12);
+    }
+
+    const Graph log = DrawGraph("对数函数", {"2", "1"}, Range(-10, 4, -4, 4));
+    ASSERT_FALSE(log.segments.empty());
+    EXPECT_NEAR(log.segments.front().x1, 0.01, 1e-12);  // from 0.01 whatever MinX is
+
+    const Graph inverse = DrawGraph("反比例函数", {"1"}, Range(-4, 4, 1, 4));
+    ASSERT_FALSE(inverse.segments.empty());
+    EXPECT_NEAR(inverse.segments.front().x1, 0.26, 0.011);  // only the positive run, in range from 1/4
+    const Graph bothRuns = DrawGraph("反比例函数", {"1"}, r);
+    for (const Segment& s : bothRuns.segments) {
+        EXPECT_GE(std::fabs(s.x1), 0.01 - 1e-12);
+        EXPECT_GE(std::fabs(s.x2), 0.01 - 1e-12);
+    }
+
+    const Graph sine = DrawGraph("正弦函数", {"1", "1", "0", "0"}, r);
+    EXPECT_EQ(sine.colour, (Rgb{0, 0, 0}));
+    EXPECT_NEAR(static_cast<double>(sine.segments.size()), 800, 2);
+}
+
+TEST(Plotter, HugeRangesAreCoarsenedAndOverflowIsSkipped) {
+    const Graph wide = DrawGraph("正弦函数", {"1", "1", "0", "0"}, Range(-4, 4, -1e9, 1000000000));
+    EXPECT_LE(wide.segments.size(), kMaxRunSamples + 1);
+    EXPECT_GT(wide.segments.size(), kMaxRunSamples / 2);
+    const Graph exp = DrawGraph("指数函数", {"10", "1"}, Range(-1e308, 1e308, -4, 2000000000));
+    for (const Segment& s : exp.segments) EXPECT_TRUE(std::isfinite(s.y1) && std::isfinite(s.y2));
+}
+
+TEST(Plotter, ReadoutsTruncateToFourDecimals) {
+    EXPECT_EQ(PlotReadout(1.25, -0.5), "所得函数图象 鼠标坐标:(1.25,-0.5)");
+    EXPECT_EQ(PlotReadout(0.123456, -0.123456), "所得函数图象 鼠标坐标:(0.1234,-0.1235)");
+    EXPECT_EQ(SketchReadout(0, 0), "鼠标坐标:(0,0)");
+}
+
+TEST(Sketch, ChecksStepAndMirroredHalves) {
+    EXPECT_EQ(MessageOf(CheckSketch("").outcome), "请不要使输入框为空");
+    EXPECT_EQ(MessageOf(CheckSketch("0").outcome), "请使横坐标最右限为正数");
+    EXPECT_EQ(MessageOf(CheckSketch("abc").outcome), "请使横坐标最右限为正数");
+    EXPECT_EQ(CheckSketch("6.283").r, 6.283);
+    EXPECT_EQ(SketchStep(6.283), 0.001);
+    EXPECT_EQ(SketchStep(20), 0.001);
+    EXPECT_DOUBLE_EQ(SketchStep(99999), 99999.0 / kMaxSketchSteps);
+    const auto sine = SketchSegments(false, 1, 0.001);
+    EXPECT_DOUBLE_EQ(sine[1].x1, -1);
+    EXPECT_DOUBLE_EQ(sine[1].y1, -std::sin(1.0));
+    const auto cosine = SketchSegments(true, 1, 0.001);
+    EXPECT_DOUBLE_EQ(cosine[1].y2, std::cos(1.001));
+}
+
+TEST(PlotImages, PngAndSvgShowTheLines) {
+    Picture picture;
+    picture.lines.push_back({0, 1, 1, 0, {255, 0, 0}, 1});  // the diagonal y = x
+    picture.lines.push_back({-1e300, 0.5, 1e300, 0.5, kGreen, 2});
+    picture.texts.push_back({0.5, 0, "y", kGreen});
+    const std::string png = PicturePng(picture, 100, 100);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_GT(png.size(), 30000u);
+    const std::string svg = PictureSvg(picture, 100, 100);
+    EXPECT_NE(svg.find("stroke=\"#ff0000\""), std::string::npos);
+    EXPECT_NE(svg.find(">y</text>"), std::string::npos);
+    EXPECT_EQ(svg.find("e+300"), std::string::npos);  // clipped to the picture
+
+    double x1 = -10, y1 = -10, x2 = 10, y2 = 10;
+    ASSERT_TRUE(ClipSegment(x1, y1, x2, y2, 0, 0, 1, 1));
+    EXPECT_DOUBLE_EQ(x1, 0);
+    EXPECT_DOUBLE_EQ(y2, 1);
+    EXPECT_FALSE(ClipSegment(x1 = 2, y1 = 2, x2 = 3, y2 = 3, 0, 0, 1, 1));
+}
