@@ -11,6 +11,11 @@
 #include "Fakes.h"
 #include "MainFrame.h"
 #include "Maths.h"
+#include "PlotCanvas.h"
+
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
 
 using namespace numora;
 using namespace numora::testing;
@@ -201,6 +206,123 @@ private slots:
         box->setText(QStringLiteral("12.5"));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
         QTRY_COMPARE(box->selectedText(), QStringLiteral("12.5"));
+    }
+
+    void plotterAppliesOnEverySelection() {
+        window->selectTab(QStringLiteral("FunctionDrawer"));
+        PlotCanvas* canvas = window->plotCanvas();
+        QCOMPARE(canvas->lineCount(), std::size_t(10));  // the grid of 5 lines each way
+        QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MinX", ""), QStringLiteral("-10"));
+        QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "GridNum", ""), QStringLiteral("5"));
+        QCOMPARE(canvas->mapping(), (maths::CanvasMapping{-10, 4, 4, -4}));
+
+        click("MathsFunctionShapecmd1");  // y = x
+        QCOMPARE(canvas->lineCount(), std::size_t(11));
+        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        kinds->setCurrentIndex(5);
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("MathsFunctionShapeFrame6"))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("MathsFunctionShapeFrame1"))->isVisible());
+        click("MathsFunctionShapecmd1");  // the sine adds to the line
+        QVERIFY(canvas->lineCount() > 1000);
+        QCOMPARE(window->statusText(), U("正在生成图象......"));
+        QVERIFY(window->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->isEnabled());
+
+        window->selectTab(QStringLiteral("Formula"));
+        window->selectTab(QStringLiteral("FunctionDrawer"));
+        QCOMPARE(canvas->lineCount(), std::size_t(10));  // only the grid again
+
+        type("MathsFunctionShapeOptionText3", "5");
+        click("MathsFunctionShapecmd2");
+        QCOMPARE(lastMessage(), U("最大值应大于最小值"));
+        QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MinX", ""), QStringLiteral("-10"));
+        QCOMPARE(canvas->mapping(), (maths::CanvasMapping{-10, 4, 4, -4}));
+        type("MathsFunctionShapeOptionText5", "");
+        type("MathsFunctionShapeOptionText3", "-4");
+        click("MathsFunctionShapecmd2");
+        QCOMPARE(lastMessage(), U("请输入网格数"));
+
+        kinds->setCurrentIndex(3);
+        type("MathsFunctionShapeFrame4Text1", "1");
+        click("MathsFunctionShapecmd1");
+        QCOMPARE(lastMessage(), U("底数应大于0且不等于1"));
+    }
+
+    void plotReadoutAndPicture() {
+        window->selectTab(QStringLiteral("FunctionDrawer"));
+        type("MathsFunctionShapeOptionText3", "-4");
+        click("MathsFunctionShapecmd2");  // default range, 5 grid lines
+        click("MathsFunctionShapecmd1");  // y = x, red
+        PlotCanvas* canvas = window->plotCanvas();
+        QMouseEvent move(QEvent::MouseMove, QPointF(canvas->width() * 0.75, canvas->height() * 0.25),
+                         canvas->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &move);
+        QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(2,2)"));
+
+        // The red line runs through the lower left quarter; the axes are green.
+        const QImage image = canvas->image();
+        auto near = [&image](double sx, double sy, QColor colour) {
+            const int x = int(sx * image.width()), y = int(sy * image.height());
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (image.pixelColor(x + dx, y + dy) == colour) return true;
+            return false;
+        };
+        QVERIFY(near(0.3, 0.7, QColor(255, 0, 0)));
+        QVERIFY(near(0.9, 0.1, QColor(255, 0, 0)));
+        QVERIFY(near(0.1, 0.5, QColor(0, 255, 0)));
+        QVERIFY(!near(0.3, 0.1, QColor(255, 0, 0)));
+
+        canvas->copyPicture();
+        QCOMPARE(fakes->clipboard.image.size(), canvas->size());
+        QTemporaryDir dir;
+        fakes->dialogs.saveFiles.push_back(dir.filePath("graph.svg"));
+        canvas->savePicture();
+        QFile svg(dir.filePath("graph.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("stroke=\"#ff0000\""));
+        fakes->dialogs.saveFiles.push_back(dir.filePath("graph"));
+        canvas->savePicture();
+        QVERIFY(QImage(dir.filePath("graph.png")).pixelColor(int(0.3 * canvas->width()), int(0.7 * canvas->height())).isValid());
+    }
+
+    void sketchDrawsStopsAndClears() {
+        window->selectTab(QStringLiteral("TriFunction"));
+        PlotCanvas* sketch = window->sketchCanvas();
+        click("MathsTriFDrawercmd1");
+        QCOMPARE(sketch->mapping(), (maths::CanvasMapping{-6.283, 2, 6.283, -2}));
+        const std::size_t sine = sketch->lineCount();
+        QVERIFY(sine > 12000);
+        click("MathsTriFDrawercmd2");
+        QCOMPARE(sketch->lineCount(), 2 * sine);  // the cosine overlays the sine
+        click("MathsTriFDrawercmd3");
+        QCOMPARE(sketch->lineCount(), std::size_t(0));
+
+        // R = 20, stopped at the first pause: the buttons come back at once.
+        type("MathsTriFDrawerText2", "20");
+        QTimer::singleShot(0, this, [this] {
+            QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd1"))->isEnabled());
+            click("MathsTriFDrawercmd4");
+        });
+        click("MathsTriFDrawercmd1");
+        QVERIFY(sketch->lineCount() < 40000);
+        for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+            QVERIFY(window->findChild<QPushButton*>(QLatin1String(b))->isEnabled());
+
+        type("MathsTriFDrawerText2", "0");
+        click("MathsTriFDrawercmd1");
+        QCOMPARE(lastMessage(), U("请使横坐标最右限为正数"));
+        type("MathsTriFDrawerText2", "");
+        click("MathsTriFDrawercmd2");
+        QCOMPARE(lastMessage(), U("请不要使输入框为空"));
+
+        // A huge right end still draws at once.
+        type("MathsTriFDrawerText2", "99999");
+        click("MathsTriFDrawercmd1");
+        QVERIFY(sketch->lineCount() <= 2 * (maths::kMaxSketchSteps + 1));
+        QMouseEvent move(QEvent::MouseMove, QPointF(sketch->width() / 2.0, sketch->height() / 2.0),
+                         sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(sketch, &move);
+        QVERIFY(window->statusText().startsWith(U("鼠标坐标:(")));
     }
 
     void registersWithTheFrame() {
