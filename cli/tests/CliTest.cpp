@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "Commands.h"
@@ -61,4 +62,33 @@ TEST(CliUsage, WrongCommandLinesExitWithTwo) {
     auto help = RunCli({"--help"});
     EXPECT_EQ(help.rc, 0);
     EXPECT_NE(help.out.find("numora-cli eval"), std::string::npos);
+}
+
+TEST(CliPlot, DrawsWhatThePlotterDrawsIntoAFile) {
+    const std::string svg = ::testing::TempDir() + "numora-plot.svg";
+    const std::string png = ::testing::TempDir() + "numora-plot.png";
+    auto r = RunCli({"plot", "linear", "1", "0", "--out", svg});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    std::ifstream in(svg);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("stroke=\"#ff0000\""), std::string::npos);  // the red line
+    EXPECT_NE(text.find("stroke=\"#00ff00\""), std::string::npos);  // grid and axes
+    EXPECT_NE(text.find(">x</text>"), std::string::npos);
+
+    EXPECT_EQ(RunCli({"plot", "正弦函数", "1", "1", "0", "0", "--range", "-8", "8", "-2", "2", "--out", png}).rc, 0);
+    std::ifstream image(png, std::ios::binary);
+    std::string signature(8, '\0');
+    image.read(signature.data(), 8);
+    EXPECT_EQ(signature, "\x89PNG\r\n\x1a\n");
+
+    auto base = RunCli({"plot", "4", "1", "1", "--out", png});
+    EXPECT_EQ(base.rc, 1);
+    EXPECT_EQ(base.err, "底数应大于0且不等于1\n");
+    auto range = RunCli({"plot", "linear", "1", "0", "--range", "5", "4", "-4", "4", "--out", png});
+    EXPECT_EQ(range.err, "最大值应大于最小值\n");
+    EXPECT_EQ(RunCli({"plot", "linear", "1", "--out", png}).rc, 2);          // one coefficient short
+    EXPECT_EQ(RunCli({"plot", "linear", "1", "0", "--out", "x.gif"}).rc, 2);  // no such format
+    EXPECT_EQ(RunCli({"plot", "linear", "1", "0", "--out", "/nonexistent/x.png"}).rc, 1);
+    std::remove(svg.c_str());
+    std::remove(png.c_str());
 }
