@@ -375,7 +375,7 @@ QWidget* Maths::buildTrigPage() {
     controls->addWidget(clear);
     controls->addStretch();
     sketchColumn->addLayout(controls);
-    sketch_ = new PlotCanvas(services_, QSize(6375 / 15, 1815 / 15));
+    sketch_ = new PlotCanvas(services_, QSize(6375 / 10, 1815 / 10));  // half as large again as the twips
     sketch_->setObjectName(QStringLiteral("MathsTriFDrawerBox1"));
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
     sketch_->setCentreAxes();
