@@ -1,8 +1,11 @@
-// numora: the desktop calculator suite. Builds the real services and shows
-// the main frame.
+// numora: the desktop calculator suite. Builds the real services, registers
+// the windows with the main frame and starts with the start-up window; the
+// exit window ends the run.
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QTimer>
+#include <memory>
 
 #include "MainFrame.h"
 #include "Maths.h"
@@ -10,6 +13,8 @@
 #include "Services.h"
 #include "SettingsStore.h"
 #include "Standard.h"
+#include "frmBye.h"
+#include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,7 +32,7 @@ int main(int argc, char* argv[]) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/numora-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    // The frame ends the run itself (it may sit hidden in the tray).
+    // The run ends through the exit window (the frame may sit in the tray).
     QApplication::setQuitOnLastWindowClosed(false);
 
     numora::QtSettingsStore settings;
@@ -37,19 +42,18 @@ int main(int argc, char* argv[]) {
     numora::QtClipboard clipboard;
     numora::Services services{settings, dialogs, launcher, music, clipboard};
 
-    // The start-up window is not there yet: the frame is shown directly and
-    // the running flag set here, and cleared when the run ends.
-    settings.WriteSetting(QStringLiteral("Settings"), QStringLiteral("LoadAlready"),
-                          numora::TruthText(true));
     numora::MainFrame frame(services);
     numora::Standard::Register(frame);
     numora::Maths::Register(frame);
     numora::Scientific::Register(frame);
-    QObject::connect(&frame, &numora::MainFrame::unloaded, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
-    frame.show();
-    const int code = QApplication::exec();
-    settings.WriteSetting(QStringLiteral("Settings"), QStringLiteral("LoadAlready"),
-                          numora::TruthText(false));
-    return code;
+
+    auto endProgram = [](int code) { QCoreApplication::exit(code); };
+    std::unique_ptr<numora::frmBye> bye;
+    frame.setExitWindowHook([&] {
+        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{{}, endProgram});
+        bye->start();
+    });
+    numora::frmSplash splash(services, frame, numora::frmSplash::Hooks{{}, {}, endProgram});
+    QTimer::singleShot(0, &splash, &numora::frmSplash::start);
+    return QApplication::exec();
 }

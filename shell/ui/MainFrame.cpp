@@ -279,11 +279,11 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     // once; this slow refresh rewrites both (the store skips unchanged
     // values), which also puts them back after the Options reset empties the
     // store.
+    // It starts when the frame is first shown: the start-up window checks
+    // the flag after it has created the frame and before it shows it.
     heartbeatTimer_ = new QTimer(this);
     heartbeatTimer_->setInterval(kHeartbeatMs);
     connect(heartbeatTimer_, &QTimer::timeout, this, &MainFrame::heartbeat);
-    heartbeatTimer_->start();
-    heartbeat();
 
     loading_ = false;
 }
@@ -479,6 +479,14 @@ void MainFrame::heartbeat() {
     if (unloaded_) return;
     services_.settings.WriteSetting(kSettings, QStringLiteral("LoadAlready"), TruthText(true));
     storeGeometryIfNormal();
+}
+
+void MainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!unloaded_ && !heartbeatTimer_->isActive()) {
+        heartbeatTimer_->start();
+        heartbeat();
+    }
 }
 
 void MainFrame::moveEvent(QMoveEvent* event) {
