@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "Chem.h"
 #include "MainFrame.h"
 #include "Maths.h"
 #include "Scientific.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
     numora::Standard::Register(frame);
     numora::Maths::Register(frame);
     numora::Scientific::Register(frame);
+    numora::Chem::Register(frame);
 
     auto endProgram = [](int code) { QCoreApplication::exit(code); };
     std::unique_ptr<numora::frmBye> bye;

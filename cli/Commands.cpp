@@ -6,10 +6,13 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <span>
+#include <string_view>
 #include <utility>
 
 #include "CommonOps.h"
+#include "SolutionProblems.h"
 #include "EquationSolvers.h"
 #include "MultiplicationFormulas.h"
 #include "Trigonometry.h"
@@ -240,6 +243,46 @@ int FormulaCommand(Args args, std::istream&, std::ostream& out, std::ostream& er
     return Print(maths::MultiplicationFormula(args[0][0] - '0', args[1], args[2]), {maths::kFormulaResult}, out, err);
 }
 
+// ---- Chemistry: solution problems ----
+
+// A box argument: "-" stands for a box left empty (the boxes a mode does not
+// read; a read box given as "-" is refused as empty).
+std::string_view ChemBox(const std::string& arg) { return arg == "-" ? std::string_view() : std::string_view(arg); }
+
+// chem fraction solute|solvent MODE S W L | chem solubility MODE S W L |
+// chem molarity N V | chem dilute|concentrate MODE S W L T. The dilution
+// answer (an information box in the window) is printed on standard output.
+int Chem(Args args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return kUsage;
+    const std::string& what = args[0];
+    if (what == "molarity") {
+        if (args.size() != 3) return kUsage;
+        return Print(chem::MolarConcentration(ChemBox(args[1]), ChemBox(args[2])), {chem::kMolarityResult}, out, err);
+    }
+    std::optional<chem::FractionOf> fraction;
+    if (what == "fraction" && args.size() > 1) {
+        if (args[1] == "solute") fraction = chem::FractionOf::Solute;
+        if (args[1] == "solvent") fraction = chem::FractionOf::Solvent;
+        if (!fraction) return kUsage;
+    }
+    const bool dilution = what == "dilute" || what == "concentrate";
+    if (!fraction && !dilution && what != "solubility") return kUsage;
+    const Args rest = args.subspan(fraction ? 2 : 1);  // MODE S W L [T]
+    if (rest.size() != (dilution ? 5u : 4u)) return kUsage;
+    if (rest[0].size() != 1 || rest[0][0] < '1' || rest[0][0] > '3') return kUsage;
+    const auto mode = static_cast<chem::KnownMasses>(rest[0][0] - '0');
+    const chem::MassTexts masses = {ChemBox(rest[1]), ChemBox(rest[2]), ChemBox(rest[3])};
+    if (fraction) return Print(chem::MassFraction(mode, *fraction, masses), {chem::kFractionResult}, out, err);
+    if (!dilution) return Print(chem::Solubility(mode, masses), {chem::kSolubilityResult}, out, err);
+    const chem::Direction direction = what == "dilute" ? chem::Direction::Dilute : chem::Direction::Concentrate;
+    const Outcome answer = chem::Dilution(direction, mode, masses, ChemBox(rest[4]));
+    if (answer.message && answer.message->icon == MessageIcon::Information) {
+        out << answer.message->text << '\n';
+        return kOk;
+    }
+    return Print(answer, {}, out, err);
+}
+
 // ---- The function plotter, drawn into an image ----
 
 int PlotCommand(Args args, std::istream&, std::ostream&, std::ostream& err) {
@@ -337,6 +380,11 @@ const std::vector<Command>& Commands() {
         {"formula", "formula 1..5 A B   (1: a^2-b^2, 2: (a+b)^2, 3: (a-b)^2, 4: a^3+b^3, 5: a^3-b^3)", FormulaCommand},
         {"plot", "plot KIND COEFFICIENTS... [--range MINX MAXX MINY MAXY] [--grid G] --out FILE.png|FILE.svg\n"
                  "              (KIND: 1..7, linear quadratic exponential logarithm inverse sine cosine)", PlotCommand},
+        {"chem",
+         "chem fraction solute|solvent MODE S W L | chem solubility MODE S W L | chem molarity N V | "
+         "chem dilute|concentrate MODE S W L T   (MODE 1: solute and solution known, 2: solvent and solution, "
+         "3: solute and solvent; S W L in g, T in %; '-' for a box the mode does not read)",
+         Chem},
     };
     return commands;
 }

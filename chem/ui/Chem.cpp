@@ -1,0 +1,267 @@
+#include "Chem.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "ChemControls.h"
+#include "ChemMessages.h"
+#include "FormHelpers.h"
+#include "MainFrame.h"
+#include "Outcome.h"
+#include "SolutionProblems.h"
+
+namespace numora {
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString Caption(const char* control) {
+    for (const auto& c : chem::kCaptions)
+        if (std::string_view(c.control) == control) return U(c.text);
+    return {};
+}
+
+QString Initial(const char* control) {
+    for (const auto& c : chem::kInitialTexts)
+        if (std::string_view(c.control) == control) return U(c.text);
+    return QStringLiteral("0");
+}
+
+QLineEdit* Box(const char* control) {
+    auto* box = new QLineEdit(Initial(control));
+    box->setObjectName(QLatin1String(control));
+    box->setMinimumWidth(60);
+    return box;
+}
+
+QLineEdit* Result(const char* control) {
+    QLineEdit* box = Box(control);
+    for (const auto& r : chem::kResultBoxes)
+        if (std::string_view(r.control) == control) box->setReadOnly(r.readOnly);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    box->setPalette(palette);
+    TooltipFollowsText(box);
+    return box;
+}
+
+QGroupBox* Frame(const char* control) {
+    auto* frame = new QGroupBox(Caption(control));
+    frame->setObjectName(QLatin1String(control));
+    return frame;
+}
+
+QPushButton* Button(const char* control) {
+    auto* button = new QPushButton(Caption(control));
+    button->setObjectName(QLatin1String(control));
+    return button;
+}
+
+QRadioButton* Option(const char* control) {
+    auto* option = new QRadioButton(Caption(control));
+    option->setObjectName(QLatin1String(control));
+    return option;
+}
+
+// A row of the three mass boxes with their units.
+QWidget* MassRow(const chem::MassBoxes& boxes) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const char* const labels[] = {"溶质", "溶剂", "溶液"};
+    const char* const names[] = {boxes.solute, boxes.solvent, boxes.solution};
+    for (int i = 0; i < 3; ++i) {
+        layout->addWidget(new QLabel(U(labels[i])));
+        layout->addWidget(Box(names[i]), 1);
+        layout->addWidget(new QLabel(QStringLiteral("g")));
+    }
+    return row;
+}
+
+}  // namespace
+
+Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setObjectName(QLatin1String(chem::kWindow));
+    setWindowTitle(U(chem::kWindowTitle));
+
+    auto* tabs = new QTabBar;
+    tabs->setObjectName(QLatin1String(chem::kTabStrip));
+    tabs->setTabData(tabs->addTab(U(chem::kTabCaption)), QLatin1String(chem::kTabKey));
+
+    auto* bar = new QStatusBar;
+    bar->setObjectName(QLatin1String(chem::kStatusBar));
+    bar->setSizeGripEnabled(false);
+    status_ = new QLabel(U(chem::kStatusInitial));
+    bar->addWidget(status_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addWidget(tabs);
+    layout->addWidget(buildFrame(), 1);
+    layout->addWidget(bar);
+
+    SelectAllOnFocusEverywhere(this);
+    QHash<QString, QString> table;
+    for (const auto& h : chem::kHints) table.insert(QLatin1String(h.control), U(h.text));
+    table.insert(QLatin1String(chem::kDilutionTarget), U(chem::HintFor(chem::kDilutionTarget, chem::kInitialDirection)));
+    hints_ = new HintFilter(table, [this](const QString& t) { setStatus(t); }, this);
+    hints_->installOn(this);
+    setMode(static_cast<int>(chem::kInitialMode));
+}
+
+Chem::~Chem() = default;
+
+void Chem::Register(MainFrame& frame) {
+    frame.registerChild(QStringLiteral("Chem"), [](Services& services, MainFrame&) { return new Chem(services); });
+}
+
+QString Chem::statusText() const { return status_->text(); }
+
+void Chem::setStatus(const QString& text) { status_->setText(text); }
+
+std::string Chem::text(const char* control) const {
+    return FieldText(const_cast<Chem*>(this), QLatin1String(control)).toStdString();
+}
+
+QWidget* Chem::buildFrame() {
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(chem::kPage));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    QGroupBox* all = Frame(chem::kSolutionFrame);
+    pageLayout->addWidget(all);
+    auto* column = new QVBoxLayout(all);
+
+    // The known masses.
+    QGroupBox* modeFrame = Frame(chem::kModeFrame);
+    auto* modeRow = new QHBoxLayout(modeFrame);
+    modes_ = new QButtonGroup(this);
+    for (const auto& mode : chem::kModes) {
+        QRadioButton* option = Option(mode.control);
+        modes_->addButton(option, static_cast<int>(mode.mode));
+        modeRow->addWidget(option);
+    }
+    modes_->button(static_cast<int>(chem::kInitialMode))->setChecked(true);
+    connect(modes_, &QButtonGroup::idClicked, this, &Chem::setMode);
+    column->addWidget(modeFrame);
+
+    // Mass fraction.
+    QGroupBox* fraction = Frame(chem::kFractionFrame);
+    auto* fractionGrid = new QGridLayout(fraction);
+    fractionGrid->addWidget(MassRow(chem::kFractionBoxes), 0, 0, 1, 3);
+    QPushButton* soluteButton = Button(chem::kSoluteFractionButton);
+    QPushButton* solventButton = Button(chem::kSolventFractionButton);
+    connect(soluteButton, &QPushButton::clicked, this, [this] { massFraction(false); });
+    connect(solventButton, &QPushButton::clicked, this, [this] { massFraction(true); });
+    fractionGrid->addWidget(soluteButton, 1, 0);
+    fractionGrid->addWidget(solventButton, 1, 1);
+    fractionGrid->addWidget(Result(chem::kFractionResult), 1, 2);
+    column->addWidget(fraction);
+
+    // Solubility.
+    QGroupBox* solubility = Frame(chem::kSolubilityFrame);
+    auto* solubilityGrid = new QGridLayout(solubility);
+    solubilityGrid->addWidget(MassRow(chem::kSolubilityBoxes), 0, 0, 1, 2);
+    QPushButton* solubilityButton = Button(chem::kSolubilityButton);
+    connect(solubilityButton, &QPushButton::clicked, this, &Chem::solubility);
+    solubilityGrid->addWidget(solubilityButton, 1, 0);
+    solubilityGrid->addWidget(Result(chem::kSolubilityResult), 1, 1);
+    column->addWidget(solubility);
+
+    // Molar concentration.
+    QGroupBox* molarity = Frame(chem::kMolarityFrame);
+    auto* molarityRow = new QHBoxLayout(molarity);
+    molarityRow->addWidget(Box(chem::kMolarityAmount), 1);
+    molarityRow->addWidget(new QLabel(QStringLiteral("mol")));
+    molarityRow->addWidget(Box(chem::kMolarityVolume), 1);
+    molarityRow->addWidget(new QLabel(QStringLiteral("L")));
+    QPushButton* molarityButton = Button(chem::kMolarityButton);
+    connect(molarityButton, &QPushButton::clicked, this, &Chem::molarity);
+    molarityRow->addWidget(molarityButton);
+    molarityRow->addWidget(Result(chem::kMolarityResult), 1);
+    column->addWidget(molarity);
+
+    // Dilution and concentration.
+    QGroupBox* dilution = Frame(chem::kDilutionFrame);
+    auto* dilutionGrid = new QGridLayout(dilution);
+    dilutionGrid->addWidget(MassRow(chem::kDilutionBoxes), 0, 0, 1, 5);
+    directions_ = new QButtonGroup(this);
+    for (const auto& d : chem::kDirections) {
+        QRadioButton* option = Option(d.control);
+        directions_->addButton(option, static_cast<int>(d.direction));
+        dilutionGrid->addWidget(option, 1, static_cast<int>(d.direction));
+    }
+    directions_->button(static_cast<int>(chem::kInitialDirection))->setChecked(true);
+    connect(directions_, &QButtonGroup::idClicked, this, &Chem::directionChanged);
+    dilutionGrid->addWidget(Box(chem::kDilutionTarget), 1, 2);
+    dilutionGrid->addWidget(new QLabel(QStringLiteral("%")), 1, 3);
+    QPushButton* dilutionButton = Button(chem::kDilutionButton);
+    connect(dilutionButton, &QPushButton::clicked, this, &Chem::dilution);
+    dilutionGrid->addWidget(dilutionButton, 1, 4);
+    column->addWidget(dilution);
+    column->addStretch();
+    return page;
+}
+
+void Chem::setMode(int mode) {
+    if (mode < 1 || mode > 3) return;
+    mode_ = mode;
+    if (QAbstractButton* option = modes_->button(mode); option && !option->isChecked()) option->setChecked(true);
+    const chem::ModeState state = chem::StateOf(static_cast<chem::KnownMasses>(mode));
+    // A locked box keeps its text and cannot be edited.
+    for (const chem::BoxLock& box : state.boxes) findChild<QLineEdit*>(QLatin1String(box.control))->setReadOnly(box.locked);
+    findChild<QWidget*>(QLatin1String(chem::kMolarityFrame))->setEnabled(state.molarityEnabled);
+}
+
+void Chem::directionChanged() {
+    const auto direction = static_cast<chem::Direction>(directions_->checkedId());
+    hints_->setHint(QLatin1String(chem::kDilutionTarget), U(chem::HintFor(chem::kDilutionTarget, direction)));
+}
+
+namespace {
+chem::MassTexts Masses(const std::string (&t)[3]) { return {t[0], t[1], t[2]}; }
+}  // namespace
+
+void Chem::massFraction(bool solvent) {
+    setStatus(U(chem::kCalculating));
+    const std::string t[3] = {text(chem::kFractionBoxes.solute), text(chem::kFractionBoxes.solvent),
+                              text(chem::kFractionBoxes.solution)};
+    ApplyOutcome(this,
+                 chem::MassFraction(static_cast<chem::KnownMasses>(mode_),
+                                    solvent ? chem::FractionOf::Solvent : chem::FractionOf::Solute, Masses(t)),
+                 services_.dialogs);
+}
+
+void Chem::solubility() {
+    setStatus(U(chem::kCalculating));
+    const std::string t[3] = {text(chem::kSolubilityBoxes.solute), text(chem::kSolubilityBoxes.solvent),
+                              text(chem::kSolubilityBoxes.solution)};
+    ApplyOutcome(this, chem::Solubility(static_cast<chem::KnownMasses>(mode_), Masses(t)), services_.dialogs);
+}
+
+void Chem::molarity() {
+    setStatus(U(chem::kCalculating));
+    ApplyOutcome(this, chem::MolarConcentration(text(chem::kMolarityAmount), text(chem::kMolarityVolume)),
+                 services_.dialogs);
+}
+
+void Chem::dilution() {
+    setStatus(U(chem::kCalculating));
+    const std::string t[3] = {text(chem::kDilutionBoxes.solute), text(chem::kDilutionBoxes.solvent),
+                              text(chem::kDilutionBoxes.solution)};
+    ApplyOutcome(this,
+                 chem::Dilution(static_cast<chem::Direction>(directions_->checkedId()),
+                                static_cast<chem::KnownMasses>(mode_), Masses(t), text(chem::kDilutionTarget)),
+                 services_.dialogs);
+}
+
+}  // namespace numora

@@ -1,0 +1,48 @@
+// Chem: the chemistry window. One frame of solution problems: the choice of
+// the two known masses, and the mass-fraction, solubility, molar-
+// concentration and dilution calculators.
+#pragma once
+
+#include <QWidget>
+
+#include "Services.h"
+
+class QButtonGroup;
+class QLabel;
+
+namespace numora {
+
+class HintFilter;
+class MainFrame;
+
+class Chem : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Chem(Services& services, QWidget* parent = nullptr);
+    ~Chem() override;
+
+    static void Register(MainFrame& frame);
+    QString statusText() const;
+    // The known-quantity mode, 1 to 3, as its option button sets it.
+    void setMode(int mode);
+
+private:
+    QWidget* buildFrame();
+    void setStatus(const QString& text);
+    std::string text(const char* control) const;
+    void massFraction(bool solvent);
+    void solubility();
+    void molarity();
+    void dilution();
+    void directionChanged();
+
+    Services& services_;
+    QLabel* status_ = nullptr;
+    HintFilter* hints_ = nullptr;
+    QButtonGroup* modes_ = nullptr;
+    QButtonGroup* directions_ = nullptr;
+    int mode_ = 1;
+};
+
+}  // namespace numora
