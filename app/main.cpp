@@ -14,7 +14,9 @@
 #include "Services.h"
 #include "SettingsStore.h"
 #include "Standard.h"
+#include "frmAbout.h"
 #include "frmBye.h"
+#include "frmData.h"
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
@@ -48,6 +50,8 @@ int main(int argc, char* argv[]) {
     numora::Maths::Register(frame);
     numora::Scientific::Register(frame);
     numora::Chem::Register(frame);
+    numora::frmAbout::Register(frame);
+    numora::frmData::Register(frame);
 
     auto endProgram = [](int code) { QCoreApplication::exit(code); };
     std::unique_ptr<numora::frmBye> bye;

@@ -46,7 +46,8 @@ public:
     // kLargestColour wraps around to the low values.
     static constexpr int kLargestColour = 0xFFFFFF;
     static constexpr int kColourStep = 5;
-    static constexpr int kTickMs = 10;
+    static constexpr int kTickMs = 10;   // one step per 10 ms
+    static constexpr int kFrameMs = 40;  // the timer's interval: four steps a frame
     static int nextColourValue(int value);
     static QColor colourOfValue(int value);
     int lineColourValue() const { return lineValue_; }

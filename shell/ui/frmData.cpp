@@ -1,7 +1,9 @@
 #include "frmData.h"
 
+#include <QColor>
 #include <QEvent>
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QtMath>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -69,7 +71,7 @@ bool IsWide(char32_t c) {
 // pressed; the reverse looks raised.
 QColor EdgeColour(int line, bool pressed) {
     const bool topOrLeft = line == 1 || line == 2;
-    return topOrLeft == pressed ? frmData::shadowColour() : frmData::lightColour();
+    return topOrLeft == pressed ? QColor(128, 128, 128) : QColor(224, 224, 224);
 }
 
 // The close label with its four edges (Line1 top, Line2 left, Line3
@@ -130,7 +132,7 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
 
     // All three sheets are as wide as the widest line; each as high as its lines.
     const QFont font = SheetFont(this->font());
-    const QFontMetrics metrics(font);
+    const QFontMetricsF metrics(font);
     int widestCells = 0;
     for (Sheet sheet : {Sheet::Maths, Sheet::Physics, Sheet::Chem})
         for (const QString& line : sheetText(sheet).split(QLatin1Char('\n')))
@@ -143,12 +145,14 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
         field->setFont(font);
         field->setLineWrapMode(QPlainTextEdit::NoWrap);
         field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         field->setPlainText(sheetText(sheet));
-        const int margins = 2 * (field->frameWidth() + static_cast<int>(field->document()->documentMargin()));
-        const int lines = static_cast<int>(sheetText(sheet).count(QLatin1Char('\n')));
-        field->setFixedSize(metrics.horizontalAdvance(QString(widestCells + 1, QLatin1Char('0'))) + margins + 4,
-                            std::max(lines, 2) * metrics.lineSpacing() + margins + 6);
+        // Sized to show every line whole, the empty one after the last line break included.
+        const qreal margins = 2 * (field->frameWidth() + field->document()->documentMargin());
+        const qsizetype lines = sheetText(sheet).count(QLatin1Char('\n')) + 1;
+        field->setFixedSize(
+            qCeil(metrics.horizontalAdvance(QString(widestCells + 1, QLatin1Char('0'))) + margins),
+            qCeil(lines * metrics.lineSpacing() + margins) + 2);
         layout->addWidget(field);
     }
 
@@ -197,8 +201,6 @@ QString frmData::sheetText(Sheet sheet) {
 }
 
 // ---- Close label -------------------------------------------------------------------
-
-QColor frmData::edgeColour(int line) const { return EdgeColour(line, pressed_); }
 
 void frmData::setPressed(bool pressed) {
     pressed_ = pressed;

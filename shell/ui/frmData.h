@@ -6,7 +6,6 @@
 // this window only closes its own widget.
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -39,12 +38,10 @@ public:
     static int cellWidth(const QString& text);
 
     // ---- The close label ---------------------------------------------------------
+    // True while the left button is held on CloseLabel: its top and left
+    // edges are then grey (128) and its bottom and right edges light grey
+    // (224); raised, the other way round.
     bool closePressed() const { return pressed_; }
-    // Colour of one of the four edges around CloseLabel: 1 top, 2 left,
-    // 3 bottom, 4 right.
-    QColor edgeColour(int line) const;
-    static QColor shadowColour() { return QColor(128, 128, 128); }
-    static QColor lightColour() { return QColor(224, 224, 224); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
