@@ -9,6 +9,8 @@
 
 #include "Chem.h"
 #include "MainFrame.h"
+#include "Messages.h"
+#include "QtMusicPlayer.h"
 #include "Maths.h"
 #include "Scientific.h"
 #include "Services.h"
@@ -17,6 +19,7 @@
 #include "frmAbout.h"
 #include "frmBye.h"
 #include "frmData.h"
+#include "frmOption.h"
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
@@ -41,7 +44,7 @@ int main(int argc, char* argv[]) {
     numora::QtSettingsStore settings;
     numora::QtDialogs dialogs;
     numora::QtLauncher launcher;
-    numora::SilentMusicPlayer music;
+    numora::QtMusicPlayer music;
     numora::QtClipboard clipboard;
     numora::Services services{settings, dialogs, launcher, music, clipboard};
 
@@ -52,14 +55,29 @@ int main(int argc, char* argv[]) {
     numora::Chem::Register(frame);
     numora::frmAbout::Register(frame);
     numora::frmData::Register(frame);
+    numora::frmOption::Register(frame);
+
+    // The background-music window: created by the start-up self-test,
+    // closed by the exit sequence.
+    std::unique_ptr<numora::Messages> messages;
+    auto loadMusic = [&] {
+        if (!messages) messages = std::make_unique<numora::Messages>(services, frame);
+        messages->load();
+    };
+    auto showMusic = [&] {
+        if (messages) messages->show();
+    };
+    auto closeMusic = [&] {
+        if (messages) messages->stopAndClose();
+    };
 
     auto endProgram = [](int code) { QCoreApplication::exit(code); };
     std::unique_ptr<numora::frmBye> bye;
     frame.setExitWindowHook([&] {
-        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{{}, endProgram});
+        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endProgram});
         bye->start();
     });
-    numora::frmSplash splash(services, frame, numora::frmSplash::Hooks{{}, {}, endProgram});
+    numora::frmSplash splash(services, frame, numora::frmSplash::Hooks{loadMusic, showMusic, endProgram});
     QTimer::singleShot(0, &splash, &numora::frmSplash::start);
     return QApplication::exec();
 }

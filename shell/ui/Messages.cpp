@@ -1,1 +1,148 @@
 #include "Messages.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+#include "MainFrame.h"
+#include "QtMusicPlayer.h"
+#include "SettingsStore.h"
+
+namespace numora {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+constexpr char kTitle[] = "Numora 后台服务";
+constexpr char kUnplayable[] = "媒体文件不存在！";
+
+}  // namespace
+
+QString PlainStatusText() { return QStringLiteral("Numora -- Kestrane"); }
+
+QString MusicStatusText(const QString& path) {
+    return PlainStatusText() + U(" (背景音乐:") + path + QLatin1Char(')');
+}
+
+Messages::Messages(Services& services, MainFrame& frame, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), frame_(frame) {
+    setObjectName(QStringLiteral("Messages"));
+    setWindowTitle(initialTitle());
+
+    // The player's face: the file it holds, play and stop.
+    fileLabel_ = new QLabel;
+    fileLabel_->setObjectName(QStringLiteral("MediaFile"));
+    fileLabel_->setMinimumWidth(180);
+    fileLabel_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    playButton_ = new QToolButton;
+    playButton_->setObjectName(QStringLiteral("MediaPlay"));
+    playButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    playButton_->setToolTip(U("播放"));
+    stopButton_ = new QToolButton;
+    stopButton_->setObjectName(QStringLiteral("MediaStop"));
+    stopButton_->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    stopButton_->setToolTip(U("停止"));
+    connect(playButton_, &QToolButton::clicked, this, [this] {
+        services_.music.Play();
+        refresh();
+    });
+    connect(stopButton_, &QToolButton::clicked, this, [this] {
+        services_.music.Stop();
+        refresh();
+    });
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->addWidget(playButton_);
+    row->addWidget(stopButton_);
+    row->addWidget(fileLabel_, 1);
+
+    titleTimer_ = new QTimer(this);
+    titleTimer_->setInterval(kTitleTickMs);
+    connect(titleTimer_, &QTimer::timeout, this, &Messages::animateTitle);
+
+    // The real player finds out only while opening or decoding that a file
+    // cannot be played; it says so once per file. The message waits for the
+    // event loop, not inside the player's own notification.
+    if (auto* player = dynamic_cast<QtMusicPlayer*>(&services_.music)) {
+        connect(
+            player, &QtMusicPlayer::failed, this,
+            [this](const QString& path) {
+                if (!closing_ && path == services_.music.FileName()) reportUnplayable();
+            },
+            Qt::QueuedConnection);
+        connect(player, &QtMusicPlayer::playingChanged, this, &Messages::refresh);
+    }
+    refresh();
+}
+
+Messages::~Messages() = default;
+
+QString Messages::initialTitle() { return U(kTitle); }
+
+void Messages::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    SettingsStore& store = services_.settings;
+    if (ReadWholeSetting(store, QStringLiteral("Checks"), QStringLiteral("MusicStartWhileApply"), 0) != 1) return;
+    const QString name = store.ReadSetting(QStringLiteral("Texts"), QStringLiteral("FileName"), QString());
+    if (!name.isEmpty()) {
+        const QFileInfo info(name);
+        if (!info.isFile() || !info.isReadable()) {
+            // Not handed to the player: the stored name stays stored, nothing plays.
+            reportUnplayable();
+            return;
+        }
+    }
+    services_.music.SetFileName(name);
+    services_.music.Play();
+    const QString playing = services_.music.FileName();
+    if (!playing.isEmpty()) frame_.setSimpleText(MusicStatusText(playing));
+    refresh();
+}
+
+void Messages::reportUnplayable() {
+    services_.dialogs.Message(isVisible() ? this : nullptr, U(kUnplayable), QStringLiteral("Numora"),
+                              MsgIcon::Stop, MsgButtons::Ok);
+}
+
+void Messages::stopAndClose() {
+    closing_ = true;
+    titleTimer_->stop();
+    services_.music.SetFileName(QString());
+    close();
+}
+
+void Messages::animateTitle() {
+    QString title = windowTitle() + QLatin1Char(' ');
+    if (title.size() > initialTitle().size() + 2) title = initialTitle();
+    setWindowTitle(title);
+    refresh();
+}
+
+void Messages::refresh() {
+    const QString file = services_.music.FileName();
+    const QString name = QFileInfo(file).fileName();
+    fileLabel_->setText(name.isEmpty() ? QStringLiteral("—") : name);
+    fileLabel_->setToolTip(file);
+    playButton_->setEnabled(!file.isEmpty());
+    stopButton_->setEnabled(!file.isEmpty());
+}
+
+void Messages::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!loaded_) load();
+    refresh();
+    titleTimer_->start();
+}
+
+void Messages::hideEvent(QHideEvent* event) {
+    titleTimer_->stop();
+    QWidget::hideEvent(event);
+}
+
+}  // namespace numora

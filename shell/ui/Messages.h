@@ -6,7 +6,8 @@
 //
 // Life cycle: the start-up self-test creates and loads it, then shows it; it
 // lives until the exit sequence calls stopAndClose(). Its own close box only
-// hides it, the music keeps playing.
+// puts it away (the music keeps playing); it never refuses to close, so it
+// cannot hold up the application's quit.
 #pragma once
 
 #include <QString>
@@ -57,7 +58,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void reportUnplayable();
