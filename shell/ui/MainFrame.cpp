@@ -449,12 +449,14 @@ void MainFrame::applyStoredState() {
 }
 
 void MainFrame::applyStoredNormalGeometry() {
+    // Read before the state changes: leaving the maximized state stores the
+    // geometry the frame has at that moment.
     const SettingsStore& store = services_.settings;
-    setFrameStateCode(0);
     const float left = ReadSingleSetting(store, kSettings, QStringLiteral("MainLeft"), 1000);
     const float top = ReadSingleSetting(store, kSettings, QStringLiteral("MainTop"), 1000);
     const float width = ReadSingleSetting(store, kSettings, QStringLiteral("MainWidth"), 7680);
     const float height = ReadSingleSetting(store, kSettings, QStringLiteral("MainHeight"), 5475);
+    setFrameStateCode(0);
     // Left and top place the window's outer frame; width and height are the
     // window's own size (both as Qt's move() and resize() take them, so what
     // is stored comes back unchanged).

@@ -50,6 +50,7 @@ void QtMusicPlayer::SetFileName(const QString& path) {
     failed_ = false;
     player_->stop();
     file_ = path;
+    if (path != reported_) reported_.clear();
     if (path.isEmpty()) {
         player_->setSource(QUrl());
         return;
@@ -64,7 +65,10 @@ void QtMusicPlayer::SetFileName(const QString& path) {
         QMetaObject::invokeMethod(
             this,
             [this, generation, path] {
-                if (generation == generation_) emit failed(path);
+                if (generation == generation_ && reported_ != path) {
+                    reported_ = path;
+                    emit failed(path);
+                }
             },
             Qt::QueuedConnection);
         return;
@@ -76,6 +80,10 @@ void QtMusicPlayer::fail(quint64 generation) {
     if (generation != generation_ || failed_ || file_.isEmpty()) return;
     failed_ = true;
     player_->stop();
+    // The backend may report one bad file several times (an error, then
+    // the invalid media status, also after a reload): say it once.
+    if (reported_ == file_) return;
+    reported_ = file_;
     emit failed(file_);
 }
 

@@ -70,6 +70,7 @@ private:
     quint64 generation_ = 0;  // counts the file names given
     int volume_ = 0;
     bool muted_ = false;
+    QString reported_;  // the file whose failure was last reported
     bool failed_ = false;
 };
 
