@@ -12,12 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStatusBar>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "EquationSolvers.h"
 #include "FormHelpers.h"
+#include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "MultiplicationFormulas.h"
 #include "Outcome.h"
@@ -138,31 +137,17 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     setObjectName(QStringLiteral("Maths"));
     setWindowTitle(U("数学专科计算"));
 
-    tabs_ = new QTabBar;
-    tabs_->setObjectName(QStringLiteral("TabStrip"));
-    const std::pair<const char*, const char*> tabs[] = {
-        {"方程", "Equation"}, {"三角函数", "TriFunction"}, {"公式", "Formula"}, {"函数图象", "FunctionDrawer"}};
-    for (const auto& [caption, key] : tabs) tabs_->setTabData(tabs_->addTab(U(caption)), QLatin1String(key));
-
-    pages_ = new QStackedWidget;
-    pages_->addWidget(buildEquationPage());
-    pages_->addWidget(buildTrigPage());
-    pages_->addWidget(buildFormulaPage());
-    pages_->addWidget(buildPlotterPage());
-    connect(tabs_, &QTabBar::currentChanged, this,
-            [this](int index) { selectTab(tabs_->tabData(index).toString()); });
-
-    auto* bar = new QStatusBar;
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    status_ = new QLabel(U(kTitle));
-    bar->addWidget(status_, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 0);
-    layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
-    layout->addWidget(bar);
+    frame_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
+                              {{U("方程"), QStringLiteral("Equation"), {}, buildEquationPage()},
+                               {U("三角函数"), QStringLiteral("TriFunction"), {}, buildTrigPage()},
+                               {U("公式"), QStringLiteral("Formula"), {}, buildFormulaPage()},
+                               {U("函数图象"), QStringLiteral("FunctionDrawer"), {}, buildPlotterPage()}},
+                              U(kTitle));
+    // Every selection of the plotter's tab applies its range: it opens on a
+    // cleared canvas.
+    connect(frame_, &TabbedWindow::selected, this, [this](const QString& key) {
+        if (key == QLatin1String("FunctionDrawer")) applyPlotRange();
+    });
 
     SelectAllOnFocusEverywhere(this);
     for (const char* name : kTooltipResults) findChild<QLineEdit*>(QLatin1String(name))->installEventFilter(this);
@@ -179,8 +164,7 @@ void Maths::Register(MainFrame& frame) {
 void Maths::installHints() {
     QHash<QString, QString> table;
     for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
-    hints_ = new HintFilter(table, [this](const QString& text) { setStatus(text); }, this);
-    hints_->installOn(this);
+    hints_ = frame_->installHints(table);
 }
 
 bool Maths::eventFilter(QObject* watched, QEvent* event) {
@@ -190,22 +174,15 @@ bool Maths::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QString Maths::statusText() const { return status_->text(); }
+QString Maths::statusText() const { return frame_->status(); }
 
-void Maths::setStatus(const QString& text) { status_->setText(text); }
+void Maths::setStatus(const QString& text) { frame_->setStatus(text); }
 
 QString Maths::text(const char* control) const { return FieldText(const_cast<Maths*>(this), QLatin1String(control)); }
 
 void Maths::apply(const Outcome& outcome) { ApplyOutcome(this, outcome, services_.dialogs); }
 
-void Maths::selectTab(const QString& key) {
-    for (int i = 0; i < tabs_->count(); ++i) {
-        if (tabs_->tabData(i).toString() != key) continue;
-        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);
-        pages_->setCurrentIndex(i);
-        if (key == QLatin1String("FunctionDrawer")) applyPlotRange();
-    }
-}
+void Maths::selectTab(const QString& key) { frame_->select(key); }
 
 void Maths::closeEvent(QCloseEvent* event) {
     closing_ = true;

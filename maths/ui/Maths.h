@@ -13,13 +13,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
-class QTabBar;
 
 namespace numora {
 
 class HintFilter;
 class MainFrame;
 class PlotCanvas;
+class TabbedWindow;
 struct Outcome;
 
 class Maths : public QWidget {
@@ -65,9 +65,7 @@ private:
     void stopSketch();
 
     Services& services_;
-    QTabBar* tabs_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
-    QLabel* status_ = nullptr;
+    TabbedWindow* frame_ = nullptr;
     HintFilter* hints_ = nullptr;
     QButtonGroup* units_ = nullptr;
     QComboBox* kinds_ = nullptr;

@@ -9,12 +9,10 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStackedWidget>
-#include <QStatusBar>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "FormHelpers.h"
+#include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "Outcome.h"
 #include "Primes.h"
@@ -118,36 +116,12 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
     setObjectName(QStringLiteral("Scientific"));
     setWindowTitle(U("科学性计算"));
 
-    tabs_ = new QTabBar;
-    tabs_->setObjectName(QStringLiteral("TabStrip"));
-    const struct { const char* caption; const char* key; const char* tip; } tabs[] = {
-        {"歌德巴赫猜想", "Gdbh", "证明歌德巴赫猜想"},
-        {"因数分解", "Factorization", "将数据因数分解"},
-        {"莫孙尼素数计算", "Mosunni", "在一定限度中列出莫孙尼素数"},
-    };
-    for (const auto& tab : tabs) {
-        const int i = tabs_->addTab(U(tab.caption));
-        tabs_->setTabData(i, QLatin1String(tab.key));
-        tabs_->setTabToolTip(i, U(tab.tip));
-    }
-    pages_ = new QStackedWidget;
-    pages_->addWidget(buildGoldbachPage());
-    pages_->addWidget(buildFactorizationPage());
-    pages_->addWidget(buildMersennePage());
-    connect(tabs_, &QTabBar::currentChanged, this,
-            [this](int index) { selectTab(tabs_->tabData(index).toString()); });
-
-    auto* bar = new QStatusBar;
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    status_ = new QLabel(U(kTitle));
-    bar->addWidget(status_, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 0);
-    layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
-    layout->addWidget(bar);
+    frame_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
+                              {{U("歌德巴赫猜想"), QStringLiteral("Gdbh"), U("证明歌德巴赫猜想"), buildGoldbachPage()},
+                               {U("因数分解"), QStringLiteral("Factorization"), U("将数据因数分解"), buildFactorizationPage()},
+                               {U("莫孙尼素数计算"), QStringLiteral("Mosunni"), U("在一定限度中列出莫孙尼素数"),
+                                buildMersennePage()}},
+                              U(kTitle));
 
     SelectAllOnFocusEverywhere(this);
     installHints();
@@ -165,8 +139,7 @@ void Scientific::Register(MainFrame& frame) {
 void Scientific::installHints() {
     QHash<QString, QString> table;
     for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
-    hints_ = new HintFilter(table, [this](const QString& text) { setStatus(text); }, this);
-    hints_->installOn(this);
+    hints_ = frame_->installHints(table);
     // Over a result list the tool tip shows the selected entry.
     for (const char* name : {"GdbhFrame3List1", "FactorizationFrame2List1", "MosunniFrame1List1"}) {
         auto* list = findChild<QAbstractItemView*>(QLatin1String(name));
@@ -194,17 +167,11 @@ QString Scientific::selectedLine(QObject* list) const {
     return selected.isEmpty() ? QString() : selected.first().data().toString();
 }
 
-QString Scientific::statusText() const { return status_->text(); }
+QString Scientific::statusText() const { return frame_->status(); }
 
-void Scientific::setStatus(const QString& text) { status_->setText(text); }
+void Scientific::setStatus(const QString& text) { frame_->setStatus(text); }
 
-void Scientific::selectTab(const QString& key) {
-    for (int i = 0; i < tabs_->count(); ++i) {
-        if (tabs_->tabData(i).toString() != key) continue;
-        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);
-        pages_->setCurrentIndex(i);
-    }
-}
+void Scientific::selectTab(const QString& key) { frame_->select(key); }
 
 void Scientific::closeEvent(QCloseEvent* event) {
     closing_ = true;  // running tools end at their next pause

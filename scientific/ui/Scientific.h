@@ -15,13 +15,12 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QPushButton;
-class QStackedWidget;
-class QTabBar;
 
 namespace numora {
 
 class HintFilter;
 class MainFrame;
+class TabbedWindow;
 
 // The Goldbach lines "N=p+q", kept as the numbers p and made into text
 // only when the view asks for a line, so millions of lines stay small.
@@ -74,9 +73,7 @@ private:
     void runMersenne();
 
     Services& services_;
-    QTabBar* tabs_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
-    QLabel* status_ = nullptr;
+    TabbedWindow* frame_ = nullptr;
     HintFilter* hints_ = nullptr;
 
     GoldbachModel* goldbach_ = nullptr;

@@ -15,13 +15,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
-#include <QStatusBar>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "CommonOps.h"
 #include "FormHelpers.h"
+#include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
@@ -168,30 +166,12 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     setObjectName(QStringLiteral("Standard"));
     setWindowTitle(U("基本计算"));
 
-    tabs_ = new QTabBar;
-    tabs_->setObjectName(QStringLiteral("TabStrip1"));
     const std::pair<const char*, const char*> tabs[] = {
         {"传统计算－完全界面", "Full"}, {"传统计算－简易界面", "Simple"}, {"1-255位整数运算", "Large"}};
-    for (const auto& [caption, key] : tabs) tabs_->setTabData(tabs_->addTab(U(caption)), QLatin1String(key));
-
-    pages_ = new QStackedWidget;
-    pages_->addWidget(buildFullPage());
-    pages_->addWidget(buildSimplePage());
-    pages_->addWidget(buildLargePage());
-    connect(tabs_, &QTabBar::currentChanged, this,
-            [this](int index) { selectTab(tabs_->tabData(index).toString()); });
-
-    auto* bar = new QStatusBar;
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    status_ = new QLabel(U(kTitle));
-    bar->addWidget(status_, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 0);
-    layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
-    layout->addWidget(bar);
+    QWidget* const pages[] = {buildFullPage(), buildSimplePage(), buildLargePage()};
+    std::vector<TabbedWindow::Tab> tabList;
+    for (int i = 0; i < 3; ++i) tabList.push_back({U(tabs[i].first), QLatin1String(tabs[i].second), {}, pages[i]});
+    frame_ = new TabbedWindow(this, QStringLiteral("TabStrip1"), tabList, U(kTitle));
 
     SelectAllOnFocusEverywhere(this);
     for (const char* name : kResultFields) TooltipFollowsText(findChild<QLineEdit*>(QLatin1String(name)));
@@ -209,21 +189,14 @@ void Standard::Register(MainFrame& frame) {
 void Standard::installHints() {
     QHash<QString, QString> table;
     for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
-    hints_ = new HintFilter(table, [this](const QString& text) { setStatus(text); }, this);
-    hints_->installOn(this);
+    hints_ = frame_->installHints(table);
 }
 
-QString Standard::statusText() const { return status_->text(); }
+QString Standard::statusText() const { return frame_->status(); }
 
-void Standard::setStatus(const QString& text) { status_->setText(text); }
+void Standard::setStatus(const QString& text) { frame_->setStatus(text); }
 
-void Standard::selectTab(const QString& key) {
-    for (int i = 0; i < tabs_->count(); ++i) {
-        if (tabs_->tabData(i).toString() != key) continue;
-        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);  // comes back here
-        pages_->setCurrentIndex(i);
-    }
-}
+void Standard::selectTab(const QString& key) { frame_->select(key); }
 
 void Standard::closeEvent(QCloseEvent* event) {
     closing_ = true;  // a running loop ends at its next pause

@@ -14,13 +14,12 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
-class QStackedWidget;
-class QTabBar;
 
 namespace numora {
 
 class HintFilter;
 class MainFrame;
+class TabbedWindow;
 
 class Standard : public QWidget {
     Q_OBJECT
@@ -63,9 +62,7 @@ private:
     void listChanged();
 
     Services& services_;
-    QTabBar* tabs_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
-    QLabel* status_ = nullptr;
+    TabbedWindow* frame_ = nullptr;
     HintFilter* hints_ = nullptr;
 
     QButtonGroup* options_ = nullptr;

@@ -1,0 +1,59 @@
+// The layout the calculator windows share: a tab strip over the pages it
+// switches between, and a status bar at the bottom whose one text shows the
+// hint of the control under the mouse.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QWidget;
+
+namespace numora {
+
+class HintFilter;
+
+class TabbedWindow : public QObject {
+    Q_OBJECT
+
+public:
+    struct Tab {
+        QString caption;
+        QString key;
+        QString toolTip;
+        QWidget* page;
+    };
+
+    // Lays out `window`: the tab strip (named `tabStripName`), the pages in
+    // tab order, and the status bar ("StatusBar") showing `initialStatus`.
+    // The first tab is selected.
+    TabbedWindow(QWidget* window, const QString& tabStripName, const std::vector<Tab>& tabs,
+                 const QString& initialStatus);
+
+    // Shows the page of `key` and selects its tab; false when no tab has it.
+    bool select(const QString& key);
+    QString currentKey() const;
+
+    void setStatus(const QString& text);
+    QString status() const;
+
+    // Shows the hints of the table (control name -> hint) in the status bar
+    // while the mouse is over a control of the window.
+    HintFilter* installHints(const QHash<QString, QString>& hints);
+
+signals:
+    // The user or select() changed the tab.
+    void selected(const QString& key);
+
+private:
+    QWidget* window_;
+    QTabBar* tabs_;
+    QStackedWidget* pages_;
+    QLabel* status_;
+};
+
+}  // namespace numora
