@@ -7,6 +7,7 @@
 
 #include "Chem.h"
 #include "Fakes.h"
+#include "WidgetDriver.h"
 #include "MainFrame.h"
 
 using namespace numora;
@@ -24,13 +25,7 @@ class ChemTest : public QObject {
 
     QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
     void type(const char* name, const QString& keys) {
-        QLineEdit* f = field(name);
-        f->setFocus(Qt::MouseFocusReason);
-        f->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(f, Qt::Key_Delete);
-        else
-            QTest::keyClicks(f, keys);
+        TypeInto(field(name), keys);
     }
     void click(const char* name) { QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton); }
     void mode(int m) {

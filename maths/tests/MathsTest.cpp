@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "Fakes.h"
+#include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Maths.h"
 #include "PlotCanvas.h"
@@ -32,14 +33,7 @@ class MathsTest : public QObject {
 
     QLineEdit* field(const QString& name) { return window->findChild<QLineEdit*>(name); }
     void type(const QString& name, const QString& keys) {
-        QLineEdit* f = field(name);
-        QVERIFY2(f, qPrintable(name));
-        f->setFocus(Qt::MouseFocusReason);
-        f->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(f, Qt::Key_Delete);
-        else
-            QTest::keyClicks(f, keys);
+        TypeInto(field(name), keys);
     }
     void click(const QString& name) {
         auto* b = window->findChild<QPushButton*>(name);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
+#include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Scientific.h"
 
@@ -36,13 +37,7 @@ class ScientificTest : public QObject {
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); }
     QListWidget* list(const char* name) { return window->findChild<QListWidget*>(QLatin1String(name)); }
     void type(const char* name, const QString& keys) {
-        QLineEdit* f = field(name);
-        f->setFocus(Qt::MouseFocusReason);
-        f->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(f, Qt::Key_Delete);
-        else
-            QTest::keyClicks(f, keys);
+        TypeInto(field(name), keys);
     }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
+#include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Standard.h"
 
@@ -42,15 +43,7 @@ class StandardTest : public QObject {
     }
     // Types into a field as a user does: click, which selects everything, then keys.
     void type(const char* name, const QString& keys) {
-        QLineEdit* f = field(name);
-        QVERIFY2(f, name);
-        f->setFocus(Qt::MouseFocusReason);
-        f->selectAll();
-        if (keys.isEmpty()) {
-            QTest::keyClick(f, Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(f, keys);
-        }
+        TypeInto(field(name), keys);
     }
     void click(const char* name) {
         QPushButton* b = button(name);
