@@ -94,8 +94,10 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     title_->installEventFilter(this);
     setTitleColour(titleAwayColour());
 
-    auto* version = new QLabel(versionText(), this);
+    // The design text, replaced on load by the program's version.
+    auto* version = new QLabel(U("版本 V1.80"), this);
     version->setObjectName(QStringLiteral("lblVersion"));
+    version->setText(versionText());
 
     auto* description = new QLabel(U(kDescription), this);
     description->setObjectName(QStringLiteral("lblDescription"));
