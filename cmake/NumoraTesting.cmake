@@ -8,6 +8,21 @@ else()
   set(NUMORA_TIMEOUT_SCALE 1)
 endif()
 
+# Programs that start Qt's media or D-Bus libraries (the music player, the
+# real program) unwind every allocation's stack in full under the
+# sanitizers, so that the suppressions (scripts/lsan.supp) match the library
+# function that really keeps the memory: the fast unwinder stops at the
+# first frame of a library built without frame pointers (the C library's
+# vasprintf, say), where no narrow pattern can match. The other tests keep
+# the fast unwinder: they start no such library, and a full unwind of every
+# allocation makes allocation-heavy tests fifty to a hundred times slower.
+function(numora_full_unwind)
+  if(NUMORA_SANITIZE)
+    set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT_MODIFICATION
+                 "ASAN_OPTIONS=string_append::fast_unwind_on_malloc=0")
+  endif()
+endfunction()
+
 function(numora_timeout out seconds)
   math(EXPR scaled "${seconds} * ${NUMORA_TIMEOUT_SCALE}")
   set(${out} ${scaled} PARENT_SCOPE)
@@ -28,9 +43,9 @@ endfunction()
 # A Qt Test executable of window tests (its main is NUMORA_QTEST_MAIN or
 # calls QtTestArguments), run on the offscreen platform. A test function
 # that hangs fails on its own after two thirds of the whole timeout, naming
-# the function.
+# the function. FULL_UNWIND: see numora_full_unwind.
 function(numora_qt_test target)
-  cmake_parse_arguments(arg "" "TIMEOUT" "" ${ARGN})
+  cmake_parse_arguments(arg "FULL_UNWIND" "TIMEOUT" "" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 60)
   endif()
@@ -40,6 +55,9 @@ function(numora_qt_test target)
   set_tests_properties(${target} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_DISABLE_STACK_DUMP=1;QTEST_FUNCTION_TIMEOUT=${function_ms}"
     TIMEOUT ${timeout})
+  if(arg_FULL_UNWIND)
+    numora_full_unwind(${target})
+  endif()
 endfunction()
 
 # Every test of the build tree has a timeout: checked by a test of its own
