@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "QtTestMain.h"
 #include "Services.h"
 
 using namespace numora;
@@ -53,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ProgramDataFolderTest)
+NUMORA_QTEST_MAIN(ProgramDataFolderTest)
 #include "ProgramDataFolderTest.moc"
