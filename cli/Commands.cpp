@@ -392,6 +392,7 @@ const std::vector<Command>& Commands() {
 void PrintUsage(std::ostream& os) {
     os << "用法: numora-cli <命令> <参数>\n";
     for (const Command& c : Commands()) os << "  numora-cli " << c.usage << '\n';
+    os << "  numora-cli --help | --version\n";
 }
 
 }  // namespace
@@ -400,6 +401,11 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(args.empty() ? err : out);
         return args.empty() ? kUsage : kOk;
+    }
+    if (args[0] == "--version" || args[0] == "-V") {
+        if (args.size() != 1) return kUsage;
+        out << "numora-cli " << NUMORA_VERSION << '\n';
+        return kOk;
     }
     for (const Command& c : Commands()) {
         if (args[0] != c.name) continue;

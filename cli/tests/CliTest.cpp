@@ -64,6 +64,17 @@ TEST(CliUsage, WrongCommandLinesExitWithTwo) {
     EXPECT_NE(help.out.find("numora-cli eval"), std::string::npos);
 }
 
+TEST(CliUsage, VersionNamesTheProgramAndItsVersion) {
+    for (const char* option : {"--version", "-V"}) {
+        auto v = RunCli({option});
+        EXPECT_EQ(v.rc, 0) << option;
+        EXPECT_EQ(v.out, "numora-cli " NUMORA_VERSION "\n") << option;
+        EXPECT_EQ(v.err, "") << option;
+    }
+    EXPECT_EQ(RunCli({"--version", "extra"}).rc, 2);
+    EXPECT_NE(RunCli({"--help"}).out.find("--version"), std::string::npos);
+}
+
 TEST(CliPlot, DrawsWhatThePlotterDrawsIntoAFile) {
     const std::string svg = ::testing::TempDir() + "numora-plot.svg";
     const std::string png = ::testing::TempDir() + "numora-plot.png";

@@ -95,7 +95,16 @@ OpenResult QtLauncher::OpenDocument(const QString& path) {
 
 QString QtLauncher::FindExecutable(const QString& name) { return QStandardPaths::findExecutable(name); }
 
-QString QtLauncher::ProgramFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+QString ProgramDataFolder(const QString& executableFolder) {
+    // NUMORA_DATA_FROM_BINDIR: the installed data folder relative to the
+    // installed executables' folder (../share/numora).
+    const QString installed =
+        QDir::cleanPath(QDir(executableFolder).absoluteFilePath(QStringLiteral(NUMORA_DATA_FROM_BINDIR)));
+    const QString folder = QFileInfo(installed).isDir() ? installed : QDir::cleanPath(executableFolder);
+    return QDir::toNativeSeparators(folder);
+}
+
+QString QtLauncher::ProgramFolder() { return ProgramDataFolder(QCoreApplication::applicationDirPath()); }
 
 QString QtLauncher::ProgramPath() { return QCoreApplication::applicationFilePath(); }
 

@@ -49,7 +49,8 @@ public:
     virtual OpenResult OpenDocument(const QString& path) = 0;
     // The full path of an executable found on PATH, or an empty text.
     virtual QString FindExecutable(const QString& name) = 0;
-    // The folder of the running program, without a trailing separator.
+    // The folder of the program's own files (the help document), without a
+    // trailing separator: ProgramDataFolder() of the running executable.
     virtual QString ProgramFolder() = 0;
     // The path of the running program's own executable.
     virtual QString ProgramPath() = 0;
@@ -85,6 +86,12 @@ struct Services {
     MusicPlayer& music;
     Clipboard& clipboard;
 };
+
+// The folder that holds the program's data files for an executable in
+// `executableFolder`: the installed data folder (<prefix>/share/numora for
+// <prefix>/bin) when it exists, otherwise the executable's own folder (the
+// build tree, or a copy that keeps everything in one folder).
+QString ProgramDataFolder(const QString& executableFolder);
 
 // The Qt implementations.
 class QtDialogs final : public Dialogs {
