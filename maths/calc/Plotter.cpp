@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <sstream>
 
 #include "MathsMessages.h"
@@ -54,7 +55,11 @@ void SampleRun(const std::function<double(double)>& f, double s, double e, const
 }
 
 std::string Coordinate(double v) {
-    const double truncated = std::floor(v * 10000) / 10000;
+    double truncated = std::floor(v * 10000) / 10000;
+    if (!std::isfinite(truncated)) truncated = v;  // v · 10000 left the range: nothing to truncate
+    // Beyond single precision the read-out keeps the double's digits
+    // rather than showing "inf" for a point of the canvas.
+    if (std::fabs(truncated) > std::numeric_limits<float>::max()) return FormatResult(NumberText(truncated));
     return FormatResult(SingleNumberText(static_cast<float>(truncated)));
 }
 

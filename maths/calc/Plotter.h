@@ -134,6 +134,8 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& coefficie
                 std::size_t maxRunSamples = kMaxRunSamples);
 
 // The status text of the mouse over the canvas at plot position (x, y).
+// A coordinate beyond the single-precision range is shown with the double
+// number text (15 digits) instead of as an infinity.
 std::string PlotReadout(double x, double y);
 
 // ---- Trigonometric sketch ---------------------------------------------------------

@@ -206,6 +206,9 @@ TEST(Plotter, ReadoutsTruncateToFourDecimals) {
     EXPECT_EQ(PlotReadout(1.25, -0.5), "所得函数图象 鼠标坐标:(1.25,-0.5)");
     EXPECT_EQ(PlotReadout(0.123456, -0.123456), "所得函数图象 鼠标坐标:(0.1234,-0.1235)");
     EXPECT_EQ(SketchReadout(0, 0), "鼠标坐标:(0,0)");
+    // Ranges near the double limit: a read-out never says "inf".
+    EXPECT_EQ(PlotReadout(-1e305, 1e307), "所得函数图象 鼠标坐标:(-1E+305,1E+307)");
+    EXPECT_EQ(PlotReadout(1e30, -3.5e38), "所得函数图象 鼠标坐标:(1E+30,-3.5E+38)");
 }
 
 TEST(Sketch, ChecksStepAndMirroredHalves) {
