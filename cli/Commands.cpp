@@ -393,7 +393,8 @@ int PlotCommand(Args args, std::istream&, std::ostream&, std::ostream& err) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input)", Eval},
+        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)",
+         Eval},
         {"add", "add A B", Binary(standard::CommonSum, {"CommonAddText3"})},
         {"sub", "sub A B", Binary(standard::CommonDifference, {"CommonReduceText3"})},
         {"mul", "mul A B", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
@@ -417,7 +418,9 @@ const std::vector<Command>& Commands() {
                  if (args[0] == name) return Quick(op, args.subspan(1), out, err);
              return kUsage;
          }},
-        {"big", "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (div: quotient, remainder)", Big},
+        {"big",
+         "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (digits 0-9 only; div: quotient, remainder)",
+         Big},
         {"factor", "factor N   (the prime factors, one a line)", Factor},
         {"goldbach", "goldbach N [--count]   (each N=p+q, or only their number)", Goldbach},
         {"mersenne", "mersenne   (the Mersenne primes, then the last exponent examined)", Mersenne},
