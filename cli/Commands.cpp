@@ -1,7 +1,9 @@
 #include "Commands.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -37,13 +39,63 @@ struct Command {
     std::function<int(Args, std::istream&, std::ostream&, std::ostream&)> run;
 };
 
-// Evaluates every line of `in`: one result a line, "Error" for a rejected one.
-void EvaluateLines(std::istream& in, std::ostream& out) {
+constexpr std::size_t kMaxLineBytes = kMaxFormulaLineBytes;
+
+enum class LineStatus { Line, End, TooLong };
+
+// Reads the next line (without its "\n") from `next`, a function that gives
+// one byte after another as an int, EOF at the end.
+template <typename NextByte>
+LineStatus ReadLine(NextByte& next, std::string& line) {
+    line.clear();
+    int c = next();
+    if (c == EOF) return LineStatus::End;
+    for (; c != EOF && c != '\n'; c = next()) {
+        if (line.size() == kMaxLineBytes) return LineStatus::TooLong;
+        line += static_cast<char>(c);
+    }
+    return LineStatus::Line;
+}
+
+// Evaluates every line from `next`: one result a line, "Error" for a
+// rejected one. False (after a message) when a line is too long.
+template <typename NextByte>
+bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err) {
     std::string line;
-    while (std::getline(in, line)) {
+    for (std::size_t number = 1;; ++number) {
+        const LineStatus status = ReadLine(next, line);
+        if (status == LineStatus::End) return true;
+        if (status == LineStatus::TooLong) {
+            err << "第" << number << "行过长: 一行公式最多" << kMaxLineBytes << "字节\n";
+            return false;
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         out << EvaluateFormula(line) << '\n';
+        if (!out) return true;  // the caller reports the failed output
     }
+}
+
+// eval --file PATH: the lines of a file; a folder, a file that cannot be
+// opened or a read that fails is refused with a message.
+int EvaluateFile(const std::string& path, std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        err << "无法读取文件: " << path << " 是文件夹\n";
+        return kRefused;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        err << "无法读取文件: " << path << '\n';
+        return kRefused;
+    }
+    const bool complete = EvaluateLines([file] { return getc_unlocked(file); }, out, err);
+    const bool readError = std::ferror(file) != 0;
+    std::fclose(file);
+    if (readError) {
+        err << "读取文件时出错: " << path << '\n';
+        return kRefused;
+    }
+    return complete ? kOk : kRefused;
 }
 
 int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -51,16 +103,15 @@ int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args[0] == "--file") {
         if (args.size() != 2) return kUsage;
         if (args[1] == "-") {
-            EvaluateLines(in, out);
-            return kOk;
+            std::streambuf* buffer = in.rdbuf();
+            const bool complete = EvaluateLines([buffer] { return buffer->sbumpc(); }, out, err);
+            if (in.bad()) {
+                err << "读取标准输入时出错\n";
+                return kRefused;
+            }
+            return complete ? kOk : kRefused;
         }
-        std::ifstream file(args[1], std::ios::binary);
-        if (!file) {
-            err << "无法读取文件: " << args[1] << '\n';
-            return kRefused;
-        }
-        EvaluateLines(file, out);
-        return kOk;
+        return EvaluateFile(args[1], out, err);
     }
     // Words split by the shell are one formula: numora-cli eval 1 + 2
     std::string formula = args[0];
@@ -181,7 +232,7 @@ int Goldbach(Args args, std::istream&, std::ostream& out, std::ostream& err) {
         search.Step(ps);
         for (std::uint32_t p : ps) {
             if (buffer.size() - used < prefix.size() + 24) {
-                out.write(buffer.data(), static_cast<std::streamsize>(used));
+                if (!out.write(buffer.data(), static_cast<std::streamsize>(used))) return kOk;  // Run reports it
                 used = 0;
             }
             char* at = buffer.data() + used;
@@ -342,7 +393,8 @@ int PlotCommand(Args args, std::istream&, std::ostream&, std::ostream& err) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input)", Eval},
+        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)",
+         Eval},
         {"add", "add A B", Binary(standard::CommonSum, {"CommonAddText3"})},
         {"sub", "sub A B", Binary(standard::CommonDifference, {"CommonReduceText3"})},
         {"mul", "mul A B", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
@@ -366,7 +418,9 @@ const std::vector<Command>& Commands() {
                  if (args[0] == name) return Quick(op, args.subspan(1), out, err);
              return kUsage;
          }},
-        {"big", "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (div: quotient, remainder)", Big},
+        {"big",
+         "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (digits 0-9 only; div: quotient, remainder)",
+         Big},
         {"factor", "factor N   (the prime factors, one a line)", Factor},
         {"goldbach", "goldbach N [--count]   (each N=p+q, or only their number)", Goldbach},
         {"mersenne", "mersenne   (the Mersenne primes, then the last exponent examined)", Mersenne},
@@ -395,9 +449,7 @@ void PrintUsage(std::ostream& os) {
     os << "  numora-cli --help | --version\n";
 }
 
-}  // namespace
-
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(args.empty() ? err : out);
         return args.empty() ? kUsage : kOk;
@@ -416,6 +468,19 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     err << "未知命令: " << args[0] << '\n';
     PrintUsage(err);
     return kUsage;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const int rc = Dispatch(args, in, out, err);
+    // Output that could not be written (a full disk, a closed standard
+    // output) is a failure, never a silent success.
+    if (!out.flush()) {
+        err << kOutputFailed << '\n';
+        return kRefused;
+    }
+    return rc;
 }
 
 }  // namespace numora::cli

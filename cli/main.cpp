@@ -7,7 +7,6 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
-    int rc = numora::cli::Run(args, std::cin, std::cout, std::cerr);
-    std::cout.flush();
-    return rc;
+    // Run flushes standard output and reports a failed write itself.
+    return numora::cli::Run(args, std::cin, std::cout, std::cerr);
 }

@@ -1,12 +1,26 @@
 // Fuzz target for the big-number arithmetic on digit strings (LargeAdd,
-// LargeMinus, MultiplyOne, LargeMultiply, LargeDivide).
+// LargeMinus, MultiplyOne, LargeMultiply, LargeDivide) and for the checks
+// of the big-number page that feed it (CheckOperand, CheckPairwise,
+// PairwiseResult, CharacterCount).
 //
 // Input: the first byte (times 2) is the length of the first operand, the
-// rest are its characters and then the second operand's; a digit stays
-// itself, any other byte becomes a digit or now and then an "x", a character
-// that counts as 0. Operands
-// reach a few hundred characters, so both sides of the 256-character
-// capacity are covered.
+// rest are its bytes and then the second operand's. Operands reach a few
+// hundred characters, so both sides of the 256-character capacity are
+// covered.
+//
+// The page's checks get the bytes as they are (blanks, signs, points,
+// letters, multi-byte UTF-8 such as full-width digits, broken UTF-8):
+//  - an operand is taken exactly when, without the blanks (spaces, tabs) at
+//    both ends, it is one or more of the digits 0-9; otherwise the message
+//    is "请不要使输入框为空" for an empty text, "请输入非负数" for a leading
+//    "-", and the digits-only message for anything else;
+//  - the sum, difference, product and division of two taken operands have
+//    the exact values, and the digit count is CharacterCount of the result;
+//  - CharacterCount of valid UTF-8 is its number of code points.
+//
+// The operations themselves get the bytes mapped to digits: a digit stays
+// itself, any other byte becomes a digit or now and then an "x", a
+// character that counts as 0.
 //
 // The values are checked with exact schoolbook arithmetic written here:
 //  - LargeAdd: fails exactly beyond the capacity; otherwise the sum, written
@@ -29,7 +43,9 @@
 #include <vector>
 
 #include "BigNumber.h"
+#include "CommonOps.h"
 #include "FuzzCheck.h"
+#include "Workbench.h"
 
 namespace {
 
@@ -101,11 +117,75 @@ std::string Operand(const std::uint8_t* data, std::size_t size) {
 
 std::string Result(const std::optional<std::string>& r) { return r ? Shown(*r) : "failure"; }
 
+// The number of code points of valid UTF-8, or nullopt for broken UTF-8.
+std::optional<std::size_t> CodePoints(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return std::nullopt;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return std::nullopt;
+        i += length;
+    }
+    return count;
+}
+
+// The big-number page's checks and results on operands as typed.
+void CheckPage(std::string_view rawA, std::string_view rawB) {
+    auto operands = [&] { return "typed a = " + Shown(rawA) + "\ntyped b = " + Shown(rawB); };
+    for (std::string_view raw : {rawA, rawB}) {
+        if (const auto count = CodePoints(raw))
+            NUMORA_CHECK(CharacterCount(raw) == *count, operands() + "\nCharacterCount of " + Shown(raw) + ": " +
+                                                             std::to_string(CharacterCount(raw)));
+        const std::string_view text = OperandText(raw);
+        const bool digits = !text.empty() && AllDigits(text);
+        const std::optional<std::string> refusal = CheckOperand(raw);
+        const std::string want = digits                     ? ""
+                                 : raw.empty()              ? kEmptyInput
+                                 : text.starts_with('-')    ? kNotNegative
+                                                            : kDigitsOnly;
+        NUMORA_CHECK(refusal.value_or("") == want,
+                     operands() + "\nCheckOperand(" + Shown(raw) + "): " + Shown(refusal.value_or("taken")));
+    }
+    if (CheckPairwise(LargeOp::Add, rawA, rawB)) {
+        NUMORA_CHECK(CheckOperand(rawA) || CheckOperand(rawB), operands() + "\nCheckPairwise refused both taken");
+        return;
+    }
+    NUMORA_CHECK(!CheckOperand(rawA) && !CheckOperand(rawB), operands() + "\nCheckPairwise took a refused operand");
+    const std::string va = ValueOf(OperandText(rawA)), vb = ValueOf(OperandText(rawB));
+    const std::pair<LargeOp, std::optional<std::string>> expected[] = {
+        {LargeOp::Add, Add(va, vb)},
+        {LargeOp::Minus, Compare(va, vb) < 0 ? "-" + Subtract(vb, va) : Subtract(va, vb)},
+        {LargeOp::Multiply, Multiply(va, vb)},
+        {LargeOp::Divide, std::nullopt},
+    };
+    for (const auto& [op, want] : expected) {
+        const numora::Outcome out = PairwiseResult(op, rawA, rawB);
+        if (out.failed()) continue;  // beyond the capacity, or a divisor of 0
+        const std::string result = out.Field("LargeText3").value_or("");
+        NUMORA_CHECK(out.Field("LargeLenText1") == ResultLengthText(result),
+                     operands() + "\nLargeLenText1 of " + Shown(result));
+        if (want) {
+            const bool negative = result.starts_with('-');
+            const std::string value = (negative ? "-" : "") + ValueOf(std::string_view(result).substr(negative));
+            NUMORA_CHECK(value == *want || (value == "-0" && *want == "0"),
+                         operands() + "\nop " + std::to_string(static_cast<int>(op)) + ": " + Shown(result) +
+                             "\nexpected the value " + *want);
+        } else {
+            const std::string remainder = out.Field("LargeText3Se").value_or("");
+            NUMORA_CHECK(Add(Multiply(ValueOf(result), vb), ValueOf(remainder)) == va,
+                         operands() + "\ndivision: " + Shown(result) + " remainder " + Shown(remainder));
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     std::size_t la = std::min<std::size_t>(data[0] * 2u, size - 1);
+    CheckPage(numora::fuzz::AsText(data + 1, la), numora::fuzz::AsText(data + 1 + la, size - 1 - la));
     std::string a = Operand(data + 1, la), b = Operand(data + 1 + la, size - 1 - la);
     std::string va = ValueOf(a), vb = ValueOf(b);
     const std::size_t n = std::max(a.size(), b.size());

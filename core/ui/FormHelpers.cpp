@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -24,37 +25,75 @@ void SelectAllText(QLineEdit* field) {
 
 namespace {
 
+// Selects the whole text of a single-line or a multi-line field.
+void SelectWhole(QWidget* field) {
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        SelectAllText(line);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(field))
+        plain->selectAll();
+}
+
+bool HasSelection(QWidget* field) {
+    if (auto* line = qobject_cast<QLineEdit*>(field)) return line->hasSelectedText();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) return plain->textCursor().hasSelection();
+    return false;
+}
+
 // Selects the text on focus entry. A mouse press that gives the focus would
-// place the caret after the selection is made, so the selection is made
-// again once the press has been handled.
+// place the caret after the selection is made, and the release that ends
+// it may do so again (a click inside a selection is taken as the start of a
+// drag until the release), so the selection is made again once the press
+// has been handled, and once the release has, unless the mouse has selected
+// a part meanwhile. The filter watches the field and, for a multi-line
+// field, the viewport that receives its mouse events.
 class SelectAllFilter final : public QObject {
 public:
-    using QObject::QObject;
+    explicit SelectAllFilter(QWidget* field) : QObject(field), field_(field) {}
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
-            auto* field = static_cast<QLineEdit*>(watched);
-            SelectAllText(field);
-            QPointer<QLineEdit> guard(field);
-            QTimer::singleShot(0, field, [guard] {
-                if (guard && guard->hasFocus()) SelectAllText(guard);
-            });
+            SelectWhole(field_);
+            selectAfterRelease_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+            selectLater(false);
+        } else if (event->type() == QEvent::MouseButtonRelease && selectAfterRelease_) {
+            selectAfterRelease_ = false;
+            selectLater(true);
         }
         return false;
     }
+
+private:
+    void selectLater(bool unlessSelected) {
+        QTimer::singleShot(0, this, [this, unlessSelected] {
+            if (field_->hasFocus() && !(unlessSelected && HasSelection(field_))) SelectWhole(field_);
+        });
+    }
+
+    QWidget* field_;
+    bool selectAfterRelease_ = false;
 };
+
+void InstallSelectAll(QWidget* field, QWidget* mouseTarget) {
+    auto* filter = new SelectAllFilter(field);
+    field->installEventFilter(filter);
+    if (mouseTarget && mouseTarget != field) mouseTarget->installEventFilter(filter);
+}
 
 }  // namespace
 
 void SelectAllOnFocus(QLineEdit* field) {
-    if (!field) return;
-    field->installEventFilter(new SelectAllFilter(field));
+    if (field) InstallSelectAll(field, field);
+}
+
+void SelectAllOnFocus(QPlainTextEdit* field) {
+    if (field) InstallSelectAll(field, field->viewport());
 }
 
 void SelectAllOnFocusEverywhere(QWidget* root) {
     if (!root) return;
     for (QLineEdit* field : root->findChildren<QLineEdit*>()) SelectAllOnFocus(field);
+    for (QPlainTextEdit* field : root->findChildren<QPlainTextEdit*>()) SelectAllOnFocus(field);
 }
 
 QString FieldText(QWidget* root, const QString& name) {

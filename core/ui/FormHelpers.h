@@ -11,6 +11,7 @@
 #include <QString>
 
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 class QStatusBar;
 
@@ -26,8 +27,10 @@ void SelectAllText(QLineEdit* field);
 // the focus comes from a mouse click (the click would otherwise place the
 // caret and drop the selection).
 void SelectAllOnFocus(QLineEdit* field);
+// The same for a multi-line field (the big-number results).
+void SelectAllOnFocus(QPlainTextEdit* field);
 
-// SelectAllOnFocus for every single-line text field under `root`.
+// SelectAllOnFocus for every single-line and multi-line text field under `root`.
 void SelectAllOnFocusEverywhere(QWidget* root);
 
 // Applies a command's outcome to the window `root`: writes each field (a

@@ -58,9 +58,23 @@ Outcome SolveQuadratic(std::string_view aText, std::string_view bText, std::stri
     if (!std::isfinite(d) && a != 0) return Outcome::Error(kTooLarge);
     if (d < 0) return Outcome::Error(kNoRealRoot);
     if (a == 0) return Outcome::Error(kZeroQuadraticCoefficient);
+    // x1 = (−b + √D) / (2·a) and x2 = (−b − √D) / (2·a). The root whose
+    // numerator adds two values of one sign is computed so; the other one
+    // subtracts nearly equal numbers when √D is close to |b| and loses its
+    // digits (1, 1E+08, 1 gave -7.45058059692383E-09 for -1E-08), so it is
+    // then taken as c / q, with q = −(b + sign(b)·√D) / 2 and the product of
+    // the roots c / a. Where √D and |b| differ by |b| or more (b = 0, say)
+    // neither numerator loses anything and both keep the plain form.
     const double root = std::sqrt(d);
-    const double x1 = (-b + root) / (2 * a);
-    const double x2 = (-b - root) / (2 * a);
+    double x1 = (-b + root) / (2 * a);
+    double x2 = (-b - root) / (2 * a);
+    const double q = -(b + std::copysign(root, b)) / 2;
+    if (std::fabs(root - std::fabs(b)) < std::fabs(b) && q != 0) {
+        if (std::signbit(b))
+            x2 = c / q;  // −b > 0: x2's numerator −b − √D cancels
+        else
+            x1 = c / q;  // −b < 0: x1's numerator −b + √D cancels
+    }
     if (!AllFinite({x1, x2})) return Outcome::Error(kTooLarge);
     return Outcome().Write(kQuadraticX1, Formatted(x1)).Write(kQuadraticX2, Formatted(x2));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <sstream>
 
 #include "MathsMessages.h"
@@ -15,6 +16,13 @@ bool AnyEmpty(const std::vector<std::string>& texts, std::size_t count) {
     if (texts.size() < count) return true;
     for (std::size_t i = 0; i < count; ++i)
         if (texts[i].empty()) return true;
+    return false;
+}
+
+// A coefficient typed beyond the double range (an infinity of either sign).
+bool AnyBeyondRange(const std::vector<std::string>& texts, std::size_t count) {
+    for (std::size_t i = 0; i < count && i < texts.size(); ++i)
+        if (std::isinf(LeadingValue(texts[i]))) return true;
     return false;
 }
 
@@ -47,7 +55,11 @@ void SampleRun(const std::function<double(double)>& f, double s, double e, const
 }
 
 std::string Coordinate(double v) {
-    const double truncated = std::floor(v * 10000) / 10000;
+    double truncated = std::floor(v * 10000) / 10000;
+    if (!std::isfinite(truncated)) truncated = v;  // v · 10000 left the range: nothing to truncate
+    // Beyond single precision the read-out keeps the double's digits
+    // rather than showing "inf" for a point of the canvas.
+    if (std::fabs(truncated) > std::numeric_limits<float>::max()) return FormatResult(NumberText(truncated));
     return FormatResult(SingleNumberText(static_cast<float>(truncated)));
 }
 
@@ -59,7 +71,15 @@ std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY,
                                    std::string_view maxX) {
     const auto roundedMaxX = RoundToInt32(LeadingValue(maxX));
     if (!roundedMaxX) return std::nullopt;
-    return PlotRange{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), *roundedMaxX};
+    const PlotRange range{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), *roundedMaxX};
+    if (!std::isfinite(range.minY) || !std::isfinite(range.maxY) || !std::isfinite(range.minX)) return std::nullopt;
+    return range;
+}
+
+bool MappingFits(const PlotRange& r) {
+    const double width = r.maxX - r.minX, height = r.maxY - r.minY;
+    return std::isfinite(width) && std::isfinite(height) && std::isfinite(kLayoutSize / width) &&
+           std::isfinite(kLayoutSize / height);
 }
 
 ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string_view minX, std::string_view maxX,
@@ -83,6 +103,10 @@ ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string
     }
     if (range->minY >= range->maxY || range->minX >= range->maxX) {
         result.outcome.Fail("最大值应大于最小值");
+        return result;
+    }
+    if (!MappingFits(*range)) {
+        result.outcome.Fail(kTooLarge);
         return result;
     }
     if (grid.empty()) {
@@ -121,35 +145,52 @@ AxisLayout DesignAxes() {
                       {3360, 1560}};
 }
 
+namespace {
+
+// floor(3600 · part / whole), the position of an axis inside the range,
+// also where 3600 · part alone would leave the double range (the quotient
+// is then taken first: the position is between 0 and 3600 either way).
+double AxisPosition(double part, double whole) {
+    const double scaled = 3600 * part;
+    return std::floor(std::isfinite(scaled) ? scaled / whole : 3600 * (part / whole));
+}
+
+// The range holds 0 in [low, high]: the sign of each end decides, where the
+// product low · high could round to 0 for two tiny ends of one sign.
+bool HoldsZero(double low, double high) { return low <= 0 && high >= 0; }
+
+}  // namespace
+
 AxisLayout PlaceAxes(AxisLayout a, const PlotRange& r) {
     auto& [xAxis, yAxis, yLeft, yRight, xUpper, xLower] = a.lines;
     const double maxX = r.maxX;
-    if (r.minY * r.maxY <= 0) {  // the x axis lies inside the range
+    const bool xAxisInside = HoldsZero(r.minY, r.maxY), yAxisInside = HoldsZero(r.minX, maxX);
+    if (xAxisInside) {  // the x axis lies inside the range
         xLower.visible = true;
-        const double y0 = std::floor(3600 * r.maxY / (r.maxY + std::fabs(r.minY)));
+        const double y0 = AxisPosition(r.maxY, r.maxY + std::fabs(r.minY));
         xAxis.y1 = xAxis.y2 = y0;
         xUpper.y1 = xLower.y1 = y0;
         xUpper.y2 = y0 - 120;
         xLower.y2 = y0 + 120;
         a.x.top = y0 - 240;
     }
-    if (r.minX * maxX <= 0) {  // the y axis lies inside the range
+    if (yAxisInside) {  // the y axis lies inside the range
         yLeft.visible = true;
-        const double x0 = std::floor(3600 * std::fabs(r.minX) / (maxX + std::fabs(r.minX)));
+        const double x0 = AxisPosition(std::fabs(r.minX), maxX + std::fabs(r.minX));
         yAxis.x1 = yAxis.x2 = x0;
         yLeft.x1 = yRight.x1 = x0;
         yLeft.x2 = x0 - 120;
         yRight.x2 = x0 + 120;
         a.y.left = x0 - 120;
     }
-    if (r.minX * maxX > 0) {  // the y axis becomes the left border
+    if (!yAxisInside) {  // the y axis becomes the left border
         yAxis.x1 = yAxis.x2 = 0;
         yLeft.visible = false;
         yRight.x1 = 0;
         yRight.x2 = 120;
         a.y.left = 4;
     }
-    if (r.minY * r.maxY > 0) {  // the x axis becomes the bottom border
+    if (!xAxisInside) {  // the x axis becomes the bottom border
         xAxis.y1 = xAxis.y2 = 3550;
         xLower.visible = false;
         xUpper.y1 = 3550;
@@ -183,6 +224,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
 
     if (kind == kKindNames[0]) {  // y = kx + b, one straight segment
         if (AnyEmpty(c, 2)) return refuse(kEmptyInput);
+        if (AnyBeyondRange(c, 2)) return refuse(kTooLarge);
         const double k = value(0), b = value(1);
         if (k == 0) return refuse("一次项系数不能为0");
         graph.colour = {255, 0, 0};
@@ -192,6 +234,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
     }
     if (kind == kKindNames[1]) {  // y = ax² + bx + c
         if (AnyEmpty(c, 3)) return refuse(kEmptyInput);
+        if (AnyBeyondRange(c, 3)) return refuse(kTooLarge);
         const double a = value(0), b = value(1), cc = value(2);
         if (a == 0) return refuse(kZeroQuadraticCoefficient);
         graph.colour = {255, 128, 0};
@@ -200,6 +243,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
     }
     if (kind == kKindNames[2] || kind == kKindNames[3]) {  // y = r^x, y = log_r x
         if (AnyEmpty(c, 2)) return refuse(kEmptyInput);
+        if (AnyBeyondRange(c, 2)) return refuse(kTooLarge);
         const double p = value(0), q = value(1);
         if (q == 0) return refuse("除数不能为0");
         const double r = p / q;
@@ -216,6 +260,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
     }
     if (kind == kKindNames[4]) {  // y = k / x, two runs away from 0
         if (AnyEmpty(c, 1)) return refuse(kEmptyInput);
+        if (AnyBeyondRange(c, 1)) return refuse(kTooLarge);
         const double k = value(0);
         if (k == 0) return refuse("系数不能为0");
         graph.colour = {255, 0, 255};
@@ -226,6 +271,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
     }
     if (kind == kKindNames[5] || kind == kKindNames[6]) {  // y = A sin(wx + f) + d, A cos(...)
         if (AnyEmpty(c, 4)) return refuse(kEmptyInput);
+        if (AnyBeyondRange(c, 4)) return refuse(kTooLarge);
         const double a = value(0), w = value(1), f = value(2), d = value(3);
         graph.colour = {0, 0, 0};
         if (kind == kKindNames[5])
@@ -248,8 +294,8 @@ std::string PlotReadout(double x, double y) {
 SketchStart CheckSketch(std::string_view rightEnd) {
     if (rightEnd.empty()) return {Outcome::Error(kEmptyInput)};
     const double r = LeadingValue(rightEnd);
+    if (std::isinf(r)) return {Outcome::Error(kTooLarge)};  // of either sign
     if (!(r > 0)) return {Outcome::Error("请使横坐标最右限为正数")};
-    if (!std::isfinite(r)) return {Outcome::Error(kTooLarge)};
     return {{}, r};
 }
 

@@ -52,9 +52,14 @@ struct PlotRange {
 };
 
 // Reads the four range boxes (MinY, MaxY, MinX, MaxX); nullopt when MaxX
-// lies beyond the 32-bit range.
+// lies beyond the 32-bit range or another value beyond the double range.
 std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY, std::string_view minX,
                                    std::string_view maxX);
+
+// The canvas can be mapped to the range: its width MaxX − MinX and height
+// MaxY − MinY, and the layout units per unit of each (3600 / width,
+// 3600 / height), lie within the double range.
+bool MappingFits(const PlotRange& range);
 
 // The apply command's outcome: the four range boxes rewritten as number
 // text (always), then either a message or success with what to store and
@@ -71,6 +76,10 @@ struct ApplyResult {
 inline constexpr std::array<const char*, 5> kRangeBoxes = {
     "MathsFunctionShapeOptionText1", "MathsFunctionShapeOptionText2", "MathsFunctionShapeOptionText3",
     "MathsFunctionShapeOptionText4", "MathsFunctionShapeOptionText5"};
+// The checks, in order: a range value beyond the double range or MaxX
+// beyond 32 bits: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
+// a range the canvas cannot be mapped to (MappingFits; MinY -1E+308 with
+// MaxY 1E+308, say): "数据过大"; then the grid box's checks.
 ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string_view minX, std::string_view maxX,
                        std::string_view grid);
 
@@ -118,12 +127,15 @@ inline constexpr double kPlotStep = 0.01;
 inline constexpr std::size_t kMaxRunSamples = 10000;
 
 // The draw command for the kind named `kind` (an item of kKindNames) with
-// the texts of its coefficient boxes, in box order. Samples whose value is
-// not a finite number are not drawn.
+// the texts of its coefficient boxes, in box order. A coefficient beyond the
+// double range is refused with "数据过大" after the emptiness check. Samples
+// whose value is not a finite number are not drawn.
 Graph DrawGraph(std::string_view kind, const std::vector<std::string>& coefficients, const PlotRange& range,
                 std::size_t maxRunSamples = kMaxRunSamples);
 
 // The status text of the mouse over the canvas at plot position (x, y).
+// A coordinate beyond the single-precision range is shown with the double
+// number text (15 digits) instead of as an infinity.
 std::string PlotReadout(double x, double y);
 
 // ---- Trigonometric sketch ---------------------------------------------------------

@@ -9,16 +9,12 @@
 namespace numora::maths {
 namespace {
 
-// Halves to the even neighbour, for values beyond the 32-bit range.
-double RoundHalfEven(double v) {
-    const double r = std::round(v);  // halves away from zero
-    return std::fabs(r - v) == 0.5 ? 2 * std::round(v / 2) : r;
-}
-
-// round(v) is a multiple of 360 (0 and negative multiples included).
+// round(v) is a multiple of 360 (0 and negative multiples included). The
+// degree angles tested here lie within one turn of 0, so v always rounds
+// into 32 bits.
 bool RoundsToMultipleOf360(double v) {
-    if (const auto r = RoundToInt32(v)) return *r % 360 == 0;
-    return std::fmod(RoundHalfEven(v), 360.0) == 0;
+    const auto r = RoundToInt32(v);
+    return r && *r % 360 == 0;
 }
 
 // θ (radians) lies within the tolerance of k·kPi/2 for a k of the given parity.
@@ -73,8 +69,11 @@ double Evaluate(TrigFunction f, double x) {
 
 Outcome Trig(TrigFunction f, std::string_view angleText, bool radians) {
     if (angleText.empty()) return Outcome::Error(kEmptyInput);
-    const double theta = LeadingValue(angleText);
+    double theta = LeadingValue(angleText);
     if (!std::isfinite(theta)) return Outcome::Error(kTooLarge);
+    // Whole turns of a degree angle are dropped before anything else; fmod
+    // is exact, and an angle within one turn of 0 is left as it is.
+    if (!radians) theta = std::fmod(theta, 360.0);
     if (const char* refusal = Refusal(f, theta, radians)) return Outcome::Error(refusal);
     const double x = radians ? theta : (theta * kPi) / 180;
     const double result = Evaluate(f, x);

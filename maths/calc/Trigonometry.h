@@ -40,11 +40,13 @@ inline constexpr std::array<TrigButton, 6> kTrigButtons = {{
 // angle 0; an angle beyond the double range or a result that is not finite:
 // "数据过大".
 //
-// Degree mode: x = (θ·kPi) / 180. Tangent and secant refuse θ when round(θ − 90)
-// or round(θ + 90) is a multiple of 360, cotangent and cosecant when
-// round(θ + 180) or round(θ) is ("round": to the nearest integer, halves to
-// the even one), that is |θ − (90 + 180k)| <= 0.5 and |θ − 180k| <= 0.5. The
-// same rounding and the same test apply to angles beyond the 32-bit range.
+// Degree mode: θ is first reduced exactly to fmod(θ, 360) (the remainder
+// keeps θ's sign, so every angle of (-360, 360) stays as typed and a huge
+// angle such as 1E+16 becomes 280); then x = (θ·kPi) / 180. Tangent and
+// secant refuse the reduced θ when round(θ − 90) or round(θ + 90) is a
+// multiple of 360, cotangent and cosecant when round(θ + 180) or round(θ) is
+// ("round": to the nearest integer, halves to the even one), that is
+// |θ − (90 + 180k)| <= 0.5 and |θ − 180k| <= 0.5.
 //
 // Radian mode: x = θ. Tangent and secant refuse θ within
 // 5E-14·max(1, |θ|) of an odd multiple of kPi/2, cotangent and cosecant

@@ -75,6 +75,40 @@ TEST(Quadratic, ExamplesAndRefusals) {
     for (const auto& c : cases) Check(SolveQuadratic(c.a, c.b, c.c), c.expect, Joined({c.a, c.b, c.c}));
 }
 
+// The root that (−b ± √D) / (2·a) loses to cancellation is right to its
+// last shown digit, and x1 / x2 keep their order for either sign of a and b.
+TEST(Quadratic, SmallRootsAreExact) {
+    struct Case {
+        const char *a, *b, *c, *x1, *x2;
+    };
+    const Case cases[] = {
+        {"1", "1e8", "1", "-1E-08", "-100000000"},                // was -7.45058059692383E-09
+        {"1", "-1e6", "1", "999999.999999", "1.000000000001E-06"},  // was 1.00000761449337E-06
+        {"1e-300", "1", "1", "-1", "-1E+300"},                    // x1 was 0
+        {"-1", "-1e8", "-1", "-100000000", "-1E-08"},              // a < 0: x1 is the smaller root
+        {"-1", "3", "-2", "1", "2"},
+        {"1", "0", "-4", "2", "-2"},
+        {"2", "0", "0", "0", "0"},
+        {"1", "-2", "0", "2", "0"},
+        {"1", "2", "0", "0", "-2"},
+    };
+    for (const auto& c : cases)
+        Check(SolveQuadratic(c.a, c.b, c.c), Fields({{kQuadraticX1, c.x1}, {kQuadraticX2, c.x2}}),
+              Joined({c.a, c.b, c.c}));
+
+    // x² − (10^k + 10^-k)·x + 1 = 0 has the roots 10^k and 10^-k.
+    for (int k = 1; k <= 7; ++k) {
+        const std::string big = "1" + std::string(static_cast<std::size_t>(k), '0');
+        const std::string small = "1E-" + std::string(k < 10 ? "0" : "") + std::to_string(k);
+        const std::string sum = big + "." + std::string(static_cast<std::size_t>(k - 1), '0') + "1";
+        const std::string smallShown = k < 5 ? "0." + std::string(static_cast<std::size_t>(k - 1), '0') + "1" : small;
+        Check(SolveQuadratic("1", "-" + sum, "1"), Fields({{kQuadraticX1, big}, {kQuadraticX2, smallShown}}),
+              "k=" + std::to_string(k));
+        Check(SolveQuadratic("1", sum, "1"), Fields({{kQuadraticX1, "-" + smallShown}, {kQuadraticX2, "-" + big}}),
+              "-k=" + std::to_string(k));
+    }
+}
+
 TEST(Linear2, ExamplesMendedFaultsAndBoundaries) {
     struct Case {
         std::vector<std::string> boxes;
@@ -199,6 +233,31 @@ TEST(Trig, Results) {
     for (const auto& c : cases)
         Check(Trig(c.f, c.angle, c.radians), c.expect,
               std::string(c.angle) + (c.radians ? " rad f" : " deg f") + std::to_string(int(c.f)));
+}
+
+// A degree angle is reduced by whole turns, exactly, before it is turned
+// into radians: sin 1E+16° was -0.999998177012593; it is sin 280°, which the
+// suite's pi (3.14159265358979) shows as -0.984807753012209 (the true value
+// is -0.98480775301220806), and the refusals test the same reduced angle.
+TEST(Trig, HugeDegreeAnglesAreReducedExactly) {
+    using enum TrigFunction;
+    auto is = [](const char* text) { return Fields({{kTrigResult, text}}); };
+    Check(Trig(Sine, "10000000000000000", false), is("-0.984807753012209"), "sin 1E+16");
+    Check(Trig(Sine, "280", false), is("-0.984807753012209"), "sin 280");
+    Check(Trig(Tangent, "3000000000", false), is("-1.73205080756889"), "tan 3000000000");
+    // Each pair: a huge angle and the angle it is a whole number of turns from.
+    const std::pair<const char*, const char*> same[] = {
+        {"10000000000000000", "280"}, {"-10000000000000000", "-280"}, {"3000000000", "120"},
+        {"3000000000.25", "120.25"},  {"1e22", "280"},                 {"360", "0"},
+        {"-720.5", "-0.5"},           {"395824185999450", "90"},        {"10000000000000170", "90"},
+    };
+    for (const auto& [huge, reduced] : same)
+        for (TrigFunction f : {Sine, Cosine, Tangent, Cotangent, Secant, Cosecant}) {
+            const Outcome a = Trig(f, huge, false), b = Trig(f, reduced, false);
+            SCOPED_TRACE(std::string(huge) + " f" + std::to_string(int(f)));
+            EXPECT_EQ(a.Field(kTrigResult), b.Field(kTrigResult));
+            EXPECT_EQ(a.message ? a.message->text : "", b.message ? b.message->text : "");
+        }
 }
 
 TEST(Trig, AnglesOnAnAxis) {

@@ -1,4 +1,6 @@
 // The mathematics window through its real widgets, with fake dialogs.
+#include <cmath>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -92,6 +94,8 @@ private slots:
         QTest::newRow("irrational") << QStringList{"1", "0", "-2"} << "1.4142135623731" << "-1.4142135623731" << "";
         QTest::newRow("no root") << QStringList{"1", "0", "1"} << "0" << "0" << U("此方程无解！");
         QTest::newRow("not quadratic") << QStringList{"0", "2", "1"} << "0" << "0" << U("二次项系数不能为0");
+        QTest::newRow("small root") << QStringList{"1", "1e8", "1"} << "-1E-08" << "-100000000" << "";
+        QTest::newRow("tiny a") << QStringList{"1e-300", "1", "1"} << "-1" << "-1E+300" << "";
     }
     void quadratic() {
         QFETCH(QStringList, coefficients);
@@ -240,6 +244,47 @@ private slots:
         type("MathsFunctionShapeFrame4Text1", "1");
         click("MathsFunctionShapecmd1");
         QCOMPARE(lastMessage(), U("底数应大于0且不等于1"));
+    }
+
+    // A range whose mapping overflows is refused at apply; the canvas keeps
+    // its drawing and mapping, nothing is stored, and no NaN or infinity
+    // reaches the canvas or a saved picture.
+    void plotRangesNearTheDoubleLimit() {
+        window->selectTab(QStringLiteral("FunctionDrawer"));
+        PlotCanvas* canvas = window->plotCanvas();
+        const maths::CanvasMapping before = canvas->mapping();
+        type("MathsFunctionShapeOptionText1", "-1e308");
+        type("MathsFunctionShapeOptionText2", "1e308");
+        click("MathsFunctionShapecmd2");
+        QCOMPARE(lastMessage(), U("数据过大"));
+        QCOMPARE(canvas->mapping(), before);
+        QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MaxY", ""), QStringLiteral("4"));  // as applied before
+
+        // Drawn correctly where only 3600 · MaxY overflows: the x axis at
+        // a tenth from the top, every point finite.
+        type("MathsFunctionShapeOptionText1", "-9e307");
+        type("MathsFunctionShapeOptionText2", "1e307");
+        click("MathsFunctionShapecmd2");
+        QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MaxY", ""), QStringLiteral("1E+307"));
+        click("MathsFunctionShapecmd1");  // y = x
+        type("MathsFunctionShapeOptionText1", "-1.7e308");  // drawn with boxes that were never applied
+        type("MathsFunctionShapeOptionText2", "1.7e308");
+        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        kinds->setCurrentIndex(2);  // 2^x, up to huge values
+        click("MathsFunctionShapecmd1");
+        const maths::Picture picture = canvas->picture();
+        for (const auto& l : picture.lines)
+            QVERIFY(std::isfinite(l.x1) && std::isfinite(l.y1) && std::isfinite(l.x2) && std::isfinite(l.y2));
+        for (const auto& t : picture.texts) QVERIFY(std::isfinite(t.left) && std::isfinite(t.top));
+        QCOMPARE(picture.texts[1].top, (359.0 - 240) / 3600);  // the "x" label above the axis at 359
+        QTemporaryDir dir;
+        fakes->dialogs.saveFiles.push_back(dir.filePath("huge.svg"));
+        canvas->savePicture();
+        QFile svg(dir.filePath("huge.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(!text.contains("nan\""));
+        QVERIFY(!text.contains("inf\""));
     }
 
     void plotReadoutAndPicture() {

@@ -49,6 +49,13 @@ TEST(Plotter, ApplyNormalisesChecksAndStores) {
         {"-4", "4", "-4", "4", "-", "网格数应为正整数"},
         {"-4", "4", "-4", "3e9", "7", "数据过大"},
         {"-4", "1e999", "-4", "4", "7", "数据过大"},
+        // The canvas cannot be mapped: its height or width leaves the range,
+        // or 3600 layout units per unit do.
+        {"-1e308", "1e308", "-4", "4", "7", "数据过大"},
+        {"-1.7e308", "1e308", "-4", "4", "7", "数据过大"},
+        {"0", "1e-320", "-4", "4", "7", "数据过大"},
+        {"1e308", "-1e308", "-4", "4", "7", "最大值应大于最小值"},  // this check comes first
+        {"-1e308", "1e308", "-4", "4", "", "数据过大"},           // ... and the grid's come after
     };
     for (const auto& r : refused) {
         const ApplyResult result = ApplyRange(r.minY, r.maxY, r.minX, r.maxX, r.grid);
@@ -87,6 +94,34 @@ TEST(Plotter, AxisPlacement) {
     EXPECT_EQ(back.lines[1].x1, 900);
 }
 
+// Ranges near the double limit: every axis element stays on the canvas
+// (MinY -1E+308 with MaxY 1E+307 put the x axis at NaN through
+// 3600 · MaxY = infinity), and two tiny ends of one sign leave the axis at
+// the border although their product rounds to 0.
+TEST(Plotter, AxesOfExtremeRangesStayOnTheCanvas) {
+    const struct { PlotRange range; double y0, x0; } cases[] = {
+        {Range(-1e308, 1e307, -4, 4), 327, 1800},                  // floor(3600 / 11)
+        {Range(-1, 1e305, -1e305, 4), 3600, 3600},
+        {Range(-8e307, 8e307, -4, 4), 1800, 1800},
+        {Range(1e-200, 2e-200, -4, 4), 3550, 1800},                // above the x axis
+        {Range(-2e-200, -1e-200, 1, 4), 3550, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.range.minY) + " " + std::to_string(c.range.maxY));
+        ASSERT_TRUE(MappingFits(c.range));
+        const AxisLayout axes = PlaceAxes(DesignAxes(), c.range);
+        EXPECT_EQ(axes.lines[0].y1, c.y0);
+        EXPECT_EQ(axes.lines[1].x1, c.x0);
+        for (const AxisLine& l : axes.lines)
+            for (double v : {l.x1, l.y1, l.x2, l.y2}) EXPECT_TRUE(v >= -120 && v <= 3720) << v;
+        for (const AxisLabel& label : {axes.x, axes.y})
+            for (double v : {label.left, label.top}) EXPECT_TRUE(v >= -240 && v <= 3600) << v;
+        const std::string svg = PictureSvg(PlotPicture({}, axes), 600, 600);
+        EXPECT_EQ(svg.find("nan\""), std::string::npos) << svg;
+        EXPECT_EQ(svg.find("inf\""), std::string::npos) << svg;
+    }
+}
+
 TEST(Plotter, GridDividesIntoEqualBands) {
     const auto lines = GridLines(7);
     ASSERT_EQ(lines.size(), 14u);
@@ -107,6 +142,17 @@ TEST(Plotter, KindChecksInOrder) {
         {4, {""}, "请不要使输入框为空"}, {4, {"0"}, "系数不能为0"},
         {5, {"1", "1", "", "0"}, "请不要使输入框为空"}, {6, {"1", "1", "0", ""}, "请不要使输入框为空"},
     };
+    // A coefficient beyond the double range, after the emptiness check.
+    const struct { int kind; std::vector<std::string> c; const char* message; } beyond[] = {
+        {0, {"1e309", "0"}, "数据过大"}, {0, {"1", "-1e309"}, "数据过大"}, {0, {"", "1e309"}, "请不要使输入框为空"},
+        {1, {"1", "1", "-1e999"}, "数据过大"}, {2, {"1e309", "1e309"}, "数据过大"}, {3, {"2", "-1e309"}, "数据过大"},
+        {4, {"-1e309"}, "数据过大"}, {5, {"1", "1e309", "0", "0"}, "数据过大"}, {6, {"1", "1", "0", "-1e309"}, "数据过大"},
+    };
+    for (const auto& c : beyond) {
+        const Graph g = DrawGraph(kKindNames[static_cast<std::size_t>(c.kind)], c.c, r);
+        EXPECT_EQ(MessageOf(g.outcome), c.message) << c.kind;
+        EXPECT_TRUE(g.segments.empty());
+    }
     for (const auto& c : cases) {
         const Graph g = DrawGraph(kKindNames[static_cast<std::size_t>(c.kind)], c.c, r);
         EXPECT_EQ(MessageOf(g.outcome), c.message) << c.kind;
@@ -160,12 +206,17 @@ TEST(Plotter, ReadoutsTruncateToFourDecimals) {
     EXPECT_EQ(PlotReadout(1.25, -0.5), "所得函数图象 鼠标坐标:(1.25,-0.5)");
     EXPECT_EQ(PlotReadout(0.123456, -0.123456), "所得函数图象 鼠标坐标:(0.1234,-0.1235)");
     EXPECT_EQ(SketchReadout(0, 0), "鼠标坐标:(0,0)");
+    // Ranges near the double limit: a read-out never says "inf".
+    EXPECT_EQ(PlotReadout(-1e305, 1e307), "所得函数图象 鼠标坐标:(-1E+305,1E+307)");
+    EXPECT_EQ(PlotReadout(1e30, -3.5e38), "所得函数图象 鼠标坐标:(1E+30,-3.5E+38)");
 }
 
 TEST(Sketch, ChecksStepAndMirroredHalves) {
     EXPECT_EQ(MessageOf(CheckSketch("").outcome), "请不要使输入框为空");
     EXPECT_EQ(MessageOf(CheckSketch("0").outcome), "请使横坐标最右限为正数");
     EXPECT_EQ(MessageOf(CheckSketch("abc").outcome), "请使横坐标最右限为正数");
+    EXPECT_EQ(MessageOf(CheckSketch("1e309").outcome), "数据过大");
+    EXPECT_EQ(MessageOf(CheckSketch("-1e309").outcome), "数据过大");  // whatever its sign
     EXPECT_EQ(CheckSketch("6.283").r, 6.283);
     EXPECT_EQ(SketchStep(6.283), 0.001);
     EXPECT_EQ(SketchStep(20), 0.001);

@@ -24,10 +24,14 @@ PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent) : QWidge
 void PlotCanvas::addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width) {
     drawn_.reserve(drawn_.size() + segments.size());
     for (const maths::Segment& s : segments) {
+        double x1 = mapping_.ShareX(s.x1), y1 = mapping_.ShareY(s.y1);
+        double x2 = mapping_.ShareX(s.x2), y2 = mapping_.ShareY(s.y2);
+        // Far-off ends are cut near the canvas first, so that every point
+        // kept is a finite number in single precision too.
+        if (!maths::ClipSegment(x1, y1, x2, y2, -1, -1, 2, 2)) continue;
         // Single precision, as the canvas takes its points.
-        drawn_.push_back({static_cast<float>(mapping_.ShareX(s.x1)), static_cast<float>(mapping_.ShareY(s.y1)),
-                          static_cast<float>(mapping_.ShareX(s.x2)), static_cast<float>(mapping_.ShareY(s.y2)),
-                          colour, width});
+        drawn_.push_back({static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                          static_cast<float>(y2), colour, width});
     }
     update();
 }

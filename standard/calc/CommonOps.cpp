@@ -22,6 +22,13 @@ Outcome WriteResult(const char* field, double result) {
 
 bool Empty(std::string_view a, std::string_view b) { return a.empty() || b.empty(); }
 
+// An operand typed beyond the double range (1e309, -1e309) reads as an
+// infinity; every command refuses it with "数据过大", whatever its sign,
+// before it could turn into a plausible result (2 to the power -1e309 is
+// not 0).
+bool BeyondRange(std::string_view text) { return std::isinf(LeadingValue(text)); }
+bool BeyondRange(std::string_view a, std::string_view b) { return BeyondRange(a) || BeyondRange(b); }
+
 // pow() with the cases it answers but arithmetic leaves undefined turned into NaN.
 double Power(double base, double exponent) {
     if (base == 0 && exponent < 0) return std::nan("");
@@ -32,22 +39,26 @@ double Power(double base, double exponent) {
 
 Outcome CommonSum(std::string_view a, std::string_view b) {
     if (Empty(a, b)) return Outcome::Error(kEmptyInput);
+    if (BeyondRange(a, b)) return Outcome::Error(kTooLarge);
     return WriteResult("CommonAddText3", LeadingValue(a) + LeadingValue(b));
 }
 
 Outcome CommonDifference(std::string_view a, std::string_view b) {
     if (Empty(a, b)) return Outcome::Error(kEmptyInput);
+    if (BeyondRange(a, b)) return Outcome::Error(kTooLarge);
     return WriteResult("CommonReduceText3", LeadingValue(a) - LeadingValue(b));
 }
 
 Outcome CommonProduct(std::string_view a, std::string_view b) {
     if (Empty(a, b)) return Outcome::Error(kEmptyInput);
+    if (BeyondRange(a, b)) return Outcome::Error(kTooLarge);
     return WriteResult("CommonMultiplyText3", LeadingValue(a) * LeadingValue(b));
 }
 
 Outcome CommonQuotient(std::string_view dividend, std::string_view divisor) {
     if (Empty(dividend, divisor)) return Outcome::Error(kEmptyInput);
     if (divisor == "0") return Outcome::Error("0不能作除数");
+    if (BeyondRange(dividend, divisor)) return Outcome::Error(kTooLarge);
     const double a = LeadingValue(dividend);
     const double b = LeadingValue(divisor);
     // Integer quotient and remainder of the operands rounded to 32 bits.
@@ -67,11 +78,13 @@ Outcome CommonQuotient(std::string_view dividend, std::string_view divisor) {
 Outcome CommonPower(std::string_view base, std::string_view exponent) {
     if (Empty(base, exponent)) return Outcome::Error(kEmptyInput);
     if (base == "0" && exponent == "0") return Outcome::Error("0没有0次幂");
+    if (BeyondRange(base, exponent)) return Outcome::Error(kTooLarge);
     return WriteResult("CommonPowerText3", Power(LeadingValue(base), LeadingValue(exponent)));
 }
 
 Outcome CommonRoot(std::string_view radicand, std::string_view index) {
     if (Empty(radicand, index)) return Outcome::Error(kEmptyInput);
+    if (BeyondRange(radicand, index)) return Outcome::Error(kTooLarge);
     const auto strictRadicand = StrictValue(radicand);
     if (!strictRadicand) return Outcome::Error(kUnknownError);
     if (*strictRadicand < 0) return Outcome().Write("CommonKaiText1", "0").Fail("被开方数不能为负");
@@ -98,6 +111,7 @@ Outcome CommonRoot(std::string_view radicand, std::string_view index) {
 
 Outcome CommonLogarithm(std::string_view argument, std::string_view base) {
     if (Empty(argument, base)) return Outcome::Error(kEmptyInput);
+    if (BeyondRange(argument, base)) return Outcome::Error(kTooLarge);
     const double x = LeadingValue(argument);
     const double b = LeadingValue(base);
     if (!(x > 0) || !(b > 0)) return Outcome::Error("真数与底数必须为正");
@@ -126,6 +140,7 @@ Outcome CommonFactorial(std::string_view text) {
 
 Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view second) {
     if (Empty(first, second)) return Outcome::Error(kEmptyInput);
+    if (BeyondRange(first, second)) return Outcome::Error(kTooLarge);
     const double a = LeadingValue(first);
     const double b = LeadingValue(second);
     double result = 0;

@@ -17,7 +17,10 @@ inline constexpr const char* kUnknownError = "捕获到未知错误";
 
 // Full page. Each writes its frame's result fields (by control name) or
 // fails with the frame's message; the root and factorial frames may also
-// reset an input field before their message.
+// reset an input field before their message. On both pages an operand
+// beyond the double range (1e309 or -1e309) is refused with "数据过大", right
+// after the checks for empty fields (and the full page's checks of the exact
+// texts "0" and "-").
 Outcome CommonSum(std::string_view augend, std::string_view addend);                 // CommonAddText3
 Outcome CommonDifference(std::string_view minuend, std::string_view subtrahend);    // CommonReduceText3
 Outcome CommonProduct(std::string_view multiplicand, std::string_view multiplier);  // CommonMultiplyText3

@@ -6,19 +6,57 @@
 
 namespace numora::standard {
 
+std::string_view OperandText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+namespace {
+
+bool AllDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckOperand(std::string_view text) {
+    if (text.empty()) return kEmptyInput;
+    text = OperandText(text);
+    if (text.starts_with('-')) return kNotNegative;
+    if (!AllDigits(text)) return kDigitsOnly;
+    return std::nullopt;
+}
+
 std::optional<std::string> CheckPairwise(LargeOp op, std::string_view a, std::string_view b) {
     if (a.empty() || b.empty()) return kEmptyInput;
-    if (a.front() == '-' || b.front() == '-') return kNotNegative;
+    a = OperandText(a);
+    b = OperandText(b);
+    if (a.starts_with('-') || b.starts_with('-')) return kNotNegative;
+    if (!AllDigits(a) || !AllDigits(b)) return kDigitsOnly;
     if (op == LargeOp::Divide && b == "0") return "除数不能为0";
     if (op == LargeOp::Power && LeadingValue(a) == 0 && LeadingValue(b) == 0) return "0没有0次方";
     return std::nullopt;
 }
 
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;  // not a continuation byte
+    return n;
+}
+
 std::string ResultLengthText(std::string_view result) {
-    return result.size() == 256 ? "大于等于256" : std::to_string(result.size());
+    const std::size_t n = CharacterCount(result);
+    return n == 256 ? "大于等于256" : std::to_string(n);
 }
 
 Outcome PairwiseResult(LargeOp op, std::string_view a, std::string_view b) {
+    a = OperandText(a);
+    b = OperandText(b);
     std::optional<std::string> result;
     Outcome out;
     switch (op) {
@@ -35,13 +73,10 @@ Outcome PairwiseResult(LargeOp op, std::string_view a, std::string_view b) {
             // Without pauses; the window runs the same steps between yields.
             auto steps = PowerSteps(b);
             if (!steps) return Outcome::Error(kUnknownError);
-            std::string power = "1";
-            for (std::int32_t i = 1; i <= *steps; ++i) {
-                auto next = PowerStep(power, a);
-                if (!next) return Outcome().Write("LargeText3", power).Fail(kTooLarge);
-                power = std::move(*next);
-            }
-            result = power;
+            PowerLoop loop(a, *steps);
+            while (!loop.done()) loop.Step();
+            if (loop.failed()) return Outcome().Write("LargeText3", loop.power()).Fail(kTooLarge);
+            result = loop.power();
             break;
         }
     }
@@ -52,15 +87,19 @@ Outcome PairwiseResult(LargeOp op, std::string_view a, std::string_view b) {
 
 std::optional<std::int32_t> PowerSteps(std::string_view b) { return RoundToInt32(LeadingValue(b)); }
 
-std::optional<std::string> PowerStep(const std::string& power, std::string_view a) {
-    return LargeMultiply(power, a);
+void PowerLoop::Step() {
+    if (done()) return;
+    auto next = LargeMultiply(power_, base_);
+    if (!next) {
+        failed_ = true;
+        return;
+    }
+    ++taken_;
+    fixed_ = *next == power_;
+    power_ = std::move(*next);
 }
 
-std::optional<std::string> CheckListItem(std::string_view item) {
-    if (item.empty()) return kEmptyInput;
-    if (item.front() == '-') return kNotNegative;
-    return std::nullopt;
-}
+std::optional<std::string> CheckListItem(std::string_view item) { return CheckOperand(item); }
 
 std::optional<std::string> FoldStep(bool product, const std::string& acc, std::string_view item) {
     return product ? LargeMultiply(acc, item) : LargeAdd(acc, item);
@@ -68,13 +107,14 @@ std::optional<std::string> FoldStep(bool product, const std::string& acc, std::s
 
 Outcome FoldList(bool product, const std::vector<std::string>& items) {
     if (items.empty()) return {};
-    std::string acc = items.front();
+    const std::string first(OperandText(items.front()));
+    std::string acc = first;
     for (std::size_t i = 1; i < items.size(); ++i) {
-        auto next = FoldStep(product, acc, items[i]);
-        if (!next) return Outcome().Write("LargeText5", items.front()).Fail(kTooLarge);
+        auto next = FoldStep(product, acc, OperandText(items[i]));
+        if (!next) return Outcome().Write("LargeText5", first).Fail(kTooLarge);
         acc = std::move(*next);
     }
-    return Outcome().Write("LargeText5", acc).Write("LargeLenText2", std::to_string(acc.size()));
+    return Outcome().Write("LargeText5", acc).Write("LargeLenText2", std::to_string(CharacterCount(acc)));
 }
 
 }  // namespace numora::standard

@@ -16,35 +16,73 @@ namespace numora::standard {
 enum class LargeOp { Add, Minus, Multiply, Divide, Power };
 
 inline constexpr const char* kNotNegative = "请输入非负数";
+// An operand or list item with anything but the digits 0-9 (a point, a
+// separator, a blank inside, a letter, a full-width digit).
+inline constexpr const char* kDigitsOnly = "请输入只由数字0-9组成的整数";
 
-// The pairwise checks, in order: empty fields, a leading "-", the divisor
-// "0", zero to the power zero. The message text, or nullopt to go on.
+// The text of an operand or list item as the page computes with it: the
+// blanks (spaces and tabs) at both ends are dropped.
+std::string_view OperandText(std::string_view text);
+
+// The checks of one operand text, in order: empty: "请不要使输入框为空";
+// beginning with "-" (after the end blanks): "请输入非负数"; anything else
+// than one or more of the digits 0-9 between the end blanks: kDigitsOnly.
+std::optional<std::string> CheckOperand(std::string_view text);
+
+// The pairwise checks, in order: empty fields, a leading "-", a character
+// that is not a digit (each check on both fields before the next), the
+// divisor "0", zero to the power zero. The message text, or nullopt to go on.
 std::optional<std::string> CheckPairwise(LargeOp op, std::string_view a, std::string_view b);
 
-// Sum, difference, product or division of two checked operands: writes
-// LargeText3 (and LargeText3Se for a division) and LargeLenText1, or fails
-// with "数据过大".
+// Sum, difference, product, division or power of two checked operands
+// (OperandText): writes LargeText3 (and LargeText3Se for a division) and
+// LargeLenText1, or fails with "数据过大".
 Outcome PairwiseResult(LargeOp op, std::string_view a, std::string_view b);
 
 // The number of multiplications of a power: value(b) rounded half to even;
 // nullopt when it does not fit 32 bits (an unknown error).
 std::optional<std::int32_t> PowerSteps(std::string_view b);
 
-// One step of a power: power * a, or nullopt beyond the capacity.
-std::optional<std::string> PowerStep(const std::string& power, std::string_view a);
+// A power as a loop of single multiplications (1, then times the base once
+// a step), so the window can pause and stop between two steps. A power that
+// a step leaves unchanged (a base of 0 or 1) can change no more: the loop is
+// then done at once, whatever steps are left.
+class PowerLoop {
+public:
+    PowerLoop(std::string_view base, std::int32_t exponent) : base_(base), steps_(exponent) {}
+    bool done() const { return failed_ || fixed_ || taken_ >= steps_; }
+    // A step went beyond the capacity; power() keeps the last power.
+    bool failed() const { return failed_; }
+    // One multiplication; nothing once done.
+    void Step();
+    const std::string& power() const { return power_; }
+
+private:
+    std::string base_;
+    std::int64_t steps_;
+    std::int64_t taken_ = 0;
+    std::string power_ = "1";
+    bool failed_ = false;
+    bool fixed_ = false;
+};
+
+// The number of characters (not bytes) of a UTF-8 text.
+std::size_t CharacterCount(std::string_view text);
 
 // LargeLenText1: the result's length in characters, "大于等于256" when 256.
 std::string ResultLengthText(std::string_view result);
 
-// Add to list: the message that refuses the item, or nullopt.
+// Add to list, and an edited item: the message that refuses the item
+// (CheckOperand), or nullopt; the list keeps OperandText(item).
 std::optional<std::string> CheckListItem(std::string_view item);
 
 // One step of the collective fold (sum or product of the list so far and
 // the next item), or nullopt beyond the capacity.
 std::optional<std::string> FoldStep(bool product, const std::string& acc, std::string_view item);
 
-// The whole fold at once, as numora-cli prints it: LargeText5 and
-// LargeLenText2, or "数据过大" (LargeText5 back to the first item).
+// The whole fold of checked items (OperandText) at once, as numora-cli
+// prints it: LargeText5 and LargeLenText2, or "数据过大" (LargeText5 back to
+// the first item).
 Outcome FoldList(bool product, const std::vector<std::string>& items);
 
 }  // namespace numora::standard

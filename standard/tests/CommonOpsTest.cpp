@@ -51,7 +51,7 @@ TEST(CommonOps, SumDifferenceProduct) {
         {"", "1", {{}, kEmptyInput}},
         {"1", "", {{}, kEmptyInput}},
         {"9E307", "9E307", {{}, kTooLarge}},
-        {"1e400", "-1e400", {{}, kUnknownError}},
+        {"1e400", "-1e400", {{}, kTooLarge}},  // each operand is beyond the range
     });
     RunAll("difference", CommonDifference, {
         {"5", "7", {{{"CommonReduceText3", "-2"}}}},
@@ -183,4 +183,26 @@ TEST(QuickOps, ChecksByValueAndCatchesEveryFailure) {
     for (const auto& c : cases)
         Check(QuickOperation(c.op, c.a, c.b), c.expect,
               "quick " + std::to_string(static_cast<int>(c.op)) + " " + c.a + " " + c.b);
+}
+
+// An operand beyond the double range is refused with "数据过大" by every
+// command of both pages, whatever its sign: 2 to the power -1e309 and the
+// logarithm of 8 to the base 1e309 were shown as 0.
+TEST(CommonOps, OperandsBeyondTheRangeAreRefusedWhateverTheirSign) {
+    const std::pair<const char*, std::function<Outcome(std::string_view, std::string_view)>> commands[] = {
+        {"sum", CommonSum},         {"difference", CommonDifference}, {"product", CommonProduct},
+        {"quotient", CommonQuotient}, {"power", CommonPower},         {"root", CommonRoot},
+        {"log", CommonLogarithm},
+    };
+    const std::pair<const char*, const char*> operands[] = {
+        {"1e309", "2"}, {"-1e309", "2"}, {"2", "1e309"}, {"2", "-1e309"}, {"8", "-1E+400"}, {"1e99999", "3"},
+    };
+    for (const auto& [name, command] : commands)
+        for (const auto& [a, b] : operands) Check(command(a, b), {{}, kTooLarge}, std::string(name) + " " + a + " " + b);
+    for (int op = 0; op <= static_cast<int>(QuickOp::Logarithm); ++op)
+        for (const auto& [a, b] : operands)
+            Check(QuickOperation(static_cast<QuickOp>(op), a, b), {{}, kTooLarge},
+                  "quick " + std::to_string(op) + " " + a + " " + b);
+    // The largest double is an ordinary operand.
+    Check(CommonPower("2", "-1.7976931348623157e308"), {{{"CommonPowerText3", "0"}}}, "largest exponent");
 }

@@ -20,7 +20,25 @@ TEST(Workbench, PairwiseChecksInOrder) {
         {LargeOp::Power, "0", "0", "0没有0次方"},
         {LargeOp::Power, "00", "000", "0没有0次方"},
         {LargeOp::Power, "0", "5", std::nullopt},
-        {LargeOp::Add, " 1", "2", std::nullopt},
+        {LargeOp::Add, " 1", "2", std::nullopt},  // blanks at both ends are dropped
+        {LargeOp::Add, "\t12 ", " 3\t", std::nullopt},
+        {LargeOp::Add, " -1", "2", kNotNegative},
+        {LargeOp::Divide, "4", " 0 ", "除数不能为0"},
+        // Anything but the digits 0-9 is refused, in either field: these
+        // were read with every other character as 0 (1.5 + 1 gave 106).
+        {LargeOp::Add, "1.5", "1", kDigitsOnly},
+        {LargeOp::Add, "1,000", "1", kDigitsOnly},
+        {LargeOp::Add, " 12 34 ", "1", kDigitsOnly},
+        {LargeOp::Add, "abc", "1", kDigitsOnly},
+        {LargeOp::Add, "１２", "1", kDigitsOnly},  // full-width digits
+        {LargeOp::Add, "1", "1e5", kDigitsOnly},
+        {LargeOp::Add, "1", "+1", kDigitsOnly},
+        {LargeOp::Add, "1", "   ", kDigitsOnly},  // blanks only: no digit
+        {LargeOp::Multiply, "12", "3-", kDigitsOnly},
+        {LargeOp::Power, "2", "1.5", kDigitsOnly},
+        {LargeOp::Divide, "1.5", "0", kDigitsOnly},  // before the divisor check
+        {LargeOp::Power, "0x", "0", kDigitsOnly},    // before zero to the power zero
+        {LargeOp::Add, "-1", "x", kNotNegative},    // the sign check comes first
     };
     for (const auto& c : cases) EXPECT_EQ(CheckPairwise(c.op, c.a, c.b), c.refusal) << c.a << " " << c.b;
 }
@@ -38,7 +56,8 @@ TEST(Workbench, PairwiseResults) {
         {LargeOp::Power, "2", "10", "1024", "4", "", ""},
         {LargeOp::Power, "2", "0", "1", "1", "", ""},
         {LargeOp::Power, "0", "5", "0", "1", "", ""},
-        {LargeOp::Power, "7", "1.5", "49", "2", "", ""},  // 1.5 rounds to 2
+        {LargeOp::Power, " 7 ", "2\t", "49", "2", "", ""},  // computed without the end blanks
+        {LargeOp::Add, " 007", "1 ", "008", "3", "", ""},
         {LargeOp::Multiply, nines, nines, "", "", "", kTooLarge},
     };
     for (const auto& c : cases) {
@@ -67,13 +86,20 @@ TEST(Workbench, PowerBeyondTheCapacityKeepsThePartialPower) {
 TEST(Workbench, ListItemsAndTheFold) {
     EXPECT_EQ(CheckListItem(""), kEmptyInput);
     EXPECT_EQ(CheckListItem("-5"), kNotNegative);
-    EXPECT_EQ(CheckListItem("12x"), std::nullopt);  // items are not validated further
+    EXPECT_EQ(CheckListItem("12x"), kDigitsOnly);
+    EXPECT_EQ(CheckListItem("1.5"), kDigitsOnly);
+    EXPECT_EQ(CheckListItem("１２"), kDigitsOnly);
+    EXPECT_EQ(CheckListItem(" 12 "), std::nullopt);
+    EXPECT_EQ(CheckListItem(" -7"), kNotNegative);
+    EXPECT_EQ(OperandText(" \t12 \t"), "12");
+    EXPECT_EQ(OperandText("   "), "");
 
     EXPECT_EQ(FoldList(false, {"1", "2", "3"}).Field("LargeText5"), "6");
     EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field("LargeText5"), "6");
     EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field("LargeLenText2"), "1");
     EXPECT_EQ(FoldList(false, {"007"}).Field("LargeText5"), "007");  // one item, exactly as typed
     EXPECT_EQ(FoldList(false, {"99", "1"}).Field("LargeLenText2"), "3");
+    EXPECT_EQ(FoldList(false, {" 12", "3 "}).Field("LargeText5"), "15");
 
     const std::string big(200, '9');
     const Outcome failed = FoldList(true, {"5", big, big});
@@ -81,4 +107,47 @@ TEST(Workbench, ListItemsAndTheFold) {
     EXPECT_EQ(failed.message->text, kTooLarge);
     EXPECT_EQ(failed.Field("LargeText5"), "5");  // back to the first item
     EXPECT_FALSE(failed.Field("LargeLenText2").has_value());
+}
+
+// The digit counts count characters, not the bytes of their UTF-8 form.
+TEST(Workbench, LengthsCountCharacters) {
+    const struct { std::string text; std::size_t count; } cases[] = {
+        {"", 0}, {"123", 3}, {"-0999", 5}, {"１２", 2}, {"数据", 2}, {"a\xF0\x9F\x98\x80" "b", 3},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CharacterCount(c.text), c.count) << c.text;
+    EXPECT_EQ(ResultLengthText(std::string(256, '1')), "大于等于256");
+    EXPECT_EQ(ResultLengthText(std::string(255, '1')), "255");
+}
+
+// A power whose value a step leaves unchanged (a base of 0 or 1) is known
+// at once, whatever the exponent: the largest 32-bit exponent took a signed
+// step counter past its range and never ended. Other bases keep stepping.
+TEST(Workbench, PowersOfZeroAndOneEndAtOnce) {
+    const struct { const char* a; const char* b; const char* result; } cases[] = {
+        {"1", "2147483647", "1"}, {"0", "2147483647", "0"}, {"1", "2147483646", "1"},
+        {"0", "1", "0"},          {"1", "0", "1"},          {"0", "0000000001", "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + "^" + c.b);
+        ASSERT_EQ(CheckPairwise(LargeOp::Power, c.a, c.b), std::nullopt);
+        const Outcome out = PairwiseResult(LargeOp::Power, c.a, c.b);
+        EXPECT_FALSE(out.failed());
+        EXPECT_EQ(out.Field("LargeText3"), c.result);
+        EXPECT_EQ(out.Field("LargeLenText1"), "1");
+    }
+    // Zeros that are written longer grow by one place a step, so they end
+    // at the capacity rather than after two thousand million steps.
+    const Outcome zeros = PairwiseResult(LargeOp::Power, "00", "2147483647");
+    EXPECT_EQ(zeros.message ? zeros.message->text : "", kTooLarge);
+
+    PowerLoop loop("3", 4);
+    int steps = 0;
+    for (; !loop.done(); ++steps) loop.Step();
+    EXPECT_EQ(steps, 4);
+    EXPECT_EQ(loop.power(), "81");
+    EXPECT_FALSE(loop.failed());
+    PowerLoop one("1", 2147483647);
+    one.Step();
+    EXPECT_TRUE(one.done());
+    EXPECT_EQ(one.power(), "1");
 }

@@ -383,10 +383,10 @@ QWidget* Standard::buildLargePage() {
     foldLayout->addWidget(add, 0, 2);
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("LargeList1"));
-    connect(list_, &QListWidget::itemClicked, this, [this] {
-        deleteButton_->setEnabled(true);
-        editButton_->setEnabled(true);
-    });
+    // The delete and edit buttons follow the current item, chosen with the
+    // mouse or the keyboard.
+    connect(list_, &QListWidget::currentRowChanged, this, &Standard::itemButtonsFollow);
+    connect(list_, &QListWidget::itemClicked, this, &Standard::itemButtonsFollow);
     connect(list_, &QListWidget::itemDoubleClicked, this, &Standard::editItem);
     connect(list_, &QListWidget::currentTextChanged, list_, &QWidget::setToolTip);
     foldLayout->addWidget(list_, 1, 0, 4, 2);
@@ -444,8 +444,8 @@ void Standard::runPairwise() {
         pairPane_->unsetCursor();
         pairPane_->setEnabled(true);
     };
-    const std::string a = S(FieldText(this, QStringLiteral("LargeText1")));
-    const std::string b = S(FieldText(this, QStringLiteral("LargeText2")));
+    std::string a = S(FieldText(this, QStringLiteral("LargeText1")));
+    std::string b = S(FieldText(this, QStringLiteral("LargeText2")));
     const auto op = static_cast<LargeOp>(options_->checkedId());
 
     if (auto refusal = standard::CheckPairwise(op, a, b)) {
@@ -453,6 +453,8 @@ void Standard::runPairwise() {
         ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
         return;
     }
+    a = standard::OperandText(a);
+    b = standard::OperandText(b);
     stop_ = false;
     if (op != LargeOp::Power) {
         const Outcome outcome = standard::PairwiseResult(op, a, b);
@@ -469,28 +471,27 @@ void Standard::runPairwise() {
         ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
         return;
     }
-    std::string power = "1";
+    standard::PowerLoop loop(a, *steps);
     largeResult_->setPlainText(QStringLiteral("1"));
     LoopPacer pacer(this);
-    for (std::int32_t i = 1; i <= *steps; ++i) {
+    bool first = true;  // the window's events also run once at the start
+    while (!loop.done()) {
         if (stop_) break;
-        if (pacer.due()) {
-            largeResult_->setPlainText(QString::fromStdString(power));
+        if (first || pacer.due()) {
+            first = false;
+            largeResult_->setPlainText(QString::fromStdString(loop.power()));
             if (!pacer.pause() || closing_) return;  // the window is going away
         }
-        auto next = standard::PowerStep(power, a);
-        if (!next) {
-            largeResult_->setPlainText(QString::fromStdString(power));
-            restore();
-            ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
-            return;
-        }
-        power = std::move(*next);
+        loop.Step();
     }
-    largeResult_->setPlainText(QString::fromStdString(power));
+    largeResult_->setPlainText(QString::fromStdString(loop.power()));
     restore();
+    if (loop.failed()) {
+        ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+        return;
+    }
     SetFieldText(this, QStringLiteral("LargeLenText1"),
-                 QString::fromStdString(standard::ResultLengthText(power)));
+                 QString::fromStdString(standard::ResultLengthText(loop.power())));
 }
 
 void Standard::runCollective() {
@@ -534,7 +535,7 @@ void Standard::runCollective() {
     }
     foldResult_->setPlainText(QString::fromStdString(acc));
     restore();
-    SetFieldText(this, QStringLiteral("LargeLenText2"), QString::number(acc.size()));
+    SetFieldText(this, QStringLiteral("LargeLenText2"), QString::number(standard::CharacterCount(acc)));
 }
 
 void Standard::addToList() {
@@ -543,7 +544,7 @@ void Standard::addToList() {
         ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
         return;
     }
-    list_->addItem(text);
+    list_->addItem(QString::fromStdString(std::string(standard::OperandText(S(text)))));
     listChanged();
     foldStart_->setEnabled(true);
 }
@@ -566,8 +567,20 @@ void Standard::deleteItem() {
     if (row < 0) return;
     delete list_->takeItem(row);
     listChanged();
-    deleteButton_->setEnabled(false);
-    editButton_->setEnabled(false);
+    noCurrentItem();
+}
+
+// After a delete or an edit no item is current, so the item buttons are
+// disabled until the next item is chosen.
+void Standard::noCurrentItem() {
+    list_->setCurrentRow(-1);
+    itemButtonsFollow();
+}
+
+void Standard::itemButtonsFollow() {
+    const bool current = list_->currentItem() != nullptr;
+    deleteButton_->setEnabled(current);
+    editButton_->setEnabled(current);
 }
 
 void Standard::editItem() {
@@ -576,11 +589,16 @@ void Standard::editItem() {
     const auto answer = services_.dialogs.InputBox(
         this, U("请输入更改后的数据(输入空字符或者选择“取消”可退出)"), U("编辑数据"), list_->item(row)->text());
     if (!answer || answer->isEmpty()) return;
-    list_->insertItem(row, *answer);
+    // The changed item is checked as a new one is.
+    if (auto refusal = standard::CheckListItem(S(*answer))) {
+        ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
+        return;
+    }
+    if (row >= list_->count()) return;  // the list changed while the box was open
+    list_->insertItem(row, QString::fromStdString(std::string(standard::OperandText(S(*answer)))));
     delete list_->takeItem(row + 1);
     listChanged();
-    deleteButton_->setEnabled(false);
-    editButton_->setEnabled(false);
+    noCurrentItem();
 }
 
 void Standard::clearList() {
@@ -588,8 +606,7 @@ void Standard::clearList() {
                                                        MsgIcon::Information, MsgButtons::OkCancel, MsgAnswer::Cancel);
     if (answer != MsgAnswer::Ok) return;
     list_->clear();
-    deleteButton_->setEnabled(false);
-    editButton_->setEnabled(false);
+    noCurrentItem();
     foldStart_->setEnabled(false);
     listCount_->setText(QStringLiteral("0"));
 }

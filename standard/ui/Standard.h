@@ -60,6 +60,8 @@ private:
     void optionChanged(int option);
     void countChanged();
     void listChanged();
+    void itemButtonsFollow();
+    void noCurrentItem();
 
     Services& services_;
     TabbedWindow* frame_ = nullptr;
