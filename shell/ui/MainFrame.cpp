@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -20,9 +22,11 @@
 #include <QToolButton>
 #include <qdrawutil.h>
 
+#include "FormHelpers.h"
 #include "Formula.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "ToolbarDialog.h"
 
 namespace numora {
 namespace {
@@ -33,6 +37,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");
+// The user's toolbar: the keys of the buttons shown, in order, joined by ",".
+const QString kToolBarButtons = QStringLiteral("ToolBarButtons");
 
 // Geometry is stored in twips, 15 to a device-independent pixel.
 constexpr float kTwipsPerPixel = 15.0f;
@@ -183,6 +189,51 @@ private:
     bool raised_ = true;
 };
 
+// The content of a child window scrolls when the window is smaller than it:
+// the child's layout gives its natural size, which is the window's starting
+// size, and the user may still shrink or maximize the window on a small
+// screen without losing any control. Title, icon and closing are the
+// child's own.
+class ChildScroller final : public QScrollArea {
+public:
+    explicit ChildScroller(QWidget* content) : content_(content) {
+        setObjectName(content->objectName() + QStringLiteral("Scroller"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(content);
+        setWindowTitle(content->windowTitle());
+        setWindowIcon(content->windowIcon());
+        content->installEventFilter(this);
+    }
+
+    // The natural size of the content: QScrollArea's own hint is capped at
+    // a few dozen lines of text.
+    QSize sizeHint() const override {
+        if (!content_) return QScrollArea::sizeHint();
+        const QSize natural = content_->sizeHint().expandedTo(content_->minimumSizeHint())
+                                  .expandedTo(content_->minimumSize());
+        const int f = 2 * frameWidth();
+        return natural + QSize(f, f);
+    }
+
+protected:
+    // Closing the window closes the child, which may refuse.
+    void closeEvent(QCloseEvent* event) override {
+        event->setAccepted(!content_ || content_->close());
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == content_) {
+            if (event->type() == QEvent::WindowTitleChange) setWindowTitle(content_->windowTitle());
+            if (event->type() == QEvent::WindowIconChange) setWindowIcon(content_->windowIcon());
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> content_;
+};
+
 // A child window's frame in the client area. Closing it (its close box, or
 // the child closing its own widget) closes the child widget, which may refuse,
 // and then reports the unload once. The sub-window deletes itself afterwards.
@@ -206,7 +257,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // The child closes its own widget (a "close" button): unload the
         // whole sub-window instead, after the child's handler has returned.
-        if (watched == widget() && event->type() == QEvent::Close && !closing_ && !unloaded_) {
+        const bool own = watched == widget() || (content_ && watched == content_);
+        if (own && event->type() == QEvent::Close && !closing_ && !unloaded_) {
             event->ignore();
             QTimer::singleShot(0, this, [this] { close(); });
             return true;
@@ -214,8 +266,17 @@ protected:
         return QMdiSubWindow::eventFilter(watched, event);
     }
 
+public:
+    // The child's own widget inside the scroller (see ChildScroller).
+    void setContent(QWidget* content) {
+        content_ = content;
+        content->installEventFilter(this);
+    }
+    QWidget* content() const { return content_; }
+
 private:
     std::function<void()> unloading_;
+    QPointer<QWidget> content_;
     bool closing_ = false;
     bool unloaded_ = false;
 };
@@ -256,6 +317,9 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
     mdi_->viewport()->installEventFilter(this);
+    // The client area scrolls when a child window extends beyond it.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
 
     for (const auto& row : kCommands) {
@@ -357,12 +421,14 @@ void MainFrame::buildToolBar() {
     for (const auto& row : kToolbar) {
         const QString key = QLatin1String(row.key);
         QAction* button = toolBar_->addAction(ToolbarIcon(key), U(row.toolTip));
+        toolButtons_.insert(key, button);
         button->setObjectName(key);
         button->setData(key);
         button->setToolTip(U(row.toolTip));
         connect(button, &QAction::triggered, this, [this, key] { runToolbarKey(key); });
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
+    toolBar_->installEventFilter(this);  // a double-click defines the bar
 }
 
 void MainFrame::buildStatusBar() {
@@ -418,6 +484,9 @@ void MainFrame::loadSettings() {
     items_.value(QStringLiteral("mnuRightViewStatusBar"))->setChecked(statusShown);
 
     setToolbarCustomizable(ReadTruthSetting(store, kChecks, QStringLiteral("BarCus"), false));
+    // The user's own set of toolbar buttons, when there is one.
+    const QString chosen = store.ReadSetting(kSettings, kToolBarButtons, standardToolbarKeys().join(QLatin1Char(',')));
+    showToolbarKeys(chosen.split(QLatin1Char(','), Qt::SkipEmptyParts));
     showBarsAsMarked();
     setToolbarStyle(ReadWholeSetting(store, kChecks, QStringLiteral("HotBar"), 0));
     setToolbarAppearance(ReadWholeSetting(store, kChecks, QStringLiteral("Appearance"), 1));
@@ -553,6 +622,49 @@ void MainFrame::setToolbarCustomizable(bool allowed) {
 
 bool MainFrame::toolbarCustomizable() const { return toolBar_->isMovable(); }
 
+QStringList MainFrame::standardToolbarKeys() {
+    QStringList keys;
+    for (const auto& row : kToolbar) keys << QLatin1String(row.key);
+    return keys;
+}
+
+QStringList MainFrame::toolbarKeys() const {
+    QStringList keys;
+    for (QAction* action : toolBar_->actions()) keys << action->data().toString();
+    return keys;
+}
+
+void MainFrame::showToolbarKeys(const QStringList& keys) {
+    for (QAction* action : toolBar_->actions()) toolBar_->removeAction(action);
+    QStringList shown;
+    for (const QString& key : keys) {
+        QAction* button = toolButtons_.value(key.trimmed());
+        if (!button || shown.contains(key.trimmed())) continue;
+        toolBar_->addAction(button);
+        shown << key.trimmed();
+    }
+    setToolbarStyle(hotBar_);  // the bar makes new tool buttons
+}
+
+void MainFrame::setToolbarKeys(const QStringList& keys) {
+    showToolbarKeys(keys);
+    services_.settings.WriteSetting(kSettings, kToolBarButtons, toolbarKeys().join(QLatin1Char(',')));
+}
+
+QDialog* MainFrame::customizeToolbar() {
+    QHash<QString, QString> captions;
+    QHash<QString, QIcon> icons;
+    for (QAction* button : std::as_const(toolButtons_)) {
+        captions.insert(button->data().toString(), button->toolTip());
+        icons.insert(button->data().toString(), button->icon());
+    }
+    auto* dialog = new ToolbarDialog(standardToolbarKeys(), toolbarKeys(), captions, icons, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { setToolbarKeys(dialog->chosenKeys()); });
+    dialog->open();
+    return dialog;
+}
+
 void MainFrame::setSimpleText(const QString& text) {
     simpleText_ = text;
     showTextPanel(text);
@@ -600,6 +712,11 @@ void MainFrame::invertMarks(const QString& menuItem, const QString& rightItem) {
 QMenu* MainFrame::createPopupMenu() { return nullptr; }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toolBar_ && event->type() == QEvent::MouseButtonDblClick && toolbarCustomizable() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        customizeToolbar();
+        return true;
+    }
     if (watched == mdi_->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         // Only over the client area itself, not over a child window whose
@@ -739,7 +856,7 @@ bool MainFrame::isChildRegistered(const QString& name) const {
 
 QWidget* MainFrame::child(const QString& name) const {
     const ChildSlot* s = slot(name);
-    return s && s->window ? s->window->widget() : nullptr;
+    return s && s->window ? static_cast<ChildWindow*>(s->window.data())->content() : nullptr;
 }
 
 QMdiSubWindow* MainFrame::childWindow(const QString& name) const {
@@ -750,14 +867,16 @@ QMdiSubWindow* MainFrame::childWindow(const QString& name) const {
 QWidget* MainFrame::loadChild(const QString& name) {
     ChildSlot* s = slot(name);
     if (!s || !s->factory) return nullptr;
-    if (s->window) return s->window->widget();
+    if (s->window) return static_cast<ChildWindow*>(s->window.data())->content();
 
     QWidget* widget = s->factory(services_, *this);
     if (!widget) return nullptr;
     if (widget->objectName().isEmpty()) widget->setObjectName(name);
     auto* window = new ChildWindow([this, name] { childClosing(name); });
     window->setObjectName(name + QStringLiteral("Window"));
-    window->setWidget(widget);
+    EnterPressesButtons(widget);
+    window->setWidget(new ChildScroller(widget));
+    window->setContent(widget);
     mdi_->addSubWindow(window);
     window->hide();  // children are shown only by their toggle command
     window->adjustSize();
