@@ -99,7 +99,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
         connect(button, &QPushButton::clicked, this, [this, answer] { press(answer); });
         if (defaultButton ? *defaultButton == answer : &row == &rows.front()) {
             button->setDefault(true);
-            button->setFocus();
+            default_ = button;
         }
         if (answer == MsgAnswer::Cancel) escapeAnswer_ = MsgAnswer::Cancel;
     }
@@ -149,6 +149,12 @@ QString MessageDialog::WrapLines(const QString& text, const QFontMetrics& metric
 void MessageDialog::press(MsgAnswer answer) {
     answer_ = answer;
     done(answer == MsgAnswer::Cancel ? QDialog::Rejected : QDialog::Accepted);
+}
+
+void MessageDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Enter presses the focused button: the focus starts on the default one.
+    if (default_) default_->setFocus(Qt::OtherFocusReason);
 }
 
 void MessageDialog::reject() {

@@ -35,11 +35,13 @@ public:
 
 protected:
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void press(MsgAnswer answer);
 
     QLabel* label_ = nullptr;
+    class QPushButton* default_ = nullptr;
     MsgAnswer answer_ = MsgAnswer::Cancel;
     std::optional<MsgAnswer> escapeAnswer_;
 };

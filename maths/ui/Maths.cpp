@@ -353,6 +353,12 @@ QWidget* Maths::buildTrigPage() {
     controls->addWidget(clear);
     controls->addStretch();
     sketchColumn->addLayout(controls);
+    // The range boxes come before the buttons that draw over that range.
+    QWidget::setTabOrder(left, right);
+    QWidget::setTabOrder(right, sine);
+    QWidget::setTabOrder(sine, cosine);
+    QWidget::setTabOrder(cosine, stop);
+    QWidget::setTabOrder(stop, clear);
     sketch_ = new PlotCanvas(services_, QSize(6375 / 10, 1815 / 10));  // half as large again as the twips
     sketch_->setObjectName(QStringLiteral("MathsTriFDrawerBox1"));
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
