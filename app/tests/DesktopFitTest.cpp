@@ -134,12 +134,14 @@ private slots:
             QWidget* window = desk.open(QLatin1String(name));
             QVERIFY(window);
             QMdiSubWindow* sub = desk.frame->childWindow(QLatin1String(name));
-            // At its starting size the window extends beyond the client
-            // area, which then scrolls far enough to show all of it.
-            sub->move(0, 0);
+            // It starts at a size that fits the client area, title bar
+            // and close box on screen.
+            const QSize view = mdi->viewport()->size();
+            QVERIFY2(QRect(QPoint(0, 0), view).contains(sub->geometry()), name);
+            // Moved partly beyond the client area, it can be scrolled to.
+            sub->move(view.width() / 2, view.height() / 2);
             QApplication::processEvents();
             const QRect extent = sub->geometry();
-            const QSize view = mdi->viewport()->size();
             if (extent.right() >= view.width())
                 QVERIFY2(mdi->horizontalScrollBar()->maximum() >= extent.right() + 1 - view.width(), name);
             if (extent.bottom() >= view.height())

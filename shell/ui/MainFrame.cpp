@@ -1,5 +1,7 @@
 #include "MainFrame.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -290,6 +292,7 @@ struct MainFrame::ChildSlot {
     QString rightItem;
     ChildFactory factory;
     QPointer<QMdiSubWindow> window;
+    bool fitted = false;  // its first showing has fitted it into the client area
 };
 
 QStringList MainFrame::childNames() {
@@ -884,7 +887,20 @@ QWidget* MainFrame::loadChild(const QString& name) {
     window->move(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
                  ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
     s->window = window;
+    s->fitted = false;
     return widget;
+}
+
+// A window larger than the visible client area starts at the size that
+// fits there (its content scrolls inside), so its title bar and close box
+// are on screen; the client area scrolls for a window placed beyond it.
+void MainFrame::fitToClientArea(QMdiSubWindow* window) {
+    const QSize room = mdi_->viewport()->size();
+    if (!isVisible() || room.isEmpty()) return;
+    const QSize least = window->minimumSizeHint();
+    const int width = std::max(least.width(), std::min(window->width(), room.width() - std::max(0, window->x())));
+    const int height = std::max(least.height(), std::min(window->height(), room.height() - std::max(0, window->y())));
+    if (width < window->width() || height < window->height()) window->resize(width, height);
 }
 
 void MainFrame::toggleChild(const QString& name) {
@@ -893,7 +909,11 @@ void MainFrame::toggleChild(const QString& name) {
     QMdiSubWindow* window = s->window;
     const bool show = window->isHidden();
     window->setVisible(show);
-    if (show) mdi_->setActiveSubWindow(window);
+    if (show) {
+        if (!s->fitted) fitToClientArea(window);
+        s->fitted = true;
+        mdi_->setActiveSubWindow(window);
+    }
     invertMarks(s->menuItem, s->rightItem);
 }
 

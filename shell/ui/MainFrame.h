@@ -201,6 +201,7 @@ private:
     void restoreFromTray();
     void showTextPanel(const QString& text);
     void showToolbarKeys(const QStringList& keys);
+    void fitToClientArea(QMdiSubWindow* window);
 
     Services services_;
     QMdiArea* mdi_ = nullptr;
