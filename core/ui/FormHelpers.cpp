@@ -215,7 +215,9 @@ QPushButton* EnterCommandOf(QWidget* root, QLineEdit* field) {
     const QString named = field->property("enterCommand").toString();
     if (!named.isEmpty()) return root->findChild<QPushButton*>(named);
     for (QWidget* frame = field->parentWidget(); frame && Inside(frame, root); frame = frame->parentWidget()) {
-        if (!qobject_cast<QGroupBox*>(frame) && frame != root) continue;
+        // Only a frame's own command: Enter in a field outside any frame
+        // with a button (a user name, say) presses nothing.
+        if (!qobject_cast<QGroupBox*>(frame)) continue;
         // The first button after the field in tab order; round the circular
         // chain, that is the frame's first button when none comes after.
         for (QWidget* w = field->nextInFocusChain(); w && w != field; w = w->nextInFocusChain()) {

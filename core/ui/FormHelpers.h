@@ -100,7 +100,8 @@ void TooltipFollowsText(QLineEdit* field);
 // on a focused command button presses it; Enter in a text field runs the
 // command of the field's frame, the button the user would press next (the
 // first command button after the field in tab order within its frame, or in
-// the frame around that when the frame has none). A field may name its
+// the frame around that when the frame has none; nothing for a field outside
+// any frame with a button). A field may name its
 // button in the property "enterCommand" (a button's objectName) instead.
 // Read-only fields, lists and fields that handle Enter themselves are left
 // alone.
