@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "Chem.h"
+#include "FormHelpers.h"
 #include "MainFrame.h"
 #include "Messages.h"
 #include "QtMusicPlayer.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);
+    numora::InstallQtChineseTranslations();
 
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})

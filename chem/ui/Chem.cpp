@@ -47,6 +47,11 @@ QLineEdit* Result(const char* control) {
     QLineEdit* box = Box(control);
     for (const auto& r : chem::kResultBoxes)
         if (std::string_view(r.control) == control) box->setReadOnly(r.readOnly);
+    // Each result is a number followed by its unit.
+    const std::pair<const char*, const char*> units[] = {
+        {chem::kFractionResult, "%"}, {chem::kSolubilityResult, "g"}, {chem::kMolarityResult, "mol/L"}};
+    for (const auto& [name, unit] : units)
+        if (std::string_view(name) == control) FitResultWidth(box, QLatin1String(unit));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     box->setPalette(palette);

@@ -1,12 +1,22 @@
 #include "FormHelpers.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegion>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,6 +28,19 @@
 #include "WindowShape.h"
 
 namespace numora {
+
+bool InstallQtChineseTranslations() {
+    static QPointer<QTranslator> installed;
+    if (installed) return true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
+}
 
 void SelectAllText(QLineEdit* field) {
     if (field) field->setSelection(0, static_cast<int>(field->text().size()));
@@ -182,6 +205,94 @@ void TooltipFollowsText(QLineEdit* field) {
     if (!field) return;
     field->setToolTip(field->text());
     QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) { field->setToolTip(text); });
+}
+
+namespace {
+
+bool Inside(const QWidget* widget, const QWidget* ancestor) {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w == ancestor) return true;
+    return false;
+}
+
+// Sees the Enter keys that the focused control left unhandled on their way
+// up to the window.
+class EnterFilter final : public QObject {
+public:
+    explicit EnterFilter(QWidget* root) : QObject(root), root_(root) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != root_ || event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+        if (key->modifiers() & ~Qt::KeypadModifier) return false;
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || !Inside(focus, root_)) return false;
+        QPushButton* target = nullptr;
+        if (auto* button = qobject_cast<QPushButton*>(focus))
+            target = button;
+        else if (auto* field = qobject_cast<QLineEdit*>(focus); field && !field->isReadOnly())
+            target = EnterCommandOf(root_, field);
+        if (!target || !target->isEnabled() || !target->isVisibleTo(root_)) return false;
+        target->click();
+        return true;
+    }
+
+private:
+    QWidget* root_;
+};
+
+}  // namespace
+
+void EnterPressesButtons(QWidget* root) {
+    if (root) root->installEventFilter(new EnterFilter(root));
+}
+
+QPushButton* EnterCommandOf(QWidget* root, QLineEdit* field) {
+    if (!root || !field) return nullptr;
+    const QString named = field->property("enterCommand").toString();
+    if (!named.isEmpty()) return root->findChild<QPushButton*>(named);
+    for (QWidget* frame = field->parentWidget(); frame && Inside(frame, root); frame = frame->parentWidget()) {
+        // Only a frame's own command: Enter in a field outside any frame
+        // with a button (a user name, say) presses nothing.
+        if (!qobject_cast<QGroupBox*>(frame)) continue;
+        // The first button after the field in tab order; round the circular
+        // chain, that is the frame's first button when none comes after.
+        for (QWidget* w = field->nextInFocusChain(); w && w != field; w = w->nextInFocusChain()) {
+            if (auto* button = qobject_cast<QPushButton*>(w); button && Inside(button, frame)) return button;
+        }
+    }
+    return nullptr;
+}
+
+FocusKeeper::FocusKeeper() : had_(QApplication::focusWidget()) {}
+
+void FocusKeeper::settled() { landed_ = QApplication::focusWidget(); }
+
+void FocusKeeper::restore() {
+    if (!had_ || had_ == QApplication::focusWidget()) return;
+    if (QApplication::focusWidget() != landed_.data()) return;  // the user moved it
+    if (had_->isEnabled() && had_->isVisible()) had_->setFocus(Qt::OtherFocusReason);
+}
+
+QString LongestResultText(const QString& unit) {
+    return QStringLiteral("-8.88888888888888E-308") + unit;
+}
+
+void FitResultWidth(QLineEdit* field, const QString& unit) {
+    if (!field) return;
+    // The text's advance plus the field's frame and inner margins, as the
+    // style reports them for a line edit.
+    const int text = field->fontMetrics().horizontalAdvance(LongestResultText(unit));
+    const QMargins margins = field->textMargins();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    const QSize inner(text + margins.left() + margins.right() + 4 /* the line edit's own side margins */,
+                      field->fontMetrics().height());
+    const QSize outer = field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, inner, field);
+    field->setMinimumWidth(std::max(field->minimumWidth(), outer.width()));
 }
 
 }  // namespace numora

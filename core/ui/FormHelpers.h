@@ -12,6 +12,7 @@
 
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 class QStatusBar;
 
@@ -19,6 +20,12 @@ namespace numora {
 
 class Dialogs;
 struct Outcome;
+
+// Loads Qt's own Simplified Chinese translations (the file dialogs, the text
+// fields' context menu, the standard buttons), whatever the system locale:
+// the suite speaks Chinese throughout. False when the translation file is
+// not installed; the toolkit's texts then stay English.
+bool InstallQtChineseTranslations();
 
 // Selects the whole text of a field, so that typing replaces it.
 void SelectAllText(QLineEdit* field);
@@ -91,5 +98,41 @@ private:
 
 // Keeps a result field's tool tip equal to its text.
 void TooltipFollowsText(QLineEdit* field);
+
+// The keyboard's Enter key in a window, as desktop users expect it: Enter
+// on a focused command button presses it; Enter in a text field runs the
+// command of the field's frame, the button the user would press next (the
+// first command button after the field in tab order within its frame, or in
+// the frame around that when the frame has none; nothing for a field outside
+// any frame with a button). A field may name its
+// button in the property "enterCommand" (a button's objectName) instead.
+// Read-only fields, lists and fields that handle Enter themselves are left
+// alone.
+void EnterPressesButtons(QWidget* root);
+// The button Enter in `field` presses, or nullptr.
+QPushButton* EnterCommandOf(QWidget* root, QLineEdit* field);
+
+// Keeps the keyboard focus where the user had it while a command disables
+// and enables controls of its window (a control that is disabled hands its
+// focus on to the next one). Construct before disabling, call settled()
+// right after, restore() once the controls are enabled again: the focus goes
+// back unless the user has moved it meanwhile.
+class FocusKeeper {
+public:
+    FocusKeeper();
+    void settled();
+    void restore();
+
+private:
+    QPointer<QWidget> had_;
+    QPointer<QWidget> landed_;
+};
+
+// The longest text a result field shows: a negative number with 15
+// significant digits and a three-digit exponent (the longest number text),
+// followed by the field's unit.
+QString LongestResultText(const QString& unit = {});
+// Makes a result field wide enough to show LongestResultText(unit) whole.
+void FitResultWidth(QLineEdit* field, const QString& unit = {});
 
 }  // namespace numora

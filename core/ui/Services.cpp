@@ -1,5 +1,7 @@
 #include "Services.h"
 
+#include "MessageDialog.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -21,45 +23,9 @@ namespace numora {
 
 MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                              MsgButtons buttons, std::optional<MsgAnswer> defaultButton) {
-    QMessageBox box(parent);
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (icon) {
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Stop: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    }
-    switch (buttons) {
-        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-        case MsgButtons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            break;
-        case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
-    }
-    // Captions of the buttons in the user's language.
-    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"}, {QMessageBox::Yes, "是"},
-        {QMessageBox::No, "否"},   {QMessageBox::Retry, "重试"},
-    };
-    for (const auto& [b, caption] : captions)
-        if (auto* button = box.button(b)) button->setText(QString::fromUtf8(caption));
-    if (defaultButton) {
-        const QMessageBox::StandardButton which[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
-                                                     QMessageBox::No, QMessageBox::Retry};
-        if (auto* b = qobject_cast<QPushButton*>(box.button(which[static_cast<int>(*defaultButton)])))
-            box.setDefaultButton(b);
-    }
-    switch (box.exec()) {
-        case QMessageBox::Ok: return MsgAnswer::Ok;
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
-        case QMessageBox::Retry: return MsgAnswer::Retry;
-        default: return MsgAnswer::Cancel;
-    }
+    MessageDialog box(parent, text, title, icon, buttons, defaultButton);
+    box.exec();
+    return box.answer();
 }
 
 std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& prompt, const QString& title,

@@ -89,6 +89,7 @@ QLineEdit* Result(const QString& name, const QString& text = QStringLiteral("0")
     QLineEdit* box = Box(name, text);
     box->setReadOnly(true);
     ButtonFace(box);
+    FitResultWidth(box);
     return box;
 }
 
@@ -352,6 +353,12 @@ QWidget* Maths::buildTrigPage() {
     controls->addWidget(clear);
     controls->addStretch();
     sketchColumn->addLayout(controls);
+    // The range boxes come before the buttons that draw over that range.
+    QWidget::setTabOrder(left, right);
+    QWidget::setTabOrder(right, sine);
+    QWidget::setTabOrder(sine, cosine);
+    QWidget::setTabOrder(cosine, stop);
+    QWidget::setTabOrder(stop, clear);
     sketch_ = new PlotCanvas(services_, QSize(6375 / 10, 1815 / 10));  // half as large again as the twips
     sketch_->setObjectName(QStringLiteral("MathsTriFDrawerBox1"));
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
@@ -550,11 +557,14 @@ void Maths::drawGraph() {
     }
     auto* draw = findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"));
     auto* applyButton = findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd2"));
+    FocusKeeper focus;
     draw->setEnabled(false);
     applyButton->setEnabled(false);
+    focus.settled();
     plot_->addSegments(graph.segments, graph.colour, 1);
     draw->setEnabled(true);
     applyButton->setEnabled(true);
+    focus.restore();
 }
 
 // ---- Trigonometric sketch -----------------------------------------------------------
@@ -566,7 +576,15 @@ void Maths::runSketch(bool cosine) {
         return;
     }
     const char* const buttons[] = {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"};
+    // While the sketch runs, a focus on one of its buttons waits on the stop
+    // button; afterwards it goes back where the user had it.
+    FocusKeeper focus;
+    for (const char* b : buttons) {
+        if (auto* button = findChild<QPushButton*>(QLatin1String(b)); button->hasFocus())
+            findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd4"))->setFocus(Qt::OtherFocusReason);
+    }
     for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(false);
+    focus.settled();
     sketchStop_ = false;
     const double r = start.r;
     sketch_->setMapping({-r, 2, r, -2});
@@ -589,6 +607,7 @@ void Maths::runSketch(bool cosine) {
     }
     sketch_->addSegments(pending, colour);
     for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
+    focus.restore();
 }
 
 void Maths::stopSketch() {

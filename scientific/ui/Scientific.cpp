@@ -210,6 +210,11 @@ QWidget* Scientific::buildGoldbachPage() {
     goldbachList_->setObjectName(QStringLiteral("GdbhFrame3List1"));
     goldbachList_->setModel(goldbach_);
     goldbachList_->setUniformItemSizes(true);  // millions of lines scroll smoothly
+    // Laid out a batch of lines at a time: a full layout of millions of
+    // lines in one go would keep the window from reacting for a tenth of a
+    // second, again after every pause of a running search.
+    goldbachList_->setLayoutMode(QListView::Batched);
+    goldbachList_->setBatchSize(4096);
     goldbachList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultColumn->addWidget(goldbachList_, 1);
     resultColumn->addWidget(Box("GdbhFrame3Text1", "0", 0, true));

@@ -1,5 +1,7 @@
 #include "MainFrame.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +15,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -20,9 +24,11 @@
 #include <QToolButton>
 #include <qdrawutil.h>
 
+#include "FormHelpers.h"
 #include "Formula.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "ToolbarDialog.h"
 
 namespace numora {
 namespace {
@@ -33,6 +39,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");
+// The user's toolbar: the keys of the buttons shown, in order, joined by ",".
+const QString kToolBarButtons = QStringLiteral("ToolBarButtons");
 
 // Geometry is stored in twips, 15 to a device-independent pixel.
 constexpr float kTwipsPerPixel = 15.0f;
@@ -183,6 +191,51 @@ private:
     bool raised_ = true;
 };
 
+// The content of a child window scrolls when the window is smaller than it:
+// the child's layout gives its natural size, which is the window's starting
+// size, and the user may still shrink or maximize the window on a small
+// screen without losing any control. Title, icon and closing are the
+// child's own.
+class ChildScroller final : public QScrollArea {
+public:
+    explicit ChildScroller(QWidget* content) : content_(content) {
+        setObjectName(content->objectName() + QStringLiteral("Scroller"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(content);
+        setWindowTitle(content->windowTitle());
+        setWindowIcon(content->windowIcon());
+        content->installEventFilter(this);
+    }
+
+    // The natural size of the content: QScrollArea's own hint is capped at
+    // a few dozen lines of text.
+    QSize sizeHint() const override {
+        if (!content_) return QScrollArea::sizeHint();
+        const QSize natural = content_->sizeHint().expandedTo(content_->minimumSizeHint())
+                                  .expandedTo(content_->minimumSize());
+        const int f = 2 * frameWidth();
+        return natural + QSize(f, f);
+    }
+
+protected:
+    // Closing the window closes the child, which may refuse.
+    void closeEvent(QCloseEvent* event) override {
+        event->setAccepted(!content_ || content_->close());
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == content_) {
+            if (event->type() == QEvent::WindowTitleChange) setWindowTitle(content_->windowTitle());
+            if (event->type() == QEvent::WindowIconChange) setWindowIcon(content_->windowIcon());
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> content_;
+};
+
 // A child window's frame in the client area. Closing it (its close box, or
 // the child closing its own widget) closes the child widget, which may refuse,
 // and then reports the unload once. The sub-window deletes itself afterwards.
@@ -206,7 +259,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // The child closes its own widget (a "close" button): unload the
         // whole sub-window instead, after the child's handler has returned.
-        if (watched == widget() && event->type() == QEvent::Close && !closing_ && !unloaded_) {
+        const bool own = watched == widget() || (content_ && watched == content_);
+        if (own && event->type() == QEvent::Close && !closing_ && !unloaded_) {
             event->ignore();
             QTimer::singleShot(0, this, [this] { close(); });
             return true;
@@ -214,8 +268,17 @@ protected:
         return QMdiSubWindow::eventFilter(watched, event);
     }
 
+public:
+    // The child's own widget inside the scroller (see ChildScroller).
+    void setContent(QWidget* content) {
+        content_ = content;
+        content->installEventFilter(this);
+    }
+    QWidget* content() const { return content_; }
+
 private:
     std::function<void()> unloading_;
+    QPointer<QWidget> content_;
     bool closing_ = false;
     bool unloaded_ = false;
 };
@@ -229,6 +292,7 @@ struct MainFrame::ChildSlot {
     QString rightItem;
     ChildFactory factory;
     QPointer<QMdiSubWindow> window;
+    bool fitted = false;  // its first showing has fitted it into the client area
 };
 
 QStringList MainFrame::childNames() {
@@ -256,6 +320,9 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
     mdi_->viewport()->installEventFilter(this);
+    // The client area scrolls when a child window extends beyond it.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
 
     for (const auto& row : kCommands) {
@@ -357,12 +424,14 @@ void MainFrame::buildToolBar() {
     for (const auto& row : kToolbar) {
         const QString key = QLatin1String(row.key);
         QAction* button = toolBar_->addAction(ToolbarIcon(key), U(row.toolTip));
+        toolButtons_.insert(key, button);
         button->setObjectName(key);
         button->setData(key);
         button->setToolTip(U(row.toolTip));
         connect(button, &QAction::triggered, this, [this, key] { runToolbarKey(key); });
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
+    toolBar_->installEventFilter(this);  // a double-click defines the bar
 }
 
 void MainFrame::buildStatusBar() {
@@ -418,6 +487,9 @@ void MainFrame::loadSettings() {
     items_.value(QStringLiteral("mnuRightViewStatusBar"))->setChecked(statusShown);
 
     setToolbarCustomizable(ReadTruthSetting(store, kChecks, QStringLiteral("BarCus"), false));
+    // The user's own set of toolbar buttons, when there is one.
+    const QString chosen = store.ReadSetting(kSettings, kToolBarButtons, standardToolbarKeys().join(QLatin1Char(',')));
+    showToolbarKeys(chosen.split(QLatin1Char(','), Qt::SkipEmptyParts));
     showBarsAsMarked();
     setToolbarStyle(ReadWholeSetting(store, kChecks, QStringLiteral("HotBar"), 0));
     setToolbarAppearance(ReadWholeSetting(store, kChecks, QStringLiteral("Appearance"), 1));
@@ -553,6 +625,49 @@ void MainFrame::setToolbarCustomizable(bool allowed) {
 
 bool MainFrame::toolbarCustomizable() const { return toolBar_->isMovable(); }
 
+QStringList MainFrame::standardToolbarKeys() {
+    QStringList keys;
+    for (const auto& row : kToolbar) keys << QLatin1String(row.key);
+    return keys;
+}
+
+QStringList MainFrame::toolbarKeys() const {
+    QStringList keys;
+    for (QAction* action : toolBar_->actions()) keys << action->data().toString();
+    return keys;
+}
+
+void MainFrame::showToolbarKeys(const QStringList& keys) {
+    for (QAction* action : toolBar_->actions()) toolBar_->removeAction(action);
+    QStringList shown;
+    for (const QString& key : keys) {
+        QAction* button = toolButtons_.value(key.trimmed());
+        if (!button || shown.contains(key.trimmed())) continue;
+        toolBar_->addAction(button);
+        shown << key.trimmed();
+    }
+    setToolbarStyle(hotBar_);  // the bar makes new tool buttons
+}
+
+void MainFrame::setToolbarKeys(const QStringList& keys) {
+    showToolbarKeys(keys);
+    services_.settings.WriteSetting(kSettings, kToolBarButtons, toolbarKeys().join(QLatin1Char(',')));
+}
+
+QDialog* MainFrame::customizeToolbar() {
+    QHash<QString, QString> captions;
+    QHash<QString, QIcon> icons;
+    for (QAction* button : std::as_const(toolButtons_)) {
+        captions.insert(button->data().toString(), button->toolTip());
+        icons.insert(button->data().toString(), button->icon());
+    }
+    auto* dialog = new ToolbarDialog(standardToolbarKeys(), toolbarKeys(), captions, icons, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { setToolbarKeys(dialog->chosenKeys()); });
+    dialog->open();
+    return dialog;
+}
+
 void MainFrame::setSimpleText(const QString& text) {
     simpleText_ = text;
     showTextPanel(text);
@@ -600,6 +715,11 @@ void MainFrame::invertMarks(const QString& menuItem, const QString& rightItem) {
 QMenu* MainFrame::createPopupMenu() { return nullptr; }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toolBar_ && event->type() == QEvent::MouseButtonDblClick && toolbarCustomizable() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        customizeToolbar();
+        return true;
+    }
     if (watched == mdi_->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         // Only over the client area itself, not over a child window whose
@@ -739,7 +859,7 @@ bool MainFrame::isChildRegistered(const QString& name) const {
 
 QWidget* MainFrame::child(const QString& name) const {
     const ChildSlot* s = slot(name);
-    return s && s->window ? s->window->widget() : nullptr;
+    return s && s->window ? static_cast<ChildWindow*>(s->window.data())->content() : nullptr;
 }
 
 QMdiSubWindow* MainFrame::childWindow(const QString& name) const {
@@ -750,14 +870,16 @@ QMdiSubWindow* MainFrame::childWindow(const QString& name) const {
 QWidget* MainFrame::loadChild(const QString& name) {
     ChildSlot* s = slot(name);
     if (!s || !s->factory) return nullptr;
-    if (s->window) return s->window->widget();
+    if (s->window) return static_cast<ChildWindow*>(s->window.data())->content();
 
     QWidget* widget = s->factory(services_, *this);
     if (!widget) return nullptr;
     if (widget->objectName().isEmpty()) widget->setObjectName(name);
     auto* window = new ChildWindow([this, name] { childClosing(name); });
     window->setObjectName(name + QStringLiteral("Window"));
-    window->setWidget(widget);
+    EnterPressesButtons(widget);
+    window->setWidget(new ChildScroller(widget));
+    window->setContent(widget);
     mdi_->addSubWindow(window);
     window->hide();  // children are shown only by their toggle command
     window->adjustSize();
@@ -765,7 +887,20 @@ QWidget* MainFrame::loadChild(const QString& name) {
     window->move(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
                  ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
     s->window = window;
+    s->fitted = false;
     return widget;
+}
+
+// A window larger than the visible client area starts at the size that
+// fits there (its content scrolls inside), so its title bar and close box
+// are on screen; the client area scrolls for a window placed beyond it.
+void MainFrame::fitToClientArea(QMdiSubWindow* window) {
+    const QSize room = mdi_->viewport()->size();
+    if (!isVisible() || room.isEmpty()) return;
+    const QSize least = window->minimumSizeHint();
+    const int width = std::max(least.width(), std::min(window->width(), room.width() - std::max(0, window->x())));
+    const int height = std::max(least.height(), std::min(window->height(), room.height() - std::max(0, window->y())));
+    if (width < window->width() || height < window->height()) window->resize(width, height);
 }
 
 void MainFrame::toggleChild(const QString& name) {
@@ -774,7 +909,11 @@ void MainFrame::toggleChild(const QString& name) {
     QMdiSubWindow* window = s->window;
     const bool show = window->isHidden();
     window->setVisible(show);
-    if (show) mdi_->setActiveSubWindow(window);
+    if (show) {
+        if (!s->fitted) fitToClientArea(window);
+        s->fitted = true;
+        mdi_->setActiveSubWindow(window);
+    }
     invertMarks(s->menuItem, s->rightItem);
 }
 

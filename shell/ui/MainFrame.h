@@ -24,6 +24,7 @@
 #include "Services.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -132,6 +133,18 @@ public:
     int toolbarAppearance() const { return appearance_; }
     void setToolbarCustomizable(bool allowed);
     bool toolbarCustomizable() const;
+    // The keys of the toolbar's buttons, every one in the standard order.
+    static QStringList standardToolbarKeys();
+    // The keys of the buttons the toolbar shows, in their order.
+    QStringList toolbarKeys() const;
+    // Shows these buttons in this order (unknown and repeated keys are
+    // skipped) and stores the choice (`ToolBarButtons` under `Settings`).
+    void setToolbarKeys(const QStringList& keys);
+    // Opens the dialog that defines the toolbar (a double-click on the
+    // toolbar does, while customising is allowed); it applies the choice
+    // when the user accepts it. The dialog is window-modal and deletes
+    // itself when closed.
+    QDialog* customizeToolbar();
 
     // The status bar's simple-mode text ("Numora -- Kestrane" at first).
     // Setting it shows it, with the same tool tip, in the first panel in
@@ -187,6 +200,8 @@ private:
     void updateClock();
     void restoreFromTray();
     void showTextPanel(const QString& text);
+    void showToolbarKeys(const QStringList& keys);
+    void fitToClientArea(QMdiSubWindow* window);
 
     Services services_;
     QMdiArea* mdi_ = nullptr;
@@ -194,6 +209,7 @@ private:
     QMenu* rightMenu_ = nullptr;
     QList<QMenu*> mainMenus_;
     QHash<QString, QAction*> items_;  // objectName -> menu item
+    QHash<QString, QAction*> toolButtons_;  // toolbar key -> its button
     QSystemTrayIcon* tray_ = nullptr;
     QLabel* textPanel_ = nullptr;
     QLabel* userPanel_ = nullptr;

@@ -174,7 +174,11 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     frame_ = new TabbedWindow(this, QStringLiteral("TabStrip1"), tabList, U(kTitle));
 
     SelectAllOnFocusEverywhere(this);
-    for (const char* name : kResultFields) TooltipFollowsText(findChild<QLineEdit*>(QLatin1String(name)));
+    for (const char* name : kResultFields) {
+        auto* field = findChild<QLineEdit*>(QLatin1String(name));
+        TooltipFollowsText(field);
+        FitResultWidth(field);
+    }
     installHints();
     selectTab(QStringLiteral("Full"));
 }

@@ -1,0 +1,591 @@
+// The windows on a small desktop and at the keyboard: every control can be
+// reached by scrolling, result fields show their whole text, message boxes
+// their whole title and text, Enter presses buttons, tab order follows the
+// reading order, and Qt's own texts are Chinese.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <memory>
+
+#include "Chem.h"
+#include "Fakes.h"
+#include "FormHelpers.h"
+#include "MainFrame.h"
+#include "Maths.h"
+#include "MessageDialog.h"
+#include "Scientific.h"
+#include "Standard.h"
+#include "ToolbarDialog.h"
+#include "frmOption.h"
+#include "PlotCanvas.h"
+#include "QtTestMain.h"
+
+using namespace numora;
+using numora::testing::FakeServices;
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* const kCalculators[] = {"Standard", "Maths", "Chem", "Scientific"};
+
+// A frame with the four calculator windows registered, shown at `size`.
+struct Desk {
+    FakeServices fakes;
+    std::unique_ptr<MainFrame> frame;
+
+    explicit Desk(QSize size) {
+        fakes.settings.WriteSetting("Settings", "MainState", "0");
+        frame = std::make_unique<MainFrame>(fakes.services);
+        Standard::Register(*frame);
+        Maths::Register(*frame);
+        Chem::Register(*frame);
+        Scientific::Register(*frame);
+        frmOption::Register(*frame);
+        frame->resize(size);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    }
+    QWidget* open(const QString& name) {
+        frame->toggleChild(name);
+        QApplication::processEvents();
+        return frame->child(name);
+    }
+};
+
+QScrollArea* ScrollerOf(QWidget* content) {
+    for (QWidget* w = content->parentWidget(); w; w = w->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(w)) return area;
+    return nullptr;
+}
+
+// The pages of a window: the stacked pages, or the window itself.
+QList<QWidget*> Pages(QWidget* window) {
+    QList<QWidget*> pages;
+    if (auto* stack = window->findChild<QStackedWidget*>()) {
+        for (int i = 0; i < stack->count(); ++i) pages << stack->widget(i);
+    } else {
+        pages << window;
+    }
+    return pages;
+}
+
+void ShowPage(QWidget* window, int index) {
+    if (auto* tabs = window->findChild<QTabBar*>()) tabs->setCurrentIndex(index);
+    QApplication::processEvents();
+}
+
+bool Inside(const QWidget* w, const QWidget* ancestor) {
+    for (; w; w = w->parentWidget())
+        if (w == ancestor) return true;
+    return false;
+}
+
+// The named controls of a page that Tab stops at, in focus-chain order.
+QStringList TabStops(QWidget* page) {
+    QStringList names;
+    QWidget* start = page;
+    for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
+        if (!Inside(w, page) || !w->isVisibleTo(page) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+        names << w->objectName();
+    }
+    return names;
+}
+
+}  // namespace
+
+class DesktopFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { InstallQtChineseTranslations(); }
+
+    // ---- Every control reachable ------------------------------------------
+
+    void everyControlReachable_data() {
+        QTest::addColumn<QSize>("frameSize");
+        // The frame maximized on 1024x768 at 150 % and 200 % scaling (in
+        // device-independent pixels, less the desktop's panel), and the
+        // frame's own normal state of 7680 x 5475 twips.
+        QTest::newRow("1024x768 at 150%") << QSize(683, 490);
+        QTest::newRow("1024x768 at 200%") << QSize(512, 360);
+        QTest::newRow("normal state") << QSize(512, 365);
+    }
+
+    void everyControlReachable() {
+        QFETCH(QSize, frameSize);
+        Desk desk(frameSize);
+        QMdiArea* mdi = desk.frame->mdiArea();
+        for (const char* name : kCalculators) {
+            QWidget* window = desk.open(QLatin1String(name));
+            QVERIFY(window);
+            QMdiSubWindow* sub = desk.frame->childWindow(QLatin1String(name));
+            // It starts at a size that fits the client area, title bar
+            // and close box on screen.
+            const QSize view = mdi->viewport()->size();
+            QVERIFY2(QRect(QPoint(0, 0), view).contains(sub->geometry()), name);
+            // Moved partly beyond the client area, it can be scrolled to.
+            sub->move(view.width() / 2, view.height() / 2);
+            QApplication::processEvents();
+            const QRect extent = sub->geometry();
+            if (extent.right() >= view.width())
+                QVERIFY2(mdi->horizontalScrollBar()->maximum() >= extent.right() + 1 - view.width(), name);
+            if (extent.bottom() >= view.height())
+                QVERIFY2(mdi->verticalScrollBar()->maximum() >= extent.bottom() + 1 - view.height(), name);
+
+            // Maximized, or smaller than its content, the window scrolls its
+            // content to every control.
+            for (bool maximized : {true, false}) {
+                if (maximized) {
+                    sub->showMaximized();
+                } else {
+                    sub->showNormal();
+                    sub->resize(260, 200);
+                }
+                QApplication::processEvents();
+                QScrollArea* scroller = ScrollerOf(window);
+                QVERIFY(scroller);
+                // The content keeps the room its layout asks for.
+                QVERIFY(window->width() >= window->minimumSizeHint().width());
+                QVERIFY(window->height() >= window->minimumSizeHint().height());
+                const QList<QWidget*> pages = Pages(window);
+                for (int i = 0; i < pages.size(); ++i) {
+                    ShowPage(window, i);
+                    for (QWidget* control : window->findChildren<QWidget*>()) {
+                        if (!control->isVisibleTo(window) || control->focusPolicy() == Qt::NoFocus) continue;
+                        if (control->objectName().startsWith(QLatin1String("qt_"))) continue;
+                        // Scrolled to the whole control (ensureWidgetVisible
+                        // shows only a field's cursor).
+                        const QPoint centre = control->mapTo(window, control->rect().center());
+                        scroller->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 1,
+                                                control->height() / 2 + 1);
+                        QApplication::processEvents();
+                        const QRect at(control->mapTo(scroller->viewport(), QPoint(0, 0)), control->size());
+                        const QRect shown = scroller->viewport()->rect();
+                        const QString what = QStringLiteral("%1 %2 at %3,%4 in %5x%6")
+                                                 .arg(QLatin1String(name), control->objectName())
+                                                 .arg(at.x()).arg(at.y()).arg(shown.width()).arg(shown.height());
+                        // Whole when it fits, else its top left corner.
+                        if (at.width() <= shown.width() && at.height() <= shown.height())
+                            QVERIFY2(shown.contains(at), qPrintable(what));
+                        else
+                            QVERIFY2(shown.intersects(at), qPrintable(what));
+                    }
+                }
+            }
+            desk.frame->unloadChild(QLatin1String(name));
+        }
+    }
+
+    // ---- Result fields ------------------------------------------------------
+
+    void resultShowsWholeText_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QStringList>("typed");  // field, text, field, text...
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cube sum") << "Maths" << "Formula"
+                                  << QStringList{"MathsMultiplicationText1", "123456789", "MathsMultiplicationText2",
+                                                 "987654321"}
+                                  << "MathsMultiplicationcmd4" << "MathsMultiplicationText3"
+                                  << "9.65300005065285E+26";
+        QTest::newRow("molarity") << "Chem" << ""
+                                  << QStringList{"ChemFrame1Frame4Text1", "1", "ChemFrame1Frame4Text2", "3"}
+                                  << "ChemFrame1Frame4cmd1" << "ChemFrame1Frame4Text3"
+                                  << "0.333333333333333mol/L";
+        QTest::newRow("quotient") << "Standard" << "Full"
+                                  << QStringList{"CommonChuText1", "-2", "CommonChuText2", "3"} << "Commoncmd4"
+                                  << "CommonChuText5" << "-0.666666666666667";
+        // The longest text of each kind of result field, written into it.
+        QTest::newRow("longest sum") << "Standard" << "Full" << QStringList{} << "" << "CommonAddText3"
+                                     << LongestResultText();
+        QTest::newRow("longest remainder") << "Standard" << "Full" << QStringList{} << "" << "CommonChuText4"
+                                           << LongestResultText();
+        QTest::newRow("longest root") << "Maths" << "Equation" << QStringList{} << "" << "MathsEquationFrame1Text4"
+                                      << LongestResultText();
+        QTest::newRow("longest molarity") << "Chem" << "" << QStringList{} << "" << "ChemFrame1Frame4Text3"
+                                          << LongestResultText(QStringLiteral("mol/L"));
+        QTest::newRow("longest mass fraction") << "Chem" << "" << QStringList{} << "" << "ChemFrame1Frame2Text4"
+                                               << LongestResultText(QStringLiteral("%"));
+    }
+
+    void resultShowsWholeText() {
+        QFETCH(QString, window);
+        QFETCH(QString, tab);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        QFETCH(QString, expected);
+        Desk desk(QSize(1280, 900));
+        QWidget* w = desk.open(window);
+        if (!tab.isEmpty()) {
+            if (auto* s = qobject_cast<Standard*>(w)) s->selectTab(tab);
+            if (auto* m = qobject_cast<Maths*>(w)) m->selectTab(tab);
+        }
+        for (int i = 0; i + 1 < typed.size(); i += 2) w->findChild<QLineEdit*>(typed[i])->setText(typed[i + 1]);
+        auto* field = w->findChild<QLineEdit*>(result);
+        if (button.isEmpty())
+            field->setText(expected);
+        else
+            w->findChild<QPushButton*>(button)->click();
+        QApplication::processEvents();
+        QCOMPARE(field->text(), expected);
+        // The text fits between the field's frame and margins.
+        const int room = field->width() - 2 * field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
+        QVERIFY2(field->fontMetrics().horizontalAdvance(expected) <= room,
+                 qPrintable(QStringLiteral("%1 px for %2 px").arg(room).arg(field->fontMetrics().horizontalAdvance(expected))));
+    }
+
+    // ---- Message boxes ----------------------------------------------------------
+
+    void messageBoxShowsWholeTitleAndText_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short error") << U("Numora错误报告") << U("除数不能为0");
+        QString formula;
+        for (int i = 1; formula.size() < 120; ++i) formula += QString::number(i * 7) + QLatin1Char('+');
+        formula += QStringLiteral("1");
+        QTest::newRow("long formula") << U("Numora计算结果")
+                                      << formula + QStringLiteral("=12345\n\n") + U("计算结果已经粘贴入剪贴板");
+        QTest::newRow("one unbroken run") << U("Numora计算结果") << QString(300, QLatin1Char('9'));
+    }
+
+    void messageBoxShowsWholeTitleAndText() {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        MessageDialog box(nullptr, text, title, MsgIcon::Information, MsgButtons::Ok);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(box.width() >= MessageDialog::TitleBarWidth(title, box.font()));
+        // Nothing lost, only line breaks added, and every line shown whole.
+        QString joined = box.shownText();
+        QCOMPARE(joined.remove(QLatin1Char('\n')), QString(text).remove(QLatin1Char('\n')));
+        QVERIFY(box.shownText().endsWith(text.section(QLatin1Char('\n'), -1).right(5)));
+        auto* label = box.findChild<QLabel*>(QStringLiteral("MessageText"));
+        QVERIFY(label->width() >= label->sizeHint().width());
+        QVERIFY(label->height() >= label->sizeHint().height());
+        for (const QString& line : box.shownText().split(QLatin1Char('\n')))
+            QVERIFY(label->fontMetrics().horizontalAdvance(line) <= label->width());
+        QVERIFY(box.width() <= 700);
+    }
+
+    void messageBoxKeys() {
+        {
+            MessageDialog box(nullptr, U("确实要执行复位命令吗?"), QStringLiteral("Numora"), MsgIcon::Information,
+                              MsgButtons::OkCancel, MsgAnswer::Cancel);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(box.answer(), MsgAnswer::Cancel);
+        }
+        {
+            MessageDialog box(nullptr, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop, MsgButtons::Ok);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(box.answer(), MsgAnswer::Ok);
+            QVERIFY(!box.isVisible());
+        }
+        {
+            MessageDialog box(nullptr, U("现在要重新启动Numora吗?"), QStringLiteral("Numora"), MsgIcon::Information,
+                              MsgButtons::YesNoCancel);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QCOMPARE(box.answer(), MsgAnswer::Cancel);
+        }
+    }
+
+    // ---- Keyboard -----------------------------------------------------------------
+
+    void enterPressesFocusedButton() {
+        Desk desk(QSize(1280, 900));
+        QWidget* w = desk.open(QStringLiteral("Standard"));
+        desk.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(desk.frame.get()));
+        w->findChild<QLineEdit*>("CommonReduceText1")->setText("7");
+        w->findChild<QLineEdit*>("CommonReduceText2")->setText("2");
+        auto* button = w->findChild<QPushButton*>("Commoncmd2");
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(w->findChild<QLineEdit*>("CommonReduceText3")->text(), QStringLiteral("5"));
+        // Enter in a field runs its frame's command.
+        auto* second = w->findChild<QLineEdit*>("CommonAddText2");
+        w->findChild<QLineEdit*>("CommonAddText1")->setText("2");
+        second->setText("3");
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(w->findChild<QLineEdit*>("CommonAddText3")->text(), QStringLiteral("5"));
+        // A result field and a list are left alone.
+        QVERIFY(!EnterCommandOf(w, nullptr));
+    }
+
+    void enterInFieldRunsFrameCommand_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("button");
+        const char* const rows[][3] = {
+            {"Standard", "CommonAddText1", "Commoncmd1"},
+            {"Standard", "CommonChuText2", "Commoncmd4"},
+            {"Standard", "CommonPowerText2", "Commoncmd6"},
+            {"Standard", "CommonKaiText4", "Commoncmd7"},
+            {"Standard", "CommonLogText2", "Commoncmd8"},
+            {"Standard", "CommonFactorialText1", "Commoncmd9"},
+            {"Standard", "CommonSimpleFrame1Text2", ""},  // the input frame: the user picks the operation
+            {"Standard", "LargeText2", "Largecmd1"},
+            {"Scientific", "GdbhFrame1Text1", "GdbhFrame1cmd1"},
+            {"Scientific", "FactorizationFrame1Text1", "FactorizationFrame1cmd1"},
+            {"Maths", "MathsEquationFrame1Text3", "MathsEquationFrame1cmd1"},
+            {"Maths", "MathsTriFText1", "MathsTriFcmd1"},
+            {"Maths", "MathsTriFDrawerText2", "MathsTriFDrawercmd1"},
+            {"Maths", "MathsMultiplicationText2", "MathsMultiplicationcmd1"},
+            {"Chem", "ChemFrame1Frame4Text2", "ChemFrame1Frame4cmd1"},
+            {"Chem", "ChemFrame1Frame5Text4", "ChemFrame1Frame5cmd1"},
+            {"frmOption", "UserText1", ""},  // no command of its own: nothing
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[1]) << QString(row[0]) << QString(row[1]) << QString(row[2]);
+    }
+
+    void enterInFieldRunsFrameCommand() {
+        QFETCH(QString, window);
+        QFETCH(QString, field);
+        QFETCH(QString, button);
+        Desk desk(QSize(1280, 900));
+        QWidget* w = desk.open(window);
+        auto* edit = w->findChild<QLineEdit*>(field);
+        QVERIFY2(edit, qPrintable(field));
+        QPushButton* target = EnterCommandOf(w, edit);
+        QCOMPARE(target ? target->objectName() : QString(), button);
+    }
+
+    void sketchKeepsFocus() {
+        Desk desk(QSize(1280, 900));
+        auto* maths = qobject_cast<Maths*>(desk.open(QStringLiteral("Maths")));
+        maths->selectTab(QStringLiteral("TriFunction"));
+        desk.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(desk.frame.get()));
+        auto* sine = maths->findChild<QPushButton*>("MathsTriFDrawercmd1");
+        sine->setFocus();
+        QVERIFY(sine->hasFocus());
+        QTest::keyClick(sine, Qt::Key_Return);
+        QTRY_VERIFY(sine->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), sine);
+        QVERIFY(maths->sketchCanvas()->lineCount() > 0);
+    }
+
+    // ---- Chinese throughout ---------------------------------------------------------
+
+    void qtTextsInChinese() {
+        QVERIFY(InstallQtChineseTranslations());
+        auto han = [](const QString& text) {
+            for (QChar c : text)
+                if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF) return true;
+            return false;
+        };
+        QLineEdit field(QStringLiteral("12"));
+        std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QStringList captions;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) captions << action->text();
+        QVERIFY(!captions.isEmpty());
+        for (const QString& caption : captions) QVERIFY2(han(caption), qPrintable(caption));
+
+        QFileDialog dialog(nullptr, U("选择背景音乐"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) {
+            auto* label = dialog.findChild<QLabel*>(QLatin1String(name));
+            QVERIFY2(label && han(label->text()), name);
+        }
+        auto* box = dialog.findChild<QDialogButtonBox*>();
+        for (QAbstractButton* b : box->buttons()) QVERIFY2(han(b->text()), qPrintable(b->text()));
+    }
+
+    // ---- The toolbar's customisation ---------------------------------------------------
+
+    void toolbarDialogDefinesTheBar() {
+        FakeServices fakes;
+        fakes.settings.WriteSetting("Checks", "BarCus", "1");
+        QStringList chosen;
+        {
+            MainFrame frame(fakes.services);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QCOMPARE(frame.toolbarKeys(), MainFrame::standardToolbarKeys());
+            QToolBar* bar = frame.toolBar();
+            QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+            auto* dialog = frame.findChild<ToolbarDialog*>();
+            QVERIFY(dialog && dialog->isVisible());
+            QCOMPARE(dialog->windowTitle(), U("自定义工具栏"));
+            auto* list = dialog->findChild<QListWidget*>("ToolbarList");
+            QCOMPARE(list->count(), 7);
+            list->item(5)->setCheckState(Qt::Unchecked);  // Help
+            list->setCurrentRow(6);                        // About to the top
+            for (int i = 0; i < 6; ++i) dialog->findChild<QPushButton*>("ToolbarUp")->click();
+            dialog->findChild<QPushButton*>("ToolbarOk")->click();
+            chosen = QStringList{"About", "Standard", "Maths", "Chem", "Scientific", "Option"};
+            QCOMPARE(frame.toolbarKeys(), chosen);
+            QCOMPARE(fakes.settings.ReadSetting("Settings", "ToolBarButtons", ""), chosen.join(','));
+        }
+        {
+            MainFrame frame(fakes.services);  // restored at start
+            QCOMPARE(frame.toolbarKeys(), chosen);
+            QDialog* dialog = frame.customizeToolbar();
+            dialog->findChild<QPushButton*>("ToolbarReset")->click();
+            QCOMPARE(static_cast<ToolbarDialog*>(dialog)->chosenKeys(), MainFrame::standardToolbarKeys());
+            dialog->findChild<QPushButton*>("ToolbarCancel")->click();
+            QCOMPARE(frame.toolbarKeys(), chosen);  // cancelled: unchanged
+        }
+        fakes.settings.WriteSetting("Checks", "BarCus", "0");
+        {
+            MainFrame frame(fakes.services);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QToolBar* bar = frame.toolBar();
+            QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+            QVERIFY(!frame.findChild<ToolbarDialog*>());  // not allowed: no dialog
+        }
+        fakes.settings.EraseAllSettings();  // the Options reset
+        MainFrame fresh(fakes.services);
+        QCOMPARE(fresh.toolbarKeys(), MainFrame::standardToolbarKeys());
+    }
+
+    void toolbarKeysFromTheStore_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("order kept") << "Help,Standard" << QStringList{"Help", "Standard"};
+        QTest::newRow("unknown and repeated skipped") << "Maths,Calc,Maths, About" << QStringList{"Maths", "About"};
+        QTest::newRow("none") << "" << QStringList{};
+    }
+
+    void toolbarKeysFromTheStore() {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, shown);
+        FakeServices fakes;
+        fakes.settings.WriteSetting("Settings", "ToolBarButtons", stored);
+        MainFrame frame(fakes.services);
+        QCOMPARE(frame.toolbarKeys(), shown);
+    }
+
+    // ---- Tab order -------------------------------------------------------------------
+
+    void tabOrderFollowsReading_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("order");
+        // Left to right, top to bottom; a frame's inputs before its button.
+        const char* const rows[][3] = {
+            {"Standard", "Full",
+             "CommonAddText1 CommonAddText2 CommonAddText3 Commoncmd1 "
+             "CommonReduceText1 CommonReduceText2 CommonReduceText3 Commoncmd2 "
+             "CommonMultiplyText1 CommonMultiplyText2 CommonMultiplyText3 Commoncmd3 "
+             "CommonChuText1 CommonChuText2 CommonChuText5 CommonChuText3 CommonChuText4 Commoncmd4 "
+             "CommonPowerText1 CommonPowerText2 CommonPowerText3 Commoncmd6 "
+             "CommonKaiText4 CommonKaiText1 CommonKaiText2 CommonKaiText3 Commoncmd7 "
+             "CommonLogText2 CommonLogText1 CommonLogText3 Commoncmd8 "
+             "CommonFactorialText1 CommonFactorialText2 Commoncmd9"},
+            {"Standard", "Simple",
+             "CommonSimpleFrame1Text1 CommonSimpleFrame1Text2 CommonSimpleFrame2cmd1 CommonSimpleFrame2cmd2 "
+             "CommonSimpleFrame2cmd3 CommonSimpleFrame2cmd4 CommonSimpleFrame2cmd5 CommonSimpleFrame2cmd6 "
+             "CommonSimpleFrame2cmd7 CommonSimpleFrame2Text1"},
+            {"Standard", "Large",
+             "LargeStopcmd LargeText1 LargeText2 LargeOption1 LargeOption2 LargeOption3 LargeOption4 LargeOption5 "
+             "Largecmd1 LargeText3 LargeText3Se LargeLenText1 "
+             "LargeText4 Largecmd2 LargeList1 Largecmd3 Largecmd5 Largecmd6 Largecmd4 LargeText6 LargeText5 "
+             "LargeLenText2"},
+            {"Maths", "Equation",
+             "MathsEquationFrame1Text1 MathsEquationFrame1Text2 MathsEquationFrame1Text3 MathsEquationFrame1cmd1 "
+             "MathsEquationFrame1Text4 MathsEquationFrame1Text5 "
+             "MathsEquationFrame2Text1 MathsEquationFrame2Text2 MathsEquationFrame2Text3 MathsEquationFrame2Text4 "
+             "MathsEquationFrame2Text5 MathsEquationFrame2Text6 MathsEquationFrame2cmd1 MathsEquationFrame2Text7 "
+             "MathsEquationFrame2Text8 "
+             "MathsEquationFrame3Text1 MathsEquationFrame3Text2 MathsEquationFrame3Text3 MathsEquationFrame3Text4 "
+             "MathsEquationFrame3Text5 MathsEquationFrame3Text6 MathsEquationFrame3Text7 MathsEquationFrame3Text8 "
+             "MathsEquationFrame3Text9 MathsEquationFrame3Text10 MathsEquationFrame3Text11 "
+             "MathsEquationFrame3Text12 MathsEquationFrame3cmd1 MathsEquationFrame3Text13 "
+             "MathsEquationFrame3Text14 MathsEquationFrame3Text15"},
+            {"Maths", "TriFunction",
+             "MathsTriFText1 MathsTriFOption1 MathsTriFOption2 MathsTriFcmd1 MathsTriFcmd2 MathsTriFcmd3 "
+             "MathsTriFcmd4 MathsTriFcmd5 MathsTriFcmd6 MathsTriFText2 "
+             "MathsTriFDrawerText1 MathsTriFDrawerText2 MathsTriFDrawercmd1 MathsTriFDrawercmd2 "
+             "MathsTriFDrawercmd4 MathsTriFDrawercmd3"},
+            {"Maths", "Formula",
+             "MathsMultiplicationText1 MathsMultiplicationText2 MathsMultiplicationText3 MathsMultiplicationcmd1 "
+             "MathsMultiplicationcmd2 MathsMultiplicationcmd3 MathsMultiplicationcmd4 MathsMultiplicationcmd5"},
+            {"Maths", "FunctionDrawer",
+             "MathsFunctionShapeCombo1 MathsFunctionShapeFrame1Text1 MathsFunctionShapeFrame1Text2 "
+             "MathsFunctionShapecmd1 MathsFunctionShapeOptionText1 MathsFunctionShapeOptionText2 "
+             "MathsFunctionShapeOptionText3 MathsFunctionShapeOptionText4 MathsFunctionShapeOptionText5 "
+             "MathsFunctionShapecmd2"},
+            {"Chem", "Chem",
+             "TabStrip ChemFrame1Frame1Option1 ChemFrame1Frame1Option2 ChemFrame1Frame1Option3 "
+             "ChemFrame1Frame2Text1 ChemFrame1Frame2Text2 ChemFrame1Frame2Text3 ChemFrame1Frame2cmd1 "
+             "ChemFrame1Frame2cmd2 ChemFrame1Frame2Text4 "
+             "ChemFrame1Frame3Text1 ChemFrame1Frame3Text2 ChemFrame1Frame3Text3 ChemFrame1Frame3cmd1 "
+             "ChemFrame1Frame3Text4 "
+             "ChemFrame1Frame4Text1 ChemFrame1Frame4Text2 ChemFrame1Frame4cmd1 ChemFrame1Frame4Text3 "
+             "ChemFrame1Frame5Text1 ChemFrame1Frame5Text2 ChemFrame1Frame5Text3 ChemFrame1Frame5Option1 "
+             "ChemFrame1Frame5Option2 ChemFrame1Frame5Text4 ChemFrame1Frame5cmd1"},
+            {"Scientific", "Gdbh", "GdbhFrame1Text1 GdbhFrame1cmd1 GdbhStopcmd GdbhFrame3List1 GdbhFrame3Text1"},
+            {"Scientific", "Factorization",
+             "FactorizationFrame1Text1 FactorizationFrame1cmd1 FactorStopcmd FactorizationFrame2List1 "
+             "FactorizationFrame2Text1"},
+            {"Scientific", "Mosunni", "MosunniFrame1List1 MosunniFrame1Text1 MosunniFrame1Text2 Mosunnicmd1 Mosunnicmd2"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(qPrintable(QString("%1 %2").arg(row[0], row[1]))) << QString(row[0]) << QString(row[1])
+                                                                            << QString(row[2]);
+    }
+
+    void tabOrderFollowsReading() {
+        QFETCH(QString, window);
+        QFETCH(QString, page);
+        QFETCH(QString, order);
+        Desk desk(QSize(1280, 900));
+        QWidget* w = desk.open(window);
+        const QList<QWidget*> pages = Pages(w);
+        int index = -1;
+        for (int i = 0; i < pages.size(); ++i)
+            if (pages[i]->objectName() == page) index = i;
+        QVERIFY(index >= 0);
+        ShowPage(w, index);
+        QCOMPARE(TabStops(pages[index]).join(QLatin1Char(' ')), order);
+    }
+
+    void dumpTabStops() {
+        if (qEnvironmentVariableIsEmpty("NUMORA_DUMP_TAB_ORDER")) QSKIP("dump only on request");
+        Desk desk(QSize(1200, 900));
+        for (const char* name : kCalculators) {
+            QWidget* window = desk.open(QLatin1String(name));
+            const QList<QWidget*> pages = Pages(window);
+            for (int i = 0; i < pages.size(); ++i) {
+                ShowPage(window, i);
+                qInfo().noquote() << name << pages[i]->objectName() << TabStops(pages[i]).join(", ");
+            }
+        }
+    }
+};
+
+NUMORA_QTEST_MAIN(DesktopFitTest)
+#include "DesktopFitTest.moc"

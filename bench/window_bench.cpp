@@ -1,0 +1,184 @@
+// How long the user waits for the window while a long job runs in it.
+//
+// Each job runs in the real windows (main frame and calculator windows, the
+// offscreen platform, scripted dialogs) as the user starts it: fields typed,
+// the start button clicked. A probe timer on the window thread ticks every
+// few milliseconds; the longest gap between two ticks is the longest the
+// window did not react. The same job through numora-cli, timed as a whole
+// process in the same run, is the peer of the job's time.
+//
+//   window_bench NUMORA_CLI [REPEATS]
+//
+// Prints one line per job: its window time, the longest gap, the command
+// line's time and the ratio (each the median of REPEATS runs, default 3).
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
+
+#include "Fakes.h"
+#include "MainFrame.h"
+#include "Maths.h"
+#include "Scientific.h"
+#include "Standard.h"
+
+using namespace numora;
+
+namespace {
+
+struct Job {
+    const char* name;
+    const char* window;  // the child window
+    const char* tab;     // its tab key
+    std::function<void(QWidget*)> prepare;  // fields typed before the start
+    const char* start;                      // the start button
+    QStringList cli;                        // the same job through numora-cli (empty: none)
+};
+
+void Type(QWidget* window, const char* field, const QString& text) {
+    window->findChild<QLineEdit*>(QLatin1String(field))->setText(text);
+}
+
+QStringList FoldItems() {
+    QStringList items;
+    for (int i = 0; i < 10000; ++i) items << QStringLiteral("%1").arg(123456789 + i * 7919) + QStringLiteral("987654321");
+    return items;
+}
+
+struct Figures {
+    double windowMs;
+    double worstGapMs;
+};
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QByteArray folder = QDir::tempPath().toLocal8Bit() + "/numora-window-bench-XXXXXX";
+    if (!mkdtemp(folder.data())) return 1;
+    chmod(folder.constData(), 0700);
+    qputenv("XDG_RUNTIME_DIR", folder);
+    qputenv("XDG_CONFIG_HOME", folder + "/config");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_bench NUMORA_CLI [REPEATS]\n");
+        return 2;
+    }
+    const QString cliPath = QString::fromLocal8Bit(argv[1]);
+    const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+
+    testing::FakeServices fakes;
+    MainFrame frame(fakes.services);
+    Standard::Register(frame);
+    Maths::Register(frame);
+    Scientific::Register(frame);
+    frame.resize(1280, 900);
+    frame.show();
+
+    const QStringList fold = FoldItems();
+    const std::vector<Job> jobs = {
+        {"goldbach 999999998", "Scientific", "Gdbh",
+         [](QWidget* w) { Type(w, "GdbhFrame1Text1", QStringLiteral("999999998")); }, "GdbhFrame1cmd1",
+         {QStringLiteral("goldbach"), QStringLiteral("999999998")}},
+        {"mersenne search", "Scientific", "Mosunni", [](QWidget*) {}, "Mosunnicmd1", {QStringLiteral("mersenne")}},
+        {"factor 2147483647", "Scientific", "Factorization",
+         [](QWidget* w) { Type(w, "FactorizationFrame1Text1", QStringLiteral("2147483647")); },
+         "FactorizationFrame1cmd1", {QStringLiteral("factor"), QStringLiteral("2147483647")}},
+        {"sketch (sine, 6.283)", "Maths", "TriFunction", [](QWidget*) {}, "MathsTriFDrawercmd1", {}},
+        {"big power 2^800", "Standard", "Large",
+         [](QWidget* w) {
+             w->findChild<QRadioButton*>(QStringLiteral("LargeOption5"))->click();
+             Type(w, "LargeText1", QStringLiteral("2"));
+             Type(w, "LargeText2", QStringLiteral("800"));
+         },
+         "Largecmd1", {QStringLiteral("big"), QStringLiteral("pow"), QStringLiteral("2"), QStringLiteral("800")}},
+        {"big sum of 10000 items", "Standard", "Large",
+         [&fold](QWidget* w) {
+             w->findChild<QRadioButton*>(QStringLiteral("LargeOption1"))->click();
+             auto* list = w->findChild<QListWidget*>(QStringLiteral("LargeList1"));
+             if (list->count() == fold.size()) return;
+             auto* entry = w->findChild<QLineEdit*>(QStringLiteral("LargeText4"));
+             auto* add = w->findChild<QPushButton*>(QStringLiteral("Largecmd2"));
+             for (const QString& item : fold) {
+                 entry->setText(item);
+                 add->click();
+             }
+         },
+         "Largecmd4", QStringList{QStringLiteral("big"), QStringLiteral("sum")} + fold},
+    };
+
+    // The probe: a tick every 2 ms on the window thread.
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<qint64> ticks;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    probe.setInterval(2);
+    QObject::connect(&probe, &QTimer::timeout, [&] { ticks.push_back(clock.nsecsElapsed()); });
+
+    std::printf("%-26s %12s %14s %12s %10s\n", "job", "window ms", "worst gap ms", "cli ms", "window/cli");
+    for (const Job& job : jobs) {
+        if (!frame.child(QLatin1String(job.window))) frame.toggleChild(QLatin1String(job.window));
+        QWidget* window = frame.child(QLatin1String(job.window));
+        if (auto* s = qobject_cast<Scientific*>(window)) s->selectTab(QLatin1String(job.tab));
+        if (auto* m = qobject_cast<Maths*>(window)) m->selectTab(QLatin1String(job.tab));
+        if (auto* st = qobject_cast<Standard*>(window)) st->selectTab(QLatin1String(job.tab));
+        QApplication::processEvents();
+        job.prepare(window);
+        auto* start = window->findChild<QPushButton*>(QLatin1String(job.start));
+
+        std::vector<double> windowMs, gapMs, cliMs;
+        for (int r = 0; r < repeats; ++r) {
+            QApplication::processEvents();
+            ticks.clear();
+            probe.start();
+            const qint64 begin = clock.nsecsElapsed();
+            ticks.push_back(begin);
+            start->click();  // runs to the job's end, pausing for the window's events
+            const qint64 end = clock.nsecsElapsed();
+            ticks.push_back(end);
+            probe.stop();
+            qint64 worst = 0;
+            for (std::size_t i = 1; i < ticks.size(); ++i) worst = std::max(worst, ticks[i] - ticks[i - 1]);
+            windowMs.push_back((end - begin) / 1e6);
+            gapMs.push_back(worst / 1e6);
+
+            if (!job.cli.isEmpty()) {
+                QProcess cli;
+                cli.setStandardOutputFile(QProcess::nullDevice());
+                QElapsedTimer t;
+                t.start();
+                cli.start(cliPath, job.cli);
+                cli.waitForFinished(-1);
+                cliMs.push_back(t.nsecsElapsed() / 1e6);
+                if (cli.exitCode() != 0) std::fprintf(stderr, "%s: numora-cli failed\n", job.name);
+            }
+        }
+        const double w = Median(windowMs), g = Median(gapMs);
+        if (cliMs.empty()) {
+            std::printf("%-26s %12.1f %14.1f %12s %10s\n", job.name, w, g, "-", "-");
+        } else {
+            const double c = Median(cliMs);
+            std::printf("%-26s %12.1f %14.1f %12.1f %10.2f\n", job.name, w, g, c, w / c);
+        }
+        std::fflush(stdout);
+    }
+    QDir(QString::fromLocal8Bit(folder)).removeRecursively();
+    return 0;
+}

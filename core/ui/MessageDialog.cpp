@@ -1,0 +1,171 @@
+#include "MessageDialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QStyle>
+#include <algorithm>
+
+namespace numora {
+namespace {
+
+// The widest a text line may run before it is broken.
+constexpr int kMaxTextWidth = 520;
+// The window manager's parts of a title bar beside the title: the window
+// icon and up to three buttons, with their margins.
+constexpr int kTitleBarExtras = 150;
+
+struct ButtonRow {
+    MsgAnswer answer;
+    const char* caption;
+    QDialogButtonBox::ButtonRole role;
+};
+
+std::vector<ButtonRow> ButtonsOf(MsgButtons buttons) {
+    const ButtonRow ok{MsgAnswer::Ok, "确定", QDialogButtonBox::AcceptRole};
+    const ButtonRow cancel{MsgAnswer::Cancel, "取消", QDialogButtonBox::RejectRole};
+    const ButtonRow yes{MsgAnswer::Yes, "是", QDialogButtonBox::YesRole};
+    const ButtonRow no{MsgAnswer::No, "否", QDialogButtonBox::NoRole};
+    const ButtonRow retry{MsgAnswer::Retry, "重试", QDialogButtonBox::AcceptRole};
+    switch (buttons) {
+        case MsgButtons::Ok: return {ok};
+        case MsgButtons::OkCancel: return {ok, cancel};
+        case MsgButtons::YesNo: return {yes, no};
+        case MsgButtons::YesNoCancel: return {yes, no, cancel};
+        case MsgButtons::RetryCancel: return {retry, cancel};
+    }
+    return {ok};
+}
+
+QStyle::StandardPixmap IconOf(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Information: return QStyle::SP_MessageBoxInformation;
+        case MsgIcon::Exclamation: return QStyle::SP_MessageBoxWarning;
+        case MsgIcon::Stop: return QStyle::SP_MessageBoxCritical;
+        case MsgIcon::Question: return QStyle::SP_MessageBoxQuestion;
+        case MsgIcon::None: break;
+    }
+    return QStyle::SP_CustomBase;
+}
+
+bool BreaksAfter(QChar c) {
+    return c.isSpace() || QStringLiteral("+-*/×÷()=,，、。").contains(c);
+}
+
+}  // namespace
+
+MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                             MsgButtons buttons, std::optional<MsgAnswer> defaultButton)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("MessageBox"));
+    setWindowTitle(title);
+    setModal(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(14);
+    int textColumn = 0;
+    if (icon != MsgIcon::None) {
+        auto* picture = new QLabel;
+        picture->setObjectName(QStringLiteral("MessageIcon"));
+        const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        picture->setPixmap(style()->standardIcon(IconOf(icon), nullptr, this).pixmap(size, size));
+        picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+        grid->addWidget(picture, 0, 0);
+        textColumn = 1;
+    }
+    label_ = new QLabel;
+    label_->setObjectName(QStringLiteral("MessageText"));
+    label_->setTextFormat(Qt::PlainText);
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    int width = kMaxTextWidth;
+    if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen())
+        width = std::min(width, screen->availableGeometry().width() * 2 / 3);
+    label_->setText(WrapLines(text, label_->fontMetrics(), width));
+    grid->addWidget(label_, 0, textColumn);
+
+    auto* box = new QDialogButtonBox;
+    box->setObjectName(QStringLiteral("MessageButtons"));
+    box->setCenterButtons(true);
+    const std::vector<ButtonRow> rows = ButtonsOf(buttons);
+    for (const ButtonRow& row : rows) {
+        QPushButton* button = box->addButton(QString::fromUtf8(row.caption), row.role);
+        const MsgAnswer answer = row.answer;
+        connect(button, &QPushButton::clicked, this, [this, answer] { press(answer); });
+        if (defaultButton ? *defaultButton == answer : &row == &rows.front()) {
+            button->setDefault(true);
+            default_ = button;
+        }
+        if (answer == MsgAnswer::Cancel) escapeAnswer_ = MsgAnswer::Cancel;
+    }
+    if (rows.size() == 1) escapeAnswer_ = rows.front().answer;
+    grid->addWidget(box, 1, 0, 1, textColumn + 1);
+    // The whole title in the title bar: the box is never narrower than it.
+    grid->addItem(new QSpacerItem(TitleBarWidth(title, font()), 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 2, 0,
+                  1, textColumn + 1);
+}
+
+QString MessageDialog::shownText() const { return label_->text(); }
+
+int MessageDialog::TitleBarWidth(const QString& title, const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarExtras;
+}
+
+QString MessageDialog::WrapLines(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList out;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        // One pass over the characters, summing their advances (a little
+        // room is kept for the kerning between them).
+        const int room = width - metrics.averageCharWidth();
+        qsizetype start = 0, lastBreak = -1;
+        int used = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const int advance = metrics.horizontalAdvance(line.at(i));
+            if (used + advance > room && i > start) {
+                // Break after the last blank or operator in the second half
+                // of the line, else before this character.
+                const qsizetype cut = lastBreak >= 0 && lastBreak + 1 > start + (i - start) / 2 ? lastBreak + 1 : i;
+                out << line.mid(start, cut - start);
+                start = cut;
+                lastBreak = -1;
+                used = 0;
+                for (qsizetype j = start; j < i; ++j) used += metrics.horizontalAdvance(line.at(j));
+            }
+            used += advance;
+            if (BreaksAfter(line.at(i))) lastBreak = i;
+        }
+        out << line.mid(start);
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+void MessageDialog::press(MsgAnswer answer) {
+    answer_ = answer;
+    done(answer == MsgAnswer::Cancel ? QDialog::Rejected : QDialog::Accepted);
+}
+
+void MessageDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Enter presses the focused button: the focus starts on the default one.
+    if (default_) default_->setFocus(Qt::OtherFocusReason);
+}
+
+void MessageDialog::reject() {
+    // Escape and the close box give the box's escape answer; a box without
+    // one (Yes/No) stays open on Escape, as the platform's message box does.
+    if (escapeAnswer_) {
+        answer_ = *escapeAnswer_;
+        QDialog::reject();
+    } else if (!isVisible()) {
+        QDialog::reject();
+    }
+}
+
+}  // namespace numora

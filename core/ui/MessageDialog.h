@@ -1,0 +1,49 @@
+// The message box of the suite: icon, text and buttons with Chinese
+// captions, sized so that the window shows its whole title and its whole
+// text. Text lines wider than the box are broken (a long formula has no
+// blanks to break at), so the box's height fits every line.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "Services.h"
+
+class QFontMetrics;
+class QLabel;
+
+namespace numora {
+
+class MessageDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    MessageDialog(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                  MsgButtons buttons, std::optional<MsgAnswer> defaultButton = std::nullopt);
+
+    // The button pressed; Cancel when the box was closed otherwise.
+    MsgAnswer answer() const { return answer_; }
+    // The text as shown, with the breaks of long lines.
+    QString shownText() const;
+    // The width the window needs for its title bar to show `title` whole:
+    // the title in the title bar's bold face and room for the window
+    // manager's icon and buttons.
+    static int TitleBarWidth(const QString& title, const QFont& font);
+    // Breaks every line of `text` wider than `width` pixels: after the last
+    // blank or operator that fits, else between two characters.
+    static QString WrapLines(const QString& text, const QFontMetrics& metrics, int width);
+
+protected:
+    void reject() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void press(MsgAnswer answer);
+
+    QLabel* label_ = nullptr;
+    class QPushButton* default_ = nullptr;
+    MsgAnswer answer_ = MsgAnswer::Cancel;
+    std::optional<MsgAnswer> escapeAnswer_;
+};
+
+}  // namespace numora
