@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "ChemAccessibility.h"
 #include "ChemControls.h"
 #include "ChemMessages.h"
 #include "FormHelpers.h"
@@ -47,9 +48,7 @@ QLineEdit* Result(const char* control) {
     QLineEdit* box = Box(control);
     for (const auto& r : chem::kResultBoxes)
         if (std::string_view(r.control) == control) box->setReadOnly(r.readOnly);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    box->setPalette(palette);
+    ResultFace(box);
     TooltipFollowsText(box);
     return box;
 }
@@ -115,6 +114,7 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
     table.insert(QLatin1String(chem::kDilutionTarget), U(chem::HintFor(chem::kDilutionTarget, chem::kInitialDirection)));
     hints_ = new HintFilter(table, [this](const QString& t) { setStatus(t); }, this);
     hints_->installOn(this);
+    ApplyAccessibility(this, ChemAccessibility());
     setMode(static_cast<int>(chem::kInitialMode));
 }
 

@@ -23,6 +23,7 @@
 #include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
+#include "StandardAccessibility.h"
 #include "Workbench.h"
 
 namespace numora {
@@ -69,11 +70,7 @@ const char* const kResultFields[] = {
 };
 
 // Read-only fields look like the button face.
-void ButtonFace(QWidget* field) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    field->setPalette(palette);
-}
+void ButtonFace(QWidget* field) { ResultFace(field); }
 
 QLineEdit* Input(const char* name, const char* text, int maxLength) {
     auto* field = new QLineEdit(QString::fromUtf8(text));
@@ -176,6 +173,7 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     SelectAllOnFocusEverywhere(this);
     for (const char* name : kResultFields) TooltipFollowsText(findChild<QLineEdit*>(QLatin1String(name)));
     installHints();
+    ApplyAccessibility(this, StandardAccessibility());
     selectTab(QStringLiteral("Full"));
 }
 
@@ -388,6 +386,13 @@ QWidget* Standard::buildLargePage() {
         editButton_->setEnabled(true);
     });
     connect(list_, &QListWidget::itemDoubleClicked, this, &Standard::editItem);
+    list_->installEventFilter(this);  // the item commands from the keyboard
+    // Moving to an item with the keys selects it as a click does.
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || !list_->hasFocus()) return;
+        deleteButton_->setEnabled(true);
+        editButton_->setEnabled(true);
+    });
     connect(list_, &QListWidget::currentTextChanged, list_, &QWidget::setToolTip);
     foldLayout->addWidget(list_, 1, 0, 4, 2);
     deleteButton_ = Button("Largecmd3", "删除数据");
@@ -418,6 +423,18 @@ QWidget* Standard::buildLargePage() {
 }
 
 bool Standard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        // Delete removes and F2 edits the current item.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && list_->currentRow() >= 0) {
+            deleteItem();
+            return true;
+        }
+        if (key->key() == Qt::Key_F2 && list_->currentRow() >= 0) {
+            editItem();
+            return true;
+        }
+    }
     if (watched->objectName() == QLatin1String("LargeText4") && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
