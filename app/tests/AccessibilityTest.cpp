@@ -403,6 +403,37 @@ private slots:
         QVERIFY2(readable > 300, qPrintable(QString::number(readable)));  // axes, grid and labels show
         QApplication::setPalette(before);
     }
+
+    // Pictures of every page of every window with the dark palette, for a
+    // person to look at: only when NUMORA_SHOTS names a folder.
+    void darkScreenshots() {
+        const QString folder = qEnvironmentVariable("NUMORA_SHOTS");
+        if (folder.isEmpty()) QSKIP("NUMORA_SHOTS is not set");
+        QDir().mkpath(folder);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(DarkPalette());
+        for (const auto& [title, make] : Windows()) {
+            Rig rig;
+            rig.window.reset(make(rig));
+            QWidget* w = rig.window.get();
+            w->resize(w->sizeHint().expandedTo(QSize(640, 480)));
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            auto* tabs = w->findChild<QTabBar*>();
+            for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
+                if (tabs) tabs->setCurrentIndex(page);
+                if (auto* maths = qobject_cast<Maths*>(w); maths && page == 3)
+                    maths->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->click();
+                QTest::qWait(50);
+                const QString name = QStringLiteral("%1/%2-%3-dark-x%4.png")
+                                         .arg(folder, QLatin1String(title))
+                                         .arg(page)
+                                         .arg(w->devicePixelRatioF());
+                QVERIFY(w->grab().save(name));
+            }
+        }
+        QApplication::setPalette(before);
+    }
 };
 
 int main(int argc, char** argv) {

@@ -41,6 +41,11 @@ void AnnounceValue(QWidget* field, const QString& text) {
     if (!field) return;
     if (g_listener) g_listener(field, text);
     if (!QAccessible::isActive()) return;
+    // A text field tells its new text through the text events it sends
+    // itself (text-changed on the accessibility bus); a control with a value
+    // tells its new value.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(field);
+    if (!iface || !iface->valueInterface()) return;
     QAccessibleValueChangeEvent event(field, text);
     QAccessible::updateAccessibility(&event);
 }

@@ -26,8 +26,10 @@ using AccessibleTable = std::vector<AccessibleText>;
 // Returns the table's controls that were not found (none in a finished window).
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 
-// Announces the text of a result field as its new value (a value-change
-// event besides the text events the field sends itself).
+// Announces the text of a result field written by a command. Qt's text
+// fields send the change themselves (text-changed on the accessibility bus);
+// this adds a value-change event for controls that have a value, and tells
+// the listener below.
 void AnnounceValue(QWidget* field, const QString& text);
 
 // Also tells `listener` of every announcement (nullptr: nobody). The
