@@ -341,10 +341,11 @@ private slots:
         QCOMPARE(scientific->statusText(), QString::fromUtf8("显示成立列表"));
     }
 
-    // The toolbar icons are drawn for the pixels they get.
+    // The toolbar icons and the Options window's close cross are drawn for
+    // the pixels they get.
     void iconsAreSharpAtEveryScale() {
-        for (const char* key : {"Standard", "Maths", "Chem", "Scientific", "Option", "Help", "About"}) {
-            const QIcon icon = ToolbarIcon(QLatin1String(key));
+        for (const char* key : {"Standard", "Maths", "Chem", "Scientific", "Option", "Help", "About", "Close"}) {
+            const QIcon icon = QLatin1String(key) == QLatin1String("Close") ? CloseIcon() : ToolbarIcon(QLatin1String(key));
             for (qreal ratio : {1.0, 1.5, 2.0}) {
                 const QPixmap pm = icon.pixmap(QSize(24, 24), ratio);
                 QCOMPARE(pm.size(), QSize(qRound(24 * ratio), qRound(24 * ratio)));

@@ -25,6 +25,7 @@
 #include "MainFrame.h"
 #include "Messages.h"
 #include "SettingsStore.h"
+#include "ShellIcons.h"
 
 namespace numora {
 
@@ -108,7 +109,7 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
 
     auto* closeButton = new QToolButton;
     closeButton->setObjectName(QStringLiteral("Close"));
-    closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    closeButton->setIcon(CloseIcon());  // drawn, so sharp at any screen scale
     closeButton->setIconSize(QSize(24, 24));
     closeButton->setAutoRaise(true);
     connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
