@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -32,6 +33,7 @@
 #include "ShellIcons.h"
 #include "Standard.h"
 #include "WidgetDriver.h"
+#include "frmAbout.h"
 #include "frmOption.h"
 
 using namespace numora;
@@ -402,6 +404,30 @@ private slots:
             for (int x = 0; x < shot.width(); ++x)
                 readable += ContrastRatio(Of(shot.pixelColor(x, y)), Of(face)) >= 3.0;
         QVERIFY2(readable > 300, qPrintable(QString::number(readable)));  // axes, grid and labels show
+        QApplication::setPalette(before);
+    }
+
+    // The About window on a dark face: its title (whose colours follow the
+    // mouse) and its animated line read against it; its icon has the
+    // screen's pixels.
+    void aboutOnADarkFace() {
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(DarkPalette());
+        FakeServices fake;
+        frmAbout about(fake.services);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        auto* title = about.findChild<QLabel*>(QStringLiteral("lblTitle"));
+        const Rgb8 face = Of(about.palette().color(QPalette::Window));
+        QVERIFY(ContrastRatio(Of(title->palette().color(QPalette::WindowText)), face) >= 4.5);
+        about.setLineColourValue(0);  // black: lightened on the dark face
+        const QImage line = about.findChild<QWidget*>(QStringLiteral("Line1"))->grab().toImage();
+        QVERIFY(ContrastRatio(Of(line.pixelColor(line.width() / 2, 0)), face) >= 3.0);
+        const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap();
+        QCOMPARE(icon.devicePixelRatio(), about.devicePixelRatioF());
+        QCOMPARE(icon.size(), QSize(32, 32) * about.devicePixelRatioF());
+        if (const QString folder = qEnvironmentVariable("NUMORA_SHOTS"); !folder.isEmpty())
+            about.grab().save(QStringLiteral("%1/frmAbout-dark-x%2.png").arg(folder).arg(about.devicePixelRatioF()));
         QApplication::setPalette(before);
     }
 

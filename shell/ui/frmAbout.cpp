@@ -88,7 +88,8 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     QIcon shown = icon;
     if (shown.isNull()) shown = QApplication::windowIcon();
     if (shown.isNull()) shown = PaintedApplicationIcon();
-    picIcon->setPixmap(shown.pixmap(32, 32));
+    // As many pixels as the screen shows in 32 points: sharp at any scale.
+    picIcon->setPixmap(shown.pixmap(QSize(32, 32), picIcon->devicePixelRatioF()));
     picIcon->setFixedSize(32, 32);
 
     title_ = new QLabel(QLatin1String(kApplicationTitle), this);
