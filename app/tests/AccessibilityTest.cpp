@@ -24,6 +24,11 @@
 
 #include "Accessibility.h"
 #include "Chem.h"
+#include "ChemAccessibility.h"
+#include "MathsAccessibility.h"
+#include "ScientificAccessibility.h"
+#include "StandardAccessibility.h"
+#include "frmOptionAccessibility.h"
 #include "Contrast.h"
 #include "Fakes.h"
 #include "MainFrame.h"
@@ -143,6 +148,44 @@ private slots:
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
             QVERIFY2(controls.contains(iface), qPrintable(w->objectName()));
         }
+    }
+
+    // Every row of every window's table names a control the window has.
+    void everyTableRowNamesAControl() {
+        Rig rig;
+        const std::pair<QWidget*, AccessibleTable> windows[] = {
+            {new Standard(rig.fake.services), StandardAccessibility()},
+            {new Scientific(rig.fake.services), ScientificAccessibility()},
+            {new Maths(rig.fake.services), MathsAccessibility()},
+            {new Chem(rig.fake.services), ChemAccessibility()},
+            {new frmOption(rig.fake.services, rig.frame), OptionAccessibility()},
+        };
+        for (const auto& [window, table] : windows) {
+            std::unique_ptr<QWidget> owner(window);
+            QCOMPARE(ApplyAccessibility(window, table), QStringList());
+            QSet<QString> names;
+            for (const AccessibleText& row : table) names.insert(row.name);
+            QCOMPARE(names.size(), static_cast<qsizetype>(table.size()));  // no name twice
+        }
+    }
+
+    // Ctrl+PageDown and Ctrl+PageUp turn a window's pages.
+    void pagesTurnFromTheKeyboard() {
+        Rig rig;
+        auto* maths = new Maths(rig.fake.services);
+        rig.window.reset(maths);
+        maths->show();
+        QApplication::setActiveWindow(maths);
+        QVERIFY(QTest::qWaitForWindowActive(maths));
+        auto* field = maths->findChild<QLineEdit*>(QStringLiteral("MathsEquationFrame1Text1"));
+        field->setFocus();
+        auto* tabs = maths->findChild<QTabBar*>();
+        QCOMPARE(tabs->currentIndex(), 0);
+        QTest::keyClick(field, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 3);  // round from the first to the last
     }
 
     void fieldsAreNamedAfterFrameAndRole() {
