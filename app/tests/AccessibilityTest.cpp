@@ -34,6 +34,7 @@
 #include "MainFrame.h"
 #include "Maths.h"
 #include "PlotCanvas.h"
+#include "QtTestMain.h"
 #include "Scientific.h"
 #include "ShellIcons.h"
 #include "Standard.h"
@@ -507,7 +508,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    numora::testing::PrepareQtTestProcess();
     QByteArray folder = QDir::tempPath().toLocal8Bit() + "/numora-a11y-tests-XXXXXX";
     if (!mkdtemp(folder.data())) return 1;
     chmod(folder.constData(), 0700);
@@ -516,7 +517,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     AccessibilityTest test;
-    const int failed = QTest::qExec(&test, argc, argv);
+    const int failed = QTest::qExec(&test, numora::testing::QtTestArguments(argc, argv));
     QDir(QString::fromLocal8Bit(folder)).removeRecursively();
     return failed;
 }

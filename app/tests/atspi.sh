@@ -3,10 +3,12 @@
 # virtual display, in its own D-Bus session with its own AT-SPI bus, and lets
 # a real AT-SPI client (atspi_check.py) list every control of the calculator
 # windows and Options and run their commands from the keyboard.
-# Usage: atspi.sh NUMORA [LISTING_FILE]
+# Usage: atspi.sh NUMORA [LISTING_FILE] [SLOWNESS]
+# SLOWNESS (default 1) stretches every wait, for a sanitizer build.
 set -euo pipefail
 bin=$1
 listing=${2:-$PWD/numora-atspi.txt}
+export NUMORA_WAIT_SCALE=${3:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -24,7 +26,7 @@ done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
 
 rc=0
-timeout 280 xvfb-run -a -s '-screen 0 1280x900x24' \
+timeout $((280 * NUMORA_WAIT_SCALE)) xvfb-run -a -s '-screen 0 1280x900x24' \
   dbus-run-session -- bash -s "$bin" "$listing" "$here" "$launcher" <<'INNER' || rc=$?
 set -u
 bin=$1 listing=$2 here=$3 launcher=$4
@@ -44,7 +46,7 @@ dbus-send --session --type=method_call --dest=org.a11y.Bus /org/a11y/bus \
 if command -v openbox >/dev/null; then openbox --sm-disable & pids+=($!); sleep 0.5; fi
 "$bin" & app=$!; pids+=($app)
 rc=0
-timeout 250 /usr/bin/python3 "$here/atspi_check.py" "$listing" || rc=$?
+timeout $((250 * NUMORA_WAIT_SCALE)) /usr/bin/python3 "$here/atspi_check.py" "$listing" || rc=$?
 kill -0 $app 2>/dev/null || { echo "FAIL: numora ended during the run"; rc=1; }
 exit $rc
 INNER

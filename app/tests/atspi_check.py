@@ -15,8 +15,13 @@ import subprocess
 import sys
 import time
 
+import os
+
 import pyatspi
 from gi.repository import GLib
+
+# Every wait is stretched by this much (a sanitizer build runs slower).
+SLOWNESS = max(1, int(os.environ.get("NUMORA_WAIT_SCALE", "1")))
 
 LISTING = sys.argv[1] if len(sys.argv) > 1 else "/dev/null"
 failures = []
@@ -120,7 +125,7 @@ def find(root, name, role=None):
 
 
 def wait_for(what, probe, seconds=15):
-    end = time.monotonic() + seconds
+    end = time.monotonic() + seconds * SLOWNESS
     while time.monotonic() < end:
         result = probe()
         if result:
@@ -351,7 +356,7 @@ for title, open_keys, command in WINDOWS:
     win = None
     for attempt in range(3):  # the frame may not have the keyboard yet
         keys(*open_keys)
-        end = time.monotonic() + 6
+        end = time.monotonic() + 6 * SLOWNESS
         while win is None and time.monotonic() < end:
             win = window(app, title)
             pump(0.1)

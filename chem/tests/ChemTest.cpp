@@ -9,6 +9,7 @@
 #include "Fakes.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
+#include "QtTestMain.h"
 
 using namespace numora;
 using namespace numora::testing;
@@ -132,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ChemTest)
+NUMORA_QTEST_MAIN(ChemTest)
 #include "ChemTest.moc"

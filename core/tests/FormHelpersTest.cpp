@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "FormHelpers.h"
+#include "QtTestMain.h"
 
 using namespace numora;
 
@@ -86,5 +87,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormHelpersTest)
+NUMORA_QTEST_MAIN(FormHelpersTest)
 #include "FormHelpersTest.moc"

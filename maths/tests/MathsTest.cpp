@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "QtTestMain.h"
 
 using namespace numora;
 using namespace numora::testing;
@@ -331,5 +332,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MathsTest)
+NUMORA_QTEST_MAIN(MathsTest)
 #include "MathsTest.moc"

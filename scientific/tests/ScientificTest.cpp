@@ -13,6 +13,7 @@
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Scientific.h"
+#include "QtTestMain.h"
 
 using namespace numora;
 using namespace numora::testing;
@@ -205,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScientificTest)
+NUMORA_QTEST_MAIN(ScientificTest)
 #include "ScientificTest.moc"

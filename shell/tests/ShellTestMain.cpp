@@ -1,5 +1,8 @@
 // Runs every registered shell test class on the offscreen platform, with a
 // private runtime and configuration folder so no test touches the user's.
+// The test library's crash handler stays off (see QtTestMain.h): with several
+// classes in one process it could chain to itself, so one abort would loop
+// until the test runner kills the process.
 #include <QApplication>
 #include <QDir>
 #include <QTest>
@@ -8,6 +11,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "QtTestMain.h"
 #include "ShellTest.h"
 
 namespace numora::testing {
@@ -25,7 +29,7 @@ int RegisterShellTest(ShellTestFactory factory) {
 }  // namespace numora::testing
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    numora::testing::PrepareQtTestProcess();
     QByteArray folder = QDir::tempPath().toLocal8Bit() + "/numora-shell-tests-XXXXXX";
     if (!mkdtemp(folder.data())) return 1;
     chmod(folder.constData(), 0700);
@@ -35,9 +39,10 @@ int main(int argc, char** argv) {
     int failed = 0;
     {
         QApplication app(argc, argv);
+        const QStringList arguments = numora::testing::QtTestArguments(argc, argv);
         for (auto factory : numora::testing::Registry()) {
             std::unique_ptr<QObject> test(factory());
-            failed += QTest::qExec(test.get(), argc, argv);
+            failed += QTest::qExec(test.get(), arguments);
         }
     }
     QDir(QString::fromLocal8Bit(folder)).removeRecursively();

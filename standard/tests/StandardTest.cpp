@@ -18,6 +18,7 @@
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Standard.h"
+#include "QtTestMain.h"
 
 using namespace numora;
 using namespace numora::testing;
@@ -394,5 +395,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StandardTest)
+NUMORA_QTEST_MAIN(StandardTest)
 #include "StandardTest.moc"

@@ -1,0 +1,54 @@
+# How tests are registered. Every test has a timeout that fits it with
+# margin, so a hang costs seconds to minutes. The sanitizer build (a debug
+# build that also unwinds every allocation's stack in full) runs up to ten
+# times slower on a loaded machine, and its timeouts are scaled to match.
+if(NUMORA_SANITIZE)
+  set(NUMORA_TIMEOUT_SCALE 6)
+else()
+  set(NUMORA_TIMEOUT_SCALE 1)
+endif()
+
+function(numora_timeout out seconds)
+  math(EXPR scaled "${seconds} * ${NUMORA_TIMEOUT_SCALE}")
+  set(${out} ${scaled} PARENT_SCOPE)
+endfunction()
+
+# A GoogleTest executable: each test case becomes a ctest test, with the
+# timeout of one case (default 30 s).
+function(numora_gtest target)
+  cmake_parse_arguments(arg "" "TIMEOUT" "" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 30)
+  endif()
+  numora_timeout(timeout ${arg_TIMEOUT})
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 30
+                       PROPERTIES TIMEOUT ${timeout})
+endfunction()
+
+# A Qt Test executable of window tests (its main is NUMORA_QTEST_MAIN or
+# calls QtTestArguments), run on the offscreen platform. A test function
+# that hangs fails on its own after two thirds of the whole timeout, naming
+# the function.
+function(numora_qt_test target)
+  cmake_parse_arguments(arg "" "TIMEOUT" "" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 60)
+  endif()
+  numora_timeout(timeout ${arg_TIMEOUT})
+  math(EXPR function_ms "${timeout} * 2000 / 3")
+  add_test(NAME ${target} COMMAND ${target})
+  set_tests_properties(${target} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_DISABLE_STACK_DUMP=1;QTEST_FUNCTION_TIMEOUT=${function_ms}"
+    TIMEOUT ${timeout})
+endfunction()
+
+# Every test of the build tree has a timeout: checked by a test of its own
+# (CheckTestTimeouts.cmake), which also sees the GoogleTest cases that are
+# discovered only when ctest runs.
+function(numora_add_timeout_check)
+  add_test(NAME test_timeouts
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                   -DCTEST=${CMAKE_CTEST_COMMAND}
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckTestTimeouts.cmake)
+  set_tests_properties(test_timeouts PROPERTIES TIMEOUT 120)
+endfunction()
