@@ -22,19 +22,23 @@ using AccessibleTable = std::vector<AccessibleText>;
 // description. A description left empty is taken from the window's hint
 // table (the HintFilter installed under `root`), and follows later changes
 // of that hint. Read-only text fields named in the table are result fields:
-// each new text written into one is announced to assistive technology.
+// what a command writes into them is announced (see below).
 // Returns the table's controls that were not found (none in a finished window).
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 
-// Announces the text of a result field written by a command. Qt's text
-// fields send the change themselves (text-changed on the accessibility bus);
-// this adds a value-change event for controls that have a value, and tells
-// the listener below.
-void AnnounceValue(QWidget* field, const QString& text);
+// Announcing results. A screen reader speaks what happens at the keyboard
+// focus, not in a field elsewhere in the window (the field's own text events
+// reach the accessibility bus, but are not read out). So once a command's
+// writes have settled (kAnnounceQuietMs without another write: a long loop
+// that shows its progress is announced once, at its end), the control that
+// has the focus in the window (the command's button, usually) takes
+// "<field name>：<text>" for each written field as its accessible
+// description, which a screen reader reads out; the control gets its own
+// description back when the focus leaves it.
+inline constexpr int kAnnounceQuietMs = 250;
 
-// Also tells `listener` of every announcement (nullptr: nobody). The
-// accessibility bridge only listens while a screen reader is running; this
-// lets a window test hear the announcements without one.
+// Also tells `listener` of every announced field (nullptr: nobody); a window
+// test listens here.
 using AnnouncementListener = void (*)(QWidget* field, const QString& text);
 void SetAnnouncementListener(AnnouncementListener listener);
 

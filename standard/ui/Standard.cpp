@@ -1,5 +1,6 @@
 #include "Standard.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -455,11 +456,14 @@ void Standard::optionChanged(int option) {
 
 void Standard::runPairwise() {
     setStatus(U(kCalculating));
+    // Disabling the pane sends the keyboard focus away: it comes back after.
+    QPointer<QWidget> focus = QApplication::focusWidget();
     pairPane_->setEnabled(false);
     pairPane_->setCursor(Qt::WaitCursor);
-    auto restore = [this] {
+    auto restore = [this, focus] {
         pairPane_->unsetCursor();
         pairPane_->setEnabled(true);
+        if (focus && pairPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
     const std::string a = S(FieldText(this, QStringLiteral("LargeText1")));
     const std::string b = S(FieldText(this, QStringLiteral("LargeText2")));
@@ -512,11 +516,13 @@ void Standard::runPairwise() {
 
 void Standard::runCollective() {
     setStatus(U(kCalculating));
+    QPointer<QWidget> focus = QApplication::focusWidget();
     foldPane_->setEnabled(false);
     foldPane_->setCursor(Qt::WaitCursor);
-    auto restore = [this] {
+    auto restore = [this, focus] {
         foldPane_->unsetCursor();
         foldPane_->setEnabled(true);
+        if (focus && foldPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
     if (list_->count() == 0) {
         restore();
