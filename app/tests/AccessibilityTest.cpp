@@ -358,6 +358,29 @@ private slots:
         QCOMPARE(list->count(), 1);
     }
 
+    // The Options window's double-click commands from the keyboard.
+    void optionCommandsFromTheKeyboard() {
+        Rig rig;
+        rig.fake.music.SetFileName(QStringLiteral("/music/song.mp3"));
+        auto* options = new frmOption(rig.fake.services, rig.frame);
+        rig.window.reset(options);
+        options->show();
+        QApplication::setActiveWindow(options);
+        QVERIFY(QTest::qWaitForWindowActive(options));
+        auto* file = options->findChild<QLineEdit*>(QStringLiteral("BackText1"));
+        QCOMPARE(file->text(), QStringLiteral("/music/song.mp3"));
+        file->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(file, Qt::Key_Delete);  // as a double click: the music stops
+        QCOMPARE(file->text(), QString());
+        QCOMPARE(rig.fake.music.FileName(), QString());
+
+        auto* states = options->findChild<QListWidget*>(QStringLiteral("BackFrame3List1"));
+        states->setFocus(Qt::TabFocusReason);
+        states->setCurrentRow(2);  // 最大化
+        QTest::keyClick(states, Qt::Key_Return);
+        QCOMPARE(rig.frame.frameStateCode(), 2);
+    }
+
     // The canvas's right-click commands from the keyboard, and the picture
     // they export keeps the canvas's size in pixels at any screen scale.
     void plotCommandsFromTheKeyboard() {
