@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "ChemAccessibility.h"
 #include "ChemControls.h"
 #include "ChemMessages.h"
 #include "FormHelpers.h"
@@ -52,9 +53,7 @@ QLineEdit* Result(const char* control) {
         {chem::kFractionResult, "%"}, {chem::kSolubilityResult, "g"}, {chem::kMolarityResult, "mol/L"}};
     for (const auto& [name, unit] : units)
         if (std::string_view(name) == control) FitResultWidth(box, QLatin1String(unit));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    box->setPalette(palette);
+    ResultFace(box);
     TooltipFollowsText(box);
     return box;
 }
@@ -120,6 +119,7 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
     table.insert(QLatin1String(chem::kDilutionTarget), U(chem::HintFor(chem::kDilutionTarget, chem::kInitialDirection)));
     hints_ = new HintFilter(table, [this](const QString& t) { setStatus(t); }, this);
     hints_->installOn(this);
+    ApplyAccessibility(this, ChemAccessibility());
     setMode(static_cast<int>(chem::kInitialMode));
 }
 

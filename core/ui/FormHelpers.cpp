@@ -174,7 +174,15 @@ void HintFilter::installOn(QWidget* root) {
         if (!hints_.contains(w->objectName())) continue;
         w->installEventFilter(this);
         w->setMouseTracking(true);  // a hint also when the mouse comes back from a child
+        watched_.insert(w->objectName(), w);
     }
+}
+
+void HintFilter::setHint(const QString& control, const QString& hint) {
+    const QString old = hints_.value(control);
+    hints_.insert(control, hint);
+    QWidget* w = watched_.value(control);
+    if (w && !old.isEmpty() && w->accessibleDescription() == old) w->setAccessibleDescription(hint);
 }
 
 bool HintFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -199,6 +207,43 @@ bool LoopPacer::pause() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     last_ = clock_.elapsed();
     return !window_.isNull();
+}
+
+namespace {
+
+void PaintResultFace(QWidget* field) {
+    // Only the face is the field's own: every other role, the text colour
+    // among them, still follows the window.
+    QPalette own;
+    own.setColor(QPalette::Base, QApplication::palette(field).color(QPalette::Button));
+    field->setPalette(own);
+}
+
+class ResultFaceFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A new application palette reaches every widget as a change of its own.
+        if (event->type() == QEvent::PaletteChange && !busy_) {
+            busy_ = true;
+            PaintResultFace(static_cast<QWidget*>(watched));
+            busy_ = false;
+        }
+        return false;
+    }
+
+private:
+    bool busy_ = false;
+};
+
+}  // namespace
+
+void ResultFace(QWidget* field) {
+    if (!field) return;
+    PaintResultFace(field);
+    field->installEventFilter(new ResultFaceFilter(field));
 }
 
 void TooltipFollowsText(QLineEdit* field) {

@@ -65,7 +65,8 @@ public:
     // (and on root itself when it is named there).
     void installOn(QWidget* root);
     // Changes one control's hint (hints that follow the window's state).
-    void setHint(const QString& control, const QString& hint) { hints_.insert(control, hint); }
+    // The control's accessible description follows a hint it was taken from.
+    void setHint(const QString& control, const QString& hint);
     QString hint(const QString& control) const { return hints_.value(control); }
 
 protected:
@@ -73,6 +74,7 @@ protected:
 
 private:
     QHash<QString, QString> hints_;
+    QHash<QString, QPointer<QWidget>> watched_;
     Show show_;
 };
 
@@ -95,6 +97,11 @@ private:
     QElapsedTimer clock_;
     qint64 last_ = 0;
 };
+
+// Gives a read-only result field the button face of the window's palette
+// (text stays the palette's text colour), and keeps it so when the palette
+// changes (a light or dark desktop theme chosen while the program runs).
+void ResultFace(QWidget* field);
 
 // Keeps a result field's tool tip equal to its text.
 void TooltipFollowsText(QLineEdit* field);

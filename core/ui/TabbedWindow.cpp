@@ -1,6 +1,7 @@
 #include "TabbedWindow.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -29,6 +30,16 @@ TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const s
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     bar->addWidget(status_, 1);
+
+    // Ctrl+PageDown and Ctrl+PageUp turn the pages from anywhere in the window.
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), window);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int n = tabs_->count();
+            if (n > 0) tabs_->setCurrentIndex((tabs_->currentIndex() + step + n) % n);
+        });
+    }
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(6, 6, 6, 0);

@@ -18,6 +18,7 @@
 #include "FormHelpers.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
+#include "MathsAccessibility.h"
 #include "MultiplicationFormulas.h"
 #include "Outcome.h"
 #include "PlotCanvas.h"
@@ -71,11 +72,7 @@ const char* const kTooltipResults[] = {
     "MathsEquationFrame3Text15", "MathsMultiplicationText3",
 };
 
-void ButtonFace(QWidget* field) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    field->setPalette(palette);
-}
+void ButtonFace(QWidget* field) { ResultFace(field); }
 
 QLineEdit* Box(const QString& name, const QString& text, int maxLength = 0) {
     auto* box = new QLineEdit(text);
@@ -153,6 +150,7 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     SelectAllOnFocusEverywhere(this);
     for (const char* name : kTooltipResults) findChild<QLineEdit*>(QLatin1String(name))->installEventFilter(this);
     installHints();
+    ApplyAccessibility(this, MathsAccessibility());
     selectTab(QStringLiteral("Equation"));
 }
 
@@ -363,6 +361,7 @@ QWidget* Maths::buildTrigPage() {
     sketch_->setObjectName(QStringLiteral("MathsTriFDrawerBox1"));
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
     sketch_->setCentreAxes();
+    sketch_->setDescriptionBase(U("三角函数草图，横轴 -π 至 π，纵轴 -2 至 2"));
     connect(clear, &QPushButton::clicked, sketch_, &PlotCanvas::clear);
     connect(sketch_, &PlotCanvas::mouseMovedTo, this,
             [this](double x, double y) { setStatus(QString::fromStdString(maths::SketchReadout(x, y))); });
@@ -438,6 +437,7 @@ QWidget* Maths::buildPlotterPage() {
     plot_->setObjectName(QStringLiteral("MathsFunctionShapeBox1"));
     plot_->setMapping({0, 0, maths::kLayoutSize, maths::kLayoutSize});
     plot_->setAxes(axes_);
+    plot_->setDescriptionBase(U("函数图象"));
     connect(plot_, &PlotCanvas::mouseMovedTo, this,
             [this](double x, double y) { setStatus(QString::fromStdString(maths::PlotReadout(x, y))); });
     row->addWidget(plot_, 0, Qt::AlignTop);
@@ -533,6 +533,8 @@ void Maths::applyPlotRange() {
     plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1);
     const maths::PlotRange& r = result.range;
     plot_->setMapping({r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+    plot_->setDescriptionBase(U("函数图象，") + PlotRangeText(text(maths::kRangeBoxes[2]), text(maths::kRangeBoxes[3]),
+                                                              text(maths::kRangeBoxes[0]), text(maths::kRangeBoxes[1])));
 }
 
 void Maths::drawGraph() {
@@ -562,6 +564,9 @@ void Maths::drawGraph() {
     applyButton->setEnabled(false);
     focus.settled();
     plot_->addSegments(graph.segments, graph.colour, 1);
+    QStringList shown;
+    for (const std::string& c : coefficients) shown << QString::fromStdString(c);
+    plot_->addDescriptionItem(PlotFormulaText(kind, shown));
     draw->setEnabled(true);
     applyButton->setEnabled(true);
     focus.restore();
@@ -588,6 +593,9 @@ void Maths::runSketch(bool cosine) {
     sketchStop_ = false;
     const double r = start.r;
     sketch_->setMapping({-r, 2, r, -2});
+    sketch_->setDescriptionBase(U("三角函数草图，横轴 %1 至 %2，纵轴 -2 至 2")
+                                    .arg(text("MathsTriFDrawerText1"), text("MathsTriFDrawerText2")));
+    sketch_->addDescriptionItem(cosine ? U("余弦曲线 y = cos x(蓝)") : U("正弦曲线 y = sin x(红)"));
     const maths::Rgb colour = cosine ? maths::Rgb{0, 0, 255} : maths::Rgb{255, 0, 0};
     const double step = maths::SketchStep(r);
     // The curve grows outwards from x = 0; the window's events run at the

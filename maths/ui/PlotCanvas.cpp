@@ -1,11 +1,14 @@
 #include "PlotCanvas.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Contrast.h"
 #include "Services.h"
 
 namespace numora {
@@ -13,11 +16,18 @@ namespace {
 
 QColor Colour(maths::Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// A drawing colour as shown on `face`: readable against it.
+QColor Colour(maths::Rgb c, const QColor& face) {
+    const Rgb8 shown = ReadableOn({c.r, c.g, c.b}, {face.red(), face.green(), face.blue()});
+    return QColor(shown.r, shown.g, shown.b);
+}
+
 }  // namespace
 
 PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent) : QWidget(parent), services_(services) {
     setFixedSize(size);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);  // the picture commands from the keyboard
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -39,7 +49,28 @@ void PlotCanvas::addSegments(const std::vector<maths::Segment>& segments, maths:
 void PlotCanvas::clear() {
     drawn_.clear();
     drawn_.shrink_to_fit();
+    descriptionItems_.clear();
+    updateDescription();
     update();
+}
+
+void PlotCanvas::setDescriptionBase(const QString& base) {
+    descriptionBase_ = base;
+    updateDescription();
+}
+
+void PlotCanvas::addDescriptionItem(const QString& item) {
+    descriptionItems_ << item;
+    updateDescription();
+}
+
+void PlotCanvas::updateDescription() {
+    QString text = descriptionBase_;
+    const QString items = descriptionItems_.isEmpty() ? QString::fromUtf8("未绘制图象")
+                                                      : QString::fromUtf8("已绘制：") + descriptionItems_.join(QString::fromUtf8("；"));
+    text += (text.isEmpty() ? QString() : QString::fromUtf8("，")) + items;
+    if (text == accessibleDescription()) return;
+    setAccessibleDescription(text);  // tells assistive technology of the change
 }
 
 void PlotCanvas::setAxes(const maths::AxisLayout& axes) {
@@ -63,8 +94,10 @@ maths::Picture PlotCanvas::picture() const {
     return p;
 }
 
-void PlotCanvas::paintPicture(QPainter& painter, QSize size) const {
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen) const {
+    const QColor face = onScreen ? palette().color(QPalette::Base) : QColor(Qt::white);
+    painter.fillRect(QRect(QPoint(0, 0), size), face);
+    auto colour = [&](maths::Rgb c) { return onScreen ? Colour(c, face) : Colour(c); };
     const double w = size.width(), h = size.height();
     auto draw = [&](const std::vector<maths::Picture::Line>& lines) {
         QPen pen;
@@ -73,7 +106,7 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size) const {
             // Far-off ends are cut at the canvas, which also keeps them in
             // the painter's range.
             if (!maths::ClipSegment(x1, y1, x2, y2, -4, -4, w + 4, h + 4)) continue;
-            pen.setColor(Colour(l.colour));
+            pen.setColor(colour(l.colour));
             pen.setWidthF(l.width);
             painter.setPen(pen);
             painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -85,20 +118,29 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size) const {
     font.setStyleHint(QFont::Serif);
     painter.setFont(font);
     for (const auto& t : labels_) {
-        painter.setPen(Colour(t.colour));
+        painter.setPen(colour(t.colour));
         painter.drawText(QPointF(t.left * w, t.top * h + painter.fontMetrics().ascent()), QString::fromStdString(t.text));
     }
 }
 
+// Drawn straight on the window's backing store, which has the screen's
+// device pixel ratio: lines stay sharp at any scale.
 void PlotCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintPicture(painter, size());
+    paintPicture(painter, size(), true);
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
 }
 
 QImage PlotCanvas::image() const {
     QImage image(size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
     QPainter painter(&image);
-    paintPicture(painter, size());
+    paintPicture(painter, size(), false);
     return image;
 }
 
@@ -109,10 +151,41 @@ void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PlotCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard (the menu key) the menu opens at the canvas's centre.
+    showMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center()));
+}
+
+void PlotCanvas::showMenu(const QPoint& globalPos) {
     QMenu menu(this);
-    menu.addAction(QString::fromUtf8("复制图象"), this, &PlotCanvas::copyPicture);
-    menu.addAction(QString::fromUtf8("保存图象..."), this, &PlotCanvas::savePicture);
-    menu.exec(event->globalPos());
+    QAction* copy = menu.addAction(QString::fromUtf8("复制图象(&C)"), this, &PlotCanvas::copyPicture);
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* save = menu.addAction(QString::fromUtf8("保存图象(&S)..."), this, &PlotCanvas::savePicture);
+    save->setShortcut(QKeySequence::Save);
+    menu.exec(globalPos);
+}
+
+void PlotCanvas::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyPicture();
+    } else if (event->matches(QKeySequence::Save)) {
+        savePicture();
+    } else if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        showMenu(mapToGlobal(rect().center()));
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void PlotCanvas::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PlotCanvas::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PlotCanvas::copyPicture() { services_.clipboard.SetImage(image()); }

@@ -1,10 +1,14 @@
 // A drawing canvas with a user coordinate mapping. What is drawn stays
 // (as lines in shares of the canvas, so a later change of the mapping or of
 // the widget's size does not move it) until the canvas is cleared; the axis
-// elements are drawn over it. Right-click copies or saves the picture.
+// elements are drawn over it. Right-click, the menu key or Shift+F10 opens
+// the copy and save commands (also Ctrl+C and Ctrl+S while the canvas has
+// the focus). On screen the picture is drawn on the window's text face
+// (dark on a dark desktop); an exported picture stays black on white.
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -31,7 +35,15 @@ public:
     void setAxes(const maths::AxisLayout& axes);
     void setCentreAxes();
 
+    // What the canvas shows, for assistive technology: `base` says the kind
+    // of canvas and its range; each drawn item (a graph, a curve) is added
+    // to it until the canvas is cleared.
+    void setDescriptionBase(const QString& base);
+    void addDescriptionItem(const QString& item);
+
     maths::Picture picture() const;
+    // The picture at the canvas's size in pixels (whatever the screen's
+    // scale), black on white.
     QImage image() const;
     // Context-menu commands.
     void copyPicture();
@@ -45,15 +57,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void paintPicture(QPainter& painter, QSize size) const;
+    // `onScreen`: on the palette's face, colours made readable against it.
+    void paintPicture(QPainter& painter, QSize size, bool onScreen) const;
+    void showMenu(const QPoint& globalPos);
+    void updateDescription();
 
     Services& services_;
     maths::CanvasMapping mapping_;
     std::vector<maths::Picture::Line> drawn_;
     std::vector<maths::Picture::Line> axes_;
     std::vector<maths::Picture::Text> labels_;
+    QString descriptionBase_;
+    QStringList descriptionItems_;
 };
 
 }  // namespace numora

@@ -16,6 +16,7 @@
 #include "MainFrame.h"
 #include "Outcome.h"
 #include "Primes.h"
+#include "ScientificAccessibility.h"
 
 namespace numora {
 namespace {
@@ -58,9 +59,7 @@ QLineEdit* Box(const char* name, const char* text, int maxLength, bool result) {
     if (maxLength > 0) box->setMaxLength(maxLength);
     if (result) {
         box->setReadOnly(true);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-        box->setPalette(palette);
+        ResultFace(box);
     }
     return box;
 }
@@ -125,6 +124,7 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
 
     SelectAllOnFocusEverywhere(this);
     installHints();
+    ApplyAccessibility(this, ScientificAccessibility());
     selectTab(QStringLiteral("Gdbh"));
     setMinimumSize(480, 440);
 }
@@ -146,6 +146,11 @@ void Scientific::installHints() {
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
         list->viewport()->setMouseTracking(true);
+        // Moving through a list with the keys shows the same as the mouse does.
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, list, [this, list] {
+            list->setToolTip(selectedLine(list));
+            setStatus(hints_->hint(list->objectName()));
+        });
     }
 }
 

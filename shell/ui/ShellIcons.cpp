@@ -202,6 +202,13 @@ void DrawApplication(QPainter& p) {
     }
 }
 
+// A cross in the text colour of the application's palette (light on a dark desktop).
+void DrawClose(QPainter& p) {
+    p.setPen(Outline(QApplication::palette().color(QPalette::WindowText), 2.4));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+}
+
 class PaintedIconEngine final : public QIconEngine {
 public:
     explicit PaintedIconEngine(Drawing drawing) : drawing_(drawing) {}
@@ -253,6 +260,8 @@ QIcon ToolbarIcon(const QString& key) {
     }
     return {};
 }
+
+QIcon CloseIcon() { return QIcon(new PaintedIconEngine(DrawClose)); }
 
 QIcon PaintedApplicationIcon() { return QIcon(new PaintedIconEngine(DrawApplication)); }
 

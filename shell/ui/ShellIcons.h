@@ -11,6 +11,9 @@ namespace numora {
 // "Option", "Help", "About"); a null icon for any other key.
 QIcon ToolbarIcon(const QString& key);
 
+// A close cross in the palette's text colour, sharp at any scale.
+QIcon CloseIcon();
+
 // The application's own icon (a calculator with a sigma key), used when the
 // application has not set a window icon from its resources.
 QIcon PaintedApplicationIcon();

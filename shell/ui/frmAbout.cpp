@@ -17,6 +17,7 @@
 #include <QVariant>
 #endif
 
+#include "Contrast.h"
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
@@ -51,7 +52,13 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
+    // On a dark window face the colour is lightened until it shows.
+    void paintEvent(QPaintEvent*) override {
+        const QColor face = palette().color(QPalette::Window);
+        const Rgb8 shown = ReadableOn({colour_.red(), colour_.green(), colour_.blue()},
+                                      {face.red(), face.green(), face.blue()});
+        QPainter(this).fillRect(rect(), QColor(shown.r, shown.g, shown.b));
+    }
 
 private:
     QColor colour_ = Qt::black;
@@ -81,7 +88,8 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     QIcon shown = icon;
     if (shown.isNull()) shown = QApplication::windowIcon();
     if (shown.isNull()) shown = PaintedApplicationIcon();
-    picIcon->setPixmap(shown.pixmap(32, 32));
+    // As many pixels as the screen shows in 32 points: sharp at any scale.
+    picIcon->setPixmap(shown.pixmap(QSize(32, 32), picIcon->devicePixelRatioF()));
     picIcon->setFixedSize(32, 32);
 
     title_ = new QLabel(QLatin1String(kApplicationTitle), this);
@@ -219,8 +227,13 @@ void frmAbout::hideEvent(QHideEvent* event) {
 
 // ---- Title colour ----------------------------------------------------------------
 
-void frmAbout::setTitleColour(const QColor& colour) {
+void frmAbout::setTitleColour(const QColor& designed) {
+    // Readable on the window's face (a dark one lightens it).
     QPalette palette = title_->palette();
+    const QColor face = palette.color(QPalette::Window);
+    const Rgb8 shown = ReadableOn({designed.red(), designed.green(), designed.blue()},
+                                  {face.red(), face.green(), face.blue()}, 4.5);
+    const QColor colour(shown.r, shown.g, shown.b);
     if (palette.color(QPalette::WindowText) == colour) return;
     palette.setColor(QPalette::WindowText, colour);
     title_->setPalette(palette);

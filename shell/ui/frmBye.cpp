@@ -23,6 +23,8 @@ frmBye::frmBye(Services& services, Hooks hooks, QWidget* parent)
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(228, 236, 247));
+    // Its own light face, so its own dark text too (also on a dark desktop).
+    palette.setColor(QPalette::WindowText, QColor(0x1a, 0x1a, 0x1a));
     setPalette(palette);
 
     moving_ = new QLabel(U("谢谢使用！再见！"), this);

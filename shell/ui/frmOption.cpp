@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,9 +21,11 @@
 #include <cmath>
 
 #include "FormHelpers.h"
+#include "frmOptionAccessibility.h"
 #include "MainFrame.h"
 #include "Messages.h"
 #include "SettingsStore.h"
+#include "ShellIcons.h"
 
 namespace numora {
 
@@ -106,7 +109,7 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
 
     auto* closeButton = new QToolButton;
     closeButton->setObjectName(QStringLiteral("Close"));
-    closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    closeButton->setIcon(CloseIcon());  // drawn, so sharp at any screen scale
     closeButton->setIconSize(QSize(24, 24));
     closeButton->setAutoRaise(true);
     connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
@@ -133,6 +136,7 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(pages_, 1);
 
+    ApplyAccessibility(this, OptionAccessibility());
     load();
 }
 
@@ -156,6 +160,7 @@ QWidget* frmOption::buildBackPage() {
     stateList_->setMaximumHeight(stateList_->sizeHintForRow(0) * 4 + 2 * stateList_->frameWidth() + 4);
     connect(stateList_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { applyWindowState(item->text()); });
+    stateList_->installEventFilter(this);  // Enter applies the current entry
     topCheck_ = MakeCheck("TopCheck", "总在最前", "使窗口一直保持在屏幕的最前端");
     connect(topCheck_, &QCheckBox::clicked, this, &frmOption::topClicked);
     auto* windowColumn = new QVBoxLayout(windowFrame);
@@ -402,6 +407,19 @@ bool frmOption::eventFilter(QObject* watched, QEvent* event) {
     if (watched == musicFile_ && event->type() == QEvent::MouseButtonDblClick) {
         stopMusic();
         return true;
+    }
+    // The same commands from the keyboard: Delete in the music field stops
+    // the music, Enter in the state list applies its current entry.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == musicFile_ && key == Qt::Key_Delete) {
+            stopMusic();
+            return true;
+        }
+        if (watched == stateList_ && (key == Qt::Key_Return || key == Qt::Key_Enter) && stateList_->currentItem()) {
+            applyWindowState(stateList_->currentItem()->text());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

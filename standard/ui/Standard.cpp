@@ -1,5 +1,6 @@
 #include "Standard.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -23,6 +24,7 @@
 #include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
+#include "StandardAccessibility.h"
 #include "Workbench.h"
 
 namespace numora {
@@ -69,11 +71,7 @@ const char* const kResultFields[] = {
 };
 
 // Read-only fields look like the button face.
-void ButtonFace(QWidget* field) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    field->setPalette(palette);
-}
+void ButtonFace(QWidget* field) { ResultFace(field); }
 
 QLineEdit* Input(const char* name, const char* text, int maxLength) {
     auto* field = new QLineEdit(QString::fromUtf8(text));
@@ -180,6 +178,7 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
         FitResultWidth(field);
     }
     installHints();
+    ApplyAccessibility(this, StandardAccessibility());
     selectTab(QStringLiteral("Full"));
 }
 
@@ -392,6 +391,13 @@ QWidget* Standard::buildLargePage() {
     connect(list_, &QListWidget::currentRowChanged, this, &Standard::itemButtonsFollow);
     connect(list_, &QListWidget::itemClicked, this, &Standard::itemButtonsFollow);
     connect(list_, &QListWidget::itemDoubleClicked, this, &Standard::editItem);
+    list_->installEventFilter(this);  // the item commands from the keyboard
+    // Moving to an item with the keys selects it as a click does.
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || !list_->hasFocus()) return;
+        deleteButton_->setEnabled(true);
+        editButton_->setEnabled(true);
+    });
     connect(list_, &QListWidget::currentTextChanged, list_, &QWidget::setToolTip);
     foldLayout->addWidget(list_, 1, 0, 4, 2);
     deleteButton_ = Button("Largecmd3", "删除数据");
@@ -422,6 +428,18 @@ QWidget* Standard::buildLargePage() {
 }
 
 bool Standard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        // Delete removes and F2 edits the current item.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && list_->currentRow() >= 0) {
+            deleteItem();
+            return true;
+        }
+        if (key->key() == Qt::Key_F2 && list_->currentRow() >= 0) {
+            editItem();
+            return true;
+        }
+    }
     if (watched->objectName() == QLatin1String("LargeText4") && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -442,11 +460,14 @@ void Standard::optionChanged(int option) {
 
 void Standard::runPairwise() {
     setStatus(U(kCalculating));
+    // Disabling the pane sends the keyboard focus away: it comes back after.
+    QPointer<QWidget> focus = QApplication::focusWidget();
     pairPane_->setEnabled(false);
     pairPane_->setCursor(Qt::WaitCursor);
-    auto restore = [this] {
+    auto restore = [this, focus] {
         pairPane_->unsetCursor();
         pairPane_->setEnabled(true);
+        if (focus && pairPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
     std::string a = S(FieldText(this, QStringLiteral("LargeText1")));
     std::string b = S(FieldText(this, QStringLiteral("LargeText2")));
@@ -500,11 +521,13 @@ void Standard::runPairwise() {
 
 void Standard::runCollective() {
     setStatus(U(kCalculating));
+    QPointer<QWidget> focus = QApplication::focusWidget();
     foldPane_->setEnabled(false);
     foldPane_->setCursor(Qt::WaitCursor);
-    auto restore = [this] {
+    auto restore = [this, focus] {
         foldPane_->unsetCursor();
         foldPane_->setEnabled(true);
+        if (focus && foldPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
     if (list_->count() == 0) {
         restore();

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "Contrast.h"
+
+using numora::ContrastRatio;
+using numora::IsDark;
+using numora::ReadableOn;
+using numora::Rgb8;
+
+TEST(Contrast, RatioOfKnownPairs) {
+    EXPECT_NEAR(ContrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio({255, 255, 255}, {0, 0, 0}), 21.0, 1e-9);  // symmetric
+    EXPECT_NEAR(ContrastRatio({119, 119, 119}, {255, 255, 255}), 4.48, 0.01);
+    EXPECT_NEAR(ContrastRatio({10, 20, 30}, {10, 20, 30}), 1.0, 1e-9);
+}
+
+TEST(Contrast, DarkAndLightFaces) {
+    const struct { Rgb8 face; bool dark; } cases[] = {
+        {{255, 255, 255}, false}, {{240, 240, 240}, false}, {{239, 235, 231}, false},  // light themes
+        {{53, 53, 53}, true},     {{42, 46, 50}, true},     {{0, 0, 0}, true},         // dark themes
+        {{127, 127, 127}, false},                                                      // mid grey reads black
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsDark(c.face), c.dark) << c.face.r;
+}
+
+TEST(Contrast, ColoursOnALightFaceStayAsDesigned) {
+    // Even a faint one: the light face is what the colours were chosen for.
+    for (Rgb8 colour : {Rgb8{0, 255, 0}, Rgb8{255, 255, 0}, Rgb8{0, 0, 0}, Rgb8{255, 0, 0}})
+        EXPECT_EQ(ReadableOn(colour, {255, 255, 255}), colour);
+}
+
+TEST(Contrast, ColoursOnADarkFaceAreLightenedUntilReadable) {
+    const Rgb8 face{53, 53, 53};
+    const struct { Rgb8 colour; double min; } cases[] = {
+        {{0, 0, 0}, 3.0},      // black axes
+        {{0, 0, 255}, 3.0},    // the cosine curve
+        {{255, 0, 0}, 3.0},    // the sine curve
+        {{0, 0, 128}, 4.5},    // a text colour
+        {{20, 20, 20}, 7.0},
+    };
+    for (const auto& c : cases) {
+        const Rgb8 shown = ReadableOn(c.colour, face, c.min);
+        EXPECT_GE(ContrastRatio(shown, face), c.min) << c.colour.r << "," << c.colour.g << "," << c.colour.b;
+        // Lightened, never darkened.
+        EXPECT_GE(shown.r, c.colour.r);
+        EXPECT_GE(shown.g, c.colour.g);
+        EXPECT_GE(shown.b, c.colour.b);
+    }
+    // Already readable: unchanged.
+    EXPECT_EQ(ReadableOn({0, 255, 0}, face), (Rgb8{0, 255, 0}));
+    EXPECT_EQ(ReadableOn({255, 128, 0}, face), (Rgb8{255, 128, 0}));
+    // A ratio no colour reaches ends at white.
+    EXPECT_EQ(ReadableOn({0, 0, 0}, {200, 200, 200}, 30), (Rgb8{0, 0, 0}));  // light face: untouched
+    EXPECT_EQ(ReadableOn({0, 0, 0}, face, 30), (Rgb8{255, 255, 255}));
+}

@@ -1,0 +1,35 @@
+#include "ScientificAccessibility.h"
+
+namespace numora {
+
+// Control name -> accessible name, description. Descriptions not given
+// here come from the hint table.
+AccessibleTable ScientificAccessibility() {
+    const struct { const char* control; const char* name; const char* description; } rows[] = {
+        // Goldbach.
+        {"GdbhFrame1Text1", "歌德巴赫猜想 待验证的偶数", "输入一个大于 2 的偶数"},
+        {"GdbhFrame1cmd1", "歌德巴赫猜想 证明并显示", nullptr},
+        {"GdbhStopcmd", "歌德巴赫猜想 停止", nullptr},
+        {"GdbhFrame3List1", "歌德巴赫猜想 成立列表", nullptr},
+        {"GdbhFrame3Text1", "歌德巴赫猜想 成立个数", nullptr},
+        // Factorization.
+        {"FactorizationFrame1Text1", "因数分解 数据", nullptr},
+        {"FactorizationFrame1cmd1", "因数分解 分解因数", nullptr},
+        {"FactorStopcmd", "因数分解 停止", nullptr},
+        {"FactorizationFrame2List1", "因数分解 因数列表", nullptr},
+        {"FactorizationFrame2Text1", "因数分解 因数个数", nullptr},
+        // Mersenne primes.
+        {"MosunniFrame1List1", "莫孙尼素数 列表", nullptr},
+        {"MosunniFrame1Text1", "莫孙尼素数 个数", nullptr},
+        {"MosunniFrame1Text2", "莫孙尼素数 检测到的最大指数", nullptr},
+        {"Mosunnicmd1", "莫孙尼素数 开始", nullptr},
+        {"Mosunnicmd2", "莫孙尼素数 停止", nullptr},
+    };
+    AccessibleTable table;
+    for (const auto& r : rows)
+        table.push_back({QLatin1String(r.control), QString::fromUtf8(r.name),
+                         r.description ? QString::fromUtf8(r.description) : QString()});
+    return table;
+}
+
+}  // namespace numora
