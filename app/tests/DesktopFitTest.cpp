@@ -529,12 +529,12 @@ private slots:
              "MathsTriFText1 MathsTriFOption1 MathsTriFOption2 MathsTriFcmd1 MathsTriFcmd2 MathsTriFcmd3 "
              "MathsTriFcmd4 MathsTriFcmd5 MathsTriFcmd6 MathsTriFText2 "
              "MathsTriFDrawerText1 MathsTriFDrawerText2 MathsTriFDrawercmd1 MathsTriFDrawercmd2 "
-             "MathsTriFDrawercmd4 MathsTriFDrawercmd3"},
+             "MathsTriFDrawercmd4 MathsTriFDrawercmd3 MathsTriFDrawerBox1"},
             {"Maths", "Formula",
              "MathsMultiplicationText1 MathsMultiplicationText2 MathsMultiplicationText3 MathsMultiplicationcmd1 "
              "MathsMultiplicationcmd2 MathsMultiplicationcmd3 MathsMultiplicationcmd4 MathsMultiplicationcmd5"},
             {"Maths", "FunctionDrawer",
-             "MathsFunctionShapeCombo1 MathsFunctionShapeFrame1Text1 MathsFunctionShapeFrame1Text2 "
+             "MathsFunctionShapeBox1 MathsFunctionShapeCombo1 MathsFunctionShapeFrame1Text1 MathsFunctionShapeFrame1Text2 "
              "MathsFunctionShapecmd1 MathsFunctionShapeOptionText1 MathsFunctionShapeOptionText2 "
              "MathsFunctionShapeOptionText3 MathsFunctionShapeOptionText4 MathsFunctionShapeOptionText5 "
              "MathsFunctionShapecmd2"},

@@ -205,6 +205,10 @@ public:
         setWidget(content);
         setWindowTitle(content->windowTitle());
         setWindowIcon(content->windowIcon());
+        // Not a stop of its own: Tab goes to the content's controls, and the
+        // area scrolls to show the one that takes the focus.
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(content->windowTitle());
         content->installEventFilter(this);
     }
 
@@ -226,7 +230,10 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == content_) {
-            if (event->type() == QEvent::WindowTitleChange) setWindowTitle(content_->windowTitle());
+            if (event->type() == QEvent::WindowTitleChange) {
+                setWindowTitle(content_->windowTitle());
+                setAccessibleName(content_->windowTitle());
+            }
             if (event->type() == QEvent::WindowIconChange) setWindowIcon(content_->windowIcon());
         }
         return QScrollArea::eventFilter(watched, event);
