@@ -15,13 +15,45 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace numora {
 
+QWidget* MessageOwner(QWidget* requested) {
+    if (requested && requested->isVisible()) return requested->window();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) return modal;
+    QWidget* active = QApplication::activeWindow();
+    QWidget* anyVisible = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowType() == Qt::ToolTip || w->windowType() == Qt::Popup) continue;
+        if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return w;
+        if (!anyVisible) anyVisible = w;
+    }
+    if (active && active->isVisible()) return active;
+    return anyVisible;
+}
+
+namespace {
+
+// A dialog of `owner`: above it (and on top when the owner is), raised and
+// given the focus as soon as it shows.
+void OwnDialog(QDialog& dialog, QWidget* owner) {
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(0, &dialog, [d = &dialog] {
+        d->raise();
+        d->activateWindow();
+    });
+}
+
+}  // namespace
+
 MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                              MsgButtons buttons, std::optional<MsgAnswer> defaultButton) {
-    QMessageBox box(parent);
+    QWidget* owner = MessageOwner(parent);
+    QMessageBox box(owner);
+    OwnDialog(box, owner);
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -64,7 +96,9 @@ MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString
 
 std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& prompt, const QString& title,
                                            const QString& defaultText) {
-    QInputDialog dialog(parent);
+    QWidget* owner = MessageOwner(parent);
+    QInputDialog dialog(owner);
+    OwnDialog(dialog, owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
