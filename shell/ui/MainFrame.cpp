@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -23,6 +24,7 @@
 #include "Formula.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "WindowPlace.h"
 
 namespace numora {
 namespace {
@@ -36,8 +38,13 @@ const QString kChecks = QStringLiteral("Checks");
 
 // Geometry is stored in twips, 15 to a device-independent pixel.
 constexpr float kTwipsPerPixel = 15.0f;
-int ToPixels(float twips) { return qRound(twips / kTwipsPerPixel); }
+int ToPixels(float twips) { return TwipsToPixels(twips); }
 QString ToTwipsText(int pixels) { return SingleText(static_cast<float>(pixels) * kTwipsPerPixel); }
+// Pixels of a restored window's top edge that stay on screen, so that its
+// title bar can still be grabbed.
+constexpr int kTitleGrip = 40;
+
+PixelBox ToBox(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 // ---- Menus ---------------------------------------------------------------
 // One row per menu, item, separator or end of submenu, in display order. A
@@ -417,6 +424,7 @@ void MainFrame::loadSettings() {
     items_.value(QStringLiteral("mnuOptionViewStatusBar"))->setChecked(statusShown);
     items_.value(QStringLiteral("mnuRightViewStatusBar"))->setChecked(statusShown);
 
+    setUserName(store.ReadSetting(QStringLiteral("Texts"), QStringLiteral("Name"), U("匿名")));
     setToolbarCustomizable(ReadTruthSetting(store, kChecks, QStringLiteral("BarCus"), false));
     showBarsAsMarked();
     setToolbarStyle(ReadWholeSetting(store, kChecks, QStringLiteral("HotBar"), 0));
@@ -459,9 +467,19 @@ void MainFrame::applyStoredNormalGeometry() {
     setFrameStateCode(0);
     // Left and top place the window's outer frame; width and height are the
     // window's own size (both as Qt's move() and resize() take them, so what
-    // is stored comes back unchanged).
-    move(ToPixels(left), ToPixels(top));
-    resize(ToPixels(width), ToPixels(height));
+    // is stored comes back unchanged). A place off the screen, or a size
+    // larger than it, is brought back so the title bar can be reached; what
+    // was applied is what gets stored.
+    const PixelBox stored{ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+    QScreen* screen = QGuiApplication::screenAt(QPoint(stored.left, stored.top));
+    if (!screen) screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    PixelBox placed = stored;
+    if (screen) placed = ReachableBox(stored, ToBox(screen->availableGeometry()), kTitleGrip, true);
+    placed.width = std::max(placed.width, 1);
+    placed.height = std::max(placed.height, 1);
+    move(placed.left, placed.top);
+    resize(placed.width, placed.height);
+    if (!(placed == stored)) storeGeometry();
 }
 
 void MainFrame::storeGeometry() {
@@ -475,6 +493,19 @@ void MainFrame::storeGeometry() {
 void MainFrame::storeGeometryIfNormal() {
     if (loading_ || unloaded_ || frameStateCode() != 0) return;
     storeGeometry();
+}
+
+void MainFrame::setUserName(const QString& name) { userPanel_->setText(name); }
+
+QString MainFrame::userName() const { return userPanel_->text(); }
+
+void MainFrame::storeStateNow() {
+    if (unloaded_) return;
+    for (const ChildSlot* s : children_)
+        if (s->window) storeChildPosition(*s);
+    const int state = frameStateCode();
+    services_.settings.WriteSetting(kSettings, QStringLiteral("MainState"), QString::number(state));
+    if (state == 0) storeGeometry();
 }
 
 void MainFrame::heartbeat() {
@@ -762,10 +793,32 @@ QWidget* MainFrame::loadChild(const QString& name) {
     window->hide();  // children are shown only by their toggle command
     window->adjustSize();
     const SettingsStore& store = services_.settings;
-    window->move(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
-                 ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
+    // A stored place outside the client area is brought back so that the
+    // child's title bar can be reached, and the place applied is stored.
+    const QPoint stored(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
+                        ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
+    const PixelBox placed =
+        ReachableBox({stored.x(), stored.y(), window->width(), window->height()}, ToBox(placementArea()),
+                     kTitleGrip, false);
+    window->move(placed.left, placed.top);
     s->window = window;
+    if (window->pos() != stored) storeChildPosition(*s);
     return widget;
+}
+
+// Where a child may be placed: the client area once the frame is on screen;
+// before that, a client area as large as the frame's screen.
+QRect MainFrame::placementArea() const {
+    if (isVisible() && mdi_->viewport()->width() > kTitleGrip && mdi_->viewport()->height() > kTitleGrip)
+        return mdi_->viewport()->rect();
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? QRect(QPoint(0, 0), screen->availableGeometry().size()) : QRect(0, 0, 1024, 768);
+}
+
+void MainFrame::storeChildPosition(const ChildSlot& s) {
+    SettingsStore& store = services_.settings;
+    store.WriteSetting(kSettings, s.prefix + QStringLiteral("Left"), ToTwipsText(s.window->x()));
+    store.WriteSetting(kSettings, s.prefix + QStringLiteral("Top"), ToTwipsText(s.window->y()));
 }
 
 void MainFrame::toggleChild(const QString& name) {
@@ -796,9 +849,7 @@ void MainFrame::clearChildMarks(const QString& name) {
 void MainFrame::childClosing(const QString& name) {
     ChildSlot* s = slot(name);
     if (!s || !s->window) return;
-    SettingsStore& store = services_.settings;
-    store.WriteSetting(kSettings, s->prefix + QStringLiteral("Left"), ToTwipsText(s->window->x()));
-    store.WriteSetting(kSettings, s->prefix + QStringLiteral("Top"), ToTwipsText(s->window->y()));
+    storeChildPosition(*s);
     clearChildMarks(name);
     s->window = nullptr;
 }

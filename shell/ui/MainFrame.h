@@ -139,12 +139,24 @@ public:
     void setSimpleText(const QString& text);
     QString simpleText() const { return simpleText_; }
 
+    // The status bar's user panel ("UserName"): the stored `Texts`/`Name`
+    // at load, then each name the Options window stores.
+    void setUserName(const QString& name);
+    QString userName() const;
+
     // Keeps the frame above other windows (AlwaysTop), position and size unchanged.
     void setTopmost(bool topmost);
 
     // Unload step 1 shows the exit window; until that window exists the hook
     // is empty and `unloaded()` alone ends the run.
     void setExitWindowHook(std::function<void()> showExitWindow);
+
+    // What the unload stores, without touching the display (it may be
+    // gone): each loaded child's position, the state and, when normal, the
+    // geometry. For a session that ends without an orderly exit.
+    void storeStateNow();
+    // Whether the unload has run.
+    bool isUnloaded() const { return unloaded_; }
 
     // The running-flag and geometry refresh (see heartbeat in the .cpp);
     // public so tests can drive it without waiting.
@@ -184,6 +196,8 @@ private:
     void unloadSteps();
     void storeGeometryIfNormal();
     void storeGeometry();
+    void storeChildPosition(const ChildSlot& s);
+    QRect placementArea() const;
     void updateClock();
     void restoreFromTray();
     void showTextPanel(const QString& text);
