@@ -28,8 +28,13 @@ PixelBox ReachableBox(PixelBox window, PixelBox area, int grip, bool shrink) {
     const long long g = std::min(std::max(grip, 1), std::max(window.width, 1));
     const long long areaRight = static_cast<long long>(area.left) + area.width;
     const long long areaBottom = static_cast<long long>(area.top) + area.height;
-    window.left = static_cast<int>(Within(window.left, area.left - window.width + g, areaRight - g));
-    window.top = static_cast<int>(Within(window.top, area.top, areaBottom - std::max(grip, 1)));
+    const bool reachable = window.left >= area.left - window.width + g && window.left <= areaRight - g &&
+                           window.top >= area.top && window.top <= areaBottom - std::max(grip, 1);
+    if (reachable) return window;
+    // Out of reach: the nearest place where the whole window is inside (its
+    // top-left corner inside when it is larger than the area).
+    window.left = static_cast<int>(Within(window.left, area.left, areaRight - window.width));
+    window.top = static_cast<int>(Within(window.top, area.top, areaBottom - window.height));
     return window;
 }
 

@@ -15,11 +15,13 @@ struct PixelBox {
     bool operator==(const PixelBox&) const = default;
 };
 
-// `window` moved (and, for a window larger than `area`, shrunk) so that its
-// title bar stays reachable within `area`: the top edge inside the area with
-// room for `grip` pixels below it, and at least `grip` pixels of the width
-// (all of it when narrower) inside the area left and right. A window that is
-// already reachable keeps its place. `shrink` false keeps the size.
+// `window` placed within reach in `area`. Reachable means the top edge is
+// inside the area with room for `grip` pixels below it, and at least `grip`
+// pixels of the width (all of it when narrower) are inside the area. A
+// reachable window keeps its place; any other moves to the nearest place
+// where it lies wholly inside the area (its top-left corner at the area's
+// when it is larger). `shrink` first cuts a window larger than the area down
+// to the area's size.
 PixelBox ReachableBox(PixelBox window, PixelBox area, int grip, bool shrink);
 
 }  // namespace numora

@@ -33,8 +33,10 @@ TEST(WindowPlace, TitleBarStaysReachable) {
     } cases[] = {
         {{100, 100, 500, 400}, true, {100, 100, 500, 400}},             // on screen: unchanged
         {{-450, 100, 500, 400}, true, {-450, 100, 500, 400}},           // half off to the left, grip visible
-        {{kMaxPixels, kMaxPixels, 500, 400}, true, {1024 - 40, 768 - 40, 500, 400}},
-        {{-kMaxPixels, -kMaxPixels, 500, 400}, true, {-500 + 40, 0, 500, 400}},
+        {{kMaxPixels, kMaxPixels, 500, 400}, true, {1024 - 500, 768 - 400, 500, 400}},
+        {{-kMaxPixels, -kMaxPixels, 500, 400}, true, {0, 0, 500, 400}},
+        {{1000, 100, 500, 400}, true, {524, 100, 500, 400}},          // only 24 px showing: moved in
+        {{100, 750, 500, 400}, true, {100, 368, 500, 400}},           // title bar below the grip
         {{0, -30, 500, 400}, true, {0, 0, 500, 400}},                   // title bar above the screen
         {{0, 0, kMaxPixels, kMaxPixels}, true, {0, 0, 1024, 768}},      // larger than the screen
         {{0, 0, kMaxPixels, kMaxPixels}, false, {0, 0, kMaxPixels, kMaxPixels}},  // size kept
@@ -46,5 +48,5 @@ TEST(WindowPlace, TitleBarStaysReachable) {
                                  << got.top << " " << got.width << "x" << got.height;
     }
     // A second screen to the left of the first: the area's own origin counts.
-    EXPECT_EQ(ReachableBox({0, 0, 300, 200}, {-1280, 0, 1280, 1024}, 40, true), (PixelBox{-40, 0, 300, 200}));
+    EXPECT_EQ(ReachableBox({0, 0, 300, 200}, {-1280, 0, 1280, 1024}, 40, true), (PixelBox{-300, 0, 300, 200}));
 }
