@@ -473,8 +473,11 @@ void MainFrame::applyStoredNormalGeometry() {
     const PixelBox stored{ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
     QScreen* screen = QGuiApplication::screenAt(QPoint(stored.left, stored.top));
     if (!screen) screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    PixelBox placed = stored;
-    if (screen) placed = ReachableBox(stored, ToBox(screen->availableGeometry()), kTitleGrip, true);
+    // The frame cannot be smaller than its menus, toolbar and status bar need.
+    const QSize least = minimumSizeHint().expandedTo(minimumSize());
+    PixelBox placed{stored.left, stored.top, std::max(stored.width, least.width()),
+                    std::max(stored.height, least.height())};
+    if (screen) placed = ReachableBox(placed, ToBox(screen->availableGeometry()), kTitleGrip, true);
     placed.width = std::max(placed.width, 1);
     placed.height = std::max(placed.height, 1);
     move(placed.left, placed.top);
