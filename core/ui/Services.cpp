@@ -122,8 +122,36 @@ bool QtLauncher::StartDetached(const QString& program, const QStringList& argume
     return QProcess::startDetached(program, arguments);
 }
 
+namespace {
+
+// The first line xdg-mime prints for `arguments`, or nullopt when it cannot
+// be asked (not installed, no answer in time).
+std::optional<QString> AskXdgMime(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (!process.waitForFinished(3000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished(500);
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+}  // namespace
+
 OpenResult QtLauncher::OpenDocument(const QString& path) {
     if (!QFileInfo(path).isFile()) return OpenResult::NotFound;
+    // The desktop's opener starts whatever is registered for the document's
+    // type and reports success even when nothing is: ask first, as the
+    // opener itself does, whether any program takes the type.
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!xdgMime.isEmpty()) {
+        const auto type = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), path});
+        if (type && !type->isEmpty()) {
+            const auto handler = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), *type});
+            if (handler && handler->isEmpty()) return OpenResult::Failed;
+        }
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? OpenResult::Opened : OpenResult::Failed;
 }
 

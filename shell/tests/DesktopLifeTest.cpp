@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QAction>
 #include <QTimer>
 #include <csignal>
 #include <memory>
@@ -294,6 +296,33 @@ private slots:
             QCOMPARE(fake.music.Muted(), c.muted);
             QCOMPARE(fake.music.Volume(), c.volume);
         }
+    }
+
+    // A help document that nothing on the desktop opens is read in the
+    // frame's own window, one window however often help is asked for.
+    void helpWithoutAProgramForTheDocument() {
+        QTemporaryDir dir;
+        QFile doc(dir.filePath("numora180.doc"));
+        QVERIFY(doc.open(QIODevice::WriteOnly));
+        doc.write("{\\rtf1\\uc1\\pard\\b\\fs32 Numora 1.80 \\u24110?\\u21161?\\par\\pard\\li360 \\bullet  x<y\\par}");
+        doc.close();
+        FakeServices fake;
+        fake.launcher.folder = dir.path();
+        fake.launcher.openResult = OpenResult::Failed;
+        MainFrame frame(fake.services);
+        frame.show();
+        frame.menuItem(QStringLiteral("mnuHelpHelp"))->trigger();
+        auto* viewer = qobject_cast<QTextBrowser*>(frame.helpViewer());
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible() && viewer->isWindow() && viewer->isReadOnly());
+        QCOMPARE(viewer->windowTitle(), U("Numora 帮助信息"));
+        QVERIFY2(viewer->toPlainText().startsWith(U("Numora 1.80 帮助")), qPrintable(viewer->toPlainText()));
+        QVERIFY(viewer->toPlainText().contains(QStringLiteral("x<y")));
+        QVERIFY(fake.dialogs.messages.isEmpty());
+        viewer->hide();
+        frame.menuItem(QStringLiteral("mnuRightHelp"))->trigger();
+        QCOMPARE(frame.helpViewer(), static_cast<QWidget*>(viewer));
+        QVERIFY(viewer->isVisible());
     }
 
     // The user panel shows the stored name and follows the Options window.

@@ -16,12 +16,14 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <qdrawutil.h>
 
 #include "Formula.h"
+#include "HelpText.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "WindowPlace.h"
@@ -733,7 +735,9 @@ void MainFrame::openHelpDocument() {
     const QString path = folder + QStringLiteral("numora180.doc");
     const OpenResult result =
         QFileInfo::exists(path) ? services_.launcher.OpenDocument(path) : OpenResult::NotFound;
-    // Only a missing document is reported; other failures of the desktop are not.
+    // A missing document is reported; a document that nothing on this
+    // desktop opens is shown in the frame's own help window.
+    if (result == OpenResult::Failed) showHelpText(path);
     if (result == OpenResult::NotFound) {
         services_.dialogs.Message(this,
                                   U("载入文件失败") + QLatin1Char('\n') +
@@ -741,6 +745,32 @@ void MainFrame::openHelpDocument() {
                                       U("目录下"),
                                   QStringLiteral("Numora"), MsgIcon::Stop, MsgButtons::Ok);
     }
+}
+
+QWidget* MainFrame::helpViewer() const { return helpViewer_; }
+
+void MainFrame::showHelpText(const QString& path) {
+    QFile file(path);
+    QByteArray rtf;
+    if (file.open(QIODevice::ReadOnly)) rtf = file.read(16 << 20);
+    const QString title = U("Numora 帮助信息");
+    const std::string html =
+        RtfToHtml(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())), title.toStdString());
+    auto* viewer = qobject_cast<QTextBrowser*>(helpViewer_.data());
+    if (!viewer) {
+        viewer = new QTextBrowser(this);
+        viewer->setWindowFlag(Qt::Window);
+        viewer->setObjectName(QStringLiteral("HelpViewer"));
+        viewer->setWindowTitle(title);
+        viewer->setOpenLinks(false);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->resize(640, 560);
+        helpViewer_ = viewer;
+    }
+    viewer->setHtml(QString::fromStdString(html));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 void MainFrame::quit() { close(); }

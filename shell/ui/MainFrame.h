@@ -90,7 +90,12 @@ public:
     void toggleStatusBar();
     void runSimpleCalculator();
     void runSystemCalculator();
+    // Opens the help document with the desktop's program for it; when the
+    // document is there but nothing opens it, shows its text in the frame's
+    // own help window instead.
     void openHelpDocument();
+    // The help window ("HelpViewer"), or nullptr before it is first needed.
+    QWidget* helpViewer() const;
     // Runs the command of a toolbar key; any other key does nothing.
     void runToolbarKey(const QString& key);
     // The Quit command: unloads the frame (same as its close box).
@@ -201,6 +206,7 @@ private:
     void updateClock();
     void restoreFromTray();
     void showTextPanel(const QString& text);
+    void showHelpText(const QString& path);
 
     Services services_;
     QMdiArea* mdi_ = nullptr;
@@ -216,6 +222,7 @@ private:
     QTimer* clock_ = nullptr;
     QTimer* heartbeatTimer_ = nullptr;
     QList<ChildSlot*> children_;
+    QPointer<QWidget> helpViewer_;
     std::function<void()> exitWindowHook_;
     QString simpleText_;
     int hotBar_ = 0;
