@@ -298,6 +298,29 @@ private slots:
         }
     }
 
+    // Another instance retried and quit, clearing the flag in the file: the
+    // next heartbeat puts it back; with nothing changed, heartbeats write
+    // nothing.
+    void heartbeatRestoresTheRunningFlag() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Numora/Numora.ini"));
+        QtSettingsStore store(ini);
+        FakeServices fake;
+        Services services{store, fake.dialogs, fake.launcher, fake.music, fake.clipboard};
+        MainFrame frame(services);
+        frame.heartbeat();
+        QCOMPARE(QtSettingsStore(ini).ReadSetting("Settings", "LoadAlready", ""), QStringLiteral("True"));
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Settings]\nLoadAlready=False\nMainState=2\n");
+        file.close();
+        frame.heartbeat();
+        QCOMPARE(QtSettingsStore(ini).ReadSetting("Settings", "LoadAlready", ""), QStringLiteral("True"));
+        const int writes = store.writeCount();
+        for (int i = 0; i < 20; ++i) frame.heartbeat();
+        QCOMPARE(store.writeCount(), writes);
+    }
+
     // A help document that nothing on the desktop opens is read in the
     // frame's own window, one window however often help is asked for.
     void helpWithoutAProgramForTheDocument() {
