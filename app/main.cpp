@@ -15,6 +15,7 @@
 #include "Maths.h"
 #include "Scientific.h"
 #include "Services.h"
+#include "SessionEnd.h"
 #include "SettingsStore.h"
 #include "Standard.h"
 #include "frmAbout.h"
@@ -45,6 +46,17 @@ int main(int argc, char* argv[]) {
 
     numora::QtSettingsStore settings;
     numora::QtDialogs dialogs;
+    // Settings that cannot be saved: the user is told once, and the run goes
+    // on with the values in memory. The message waits for the event loop, so
+    // it never opens in the middle of the write that failed.
+    numora::Dialogs& dialogSeam = dialogs;
+    settings.setProblemHandler([&dialogSeam](numora::QtSettingsStore::SaveProblem problem, const QString& file) {
+        const QString text = numora::SaveProblemText(problem, file);
+        QTimer::singleShot(0, [&dialogSeam, text] {
+            dialogSeam.Message(nullptr, text, QStringLiteral("Numora"), numora::MsgIcon::Exclamation,
+                            numora::MsgButtons::Ok);
+        });
+    });
     numora::QtLauncher launcher;
     numora::QtMusicPlayer music;
     numora::QtClipboard clipboard;
@@ -80,6 +92,26 @@ int main(int argc, char* argv[]) {
         bye->start();
     });
     numora::frmSplash splash(services, frame, numora::frmSplash::Hooks{loadMusic, showMusic, endProgram});
+
+    // Logout, a terminal's signals, the session manager's quit request and
+    // the loss of the display end the run in order too.
+    numora::SessionEnd sessionEnd(services, frame,
+                                  numora::SessionEnd::Hooks{
+                                      [&] { return splash.runAccepted(); },
+                                      [&] { splash.abandon(); },
+                                      [&] {
+                                          if (bye)
+                                              bye->finishNow();
+                                          else
+                                              endProgram(0);
+                                      },
+                                      endProgram});
+    sessionEnd.watchSignals();
+    sessionEnd.watchQuitRequests();
+    sessionEnd.watchAbruptExit();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame] { frame.storeStateNow(); },
+                     Qt::DirectConnection);
+
     QTimer::singleShot(0, &splash, &numora::frmSplash::start);
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace numora {
@@ -57,11 +58,34 @@ public:
     // the write-only-on-change rule).
     int writeCount() const { return writes_; }
 
+    // Why values could not be saved: the file or its folder cannot be
+    // written, or the file's lock ("<file>.lock") could not be taken in time
+    // (a live holder that does not let go, or something in its place that
+    // cannot be removed). The program goes on with the values in memory.
+    enum class SaveProblem { ReadOnly, Locked };
+    using ProblemHandler = std::function<void(SaveProblem problem, const QString& file)>;
+    // Called once per store, at the first write that could not be saved.
+    void setProblemHandler(ProblemHandler handler);
+    // False once a write could not be saved.
+    bool saving() const { return !reported_; }
+    // How long a write waits for a lock held by another live process.
+    static constexpr int kLockWaitMs = 600;
+
 private:
     struct Impl;
+    bool lockReady();
+    void report(SaveProblem problem);
+
     std::unique_ptr<Impl> impl_;
+    ProblemHandler problemHandler_;
     int writes_ = 0;
+    bool reported_ = false;
+    bool lockStuck_ = false;  // a lock already waited out once: later writes do not wait
 };
+
+// The message that tells the user, once per run, that the settings cannot
+// be saved and where.
+QString SaveProblemText(QtSettingsStore::SaveProblem problem, const QString& file);
 
 // An in-memory store for tests; records every write that changed a value.
 class MemorySettingsStore final : public SettingsStore {

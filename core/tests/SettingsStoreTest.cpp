@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "SettingsStore.h"
@@ -90,6 +93,108 @@ TEST(QtSettingsStore, UnwritableLocationKeepsWorkingInMemory) {
     store.WriteSetting("Texts", "Name", "x");
     EXPECT_EQ(store.ReadSetting("Texts", "Name", QStringLiteral("匿名")), "x");
     EXPECT_EQ(ReadWholeSetting(store, "Settings", "MainState", 2), 2);
+}
+
+// Another process rewrote the file: the next write compares with what the
+// file holds now, not with what this process wrote last.
+TEST(QtSettingsStore, ComparesWithTheFileNotWithItsOwnLastWrite) {
+    QTemporaryDir dir;
+    QtSettingsStore a(IniIn(dir));
+    a.WriteSetting("Settings", "LoadAlready", "True");
+    WriteFile(IniIn(dir), "[Settings]\nLoadAlready=False\n");  // a second instance's exit
+    a.WriteSetting("Settings", "LoadAlready", "True");
+    EXPECT_EQ(QtSettingsStore(IniIn(dir)).ReadSetting("Settings", "LoadAlready", ""), "True");
+    EXPECT_EQ(a.writeCount(), 2);
+
+    // Nothing changes: nothing is written.
+    const auto stamp = QFileInfo(IniIn(dir)).lastModified();
+    for (int i = 0; i < 50; ++i) a.WriteSetting("Settings", "LoadAlready", "True");
+    EXPECT_EQ(a.writeCount(), 2);
+    EXPECT_EQ(QFileInfo(IniIn(dir)).lastModified(), stamp);
+}
+
+// Whatever stands where the lock file belongs, a write never hangs: a
+// broken lock is removed and the write lands; a lock that cannot be taken
+// or removed skips the write and is reported once.
+TEST(QtSettingsStore, NoLockStateStallsAWrite) {
+    QProcess holder;  // a live process other than this one
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(holder.waitForStarted());
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+    const QByteArray app = QCoreApplication::applicationFilePath().toUtf8();
+
+    enum Kind { EmptyFolder, FullFolder, Garbage, DanglingLink, OwnPid, LiveHolder };
+    const struct {
+        Kind kind;
+        bool lands;
+    } cases[] = {
+        {EmptyFolder, true}, {Garbage, true}, {DanglingLink, true}, {OwnPid, true},
+        {FullFolder, false}, {LiveHolder, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("Numora"));
+        const QString lock = IniIn(dir) + ".lock";
+        switch (c.kind) {
+            case EmptyFolder: QDir().mkpath(lock); break;
+            case FullFolder:
+                QDir().mkpath(lock);
+                WriteFile(lock + "/keep", "x");
+                break;
+            case Garbage: WriteFile(lock, "\x01\x02 not a lock \xff"); break;  // and recent
+            case DanglingLink: QFile::link(dir.filePath("nowhere"), lock); break;
+            case OwnPid: WriteFile(lock, self + "\n" + app + "\n" + host + "\n"); break;
+            case LiveHolder:
+                WriteFile(lock, QByteArray::number(holder.processId()) + "\nsleep\n" + host + "\n");
+                break;
+        }
+        QtSettingsStore store(IniIn(dir));
+        QList<QtSettingsStore::SaveProblem> reported;
+        store.setProblemHandler([&](QtSettingsStore::SaveProblem p, const QString&) { reported << p; });
+        QElapsedTimer clock;
+        clock.start();
+        store.WriteSetting("Settings", "LoadAlready", "True");
+        store.WriteSetting("Settings", "MainState", "0");
+        EXPECT_LT(clock.elapsed(), 5000) << "a write waited on the lock";
+        const QString onDisk = QtSettingsStore(IniIn(dir)).ReadSetting("Settings", "LoadAlready", "");
+        if (c.lands) {
+            EXPECT_EQ(onDisk, "True");
+            EXPECT_TRUE(reported.isEmpty());
+            EXPECT_TRUE(store.saving());
+        } else {
+            EXPECT_EQ(onDisk, "");
+            ASSERT_EQ(reported.size(), 1) << "told once, not per write";
+            EXPECT_EQ(reported[0], QtSettingsStore::SaveProblem::Locked);
+            EXPECT_FALSE(store.saving());
+        }
+    }
+    holder.kill();
+    holder.waitForFinished();
+}
+
+// A settings file or folder that cannot be written: the program goes on with
+// its values in memory and says so once, naming the file.
+TEST(QtSettingsStore, UnsavableSettingsAreReportedOnce) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("Numora"), "not a folder");
+    QtSettingsStore store(IniIn(dir));
+    QStringList files;
+    store.setProblemHandler([&](QtSettingsStore::SaveProblem p, const QString& file) {
+        EXPECT_EQ(p, QtSettingsStore::SaveProblem::ReadOnly);
+        files << file;
+    });
+    store.WriteSetting("Texts", "Name", "x");
+    store.WriteSetting("Settings", "LoadAlready", "True");
+    store.EraseAllSettings();
+    EXPECT_EQ(files, QStringList{IniIn(dir)});
+    EXPECT_FALSE(store.saving());
+
+    const QString text = SaveProblemText(QtSettingsStore::SaveProblem::ReadOnly, IniIn(dir));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("无法保存设置！"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(IniIn(dir)));
+    EXPECT_TRUE(SaveProblemText(QtSettingsStore::SaveProblem::Locked, IniIn(dir)).contains(IniIn(dir) + ".lock"));
 }
 
 TEST(TypedReaders, ConvertTheTextFormsOrFallBackToTheDefault) {

@@ -17,20 +17,54 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace numora {
 
+QWidget* MessageOwner(QWidget* requested) {
+    if (requested && requested->isVisible()) return requested->window();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) return modal;
+    QWidget* active = QApplication::activeWindow();
+    QWidget* anyVisible = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowType() == Qt::ToolTip || w->windowType() == Qt::Popup) continue;
+        if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return w;
+        if (!anyVisible) anyVisible = w;
+    }
+    if (active && active->isVisible()) return active;
+    return anyVisible;
+}
+
+namespace {
+
+// A dialog of `owner`: above it (and on top when the owner is), raised and
+// given the focus as soon as it shows.
+void OwnDialog(QDialog& dialog, QWidget* owner) {
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(0, &dialog, [d = &dialog] {
+        d->raise();
+        d->activateWindow();
+    });
+}
+
+}  // namespace
+
 MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                              MsgButtons buttons, std::optional<MsgAnswer> defaultButton) {
-    MessageDialog box(parent, text, title, icon, buttons, defaultButton);
+    QWidget* owner = MessageOwner(parent);
+    MessageDialog box(owner, text, title, icon, buttons, defaultButton);
+    OwnDialog(box, owner);
     box.exec();
     return box.answer();
 }
 
 std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& prompt, const QString& title,
                                            const QString& defaultText) {
-    QInputDialog dialog(parent);
+    QWidget* owner = MessageOwner(parent);
+    QInputDialog dialog(owner);
+    OwnDialog(dialog, owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
@@ -54,8 +88,36 @@ bool QtLauncher::StartDetached(const QString& program, const QStringList& argume
     return QProcess::startDetached(program, arguments);
 }
 
+namespace {
+
+// The first line xdg-mime prints for `arguments`, or nullopt when it cannot
+// be asked (not installed, no answer in time).
+std::optional<QString> AskXdgMime(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (!process.waitForFinished(3000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished(500);
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+}  // namespace
+
 OpenResult QtLauncher::OpenDocument(const QString& path) {
     if (!QFileInfo(path).isFile()) return OpenResult::NotFound;
+    // The desktop's opener starts whatever is registered for the document's
+    // type and reports success even when nothing is: ask first, as the
+    // opener itself does, whether any program takes the type.
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!xdgMime.isEmpty()) {
+        const auto type = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), path});
+        if (type && !type->isEmpty()) {
+            const auto handler = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), *type});
+            if (handler && handler->isEmpty()) return OpenResult::Failed;
+        }
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? OpenResult::Opened : OpenResult::Failed;
 }
 

@@ -93,7 +93,16 @@ struct Services {
 // build tree, or a copy that keeps everything in one folder).
 QString ProgramDataFolder(const QString& executableFolder);
 
-// The Qt implementations.
+// The window a message box belongs to: `requested` when it is on screen;
+// otherwise the window the user sees on top (an open modal dialog, then a
+// visible window kept above the others such as the start-up window, then
+// the active window, then any visible window), so that a message never
+// opens hidden behind a window that stays on top. nullptr when no window is
+// visible.
+QWidget* MessageOwner(QWidget* requested);
+
+// The Qt implementations. Their dialogs open above MessageOwner(parent),
+// kept on top like it when it is, and take the keyboard focus.
 class QtDialogs final : public Dialogs {
 public:
     MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,

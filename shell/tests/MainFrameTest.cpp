@@ -655,8 +655,8 @@ void MainFrameTest::helpDocument_data() {
         << false << true << int(OpenResult::Opened) << false << true;
     QTest::newRow("desktop reports not found") << true << false << int(OpenResult::NotFound) << true
                                                << true;
-    QTest::newRow("other failure is silent") << true << false << int(OpenResult::Failed) << true
-                                             << false;
+    QTest::newRow("nothing opens it: shown in the help window") << true << false << int(OpenResult::Failed)
+                                                                << true << false;
 }
 
 void MainFrameTest::helpDocument() {
@@ -681,6 +681,8 @@ void MainFrameTest::helpDocument() {
 
     QCOMPARE(fake.launcher.opened,
              opened ? QStringList{folder + "/numora180.doc"} : QStringList{});
+    // Only a document that is there but that nothing opens shows the help window.
+    QCOMPARE(frame.helpViewer() != nullptr, OpenResult(openResult) == OpenResult::Failed && present);
     if (!message) {
         QVERIFY(fake.dialogs.messages.isEmpty());
         return;

@@ -17,8 +17,10 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -26,9 +28,11 @@
 
 #include "FormHelpers.h"
 #include "Formula.h"
+#include "HelpText.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "ToolbarDialog.h"
+#include "WindowPlace.h"
 
 namespace numora {
 namespace {
@@ -44,8 +48,13 @@ const QString kToolBarButtons = QStringLiteral("ToolBarButtons");
 
 // Geometry is stored in twips, 15 to a device-independent pixel.
 constexpr float kTwipsPerPixel = 15.0f;
-int ToPixels(float twips) { return qRound(twips / kTwipsPerPixel); }
+int ToPixels(float twips) { return TwipsToPixels(twips); }
 QString ToTwipsText(int pixels) { return SingleText(static_cast<float>(pixels) * kTwipsPerPixel); }
+// Pixels of a restored window's top edge that stay on screen, so that its
+// title bar can still be grabbed.
+constexpr int kTitleGrip = 40;
+
+PixelBox ToBox(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 // ---- Menus ---------------------------------------------------------------
 // One row per menu, item, separator or end of submenu, in display order. A
@@ -493,6 +502,7 @@ void MainFrame::loadSettings() {
     items_.value(QStringLiteral("mnuOptionViewStatusBar"))->setChecked(statusShown);
     items_.value(QStringLiteral("mnuRightViewStatusBar"))->setChecked(statusShown);
 
+    setUserName(store.ReadSetting(QStringLiteral("Texts"), QStringLiteral("Name"), U("匿名")));
     setToolbarCustomizable(ReadTruthSetting(store, kChecks, QStringLiteral("BarCus"), false));
     // The user's own set of toolbar buttons, when there is one.
     const QString chosen = store.ReadSetting(kSettings, kToolBarButtons, standardToolbarKeys().join(QLatin1Char(',')));
@@ -538,9 +548,22 @@ void MainFrame::applyStoredNormalGeometry() {
     setFrameStateCode(0);
     // Left and top place the window's outer frame; width and height are the
     // window's own size (both as Qt's move() and resize() take them, so what
-    // is stored comes back unchanged).
-    move(ToPixels(left), ToPixels(top));
-    resize(ToPixels(width), ToPixels(height));
+    // is stored comes back unchanged). A place off the screen, or a size
+    // larger than it, is brought back so the title bar can be reached; what
+    // was applied is what gets stored.
+    const PixelBox stored{ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+    QScreen* screen = QGuiApplication::screenAt(QPoint(stored.left, stored.top));
+    if (!screen) screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    // The frame cannot be smaller than its menus, toolbar and status bar need.
+    const QSize least = minimumSizeHint().expandedTo(minimumSize());
+    PixelBox placed{stored.left, stored.top, std::max(stored.width, least.width()),
+                    std::max(stored.height, least.height())};
+    if (screen) placed = ReachableBox(placed, ToBox(screen->availableGeometry()), kTitleGrip, true);
+    placed.width = std::max(placed.width, 1);
+    placed.height = std::max(placed.height, 1);
+    move(placed.left, placed.top);
+    resize(placed.width, placed.height);
+    if (!(placed == stored)) storeGeometry();
 }
 
 void MainFrame::storeGeometry() {
@@ -554,6 +577,19 @@ void MainFrame::storeGeometry() {
 void MainFrame::storeGeometryIfNormal() {
     if (loading_ || unloaded_ || frameStateCode() != 0) return;
     storeGeometry();
+}
+
+void MainFrame::setUserName(const QString& name) { userPanel_->setText(name); }
+
+QString MainFrame::userName() const { return userPanel_->text(); }
+
+void MainFrame::storeStateNow() {
+    if (unloaded_) return;
+    for (const ChildSlot* s : children_)
+        if (s->window) storeChildPosition(*s);
+    const int state = frameStateCode();
+    services_.settings.WriteSetting(kSettings, QStringLiteral("MainState"), QString::number(state));
+    if (state == 0) storeGeometry();
 }
 
 void MainFrame::heartbeat() {
@@ -826,7 +862,9 @@ void MainFrame::openHelpDocument() {
     const QString path = folder + QStringLiteral("numora180.doc");
     const OpenResult result =
         QFileInfo::exists(path) ? services_.launcher.OpenDocument(path) : OpenResult::NotFound;
-    // Only a missing document is reported; other failures of the desktop are not.
+    // A missing document is reported; a document that nothing on this
+    // desktop opens is shown in the frame's own help window.
+    if (result == OpenResult::Failed) showHelpText(path);
     if (result == OpenResult::NotFound) {
         services_.dialogs.Message(this,
                                   U("载入文件失败") + QLatin1Char('\n') +
@@ -834,6 +872,32 @@ void MainFrame::openHelpDocument() {
                                       U("目录下"),
                                   QStringLiteral("Numora"), MsgIcon::Stop, MsgButtons::Ok);
     }
+}
+
+QWidget* MainFrame::helpViewer() const { return helpViewer_; }
+
+void MainFrame::showHelpText(const QString& path) {
+    QFile file(path);
+    QByteArray rtf;
+    if (file.open(QIODevice::ReadOnly)) rtf = file.read(16 << 20);
+    const QString title = U("Numora 帮助信息");
+    const std::string html =
+        RtfToHtml(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())), title.toStdString());
+    auto* viewer = qobject_cast<QTextBrowser*>(helpViewer_.data());
+    if (!viewer) {
+        viewer = new QTextBrowser(this);
+        viewer->setWindowFlag(Qt::Window);
+        viewer->setObjectName(QStringLiteral("HelpViewer"));
+        viewer->setWindowTitle(title);
+        viewer->setOpenLinks(false);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->resize(640, 560);
+        helpViewer_ = viewer;
+    }
+    viewer->setHtml(QString::fromStdString(html));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 void MainFrame::quit() { close(); }
@@ -891,10 +955,17 @@ QWidget* MainFrame::loadChild(const QString& name) {
     window->hide();  // children are shown only by their toggle command
     window->adjustSize();
     const SettingsStore& store = services_.settings;
-    window->move(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
-                 ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
+    // A stored place outside the client area is brought back so that the
+    // child's title bar can be reached, and the place applied is stored.
+    const QPoint stored(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
+                        ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Top"), 0)));
+    const PixelBox placed =
+        ReachableBox({stored.x(), stored.y(), window->width(), window->height()}, ToBox(placementArea()),
+                     kTitleGrip, false);
+    window->move(placed.left, placed.top);
     s->window = window;
     s->fitted = false;
+    if (window->pos() != stored) storeChildPosition(*s);
     return widget;
 }
 
@@ -908,6 +979,21 @@ void MainFrame::fitToClientArea(QMdiSubWindow* window) {
     const int width = std::max(least.width(), std::min(window->width(), room.width() - std::max(0, window->x())));
     const int height = std::max(least.height(), std::min(window->height(), room.height() - std::max(0, window->y())));
     if (width < window->width() || height < window->height()) window->resize(width, height);
+}
+
+// Where a child may be placed: the client area once the frame is on screen;
+// before that, a client area as large as the frame's screen.
+QRect MainFrame::placementArea() const {
+    if (isVisible() && mdi_->viewport()->width() > kTitleGrip && mdi_->viewport()->height() > kTitleGrip)
+        return mdi_->viewport()->rect();
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? QRect(QPoint(0, 0), screen->availableGeometry().size()) : QRect(0, 0, 1024, 768);
+}
+
+void MainFrame::storeChildPosition(const ChildSlot& s) {
+    SettingsStore& store = services_.settings;
+    store.WriteSetting(kSettings, s.prefix + QStringLiteral("Left"), ToTwipsText(s.window->x()));
+    store.WriteSetting(kSettings, s.prefix + QStringLiteral("Top"), ToTwipsText(s.window->y()));
 }
 
 void MainFrame::toggleChild(const QString& name) {
@@ -942,9 +1028,7 @@ void MainFrame::clearChildMarks(const QString& name) {
 void MainFrame::childClosing(const QString& name) {
     ChildSlot* s = slot(name);
     if (!s || !s->window) return;
-    SettingsStore& store = services_.settings;
-    store.WriteSetting(kSettings, s->prefix + QStringLiteral("Left"), ToTwipsText(s->window->x()));
-    store.WriteSetting(kSettings, s->prefix + QStringLiteral("Top"), ToTwipsText(s->window->y()));
+    storeChildPosition(*s);
     clearChildMarks(name);
     s->window = nullptr;
 }

@@ -91,7 +91,12 @@ public:
     void toggleStatusBar();
     void runSimpleCalculator();
     void runSystemCalculator();
+    // Opens the help document with the desktop's program for it; when the
+    // document is there but nothing opens it, shows its text in the frame's
+    // own help window instead.
     void openHelpDocument();
+    // The help window ("HelpViewer"), or nullptr before it is first needed.
+    QWidget* helpViewer() const;
     // Runs the command of a toolbar key; any other key does nothing.
     void runToolbarKey(const QString& key);
     // The Quit command: unloads the frame (same as its close box).
@@ -152,12 +157,24 @@ public:
     void setSimpleText(const QString& text);
     QString simpleText() const { return simpleText_; }
 
+    // The status bar's user panel ("UserName"): the stored `Texts`/`Name`
+    // at load, then each name the Options window stores.
+    void setUserName(const QString& name);
+    QString userName() const;
+
     // Keeps the frame above other windows (AlwaysTop), position and size unchanged.
     void setTopmost(bool topmost);
 
     // Unload step 1 shows the exit window; until that window exists the hook
     // is empty and `unloaded()` alone ends the run.
     void setExitWindowHook(std::function<void()> showExitWindow);
+
+    // What the unload stores, without touching the display (it may be
+    // gone): each loaded child's position, the state and, when normal, the
+    // geometry. For a session that ends without an orderly exit.
+    void storeStateNow();
+    // Whether the unload has run.
+    bool isUnloaded() const { return unloaded_; }
 
     // The running-flag and geometry refresh (see heartbeat in the .cpp);
     // public so tests can drive it without waiting.
@@ -197,11 +214,14 @@ private:
     void unloadSteps();
     void storeGeometryIfNormal();
     void storeGeometry();
+    void storeChildPosition(const ChildSlot& s);
+    QRect placementArea() const;
     void updateClock();
     void restoreFromTray();
     void showTextPanel(const QString& text);
     void showToolbarKeys(const QStringList& keys);
     void fitToClientArea(QMdiSubWindow* window);
+    void showHelpText(const QString& path);
 
     Services services_;
     QMdiArea* mdi_ = nullptr;
@@ -218,6 +238,7 @@ private:
     QTimer* clock_ = nullptr;
     QTimer* heartbeatTimer_ = nullptr;
     QList<ChildSlot*> children_;
+    QPointer<QWidget> helpViewer_;
     std::function<void()> exitWindowHook_;
     QString simpleText_;
     int hotBar_ = 0;

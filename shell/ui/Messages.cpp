@@ -10,6 +10,10 @@
 #include "MainFrame.h"
 #include "QtMusicPlayer.h"
 #include "SettingsStore.h"
+#include "frmOption.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace numora {
 
@@ -47,7 +51,7 @@ Messages::Messages(Services& services, MainFrame& frame, QWidget* parent)
     stopButton_->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     stopButton_->setToolTip(U("停止"));
     connect(playButton_, &QToolButton::clicked, this, [this] {
-        services_.music.Play();
+        play();
         refresh();
     });
     connect(stopButton_, &QToolButton::clicked, this, [this] {
@@ -99,10 +103,29 @@ void Messages::load() {
         }
     }
     services_.music.SetFileName(name);
-    services_.music.Play();
+    play();
     const QString playing = services_.music.FileName();
     if (!playing.isEmpty()) frame_.setSimpleText(MusicStatusText(playing));
     refresh();
+}
+
+// The volume and muting the user chose in the Options window, whether or
+// not that window was opened in this run.
+void Messages::applyStoredSound() {
+    SettingsStore& store = services_.settings;
+    MusicPlayer& music = services_.music;
+    const QString position = store.ReadSetting(QStringLiteral("Sliders"), QStringLiteral("Value"), QString());
+    if (!position.isEmpty()) {
+        const float value = ReadSingleSetting(store, QStringLiteral("Sliders"), QStringLiteral("Value"), -1.0f);
+        if (std::isfinite(value) && value >= 0)
+            music.SetVolume(frmOption::VolumeOfPosition(static_cast<int>(std::lround(std::min(value, 15.0f)))));
+    }
+    music.SetMuted(ReadWholeSetting(store, QStringLiteral("Checks"), QStringLiteral("Mute"), 0) != 0);
+}
+
+void Messages::play() {
+    applyStoredSound();
+    services_.music.Play();
 }
 
 void Messages::reportUnplayable() {

@@ -62,6 +62,8 @@ protected:
 private:
     void reportUnplayable();
     void refresh();
+    void applyStoredSound();
+    void play();
 
     Services& services_;
     MainFrame& frame_;

@@ -108,6 +108,19 @@ void frmBye::tick() {
     progress_->setValue(progress_->value() + 100);
 }
 
+void frmBye::finishNow() {
+    if (ended_) return;
+    timer_->stop();
+    if (progress_->value() <= 1000)
+        services_.settings.WriteSetting(QStringLiteral("Settings"), QStringLiteral("LoadAlready"), TruthText(false));
+    if (progress_->value() <= 1500 && hooks_.closeMusic) hooks_.closeMusic();
+    status_->setText(U("操作完成,安全退出Numora..."));
+    progress_->setValue(1900);
+    ended_ = true;
+    pendingReset();
+    if (hooks_.endProgram) hooks_.endProgram(0);
+}
+
 // A reset left by the Options window: the settings are erased first, so a
 // new instance started for "1" always reads the defaults; the new instance
 // is this program's own executable, wherever it is installed.

@@ -29,6 +29,10 @@ public:
     void start();
     // One tick of the sequence (public so tests can drive it).
     void tick();
+    // What is left of the sequence, at once: the running flag, the music,
+    // the pending reset, the end of the process (the end of a session does
+    // not wait for the animation).
+    void finishNow();
     int clock() const;
     QString status() const;
 

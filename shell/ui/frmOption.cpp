@@ -270,7 +270,10 @@ QWidget* frmOption::buildUserPage() {
     SelectAllOnFocus(userName_);
     // Every edit by the user (typing, pasting, deleting) is stored at once.
     connect(userName_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { services_.settings.WriteSetting(kTexts, QStringLiteral("Name"), text); });
+            [this](const QString& text) {
+                services_.settings.WriteSetting(kTexts, QStringLiteral("Name"), text);
+                frame_.setUserName(text);
+            });
     auto* row = new QHBoxLayout(userFrame);
     row->addWidget(label);
     row->addWidget(userName_, 1);

@@ -143,6 +143,7 @@ void frmSplash::layoutMoving() {
 }
 
 void frmSplash::start() {
+    if (done_) return;  // abandoned meanwhile
     try {
         const QString name = services_.settings.ReadSetting(QStringLiteral("Texts"), QStringLiteral("Name"), U("匿名"));
         setCursor(Qt::WaitCursor);
@@ -173,6 +174,7 @@ void frmSplash::start() {
             return;
         }
         services_.settings.WriteSetting(kSettings, QStringLiteral("LoadAlready"), TruthText(true));
+        accepted_ = true;
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         show();
 
@@ -192,6 +194,15 @@ void frmSplash::start() {
         services_.settings.WriteSetting(kSettings, QStringLiteral("LoadAlready"), TruthText(false));
         fail();
     }
+}
+
+void frmSplash::abandon() {
+    if (done_) return;
+    done_ = true;
+    selfTest_->stop();
+    keepFlag_->stop();
+    quick_->stop();
+    close();
 }
 
 void frmSplash::fail() {

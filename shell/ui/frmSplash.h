@@ -43,6 +43,11 @@ public:
     QString progress() const;
     QString welcome() const;
     bool selfTestRunning() const;
+    // The running check has passed and the flag is set.
+    bool runAccepted() const { return accepted_; }
+    // Stops the start-up where it stands and closes the window (the session
+    // is ending).
+    void abandon();
 
     static constexpr int kTickMs = 15;        // the self-test's clock
     static constexpr int kFastTickMs = 5;     // its last stage
@@ -74,6 +79,7 @@ private:
     int sloganLeft_ = 210;        // twips
     int boxColour_ = 0;
     bool done_ = false;
+    bool accepted_ = false;
 };
 
 }  // namespace numora
