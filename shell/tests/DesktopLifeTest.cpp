@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QAction>
+#include <QDialog>
 #include <QTimer>
 #include <csignal>
 #include <memory>
@@ -149,14 +150,18 @@ private slots:
         bool box = false;
         bool stays = false;
         QWidget* parent = nullptr;
-        QTimer::singleShot(50, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            box = modal != nullptr;
+        QTimer closer;
+        closer.setInterval(20);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!modal) return;
+            closer.stop();
+            box = true;
             stays = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             parent = modal->parentWidget();
-            if (auto* mb = qobject_cast<QMessageBox*>(modal)) mb->button(QMessageBox::Ok)->click();
+            modal->accept();
         });
+        closer.start();
         static_cast<Dialogs&>(real).Message(&hidden, U("媒体文件不存在！"), QStringLiteral("Numora"), MsgIcon::Stop);
         QVERIFY(box);
         QCOMPARE(parent, &onTop);
