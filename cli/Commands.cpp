@@ -75,6 +75,18 @@ bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err) {
     }
 }
 
+// The lines of an open file. A read that fails (a folder given as standard
+// input, an I/O error) is refused with `readError`.
+int EvaluateOpenFile(std::FILE* file, const std::string& readError, std::ostream& out,
+                     std::ostream& err) {
+    const bool complete = EvaluateLines([file] { return getc_unlocked(file); }, out, err);
+    if (std::ferror(file) != 0) {
+        err << readError << '\n';
+        return kRefused;
+    }
+    return complete ? kOk : kRefused;
+}
+
 // eval --file PATH: the lines of a file; a folder, a file that cannot be
 // opened or a read that fails is refused with a message.
 int EvaluateFile(const std::string& path, std::ostream& out, std::ostream& err) {
@@ -88,14 +100,9 @@ int EvaluateFile(const std::string& path, std::ostream& out, std::ostream& err) 
         err << "无法读取文件: " << path << '\n';
         return kRefused;
     }
-    const bool complete = EvaluateLines([file] { return getc_unlocked(file); }, out, err);
-    const bool readError = std::ferror(file) != 0;
+    const int status = EvaluateOpenFile(file, "读取文件时出错: " + path, out, err);
     std::fclose(file);
-    if (readError) {
-        err << "读取文件时出错: " << path << '\n';
-        return kRefused;
-    }
-    return complete ? kOk : kRefused;
+    return status;
 }
 
 int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -103,6 +110,10 @@ int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args[0] == "--file") {
         if (args.size() != 2) return kUsage;
         if (args[1] == "-") {
+            // The process's own standard input is read through C stdio, which
+            // keeps the read error that std::cin's buffer swallows (a folder
+            // redirected to it used to read as an empty file).
+            if (&in == &std::cin) return EvaluateOpenFile(stdin, "读取标准输入时出错", out, err);
             std::streambuf* buffer = in.rdbuf();
             const bool complete = EvaluateLines([buffer] { return buffer->sbumpc(); }, out, err);
             if (in.bad()) {

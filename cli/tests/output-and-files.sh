@@ -31,6 +31,12 @@ fi
 expect 1 "$cli" eval --file /tmp
 grep -q '文件夹' "$err" || fail "eval --file /tmp: no message about the folder"
 expect 1 "$cli" eval --file /nonexistent/formulas.txt
+# Standard input that cannot be read is an error too, not an empty input.
+"$cli" eval --file - </tmp >/dev/null 2>"$err"; rc=$?
+[ "$rc" -eq 1 ] || fail "eval --file - with a folder as standard input exited $rc"
+grep -q '读取标准输入时出错' "$err" || fail "eval --file - </tmp: no message"
+out=$(printf '1+1\n2*3' | "$cli" eval --file - | tr '\n' ' ')
+[ "$out" = "2 6 " ] || fail "eval --file - from a pipe printed $out"
 # An endless line is refused at the limit (it used to fill the memory).
 timeout 60 "$cli" eval --file /dev/zero >/dev/null 2>"$err"; rc=$?
 [ "$rc" -eq 1 ] || fail "eval --file /dev/zero exited $rc"
