@@ -11,7 +11,7 @@ listing=${2:-$PWD/numora-atspi.txt}
 export NUMORA_WAIT_SCALE=${3:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'rm -rf "$scratch" || true' EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -p "$XDG_CONFIG_HOME/Numora" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
 # No start-up self-test: the frame comes at once.
@@ -31,7 +31,14 @@ timeout $((280 * NUMORA_WAIT_SCALE)) xvfb-run -a -s '-screen 0 1280x900x24' \
 set -u
 bin=$1 listing=$2 here=$3 launcher=$4
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+app=""
+# numora stores its settings as it ends: let it finish before the display
+# and the settings folder go away (it used to race the folder's removal).
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  [ -n "$app" ] || return 0
+  for _ in $(seq $((100 * NUMORA_WAIT_SCALE))); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+}
 trap cleanup EXIT
 # The accessibility bus, and the registry on it.
 "$launcher" --launch-immediately & pids+=($!)

@@ -113,8 +113,18 @@ launch; second=$pid
 wait_message || fail "flag: no already-running warning"
 xdotool key Return  # Retry
 wait_frames 2 5 || fail "flag: the retried instance has no window"
+# The first instance is held still while the second ends: otherwise its
+# heartbeat can put the flag back before it is read here (the second's exit
+# can outlast a heartbeat under the sanitizers). It is held outside a write,
+# so that it keeps no lock on the file.
+for _ in $(seq 20); do
+  kill -STOP "$first"
+  [ -e "$ini.lock" ] || break
+  kill -CONT "$first"; sleep 0.05
+done
 pid=$second; end_with TERM "flag (second)"
 [ "$(stored LoadAlready)" = False ] || fail "flag: the second instance did not clear the flag"
+kill -CONT "$first"
 sleep $((3 * scale))
 [ "$(stored LoadAlready)" = True ] || fail "flag: the first instance did not restore the flag"
 pid=$first; end_with TERM "flag (first)"

@@ -7,7 +7,7 @@ set -euo pipefail
 bin=$1
 out=${2:-$PWD/numora-smoke.png}
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'rm -rf "$scratch" || true' EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
