@@ -19,6 +19,7 @@
 #include "MultiplicationFormulas.h"
 #include "Trigonometry.h"
 #include "Formula.h"
+#include "FullWidth.h"
 #include "Plotter.h"
 #include "Outcome.h"
 #include "Primes.h"
@@ -460,7 +461,21 @@ void PrintUsage(std::ostream& os) {
     os << "  numora-cli --help | --version\n";
 }
 
-int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+// The arguments as the commands read them: full-width digits and signs (a
+// Chinese input method's full-width mode) as ASCII; the file names after
+// --file and --out stay exactly as given.
+std::vector<std::string> ReadArguments(const std::vector<std::string>& args) {
+    std::vector<std::string> read;
+    read.reserve(args.size());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool path = i > 0 && (args[i - 1] == "--file" || args[i - 1] == "--out");
+        read.push_back(path ? args[i] : FromFullWidth(args[i]));
+    }
+    return read;
+}
+
+int Dispatch(const std::vector<std::string>& typed, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> args = ReadArguments(typed);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(args.empty() ? err : out);
         return args.empty() ? kUsage : kOk;

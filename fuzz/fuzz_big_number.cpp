@@ -10,8 +10,9 @@
 //
 // The page's checks get the bytes as they are (blanks, signs, points,
 // letters, multi-byte UTF-8 such as full-width digits, broken UTF-8):
-//  - an operand is taken exactly when, without the blanks (spaces, tabs) at
-//    both ends, it is one or more of the digits 0-9; otherwise the message
+//  - an operand is taken exactly when, with full-width digits and signs
+//    read as ASCII and without the blanks (spaces, tabs) at both ends, it is
+//    one or more of the digits 0-9; otherwise the message
 //    is "请不要使输入框为空" for an empty text, "请输入非负数" for a leading
 //    "-", and the digits-only message for anything else;
 //  - the sum, difference, product and division of two taken operands have
@@ -138,7 +139,7 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
         if (const auto count = CodePoints(raw))
             NUMORA_CHECK(CharacterCount(raw) == *count, operands() + "\nCharacterCount of " + Shown(raw) + ": " +
                                                              std::to_string(CharacterCount(raw)));
-        const std::string_view text = OperandText(raw);
+        const std::string text = OperandText(raw);
         const bool digits = !text.empty() && AllDigits(text);
         const std::optional<std::string> refusal = CheckOperand(raw);
         const std::string want = digits                     ? ""

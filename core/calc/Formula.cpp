@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora {
@@ -151,7 +152,9 @@ private:
 
 }  // namespace
 
-std::string EvaluateFormula(std::string_view formula) {
+std::string EvaluateFormula(std::string_view typed) {
+    std::string ascii;
+    const std::string_view formula = FromFullWidth(typed, ascii);
     if (formula.empty()) return kError;
     Evaluator evaluator;
     return evaluator.Run(formula);

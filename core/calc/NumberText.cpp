@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "FullWidth.h"
+
 namespace numora {
 namespace {
 
@@ -166,7 +168,9 @@ std::string PaddedNumberText(double value) {
     return text[0] == '-' ? text : " " + text;
 }
 
-double LeadingValue(std::string_view text) {
+double LeadingValue(std::string_view typed) {
+    std::string ascii;
+    const std::string_view text = FromFullWidth(typed, ascii);
     std::string packed;
     packed.reserve(text.size());
     for (char c : text)
@@ -174,7 +178,9 @@ double LeadingValue(std::string_view text) {
     return ScanNumber(packed).value;
 }
 
-std::optional<double> StrictValue(std::string_view text) {
+std::optional<double> StrictValue(std::string_view typed) {
+    std::string ascii;
+    const std::string_view text = FromFullWidth(typed, ascii);
     std::size_t b = 0, e = text.size();
     while (b < e && IsBlank(text[b])) ++b;
     while (e > b && IsBlank(text[e - 1])) --e;

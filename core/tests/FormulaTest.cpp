@@ -62,6 +62,16 @@ TEST(Formula, LoneNumberComesBackAsTyped) {
     });
 }
 
+// A Chinese input method in full-width mode: digits, signs, parentheses, ×
+// and ÷, and the ideographic full stop as the decimal point.
+TEST(Formula, FullWidthInput) {
+    ExpectAll({
+        {"（１＋２）×３", "9"}, {"１２÷４", "3"}, {"８／２＊２", "8"}, {"－５－（－３）", "-2"},
+        {"．５＋1", "1.5"}, {"１。５×２", "3"}, {"2×-3", "-6"}, {"１２", "12"}, {"1e2×１", "100"},
+        {"３×", "Error"}, {"（１＋２", "Error"}, {"１÷０", "Error"}, {"２ｘ３", "Error"},
+    });
+}
+
 TEST(Formula, Errors) {
     ExpectAll({
         {"", "Error"}, {" ", "Error"}, {"2*+3", "Error"}, {"2++3", "Error"}, {"+5", "Error"},
@@ -70,7 +80,7 @@ TEST(Formula, Errors) {
         {"1+2)", "Error"}, {")1+2(", "Error"}, {"8/0", "Error"}, {"0/0", "Error"}, {"1/(2-2)", "Error"},
         {"1e308*10", "Error"}, {"1e400", "Error"}, {"1e400*0", "Error"}, {"(-)", "Error"},
         {".", "Error"}, {"1e", "Error"}, {"1e+", "Error"}, {"1..2", "Error"}, {"1.2.3", "Error"},
-        {"#", "Error"}, {"1#+2", "Error"}, {"5##", "Error"}, {"１+1", "Error"}, {"2^3", "Error"},
+        {"#", "Error"}, {"1#+2", "Error"}, {"5##", "Error"}, {"2^3", "Error"}, {"１ ２", "Error"},
         {"(2)(", "Error"}, {"2,5", "Error"},
     });
 }

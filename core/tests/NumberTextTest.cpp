@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "FullWidth.h"
 #include "NumberText.h"
 
 using namespace numora;
@@ -55,6 +56,9 @@ TEST(LeadingValue, ReadsTheLongestLeadingNumber) {
         {"1e3", 1000}, {"1E3x", 1000}, {"1e", 1}, {"1e+", 1}, {"1e-2", 0.01}, {"1.2.3", 1.2},
         {".5", 0.5}, {"-.5", -0.5}, {"+7", 7}, {"-", 0}, {".", 0}, {"12g", 12}, {"g12", 0},
         {"00", 0}, {"1,5", 1}, {"- 5", -5}, {"1e-400", 0}, {"2147483647", 2147483647.0},
+        // Full-width digits and signs, and the ideographic full stop.
+        {"１２", 12}, {"－５", -5}, {"．５", 0.5}, {"１。５", 1.5}, {"＋７", 7}, {"１２ｇ", 12},
+        {"３×２", 3}, {"ｇ１２", 0}, {"１ ２", 12}, {"1e２", 100},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingValue(c.text), c.value) << c.text;
     EXPECT_EQ(LeadingValue("1e400"), std::numeric_limits<double>::infinity());
@@ -71,6 +75,7 @@ TEST(StrictValue, AcceptsOnlyAWholeNumber) {
         {".5", 0.5}, {"5.", 5}, {"", std::nullopt}, {"  ", std::nullopt}, {"12abc", std::nullopt},
         {"abc", std::nullopt}, {"-", std::nullopt}, {"1 2", std::nullopt}, {"1e", std::nullopt},
         {"1.2.3", std::nullopt}, {"1e400", std::nullopt}, {"--1", std::nullopt}, {"0x10", std::nullopt},
+        {"－１２．５", -12.5}, {" ２ ", 2}, {"２。", 2}, {"１２ａ", std::nullopt}, {"２×３", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(StrictValue(c.text), c.value) << c.text;
 }
@@ -97,4 +102,21 @@ TEST(FormatResult, RestoresTheLeadingZero) {
         {"-1.5E-05", "-1.5E-05"}, {"1e-5", "01e-5"}, {".333333333333333", "0.333333333333333"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatResult(c.in), c.out) << c.in;
+}
+
+TEST(FromFullWidth, ReadsTheFullWidthFormsAsAscii) {
+    const struct { const char* typed; const char* ascii; } cases[] = {
+        {"０１２３４５６７８９", "0123456789"}, {"＋－＊／（）．", "+-*/()."}, {"×÷", "*/"},
+        {"１。５", "1.5"}, {"（１＋２）×３", "(1+2)*3"}, {"12.5", "12.5"}, {"", ""},
+        // Other characters stay as they are: full-width letters, the
+        // ideographic space, Chinese text, broken UTF-8.
+        {"ａＥ１", "ａＥ1"}, {"１　２", "1　2"}, {"数据", "数据"}, {"\xEF\xBC", "\xEF\xBC"},
+        {"１\xEF", "1\xEF"}, {"\xC3", "\xC3"}, {"\xEF\xBC\x91\x91", "1\x91"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FromFullWidth(c.typed), c.ascii) << c.typed;
+    // Without a copy when the text is plain ASCII.
+    std::string storage;
+    const std::string_view plain = "12+3";
+    EXPECT_EQ(FromFullWidth(plain, storage).data(), plain.data());
+    EXPECT_EQ(FromFullWidth("１２", storage), "12");
 }

@@ -1,5 +1,6 @@
 #include "Services.h"
 
+#include "DialogPlace.h"
 #include "MessageDialog.h"
 
 #include <QAbstractButton>
@@ -56,6 +57,7 @@ MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString
     QWidget* owner = MessageOwner(parent);
     MessageDialog box(owner, text, title, icon, buttons, defaultButton);
     OwnDialog(box, owner);
+    PlaceOver(&box, parent);
     box.exec();
     return box.answer();
 }
@@ -70,6 +72,7 @@ std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& promp
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
+    PlaceOver(&dialog, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }

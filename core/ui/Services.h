@@ -102,7 +102,8 @@ QString ProgramDataFolder(const QString& executableFolder);
 QWidget* MessageOwner(QWidget* requested);
 
 // The Qt implementations. Their dialogs open above MessageOwner(parent),
-// kept on top like it when it is, and take the keyboard focus.
+// kept on top like it when it is, and take the keyboard focus; message and
+// input boxes are placed over the window `parent` belongs to (PlaceOver).
 class QtDialogs final : public Dialogs {
 public:
     MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,

@@ -1,9 +1,11 @@
 #include "Trigonometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
+#include "DegreeAngle.h"
 #include "NumberText.h"
 
 namespace numora::maths {
@@ -65,18 +67,42 @@ double Evaluate(TrigFunction f, double x) {
     return std::nan("");
 }
 
+// The double whose 15-digit number text is that of `v` rounded once to 15
+// significant digits (a 15-digit decimal survives the trip through a double).
+double RoundedOnce(long double v) {
+    char text[64];
+    const char* end = std::to_chars(text, text + sizeof text, v, std::chars_format::scientific, 14).ptr;
+    double d = 0;
+    return std::from_chars(text, end, d).ec == std::errc() ? d : static_cast<double>(v);
+}
+
+// The degree angle's functions come from its exactly reduced angle, in
+// extended precision until the 15 digits are taken.
+double EvaluateDegrees(TrigFunction f, const DegreeAngle& angle) {
+    const auto [s, c] = DegreeSinCos(angle);
+    switch (f) {
+    case TrigFunction::Sine: return RoundedOnce(s);
+    case TrigFunction::Cosine: return RoundedOnce(c);
+    case TrigFunction::Tangent: return RoundedOnce(s / c);
+    case TrigFunction::Cotangent: return RoundedOnce(c / s);
+    case TrigFunction::Secant: return RoundedOnce(1 / c);
+    case TrigFunction::Cosecant: return RoundedOnce(1 / s);
+    }
+    return std::nan("");
+}
+
 }  // namespace
 
 Outcome Trig(TrigFunction f, std::string_view angleText, bool radians) {
     if (angleText.empty()) return Outcome::Error(kEmptyInput);
     double theta = LeadingValue(angleText);
     if (!std::isfinite(theta)) return Outcome::Error(kTooLarge);
-    // Whole turns of a degree angle are dropped before anything else; fmod
-    // is exact, and an angle within one turn of 0 is left as it is.
-    if (!radians) theta = std::fmod(theta, 360.0);
+    // Whole turns of a degree angle are dropped before anything else, on
+    // the typed digits; an angle within one turn of 0 is left as it is.
+    const DegreeAngle angle = radians ? DegreeAngle() : ReduceDegrees(angleText);
+    if (!radians) theta = ReducedDegrees(angle);
     if (const char* refusal = Refusal(f, theta, radians)) return Outcome::Error(refusal);
-    const double x = radians ? theta : (theta * kPi) / 180;
-    const double result = Evaluate(f, x);
+    const double result = (radians ? Evaluate(f, theta) : EvaluateDegrees(f, angle)) + 0.0;
     if (!std::isfinite(result)) return Outcome::Error(kTooLarge);
     return Outcome().Write(kTrigResult, FormatResult(NumberText(result)));
 }

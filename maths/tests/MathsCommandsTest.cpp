@@ -4,10 +4,12 @@
 // (systems without solutions, a1 = 0 or Q = 0, half-written results).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "DegreeAngle.h"
 #include "EquationSolvers.h"
 #include "MultiplicationFormulas.h"
 #include "Trigonometry.h"
@@ -191,6 +193,101 @@ TEST(Linear3, ExamplesMendedFaultsAndBoundaries) {
     }
 }
 
+// The six functions at the angles a pupil checks first, in both units: the
+// axes give exact values, the special angles their values to 15 digits,
+// whatever the sign and the whole turns of the angle. "V" and "H" stand for
+// the refusals on the vertical and the horizontal axis.
+TEST(Trig, SixFunctionsAtTheAnglesPupilsCheck) {
+    using enum TrigFunction;
+    struct Row {
+        bool radians;
+        const char* angle;
+        std::array<const char*, 6> results;  // sin cos tan cot sec csc
+    };
+    const char* const r3 = "1.73205080756888";    // tan 60°
+    const char* const r3i = "0.577350269189626";  // tan 30°
+    const char* const h3 = "0.866025403784439";   // sin 60°
+    const char* const r2 = "1.4142135623731";     // sec 45°
+    const char* const h2 = "0.707106781186548";   // sin 45°
+    const char* const s3 = "1.15470053837925";    // sec 30°
+    const Row rows[] = {
+        {false, "0", {"0", "1", "0", "H", "1", "H"}},
+        {false, "30", {"0.5", h3, r3i, r3, s3, "2"}},
+        {false, "45", {h2, h2, "1", "1", r2, r2}},
+        {false, "60", {h3, "0.5", r3, r3i, "2", s3}},
+        {false, "90", {"1", "0", "V", "0", "V", "1"}},
+        {false, "120", {h3, "-0.5", "-1.73205080756888", "-0.577350269189626", "-2", s3}},
+        {false, "135", {h2, "-0.707106781186548", "-1", "-1", "-1.4142135623731", r2}},
+        {false, "180", {"0", "-1", "0", "H", "-1", "H"}},
+        {false, "270", {"-1", "0", "V", "0", "V", "-1"}},
+        {false, "1", {"0.0174524064372835", "0.999847695156391", "0.0174550649282176", "57.2899616307594",
+                      "1.00015232804391", "57.2986884985502"}},
+        // Near the vertical axis the typed digits count: 90.6 is 0.6 past it.
+        {false, "90.6", {"0.999945169365512", "-0.0104717841162458", "-95.4894751711134", "-0.0104723583222972",
+                         "-95.4947112067191", "1.00005483364105"}},
+        // Radians: the typed value itself, the digits of pi/6, pi/4, pi and
+        // pi/2 to 15 digits included.
+        {true, "0", {"0", "1", "0", "H", "1", "H"}},
+        {true, "1", {"0.841470984807897", "0.54030230586814", "1.5574077246549", "0.642092615934331",
+                     "1.85081571768093", "1.18839510577812"}},
+        {true, "0.523598775598299", {"0.5", h3, r3i, r3, s3, "2"}},
+        {true, "0.785398163397448", {"0.707106781186547", h2, "0.999999999999999", "1", "1.41421356237309", r2}},
+        {true, "3.14159265358979", {"3.23108914886517E-15", "-1", "-3.23108914886517E-15", "H", "-1", "H"}},
+        {true, "1.5707963267949", {"1", "-3.49148133884313E-15", "V", "-3.49148133884313E-15", "V", "1"}},
+    };
+    const TrigFunction functions[] = {Sine, Cosine, Tangent, Cotangent, Secant, Cosecant};
+    auto expect = [](const char* text) {
+        if (std::string_view(text) == "V") return Refused(kOnVerticalAxis);
+        if (std::string_view(text) == "H") return Refused(kOnHorizontalAxis);
+        return Fields({{kTrigResult, text}});
+    };
+    auto negated = [](std::string text) {
+        if (text == "0" || text == "V" || text == "H") return text;
+        return text[0] == '-' ? text.substr(1) : "-" + text;
+    };
+    for (const Row& row : rows) {
+        const std::string angle = row.angle;
+        // The angle and its negative, and (degrees) with whole turns more.
+        std::vector<std::pair<std::string, bool>> angles = {{angle, false}, {"-" + angle, true}};
+        if (!row.radians) {
+            const std::size_t point = angle.find('.');
+            const long long whole = std::stoll(angle.substr(0, point));
+            const std::string fraction = point == std::string::npos ? "" : angle.substr(point);
+            for (long long turns : {1LL, 2LL, 10000000LL, 27777777777777LL}) {
+                angles.emplace_back(std::to_string(whole + 360 * turns) + fraction, false);
+                angles.emplace_back("-" + std::to_string(whole + 360 * turns) + fraction, true);
+            }
+        }
+        for (const auto& [typed, negative] : angles)
+            for (std::size_t i = 0; i < 6; ++i) {
+                // sin, tan, cot and csc are odd; cos and sec even.
+                const bool odd = i != 1 && i != 4;
+                const std::string want = negative && odd ? negated(row.results[i]) : row.results[i];
+                Check(Trig(functions[i], typed, row.radians), expect(want.c_str()),
+                      typed + (row.radians ? " rad f" : " deg f") + std::to_string(i));
+            }
+    }
+}
+
+// The reduction on the typed digits: quarter turns, the fold above 45, the
+// exponent and the full-width forms.
+TEST(Trig, DegreesReduceOnTheTypedDigits) {
+    const std::pair<const char*, DegreeAngle> cases[] = {
+        {"90.6", {false, 1, 0.6L, false}},        {"89.4", {false, 0, 0.6L, true}},
+        {"45.5", {false, 0, 44.5L, true}},        {"45", {false, 0, 45, false}},
+        {"-630.25", {true, 3, 0.25L, false}},     {"1.5e2", {false, 1, 30, true}},
+        {"0.0000012e6", {false, 0, 1.2L, false}}, {"1e16", {false, 3, 10, false}},
+        {"3000000000.75", {false, 1, 30.75L, false}}, {"359.999", {false, 3, 0.001L, true}},
+        {"－１２０．２５", {true, 1, 30.25L, false}}, {"12abc", {false, 0, 12, false}},
+        {"abc", {}},                              {"-0", {true, 0, 0, false}},
+    };
+    for (const auto& [typed, want] : cases) {
+        const DegreeAngle got = ReduceDegrees(typed);
+        EXPECT_EQ(got, want) << typed << ": " << got.negative << " " << got.quadrant << " "
+                             << static_cast<double>(got.octant) << " " << got.folded;
+    }
+}
+
 TEST(Trig, Results) {
     using enum TrigFunction;
     struct Case {
@@ -201,30 +298,18 @@ TEST(Trig, Results) {
     };
     auto is = [](const char* text) { return Fields({{kTrigResult, text}}); };
     const Case cases[] = {
-        {Sine, false, "30", is("0.5")},
-        {Cosine, false, "60", is("0.500000000000001")},
-        {Tangent, false, "45", is("0.999999999999998")},
-        {Cosine, false, "90", is("1.61554457443259E-15")},
-        {Secant, false, "60", is("2")},
-        {Cosecant, false, "30", is("2")},
-        {Cotangent, false, "45", is("1")},
-        {Cotangent, false, "1", is("57.2899616307595")},
-        {Tangent, false, "90.6", is("-95.489475171128")},
-        {Sine, false, "-30", is("-0.5")},
+        {Tangent, false, "90.6", is("-95.4894751711134")},
+        {Secant, false, "89.4", is("95.4947112067191")},
         {Sine, false, "abc", is("0")},
-        {Tangent, false, "180", is("-3.23108914886517E-15")},
-        {Secant, false, "89.4", is("95.4947112067062")},
-        {Cotangent, false, "90", is("1.61554457443259E-15")},
-        {Cosecant, false, "90", is("1")},
-        {Sine, true, "1", is("0.841470984807897")},
-        {Tangent, true, "1", is("1.5574077246549")},
-        {Cosine, true, "1.5707963267949", is("-3.49148133884313E-15")},  // never refused
-        {Sine, true, "3.14159265358979", is("3.23108914886517E-15")},
+        {Sine, false, " 3 0 ", is("0.5")},
+        // The typed digits decide, also beyond what a double holds:
+        // 10^19 + 90 is 10 degrees past a whole turn.
+        {Tangent, false, "10000000000000000090", is("0.176326980708465")},
+        {Sine, false, "1e-300", is("1.74532925199433E-302")},
         // Near an axis but typed as such to fewer digits: computed.
         {Tangent, true, "1.57", is("1255.76559150079")},
         {Cotangent, true, "3.14", is("-627.882397586913")},
         {Cosecant, true, "3.14159265358", is("102111901627.987")},
-        {Cotangent, true, "1.5707963267949", is("-3.49148133884313E-15")},
         {Cotangent, true, "1e-12", is("1000000000000")},
         {Sine, false, "1e400", Refused(kTooLarge)},
         {Cosine, false, "", Refused(kEmptyInput)},
@@ -235,16 +320,15 @@ TEST(Trig, Results) {
               std::string(c.angle) + (c.radians ? " rad f" : " deg f") + std::to_string(int(c.f)));
 }
 
-// A degree angle is reduced by whole turns, exactly, before it is turned
-// into radians: sin 1E+16° was -0.999998177012593; it is sin 280°, which the
-// suite's pi (3.14159265358979) shows as -0.984807753012209 (the true value
-// is -0.98480775301220806), and the refusals test the same reduced angle.
+// A degree angle is reduced by whole turns, exactly, before anything else:
+// sin 1E+16° was -0.999998177012593; it is sin 280°, -0.984807753012208, and
+// the refusals test the same reduced angle.
 TEST(Trig, HugeDegreeAnglesAreReducedExactly) {
     using enum TrigFunction;
     auto is = [](const char* text) { return Fields({{kTrigResult, text}}); };
-    Check(Trig(Sine, "10000000000000000", false), is("-0.984807753012209"), "sin 1E+16");
-    Check(Trig(Sine, "280", false), is("-0.984807753012209"), "sin 280");
-    Check(Trig(Tangent, "3000000000", false), is("-1.73205080756889"), "tan 3000000000");
+    Check(Trig(Sine, "10000000000000000", false), is("-0.984807753012208"), "sin 1E+16");
+    Check(Trig(Sine, "280", false), is("-0.984807753012208"), "sin 280");
+    Check(Trig(Tangent, "3000000000", false), is("-1.73205080756888"), "tan 3000000000");
     // Each pair: a huge angle and the angle it is a whole number of turns from.
     const std::pair<const char*, const char*> same[] = {
         {"10000000000000000", "280"}, {"-10000000000000000", "-280"}, {"3000000000", "120"},

@@ -19,6 +19,7 @@
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "MathsAccessibility.h"
+#include "FieldLimit.h"
 #include "MultiplicationFormulas.h"
 #include "Outcome.h"
 #include "PlotCanvas.h"
@@ -151,6 +152,8 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     for (const char* name : kTooltipResults) findChild<QLineEdit*>(QLatin1String(name))->installEventFilter(this);
     installHints();
     ApplyAccessibility(this, MathsAccessibility());
+    // The grid box holds one digit: more is not a grid count of 1 to 9.
+    RefuseOverlongInput(this, services_.dialogs, {{QStringLiteral("MathsFunctionShapeOptionText5"), U("网格数应为正整数")}});
     selectTab(QStringLiteral("Equation"));
 }
 

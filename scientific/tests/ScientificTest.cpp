@@ -1,5 +1,6 @@
 // The scientific window through its real widgets, with fake dialogs.
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Scientific.h"
+#include "Primes.h"
 #include "QtTestMain.h"
 
 using namespace numora;
@@ -77,7 +79,7 @@ private slots:
         QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Gdbh"))->isVisible());
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("Mosunni"))->isVisible());
         QCOMPARE(field("FactorizationFrame1Text1")->maxLength(), 10);
-        QCOMPARE(field("GdbhFrame1Text1")->maxLength(), 9);
+        QCOMPARE(field("GdbhFrame1Text1")->maxLength(), 10);
         QCOMPARE(button("FactorStopcmd")->text(), U("停  止"));
     }
 
@@ -119,6 +121,11 @@ private slots:
         type("GdbhFrame1Text1", "10abc");
         click("GdbhFrame1cmd1");
         QCOMPARE(goldbachLines(), (QStringList{"10=3+7", "10=5+5"}));
+        field("GdbhFrame1Text1")->setText(U("１２"));  // full-width digits
+        click("GdbhFrame1cmd1");
+        QCOMPARE(goldbachLines(), (QStringList{"12=5+7"}));
+        type("GdbhFrame1Text1", "10");
+        click("GdbhFrame1cmd1");
 
         const struct { const char* input; const char* message; } refusals[] = {
             {"", "请不要使输入框为空"}, {"2", "请输入不小于4的偶数"}, {"abc", "请输入不小于4的偶数"},
@@ -165,13 +172,46 @@ private slots:
         QVERIFY(button("GdbhFrame1cmd1")->isEnabled());
     }
 
-    void idleStopDoesNotPreventTheNextRun() {
-        click("GdbhStopcmd");
-        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+    // A stop button stops a running tool and only then says the count is
+    // unknown: with nothing running, or after a list has finished, it says
+    // nothing and the next run is whole.
+    void stopWithNothingRunningSaysNothing() {
+        for (const char* page : {"Gdbh", "Factorization", "Mosunni"}) {
+            window->selectTab(QLatin1String(page));
+            for (const char* stop : {"GdbhStopcmd", "FactorStopcmd", "Mosunnicmd2"})
+                if (button(stop)->isVisible()) click(stop);
+        }
         type("GdbhFrame1Text1", "4");
         click("GdbhFrame1cmd1");
         QCOMPARE(goldbachLines(), QStringList{"4=2+2"});
         QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1"));
+        click("GdbhStopcmd");  // after the list has finished
+        window->selectTab(QStringLiteral("Factorization"));
+        type("FactorizationFrame1Text1", "12");
+        click("FactorizationFrame1cmd1");
+        click("FactorStopcmd");
+        QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("3"));
+        QVERIFY(fakes->dialogs.messages.isEmpty());
+    }
+
+    // The Goldbach box takes every number the verification takes; a longer
+    // one, typed or pasted, is refused, never cut to another number.
+    void goldbachBoxTakesTheWholeRange() {
+        type("GdbhFrame1Text1", "2147483646");
+        QCOMPARE(field("GdbhFrame1Text1")->text(), QStringLiteral("2147483646"));
+        QTest::keyClick(field("GdbhFrame1Text1"), Qt::Key_End);
+        QTest::keyClick(field("GdbhFrame1Text1"), Qt::Key_0);
+        QCoreApplication::processEvents();
+        QCOMPARE(field("GdbhFrame1Text1")->text(), QStringLiteral("2147483646"));
+        QCOMPARE(lastMessage(), U("数据过大"));
+        field("GdbhFrame1Text1")->clear();
+        QApplication::clipboard()->setText(QStringLiteral("21474836460"));
+        field("GdbhFrame1Text1")->paste();
+        QCoreApplication::processEvents();
+        QCOMPARE(field("GdbhFrame1Text1")->text(), QString());
+        QCOMPARE(fakes->dialogs.messages.size(), 2);
+        QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
+        QCOMPARE(scientific::CheckGoldbachInput("2147483646").n, 2147483646u);
     }
 
     void mersenneTwice() {
@@ -184,7 +224,7 @@ private slots:
             QCOMPARE(field("MosunniFrame1Text2")->text(), QStringLiteral("37"));
         }
         click("Mosunnicmd2");
-        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        QVERIFY(fakes->dialogs.messages.isEmpty());
         click("Mosunnicmd1");
         QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
     }

@@ -17,6 +17,7 @@
 #include "Outcome.h"
 #include "Primes.h"
 #include "ScientificAccessibility.h"
+#include "FieldLimit.h"
 
 namespace numora {
 namespace {
@@ -125,6 +126,10 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
     SelectAllOnFocusEverywhere(this);
     installHints();
     ApplyAccessibility(this, ScientificAccessibility());
+    // Ten digits hold every number the tools take; more is beyond 2147483647.
+    const QString tooLarge = U(scientific::kTooLarge);
+    RefuseOverlongInput(this, services_.dialogs,
+                        {{QStringLiteral("GdbhFrame1Text1"), tooLarge}, {QStringLiteral("FactorizationFrame1Text1"), tooLarge}});
     selectTab(QStringLiteral("Gdbh"));
     setMinimumSize(480, 440);
 }
@@ -196,14 +201,15 @@ QWidget* Scientific::buildGoldbachPage() {
 
     QGroupBox* input = Frame("GdbhFrame1", "验证当前偶数");
     auto* inputRow = new QHBoxLayout(input);
-    inputRow->addWidget(Box("GdbhFrame1Text1", "", 9, false), 1);
+    // Ten characters: every even number the verification takes, to 2147483646.
+    inputRow->addWidget(Box("GdbhFrame1Text1", "", 10, false), 1);
     QPushButton* start = Button("GdbhFrame1cmd1", "证明并显示");
     connect(start, &QPushButton::clicked, this, &Scientific::runGoldbach);
     inputRow->addWidget(start);
     QPushButton* stop = Button("GdbhStopcmd", "停  止");
+    // Only a running verification is stopped; it tells so when it ends.
     connect(stop, &QPushButton::clicked, this, [this] {
-        gdbhStop_ = true;
-        showStopMessage();
+        if (gdbhRunning_) gdbhStop_ = true;
     });
     inputRow->addWidget(stop);
     column->addWidget(input);
@@ -241,6 +247,7 @@ void Scientific::runGoldbach() {
     auto* start = findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"));
     auto* count = findChild<QLineEdit*>(QStringLiteral("GdbhFrame3Text1"));
     gdbhStop_ = false;
+    gdbhRunning_ = true;
     start->setEnabled(false);
     goldbach_->reset(check.n);
     count->setText(QString());
@@ -250,7 +257,9 @@ void Scientific::runGoldbach() {
     LoopPacer pacer(this);
     while (!search.done()) {
         if (gdbhStop_) {  // the lines found so far stay; the count stays empty
+            gdbhRunning_ = false;
             start->setEnabled(true);
+            showStopMessage();
             return;
         }
         found.clear();
@@ -258,6 +267,7 @@ void Scientific::runGoldbach() {
         goldbach_->append(found);
         if (pacer.due() && (!pacer.pause() || closing_)) return;  // the window is going away
     }
+    gdbhRunning_ = false;
     count->setText(QString::number(goldbach_->rowCount()));
     start->setEnabled(true);
 }
@@ -277,8 +287,7 @@ QWidget* Scientific::buildFactorizationPage() {
     inputRow->addWidget(start);
     QPushButton* stop = Button("FactorStopcmd", "停  止");
     connect(stop, &QPushButton::clicked, this, [this] {
-        factorStop_ = true;
-        showStopMessage();
+        if (factorRunning_) factorStop_ = true;
     });
     inputRow->addWidget(stop);
     column->addWidget(input);
@@ -309,8 +318,11 @@ void Scientific::runFactorization() {
     start->setEnabled(false);
     factorStop_ = false;
     // Trial division up to the square root takes microseconds for any
-    // 32-bit number, so the factors come in one go.
+    // 32-bit number, so the factors come in one go: no stop can come
+    // between, and the stop button finds nothing running.
+    factorRunning_ = true;
     for (std::int32_t factor : scientific::Factorize(check.n)) factorList_->addItem(QString::number(factor));
+    factorRunning_ = false;
     findChild<QLineEdit*>(QStringLiteral("FactorizationFrame2Text1"))->setText(QString::number(factorList_->count()));
     start->setEnabled(true);
 }
@@ -338,8 +350,7 @@ QWidget* Scientific::buildMersennePage() {
     connect(start, &QPushButton::clicked, this, &Scientific::runMersenne);
     QPushButton* stop = Button("Mosunnicmd2", "停  止");
     connect(stop, &QPushButton::clicked, this, [this] {
-        mosunniStop_ = true;
-        showStopMessage();
+        if (mosunniRunning_) mosunniStop_ = true;
     });
     buttons->addWidget(start);
     buttons->addWidget(stop);
@@ -352,7 +363,10 @@ void Scientific::runMersenne() {
     mersenneList_->clear();
     start->setEnabled(false);
     mosunniStop_ = false;
+    mosunniRunning_ = true;
     const scientific::MersenneResult result = scientific::MersenneSearch([this] { return mosunniStop_; });
+    mosunniRunning_ = false;
+    if (mosunniStop_) showStopMessage();
     for (auto prime : result.primes) mersenneList_->addItem(QString::number(prime));
     start->setEnabled(true);
     findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text1"))->setText(QString::number(mersenneList_->count()));

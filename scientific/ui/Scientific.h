@@ -84,6 +84,11 @@ private:
     bool factorStop_ = false;    // FactorStop
     bool gdbhStop_ = false;      // GdbhStop
     bool mosunniStop_ = false;   // MosunniStop
+    // A tool is running: only then does its stop button stop it and say
+    // that the count is unknown.
+    bool factorRunning_ = false;
+    bool gdbhRunning_ = false;
+    bool mosunniRunning_ = false;
     bool closing_ = false;       // the window is unloading: running tools end
 };
 

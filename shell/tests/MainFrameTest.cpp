@@ -21,6 +21,7 @@
 
 #include "Fakes.h"
 #include "MainFrame.h"
+#include "SystemCalculator.h"
 #include "ShellTest.h"
 
 using namespace numora;
@@ -105,6 +106,8 @@ private slots:
     void helpFromEveryEntry();
     void systemCalculator_data();
     void systemCalculator();
+    void systemCalculatorInstalledLater();
+    void coveredWindowComesForward();
     void rightButtonReleasePopsUpMenu();
     void unload_data();
     void unload();
@@ -240,7 +243,7 @@ void MainFrameTest::menusHaveTheirNamesCaptionsAndMarks_data() {
                        U("mnuProgramRunSpecial|专科计算(&U)...|0"),
                        U("mnuProgramRunScientific|科学性计算(&S)...|1"), "mnuBar0|-",
                        U("mnuProgramRunSimple|简易计算器(&I)...|0"),
-                       U("mnuProgramRunWinCal|Windows计算器(&W)|0"), "mnuBar1|-",
+                       U("mnuProgramRunWinCal|系统计算器(&W)|0"), "mnuBar1|-",
                        U("mnuProgramQuit|退出(&Q)|0")};
     QTest::newRow("mnuProgramRunSpecial") << "mnuProgramRunSpecial" << U("专科计算(&U)...")
         << QStringList{U("mnuProgramRunSpecialMaths|数学专科计算(&A)...|1"),
@@ -255,7 +258,7 @@ void MainFrameTest::menusHaveTheirNamesCaptionsAndMarks_data() {
     QTest::newRow("mnuRight") << "mnuRight" << "Right"
         << QStringList{U("mnuRightRunStandard|基本计算...|1"), U("mnuRightRunSpecial|专科计算...|0"),
                        U("mnuRightRunScientific|科学性计算...|1"), "mnuBar4|-",
-                       U("mnuRightRunSimple|简易计算器...|0"), U("mnuRightRunWinCal|Windows计算器|0"),
+                       U("mnuRightRunSimple|简易计算器...|0"), U("mnuRightRunWinCal|系统计算器|0"),
                        "mnuBar5|-", U("mnuRightView|查看|0"), U("mnuRightOption|选项...|1"),
                        "mnuBar6|-", U("mnuRightHelp|帮助...|0"), U("mnuRightData|常用资料...|1"),
                        U("mnuRightAbout|关于...|1"), "mnuBar7|-", U("mnuRightQuit|退出|0")};
@@ -603,6 +606,8 @@ void MainFrameTest::simpleCalculator_data() {
         << "1/2" << false << ".5" << "1/2=.5" + pasted << U("Numora计算结果") << info;
     QTest::newRow("precedence") << "2+3*4" << false << "14" << "2+3*4=14" + pasted
                                 << U("Numora计算结果") << info;
+    QTest::newRow("full-width input, shown as typed")
+        << U("（１＋２）×３") << false << "9" << U("（１＋２）×３=9") + pasted << U("Numora计算结果") << info;
     QTest::newRow("division by zero") << "8/0" << false << "" << U("表达式错误")
                                       << U("Numora错误报告") << stop;
     QTest::newRow("not a formula") << U("一加一") << false << "" << U("表达式错误")
@@ -718,8 +723,9 @@ void MainFrameTest::systemCalculator_data() {
     QTest::newRow("gnome first") << QStringList{"gnome-calculator", "kcalc"} << true
                                  << "/usr/bin/gnome-calculator" << false;
     QTest::newRow("last resort") << QStringList{"xcalc"} << true << "/usr/bin/xcalc" << false;
-    QTest::newRow("none on the path") << QStringList{} << true << "" << true;
-    QTest::newRow("unknown programs ignored") << QStringList{"bc", "dc"} << true << "" << true;
+    // With none installed the items are disabled and say why.
+    QTest::newRow("none on the path") << QStringList{} << true << "" << false;
+    QTest::newRow("unknown programs ignored") << QStringList{"bc", "dc"} << true << "" << false;
     QTest::newRow("start fails") << QStringList{"galculator"} << false << "/usr/bin/galculator"
                                  << true;
 }
@@ -738,7 +744,10 @@ void MainFrameTest::systemCalculator() {
         fake.launcher.onPath = onPath;
         fake.launcher.startSucceeds = starts;
         MainFrame frame(fake.services);
-        frame.menuItem(QLatin1String(item))->trigger();
+        QAction* action = frame.menuItem(QLatin1String(item));
+        QCOMPARE(action->isEnabled(), !started.isEmpty());
+        QCOMPARE(action->statusTip(), started.isEmpty() ? NoSystemCalculatorHint() : QString());
+        action->trigger();
         QCOMPARE(fake.launcher.started, started.isEmpty() ? QStringList{} : QStringList{started});
         if (!started.isEmpty()) QCOMPARE(fake.launcher.startedArguments[0], QStringList{});
         QCOMPARE(fake.dialogs.messages.size(), failureMessage ? 1 : 0);
@@ -749,6 +758,72 @@ void MainFrameTest::systemCalculator() {
             QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
         }
     }
+}
+
+// A calculator installed while the program runs is found when a menu opens.
+void MainFrameTest::systemCalculatorInstalledLater() {
+    FakeServices fake;
+    MainFrame frame(fake.services);
+    QAction* program = frame.menuItem(QStringLiteral("mnuProgramRunWinCal"));
+    QAction* right = frame.menuItem(QStringLiteral("mnuRightRunWinCal"));
+    QVERIFY(!program->isEnabled() && !right->isEnabled());
+    QCOMPARE(program->statusTip(), NoSystemCalculatorHint());
+    fake.launcher.onPath = QStringList{"kcalc"};
+    emit frame.findChild<QMenu*>(QStringLiteral("mnuRight"))->aboutToShow();
+    QVERIFY(program->isEnabled() && right->isEnabled());
+    QVERIFY(program->statusTip().isEmpty());
+    right->trigger();
+    QCOMPARE(fake.launcher.started, QStringList{"/usr/bin/kcalc"});
+}
+
+// A toggle brings an open window the user cannot see to the front; only
+// the window in front is hidden. The marks mean "open" throughout.
+void MainFrameTest::coveredWindowComesForward() {
+    FakeServices fake;
+    MainFrame frame(fake.services);
+    for (const char* name : {"Maths", "Standard", "Chem"}) QVERIFY(frame.registerChild(QLatin1String(name), MakeDummyChild));
+    frame.setFrameStateCode(0);
+    frame.resize(800, 600);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    auto* mdi = frame.findChild<QMdiArea*>();
+    QAction* mathsItem = frame.menuItem(QStringLiteral("mnuProgramRunSpecialMaths"));
+    QAction* mathsRight = frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"));
+    auto marks = [&] { return QPair<bool, bool>(mathsItem->isChecked(), mathsRight->isChecked()); };
+
+    frame.runToolbarKey(QStringLiteral("Maths"));
+    QMdiSubWindow* maths = frame.childWindow(QStringLiteral("Maths"));
+    frame.runToolbarKey(QStringLiteral("Standard"));  // now in front, covering Maths
+    QCOMPARE(mdi->currentSubWindow(), frame.childWindow(QStringLiteral("Standard")));
+
+    // By toolbar button, by menu item, by right-click item: each brings the
+    // covered window forward first, and hides it when it is in front.
+    const std::function<void()> toggles[] = {
+        [&] { frame.runToolbarKey(QStringLiteral("Maths")); },
+        [&] { mathsItem->trigger(); },
+        [&] { mathsRight->trigger(); },
+    };
+    for (const auto& toggle : toggles) {
+        mdi->setActiveSubWindow(frame.childWindow(QStringLiteral("Standard")));
+        toggle();
+        QVERIFY(maths->isVisible());
+        QCOMPARE(mdi->currentSubWindow(), maths);
+        QCOMPARE(marks(), qMakePair(true, true));
+        toggle();
+        QVERIFY(maths->isHidden());
+        QCOMPARE(marks(), qMakePair(false, false));
+        toggle();
+        QVERIFY(maths->isVisible());
+        QCOMPARE(mdi->currentSubWindow(), maths);
+    }
+    // A minimized window comes back to its size.
+    frame.runToolbarKey(QStringLiteral("Chem"));
+    maths->showMinimized();
+    mdi->setActiveSubWindow(frame.childWindow(QStringLiteral("Chem")));
+    frame.runToolbarKey(QStringLiteral("Maths"));
+    QVERIFY(!maths->isMinimized());
+    QCOMPARE(mdi->currentSubWindow(), maths);
+    QCOMPARE(marks(), qMakePair(true, true));
 }
 
 void MainFrameTest::rightButtonReleasePopsUpMenu() {

@@ -31,6 +31,7 @@
 #include "HelpText.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "SystemCalculator.h"
 #include "ToolbarDialog.h"
 #include "WindowPlace.h"
 
@@ -79,7 +80,7 @@ const MenuRow kMenus[] = {
     {Row::Marked, "mnuProgramRunScientific", "科学性计算(&S)...", Command::Scientific},
     {Row::Separator, "mnuBar0", nullptr, {}},
     {Row::Item, "mnuProgramRunSimple", "简易计算器(&I)...", Command::Simple},
-    {Row::Item, "mnuProgramRunWinCal", "Windows计算器(&W)", Command::SystemCalculator},
+    {Row::Item, "mnuProgramRunWinCal", "系统计算器(&W)", Command::SystemCalculator},
     {Row::Separator, "mnuBar1", nullptr, {}},
     {Row::Item, "mnuProgramQuit", "退出(&Q)", Command::Quit},
 
@@ -106,7 +107,7 @@ const MenuRow kMenus[] = {
     {Row::Marked, "mnuRightRunScientific", "科学性计算...", Command::Scientific},
     {Row::Separator, "mnuBar4", nullptr, {}},
     {Row::Item, "mnuRightRunSimple", "简易计算器...", Command::Simple},
-    {Row::Item, "mnuRightRunWinCal", "Windows计算器", Command::SystemCalculator},
+    {Row::Item, "mnuRightRunWinCal", "系统计算器", Command::SystemCalculator},
     {Row::Separator, "mnuBar5", nullptr, {}},
     {Row::Submenu, "mnuRightView", "查看", {}},
     {Row::Marked, "mnuRightViewToolBar1", "工具栏", Command::ViewToolBar},
@@ -171,12 +172,6 @@ const ToolRow kToolbar[] = {
 // ---- Status bar ----------------------------------------------------------
 const char* const kWelcome = "欢迎来到Numora -- Kestrane";
 const char* const kInitialSimpleText = "Numora -- Kestrane";
-
-// Calculators tried in this order where the system has no CALC.EXE.
-const char* const kDesktopCalculators[] = {
-    "gnome-calculator", "kcalc",         "mate-calc",   "galculator",
-    "qalculate-qt",     "qalculate-gtk", "speedcrunch", "xcalc",
-};
 
 // The toolbar with the "three-dimensional" appearance: a raised bevel
 // around the bar. The flat appearance draws the bar plain.
@@ -352,6 +347,8 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     }
 
     buildMenus();
+    FollowSystemCalculator({items_.value(QStringLiteral("mnuProgramRunWinCal")), items_.value(QStringLiteral("mnuRightRunWinCal"))},
+                           {findChild<QMenu*>(QStringLiteral("mnuProgram")), rightMenu_}, services_.launcher);
     buildToolBar();
     buildStatusBar();
     buildTray();
@@ -841,15 +838,7 @@ void MainFrame::runSimpleCalculator() {
 
 void MainFrame::runSystemCalculator() {
     Launcher& launcher = services_.launcher;
-#ifdef Q_OS_WIN
-    const QString program = QStringLiteral("C:\\WINDOWS\\CALC.EXE");
-#else
-    QString program;
-    for (const char* name : kDesktopCalculators) {
-        program = launcher.FindExecutable(QLatin1String(name));
-        if (!program.isEmpty()) break;
-    }
-#endif
+    const QString program = SystemCalculatorPath(launcher);
     if (program.isEmpty() || !launcher.StartDetached(program, {})) {
         services_.dialogs.Message(this, U("启动失败"), QStringLiteral("Numora"), MsgIcon::None,
                                   MsgButtons::Ok);
@@ -1000,6 +989,14 @@ void MainFrame::toggleChild(const QString& name) {
     ChildSlot* s = slot(name);
     if (!s || !loadChild(name)) return;
     QMdiSubWindow* window = s->window;
+    // An open window the user is not looking at (covered, or behind the
+    // active one) comes to the front; only the window in front is hidden.
+    // It stays open, so its marks stay.
+    if (window->isVisible() && mdi_->currentSubWindow() != window) {
+        if (window->isMinimized()) window->showNormal();
+        mdi_->setActiveSubWindow(window);
+        return;
+    }
     const bool show = window->isHidden();
     window->setVisible(show);
     if (show) {

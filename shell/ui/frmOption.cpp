@@ -22,6 +22,7 @@
 
 #include "FormHelpers.h"
 #include "frmOptionAccessibility.h"
+#include "FieldLimit.h"
 #include "MainFrame.h"
 #include "Messages.h"
 #include "SettingsStore.h"
@@ -137,6 +138,7 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
     layout->addWidget(pages_, 1);
 
     ApplyAccessibility(this, OptionAccessibility());
+    RefuseOverlongInput(this, services_.dialogs);
     load();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::standard {
@@ -21,6 +22,12 @@ Outcome WriteResult(const char* field, double result) {
 }
 
 bool Empty(std::string_view a, std::string_view b) { return a.empty() || b.empty(); }
+
+// A field holds exactly `ascii`, typed in full-width forms or not ("０", "－").
+bool Is(std::string_view field, std::string_view ascii) {
+    std::string storage;
+    return FromFullWidth(field, storage) == ascii;
+}
 
 // An operand typed beyond the double range (1e309, -1e309) reads as an
 // infinity; every command refuses it with "数据过大", whatever its sign,
@@ -57,7 +64,7 @@ Outcome CommonProduct(std::string_view a, std::string_view b) {
 
 Outcome CommonQuotient(std::string_view dividend, std::string_view divisor) {
     if (Empty(dividend, divisor)) return Outcome::Error(kEmptyInput);
-    if (divisor == "0") return Outcome::Error("0不能作除数");
+    if (Is(divisor, "0")) return Outcome::Error("0不能作除数");
     if (BeyondRange(dividend, divisor)) return Outcome::Error(kTooLarge);
     const double a = LeadingValue(dividend);
     const double b = LeadingValue(divisor);
@@ -77,7 +84,7 @@ Outcome CommonQuotient(std::string_view dividend, std::string_view divisor) {
 
 Outcome CommonPower(std::string_view base, std::string_view exponent) {
     if (Empty(base, exponent)) return Outcome::Error(kEmptyInput);
-    if (base == "0" && exponent == "0") return Outcome::Error("0没有0次幂");
+    if (Is(base, "0") && Is(exponent, "0")) return Outcome::Error("0没有0次幂");
     if (BeyondRange(base, exponent)) return Outcome::Error(kTooLarge);
     return WriteResult("CommonPowerText3", Power(LeadingValue(base), LeadingValue(exponent)));
 }
@@ -88,8 +95,8 @@ Outcome CommonRoot(std::string_view radicand, std::string_view index) {
     const auto strictRadicand = StrictValue(radicand);
     if (!strictRadicand) return Outcome::Error(kUnknownError);
     if (*strictRadicand < 0) return Outcome().Write("CommonKaiText1", "0").Fail("被开方数不能为负");
-    if (index == "0") return Outcome().Write("CommonKaiText4", "1").Fail("请不要使指数为0");
-    if (index == "-") return Outcome().Write("CommonKaiText4", "1").Fail("指数中不要有负号");
+    if (Is(index, "0")) return Outcome().Write("CommonKaiText4", "1").Fail("请不要使指数为0");
+    if (Is(index, "-")) return Outcome().Write("CommonKaiText4", "1").Fail("指数中不要有负号");
     const auto strictIndex = StrictValue(index);
     if (!strictIndex) return Outcome::Error(kUnknownError);
     if (*strictIndex < 0) return Outcome().Write("CommonKaiText4", "1").Fail("指数不能为负");
@@ -121,7 +128,7 @@ Outcome CommonLogarithm(std::string_view argument, std::string_view base) {
 
 Outcome CommonFactorial(std::string_view text) {
     if (text.empty()) return Outcome::Error(kEmptyInput);
-    if (text == "-") return Outcome().Write("CommonFactorialText1", "0").Fail("该数不可为负");
+    if (Is(text, "-")) return Outcome().Write("CommonFactorialText1", "0").Fail("该数不可为负");
     const auto strict = StrictValue(text);
     if (!strict) return Outcome::Error(kTooLarge);
     if (*strict < 0) return Outcome().Write("CommonFactorialText1", "0").Fail("该数不可为负");

@@ -15,6 +15,9 @@ inline constexpr const char* kEmptyInput = "请不要使输入框为空";
 inline constexpr const char* kTooLarge = "数据过大";
 inline constexpr const char* kUnknownError = "捕获到未知错误";
 
+// Full-width digits and signs in a field read as their ASCII ones, also in
+// the checks of exact texts ("０" is the divisor "0").
+//
 // Full page. Each writes its frame's result fields (by control name) or
 // fails with the frame's message; the root and factorial frames may also
 // reset an input field before their message. On both pages an operand

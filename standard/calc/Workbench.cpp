@@ -2,14 +2,17 @@
 
 #include "BigNumber.h"
 #include "CommonOps.h"
+#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::standard {
 
-std::string_view OperandText(std::string_view text) {
+std::string OperandText(std::string_view typed) {
+    std::string ascii;
+    const std::string_view text = FromFullWidth(typed, ascii);
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
 namespace {
@@ -23,18 +26,18 @@ bool AllDigits(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> CheckOperand(std::string_view text) {
-    if (text.empty()) return kEmptyInput;
-    text = OperandText(text);
+std::optional<std::string> CheckOperand(std::string_view typed) {
+    if (typed.empty()) return kEmptyInput;
+    const std::string text = OperandText(typed);
     if (text.starts_with('-')) return kNotNegative;
     if (!AllDigits(text)) return kDigitsOnly;
     return std::nullopt;
 }
 
-std::optional<std::string> CheckPairwise(LargeOp op, std::string_view a, std::string_view b) {
-    if (a.empty() || b.empty()) return kEmptyInput;
-    a = OperandText(a);
-    b = OperandText(b);
+std::optional<std::string> CheckPairwise(LargeOp op, std::string_view typedA, std::string_view typedB) {
+    if (typedA.empty() || typedB.empty()) return kEmptyInput;
+    const std::string a = OperandText(typedA);
+    const std::string b = OperandText(typedB);
     if (a.starts_with('-') || b.starts_with('-')) return kNotNegative;
     if (!AllDigits(a) || !AllDigits(b)) return kDigitsOnly;
     if (op == LargeOp::Divide && b == "0") return "除数不能为0";
@@ -54,9 +57,9 @@ std::string ResultLengthText(std::string_view result) {
     return n == 256 ? "大于等于256" : std::to_string(n);
 }
 
-Outcome PairwiseResult(LargeOp op, std::string_view a, std::string_view b) {
-    a = OperandText(a);
-    b = OperandText(b);
+Outcome PairwiseResult(LargeOp op, std::string_view typedA, std::string_view typedB) {
+    const std::string a = OperandText(typedA);
+    const std::string b = OperandText(typedB);
     std::optional<std::string> result;
     Outcome out;
     switch (op) {

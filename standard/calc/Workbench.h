@@ -17,12 +17,14 @@ enum class LargeOp { Add, Minus, Multiply, Divide, Power };
 
 inline constexpr const char* kNotNegative = "请输入非负数";
 // An operand or list item with anything but the digits 0-9 (a point, a
-// separator, a blank inside, a letter, a full-width digit).
+// separator, a blank inside, a letter). Full-width digits count as the
+// digits they are.
 inline constexpr const char* kDigitsOnly = "请输入只由数字0-9组成的整数";
 
-// The text of an operand or list item as the page computes with it: the
-// blanks (spaces and tabs) at both ends are dropped.
-std::string_view OperandText(std::string_view text);
+// The text of an operand or list item as the page computes with it:
+// full-width digits and signs read as ASCII (FromFullWidth), and the blanks
+// (spaces and tabs) at both ends dropped.
+std::string OperandText(std::string_view text);
 
 // The checks of one operand text, in order: empty: "请不要使输入框为空";
 // beginning with "-" (after the end blanks): "请输入非负数"; anything else

@@ -45,6 +45,7 @@ void RunAll(const char* name, std::function<Outcome(std::string_view, std::strin
 TEST(CommonOps, SumDifferenceProduct) {
     RunAll("sum", CommonSum, {
         {"0.1", "0.2", {{{"CommonAddText3", "0.3"}}}},
+        {"０．１", "．２", {{{"CommonAddText3", "0.3"}}}},
         {"9999999999999999", "1", {{{"CommonAddText3", "1E+16"}}}},
         {"12abc", "x", {{{"CommonAddText3", "12"}}}},
         {"-0.25", "0", {{{"CommonAddText3", "-0.25"}}}},
@@ -78,6 +79,8 @@ TEST(CommonOps, QuotientWithIntegerQuotientAndRemainder) {
         {"12", "5", q("2.4", "2", "2")},
         {"2.5", "1", q("2.5", "2", "0")},  // halves go to the even neighbour
         {"0", "0", {{}, "0不能作除数"}},
+        {"１", "０", {{}, "0不能作除数"}},  // full-width digits, as typed in full-width mode
+        {"－７", "２", q("-3.5", "-3", "-1")},
         {"", "1", {{}, kEmptyInput}},
         {"1", "0.4", {{}, kUnknownError}},  // rounds to 0
         {"1", "00", {{}, kUnknownError}},
@@ -92,6 +95,7 @@ TEST(CommonOps, Power) {
     RunAll("power", CommonPower, {
         {"2", "10", {{{"CommonPowerText3", "1024"}}}},
         {"0", "0", {{}, "0没有0次幂"}},
+        {"０", "０", {{}, "0没有0次幂"}},
         {"00", "0", {{{"CommonPowerText3", "1"}}}},
         {"2", "0.5", {{{"CommonPowerText3", "1.4142135623731"}}}},
         {"2", "-1", {{{"CommonPowerText3", "0.5"}}}},
@@ -118,6 +122,8 @@ TEST(CommonOps, RootChecksInOrderAndRounds) {
         {"-4", "0", {{{"CommonKaiText1", "0"}}, "被开方数不能为负"}},  // radicand first
         {"4", "0", {{{"CommonKaiText4", "1"}}, "请不要使指数为0"}},
         {"4", "-", {{{"CommonKaiText4", "1"}}, "指数中不要有负号"}},
+        {"4", "－", {{{"CommonKaiText4", "1"}}, "指数中不要有负号"}},
+        {"２７", "３", root("3", "3")},
         {"4", "-2", {{{"CommonKaiText4", "1"}}, "指数不能为负"}},
         {"abc", "2", {{}, kUnknownError}},
         {"4", "x", {{}, kUnknownError}},
@@ -153,6 +159,8 @@ TEST(CommonOps, FactorialWidensAsItGrows) {
         {"9e9", {{}, kTooLarge}},
         {"abc", {{}, kTooLarge}},
         {"-", {{{"CommonFactorialText1", "0"}}, "该数不可为负"}},
+        {"－", {{{"CommonFactorialText1", "0"}}, "该数不可为负"}},
+        {"１３", {{{"CommonFactorialText2", "6227020800"}}}},
         {"-1", {{{"CommonFactorialText1", "0"}}, "该数不可为负"}},
         {"", {{}, kEmptyInput}},
     };

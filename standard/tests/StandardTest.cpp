@@ -390,12 +390,12 @@ private slots:
     }
 
     // Operands, and list items added or edited, hold only the digits 0-9
-    // (blanks at both ends are dropped): 1.5 + 1 gave 106, an item edited
-    // to -7 was summed as 7.
+    // (blanks at both ends are dropped; full-width digits are digits): 1.5 +
+    // 1 gave 106, an item edited to -7 was summed as 7.
     void bigNumberTextIsDigitsOnly() {
         window->selectTab(QStringLiteral("Large"));
         const QString digitsOnly = U("请输入只由数字0-9组成的整数");
-        const QString refused[] = {U("1.5"), U("1,000"), U(" 12 34 "), U("abc"), U("１２"), U("1e5")};
+        const QString refused[] = {U("1.5"), U("1,000"), U(" 12 34 "), U("abc"), U("１．２"), U("1e5")};
         for (const char* operand : {"LargeText1", "LargeText2"}) {
             const char* other = operand == QLatin1String("LargeText1") ? "LargeText2" : "LargeText1";
             for (const QString& typed : refused) {
@@ -411,6 +411,10 @@ private slots:
         }
         field("LargeText1")->setText(QStringLiteral(" 12\t"));
         field("LargeText2")->setText(QStringLiteral("3 "));
+        click("Largecmd1");
+        QCOMPARE(text("LargeText3"), QStringLiteral("15"));
+        field("LargeText1")->setText(U("１２"));
+        field("LargeText2")->setText(U(" ３"));
         click("Largecmd1");
         QCOMPARE(text("LargeText3"), QStringLiteral("15"));
         QCOMPARE(text("LargeLenText1"), QStringLiteral("2"));
@@ -432,7 +436,7 @@ private slots:
         // item as it was.
         const struct { const char* answer; const char* message; const char* item; } edits[] = {
             {"-7", "请输入非负数", "5"}, {"1.5", "请输入只由数字0-9组成的整数", "5"},
-            {"７", "请输入只由数字0-9组成的整数", "5"}, {" 70 ", "", "70"},
+            {"７．", "请输入只由数字0-9组成的整数", "5"}, {" 70 ", "", "70"}, {"７", "", "7"},
         };
         for (const auto& e : edits) {
             list->setCurrentRow(0);
@@ -445,7 +449,7 @@ private slots:
             QCOMPARE(list->count(), 2);
         }
         click("Largecmd4");
-        QCOMPARE(text("LargeText5"), QStringLiteral("76"));
+        QCOMPARE(text("LargeText5"), QStringLiteral("13"));
     }
 
     // The multi-line result fields select everything on focus, by click or by key.

@@ -30,7 +30,12 @@ TEST(Workbench, PairwiseChecksInOrder) {
         {LargeOp::Add, "1,000", "1", kDigitsOnly},
         {LargeOp::Add, " 12 34 ", "1", kDigitsOnly},
         {LargeOp::Add, "abc", "1", kDigitsOnly},
-        {LargeOp::Add, "１２", "1", kDigitsOnly},  // full-width digits
+        // Full-width digits and signs are the digits and signs they show.
+        {LargeOp::Add, "１２", "1", std::nullopt},
+        {LargeOp::Add, "１．５", "1", kDigitsOnly},
+        {LargeOp::Add, "－１", "1", kNotNegative},
+        {LargeOp::Divide, "4", "０", "除数不能为0"},
+        {LargeOp::Power, "０", "００", "0没有0次方"},
         {LargeOp::Add, "1", "1e5", kDigitsOnly},
         {LargeOp::Add, "1", "+1", kDigitsOnly},
         {LargeOp::Add, "1", "   ", kDigitsOnly},  // blanks only: no digit
@@ -58,6 +63,8 @@ TEST(Workbench, PairwiseResults) {
         {LargeOp::Power, "0", "5", "0", "1", "", ""},
         {LargeOp::Power, " 7 ", "2\t", "49", "2", "", ""},  // computed without the end blanks
         {LargeOp::Add, " 007", "1 ", "008", "3", "", ""},
+        {LargeOp::Multiply, "１２", " ３ ", "36", "2", "", ""},
+        {LargeOp::Divide, "１２３４", "５", "0246", "4", "4", ""},
         {LargeOp::Multiply, nines, nines, "", "", "", kTooLarge},
     };
     for (const auto& c : cases) {
@@ -88,11 +95,13 @@ TEST(Workbench, ListItemsAndTheFold) {
     EXPECT_EQ(CheckListItem("-5"), kNotNegative);
     EXPECT_EQ(CheckListItem("12x"), kDigitsOnly);
     EXPECT_EQ(CheckListItem("1.5"), kDigitsOnly);
-    EXPECT_EQ(CheckListItem("１２"), kDigitsOnly);
+    EXPECT_EQ(CheckListItem("１２"), std::nullopt);
+    EXPECT_EQ(CheckListItem("－７"), kNotNegative);
     EXPECT_EQ(CheckListItem(" 12 "), std::nullopt);
     EXPECT_EQ(CheckListItem(" -7"), kNotNegative);
     EXPECT_EQ(OperandText(" \t12 \t"), "12");
     EXPECT_EQ(OperandText("   "), "");
+    EXPECT_EQ(OperandText(" ０１２３４５６７８９ "), "0123456789");  // the list keeps ASCII digits
 
     EXPECT_EQ(FoldList(false, {"1", "2", "3"}).Field("LargeText5"), "6");
     EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field("LargeText5"), "6");

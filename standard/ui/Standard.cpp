@@ -25,6 +25,7 @@
 #include "NumberText.h"
 #include "Outcome.h"
 #include "StandardAccessibility.h"
+#include "FieldLimit.h"
 #include "Workbench.h"
 
 namespace numora {
@@ -179,6 +180,11 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     }
     installHints();
     ApplyAccessibility(this, StandardAccessibility());
+    // A number longer than a big-number box is beyond the 255 digits.
+    const QString tooLarge = U(standard::kTooLarge);
+    RefuseOverlongInput(this, services_.dialogs,
+                        {{QStringLiteral("LargeText1"), tooLarge}, {QStringLiteral("LargeText2"), tooLarge},
+                         {QStringLiteral("LargeText4"), tooLarge}});
     selectTab(QStringLiteral("Full"));
 }
 

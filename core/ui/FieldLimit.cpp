@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FieldLimit.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+#include "Services.h"
+
+namespace numora {
+namespace {
+
+// The toolkit's maximum length when none is set.
+constexpr int kNoLimit = 32767;
+
+// Watches one field. The line edit reports input it had to reject
+// (inputRejected) while it is inserting the part that fits, before it
+// reports the changed text: the state recorded at every change until then
+// is the state before the edit, and it is put back once the edit is done.
+class LengthGuard final : public QObject {
+public:
+    LengthGuard(QLineEdit* field, Dialogs& dialogs, QString message)
+        : QObject(field), field_(field), dialogs_(dialogs), message_(std::move(message)) {
+        remember();
+        connect(field, &QLineEdit::textChanged, this, &LengthGuard::remember);
+        connect(field, &QLineEdit::cursorPositionChanged, this, &LengthGuard::remember);
+        connect(field, &QLineEdit::selectionChanged, this, &LengthGuard::remember);
+        connect(field, &QLineEdit::inputRejected, this, [this] {
+            const State before = kept_;
+            QTimer::singleShot(0, this, [this, before] { refuse(before); });
+        });
+    }
+
+private:
+    struct State {
+        QString text;
+        int cursor = 0;
+        int selectionStart = -1;
+        qsizetype selectionLength = 0;
+    };
+
+    void remember() {
+        kept_ = {field_->text(), field_->cursorPosition(), field_->selectionStart(), field_->selectedText().size()};
+    }
+
+    void refuse(const State& before) {
+        if (field_->text() != before.text) {
+            field_->setText(before.text);
+            if (before.selectionStart >= 0)
+                field_->setSelection(before.selectionStart, static_cast<int>(before.selectionLength));
+            else
+                field_->setCursorPosition(before.cursor);
+        }
+        if (showing_) return;  // one message for a burst of refused keys
+        showing_ = true;
+        QPointer<LengthGuard> self(this);
+        dialogs_.Message(field_, message_, QStringLiteral("Numora错误报告"), MsgIcon::Exclamation, MsgButtons::Ok);
+        if (self) showing_ = false;
+    }
+
+    QLineEdit* field_;
+    Dialogs& dialogs_;
+    QString message_;
+    State kept_;
+    bool showing_ = false;
+};
+
+}  // namespace
+
+QString OverlongInputMessage(int maxLength) {
+    return QStringLiteral("输入的内容过长,此输入框最多只能容纳%1个字符").arg(maxLength);
+}
+
+void RefuseOverlongInput(QWidget* root, Dialogs& dialogs, const QHash<QString, QString>& messages) {
+    for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
+        const int limit = field->maxLength();
+        if (limit >= kNoLimit) continue;
+        new LengthGuard(field, dialogs, messages.value(field->objectName(), OverlongInputMessage(limit)));
+    }
+}
+
+}  // namespace numora

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Input that does not fit a field is refused whole, never cut. A line edit
+// with a maximum length keeps the part of a paste (a drop, an input
+// method's text) that fits and drops the rest without a word, so pasting
+// 2147483646 into a box of nine characters left 214748364, and the command
+// then ran on that other number. Guarded fields instead keep their text as
+// it was before the edit and show a message; a key typed into a full field
+// shows the same message.
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class QWidget;
+
+namespace numora {
+
+class Dialogs;
+
+// The message for a field of `maxLength` characters whose window names no
+// message of its own: the input is too long, the box holds at most
+// `maxLength` characters.
+QString OverlongInputMessage(int maxLength);
+
+// Guards every line edit under `root` that has a maximum length (below the
+// toolkit's 32767). An edit that would not fit is undone (text, caret and
+// selection as before) and its message is shown through `dialogs` with the
+// exclamation icon and the title "Numora错误报告", over the field's window:
+// `messages` maps a field's objectName to its message (the message its
+// window gives for a value of that kind, such as "数据过大"), the others get
+// OverlongInputMessage. Call it once the window's fields exist.
+void RefuseOverlongInput(QWidget* root, Dialogs& dialogs, const QHash<QString, QString>& messages = {});
+
+}  // namespace numora
