@@ -86,6 +86,12 @@ InstanceReply ParseInstanceReply(std::string_view line) {
     return InstanceReply::Unknown;
 }
 
+bool IsCompositorLossMessage(std::string_view message) {
+    for (std::string_view start : {"The Wayland connection broke", "The Wayland connection experienced a fatal error"})
+        if (message.substr(0, start.size()) == start) return true;
+    return false;
+}
+
 ColorScheme ColorSchemeFromPortal(std::uint32_t value) {
     switch (value) {
     case 1: return ColorScheme::Dark;

@@ -65,6 +65,10 @@ enum class InstanceReply { Raised, Closing, Unknown };
 std::string InstanceReplyLine(InstanceReply reply);
 InstanceReply ParseInstanceReply(std::string_view line);
 
+// Whether a toolkit message says the connection to the Wayland compositor
+// is gone (the toolkit ends the process right after it).
+bool IsCompositorLossMessage(std::string_view message);
+
 // The desktop's colour-scheme preference, as the desktop portal reports it
 // (org.freedesktop.appearance color-scheme: 0 none, 1 dark, 2 light).
 enum class ColorScheme { NoPreference, Dark, Light };

@@ -82,3 +82,14 @@ TEST(DesktopSession, PortalColourScheme) {
     EXPECT_EQ(ColorSchemeFromPortal(2), ColorScheme::Light);
     EXPECT_EQ(ColorSchemeFromPortal(7), ColorScheme::NoPreference);  // a value of a newer portal
 }
+
+TEST(DesktopSession, CompositorLossMessages) {
+    const struct { const char* message; bool loss; } cases[] = {
+        {"The Wayland connection broke. Did the Wayland compositor die?", true},
+        {"The Wayland connection experienced a fatal error: Protocol error", true},
+        {"qt.qpa.wayland: Wayland does not support QWindow::requestActivate()", false},
+        {"X server has gone away", false},
+        {"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsCompositorLossMessage(c.message), c.loss) << c.message;
+}

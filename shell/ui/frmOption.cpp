@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "frmOptionAccessibility.h"
 #include "MainFrame.h"
@@ -137,6 +138,12 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
     layout->addWidget(pages_, 1);
 
     ApplyAccessibility(this, OptionAccessibility());
+    // Where the desktop cannot keep a window above the others, the box says so.
+    if (!CurrentDesktopAbilities().keepsOnTop) {
+        topCheck_->setEnabled(false);
+        topCheck_->setToolTip(KeepOnTopUnsupportedHint());
+        topCheck_->setAccessibleDescription(KeepOnTopUnsupportedHint());
+    }
     load();
 }
 
