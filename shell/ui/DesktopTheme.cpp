@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusVariant>
 #include <QPainter>
 #include <QStyleOption>
@@ -107,7 +106,7 @@ void DesktopTheme::start() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
     bus.connect(kPortalService, kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
-                SLOT(settingChanged(QString, QString, QDBusVariant)));
+                SLOT(settingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalSettings, QStringLiteral("Read"));
     read << kAppearance << kColorScheme;
     const QDBusMessage reply = bus.call(read, QDBus::Block, kPortalWaitMs);
@@ -115,8 +114,10 @@ void DesktopTheme::start() {
         applyScheme(ColorSchemeFromPortal(Unwrapped(reply.arguments().first()).toUInt()));
 }
 
-void DesktopTheme::settingChanged(const QString& group, const QString& key, const QDBusVariant& value) {
-    if (group == kAppearance && key == kColorScheme) applyScheme(ColorSchemeFromPortal(Unwrapped(value.variant()).toUInt()));
+void DesktopTheme::settingChanged(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() == 3 && arguments[0].toString() == kAppearance && arguments[1].toString() == kColorScheme)
+        applyScheme(ColorSchemeFromPortal(Unwrapped(arguments[2]).toUInt()));
 }
 
 void DesktopTheme::applyScheme(ColorScheme scheme) {

@@ -24,7 +24,7 @@
 
 #include "DesktopSession.h"
 
-class QDBusVariant;
+#include <QDBusMessage>
 
 namespace numora {
 
@@ -61,7 +61,8 @@ public:
     static constexpr int kPortalWaitMs = 700;
 
 private slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    // The portal's SettingChanged (group, key, value).
+    void settingChanged(const QDBusMessage& message);
 
 private:
     QPalette platformPalette_;

@@ -632,6 +632,9 @@ void MainFrame::resizeEvent(QResizeEvent* event) {
 
 void MainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // The client area keeps the workspace colour of the palette in force (a
+    // dark preference that comes or goes while the program runs).
+    if (event->type() == QEvent::PaletteChange) mdi_->setBackground(palette().brush(QPalette::Dark));
     if (event->type() != QEvent::WindowStateChange) return;
     storeGeometryIfNormal();
     // Minimizing hides the frame into the notification area, when there is one.
