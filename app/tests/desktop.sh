@@ -85,6 +85,12 @@ open_standard() {
   xdotool key --window "$win" alt+p; pause 0.4; xdotool key t; pause 0.6
 }
 
+# No display: --help and --version still answer; a start says why it cannot.
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --version | grep -qx "numora 1.8.0" || fail "--version without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --help | grep -q "^用法: numora" || fail "--help without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>&1 | grep -q "需要图形桌面" || fail "no message without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>/dev/null; [ $? -eq 1 ] || fail "no display: status is not 1"
+
 start_x
 
 # A start-up message opens above the start-up window, with the focus.
