@@ -88,8 +88,9 @@ open_standard() {
 # No display: --help and --version still answer; a start says why it cannot.
 env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --version | grep -qx "numora 1.8.0" || fail "--version without a display"
 env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --help | grep -q "^用法: numora" || fail "--help without a display"
-env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>&1 | grep -q "需要图形桌面" || fail "no message without a display"
-env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>/dev/null; [ $? -eq 1 ] || fail "no display: status is not 1"
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>&1); rc=$?
+[ $rc -eq 1 ] || fail "no display: status $rc, not 1"
+grep -q "需要图形桌面" <<<"$said" || fail "no message without a display"
 
 start_x
 
