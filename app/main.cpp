@@ -2,12 +2,15 @@
 // the windows with the main frame and starts with the start-up window; the
 // exit window ends the run.
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
 #include <memory>
 
 #include "Chem.h"
+#include "DesktopFit.h"
+#include "DesktopTheme.h"
 #include "FormHelpers.h"
 #include "MainFrame.h"
 #include "Messages.h"
@@ -17,6 +20,7 @@
 #include "Services.h"
 #include "SessionEnd.h"
 #include "SettingsStore.h"
+#include "SingleInstance.h"
 #include "Standard.h"
 #include "frmAbout.h"
 #include "frmBye.h"
@@ -25,6 +29,8 @@
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version need no display; a start without one is told.
+    if (const std::optional<int> status = numora::PrepareSession(argc, argv)) return *status;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationName(QStringLiteral("Numora"));
@@ -44,7 +50,20 @@ int main(int argc, char* argv[]) {
     // The run ends through the exit window (the frame may sit in the tray).
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The desktop's light or dark preference, before any window is built.
+    numora::DesktopTheme theme;
+    theme.start();
+
     numora::QtSettingsStore settings;
+    // One instance per settings file: a second launch brings the running
+    // one forward and ends here.
+    const QString settingsFile = QFileInfo(settings.fileName()).absoluteFilePath();
+    numora::SingleInstance instance(numora::SingleInstance::LockFolder(QFileInfo(settingsFile).absolutePath()),
+                                    QString::fromStdString(numora::InstanceName(settingsFile.toStdString())));
+    const numora::RaiseRequest launch{qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString(),
+                                      qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString()};
+    numora::SingleInstance::Claim claim = instance.claim(launch);
+    if (claim == numora::SingleInstance::Claim::Forwarded) return 0;
     numora::QtDialogs dialogs;
     // Settings that cannot be saved: the user is told once, and the run goes
     // on with the values in memory. The message waits for the event loop, so
@@ -75,7 +94,7 @@ int main(int argc, char* argv[]) {
     // closed by the exit sequence.
     std::unique_ptr<numora::Messages> messages;
     auto loadMusic = [&] {
-        if (!messages) messages = std::make_unique<numora::Messages>(services, frame);
+        if (!messages) messages = std::make_unique<numora::Messages>(services, frame, &frame);
         messages->load();
     };
     auto showMusic = [&] {
@@ -88,10 +107,34 @@ int main(int argc, char* argv[]) {
     auto endProgram = [](int code) { QCoreApplication::exit(code); };
     std::unique_ptr<numora::frmBye> bye;
     frame.setExitWindowHook([&] {
-        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endProgram});
+        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endProgram}, &frame);
         bye->start();
     });
-    numora::frmSplash splash(services, frame, numora::frmSplash::Hooks{loadMusic, showMusic, endProgram});
+    // The load asks the lock again at Retry; the first answer is the claim above.
+    bool claimed = true;
+    auto otherInstance = [&] {
+        using Check = numora::frmSplash::InstanceCheck;
+        if (!claimed) claim = instance.claim(launch);
+        claimed = false;
+        switch (claim) {
+        case numora::SingleInstance::Claim::Forwarded: return Check::Forwarded;
+        case numora::SingleInstance::Claim::Unanswered: return Check::Unanswered;
+        default: return Check::None;
+        }
+    };
+    numora::frmSplash splash(services, frame,
+                             numora::frmSplash::Hooks{loadMusic, showMusic, endProgram, otherInstance});
+    // Once the frame is up, a second launch brings it forward; from the exit
+    // sequence on, it waits for this instance to end.
+    bool frameUp = false;
+    QObject::connect(&splash, &numora::frmSplash::finished, [&frameUp] { frameUp = true; });
+    QObject::connect(&instance, &numora::SingleInstance::raiseRequested, &frame,
+                     [&](const QString& token, const QString& startupId) {
+                         if (!frameUp) return;  // it comes forward as start-up ends
+                         numora::UseLaunchActivation(token, startupId);
+                         frame.bringForward();
+                     });
+    QObject::connect(&frame, &numora::MainFrame::unloaded, &instance, [&instance] { instance.setClosing(true); });
 
     // Logout, a terminal's signals, the session manager's quit request and
     // the loss of the display end the run in order too.
@@ -109,6 +152,8 @@ int main(int argc, char* argv[]) {
     sessionEnd.watchSignals();
     sessionEnd.watchQuitRequests();
     sessionEnd.watchAbruptExit();
+    // The loss of the Wayland compositor ends the run as the loss of the X display does.
+    numora::WatchCompositorLoss([&sessionEnd] { sessionEnd.endAbruptly(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame] { frame.storeStateNow(); },
                      Qt::DirectConnection);
 

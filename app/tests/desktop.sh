@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end on a desktop: the real numora under a virtual display with a
 # window manager (openbox), as a user meets it. Start-up messages take the
-# focus above the start-up window; no lock state stalls start-up; the
-# running flag comes back after a second instance quits; SIGTERM, SIGHUP,
+# focus above the start-up window; no lock state stalls start-up; a second
+# launch brings the first forward (from the tray too) and a stale running
+# flag warns nobody; the desktop's dark preference; SIGTERM, SIGHUP,
 # SIGINT and the loss of the display end the run in order with status 0;
 # windows stored off screen come back on it; unsavable settings are told.
 set -uo pipefail
@@ -84,6 +85,13 @@ open_standard() {
   xdotool key --window "$win" alt+p; pause 0.4; xdotool key t; pause 0.6
 }
 
+# No display: --help and --version still answer; a start says why it cannot.
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --version | grep -qx "numora 1.8.0" || fail "--version without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --help | grep -q "^用法: numora" || fail "--help without a display"
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>&1); rc=$?
+[ $rc -eq 1 ] || fail "no display: status $rc, not 1"
+grep -q "需要图形桌面" <<<"$said" || fail "no message without a display"
+
 start_x
 
 # A start-up message opens above the start-up window, with the focus.
@@ -105,29 +113,59 @@ for lock in folder garbage; do
   end_with TERM "lock $lock"
 done
 
-# A second instance retried and quit: the first puts its flag back.
-fresh flag '[Checks]\nExamOK=1\n'
+# A second launch brings the running instance forward and ends with status
+# 0, without a message; a flag left by a killed instance warns nobody.
+fresh second '[Checks]\nExamOK=1\n'
 launch; first=$pid
-wait_frames 1 5 || fail "flag: first instance has no window"
-launch; second=$pid
-wait_message || fail "flag: no already-running warning"
-xdotool key Return  # Retry
-wait_frames 2 5 || fail "flag: the retried instance has no window"
-# The first instance is held still while the second ends: otherwise its
-# heartbeat can put the flag back before it is read here (the second's exit
-# can outlast a heartbeat under the sanitizers). It is held outside a write,
-# so that it keeps no lock on the file.
-for _ in $(seq 20); do
-  kill -STOP "$first"
-  [ -e "$ini.lock" ] || break
-  kill -CONT "$first"; sleep 0.05
-done
-pid=$second; end_with TERM "flag (second)"
-[ "$(stored LoadAlready)" = False ] || fail "flag: the second instance did not clear the flag"
-kill -CONT "$first"
-sleep $((3 * scale))
-[ "$(stored LoadAlready)" = True ] || fail "flag: the first instance did not restore the flag"
-pid=$first; end_with TERM "flag (first)"
+wait_frames 1 5 || fail "second: first instance has no window"
+xdotool search --onlyvisible --name '^Numora 1.80$' windowminimize 2>/dev/null
+sleep 0.5
+[ "$(frames)" -eq 0 ] || fail "second: the frame was not minimized"
+XDG_CONFIG_HOME=$cfg timeout $((20 * scale)) "$bin" >>"$scratch/log" 2>&1
+rc=$?
+[ $rc -eq 0 ] || fail "second: the second launch ended with $rc"
+message_has_focus && fail "second: a message was shown"
+wait_frames 1 5 || fail "second: the minimized frame did not come forward"
+[ "$(frames)" -eq 1 ] || fail "second: $(frames) main windows"
+[ "$(stored LoadAlready)" = True ] || fail "second: the running flag was touched"
+kill -9 "$first"; wait "$first" 2>/dev/null
+launch
+wait_frames 1 5 || fail "stale flag: no main window after kill -9"
+message_has_focus && fail "stale flag: the already-running warning was shown"
+end_with TERM "stale flag"
+
+# With a notification area (and the desktop portal, on a session bus of its
+# own): minimizing hides the frame into the tray, a second launch brings it
+# back; a dark preference gives dark windows, and they follow its change.
+if command -v dbus-daemon >/dev/null && /usr/bin/python3 -c 'import gi' 2>/dev/null; then
+  dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$scratch/bus" 4>"$scratch/buspid"
+  export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$scratch/bus")
+  mkdir -p "$scratch/state"
+  echo 1 >"$scratch/state/scheme"
+  /usr/bin/python3 "$(dirname "$0")/fake_desktop.py" serve "$scratch/state" & fake=$!
+  for _ in $(seq 50); do [ -e "$scratch/state/ready" ] && break; sleep 0.1; done
+  fresh tray '[Checks]\nExamOK=1\n'
+  launch
+  wait_frames 1 5 || fail "tray: no main window"
+  sleep 1
+  # The client area: the workspace colour of the palette.
+  face() { import -window root -crop 200x200+600+400 +repage "$scratch/face.png" 2>/dev/null &&
+             convert "$scratch/face.png" -colorspace Gray -format '%[fx:mean]' info:; }
+  awk -v m="$(face)" 'BEGIN { exit !(m < 0.25) }' || fail "dark: the windows are not dark ($(face))"
+  echo 2 >"$scratch/state/scheme"; kill -USR1 "$fake"; sleep 1
+  awk -v m="$(face)" 'BEGIN { exit !(m > 0.4) }' || fail "dark: the light preference did not come back ($(face))"
+  xdotool search --onlyvisible --name '^Numora 1.80$' windowminimize 2>/dev/null
+  sleep 1
+  [ "$(frames)" -eq 0 ] || fail "tray: the frame is still shown"
+  xdotool search --name '^Numora 1.80$' 2>/dev/null | while read -r w; do
+    xprop -id "$w" WM_STATE 2>/dev/null | grep -q Iconic && echo iconic
+  done | grep -q iconic && fail "tray: the frame was minimized, not hidden"
+  XDG_CONFIG_HOME=$cfg timeout $((20 * scale)) "$bin" >>"$scratch/log" 2>&1 || fail "tray: the second launch failed"
+  wait_frames 1 5 || fail "tray: the second launch did not bring the frame back"
+  end_with TERM tray
+  kill "$fake" "$(cat "$scratch/buspid")" 2>/dev/null
+  unset DBUS_SESSION_BUS_ADDRESS
+fi
 
 # The end of a session: each signal runs the orderly exit.
 for sig in TERM HUP INT; do

@@ -25,6 +25,7 @@
 
 #include "Outcome.h"
 #include "Services.h"
+#include "ThemeColours.h"
 #include "WindowShape.h"
 
 namespace numora {
@@ -215,7 +216,13 @@ void PaintResultFace(QWidget* field) {
     // Only the face is the field's own: every other role, the text colour
     // among them, still follows the window.
     QPalette own;
-    own.setColor(QPalette::Base, QApplication::palette(field).color(QPalette::Button));
+    const QPalette window = QApplication::palette(field);
+    const auto rgb = [&window](QPalette::ColorRole role) {
+        const QColor c = window.color(role);
+        return Rgb8{c.red(), c.green(), c.blue()};
+    };
+    const Rgb8 face = ResultFace(rgb(QPalette::Button), rgb(QPalette::Base), rgb(QPalette::Text));
+    own.setColor(QPalette::Base, QColor(face.r, face.g, face.b));
     field->setPalette(own);
 }
 

@@ -17,8 +17,8 @@ namespace {
 QColor Colour(maths::Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // A drawing colour as shown on `face`: readable against it.
-QColor Colour(maths::Rgb c, const QColor& face) {
-    const Rgb8 shown = ReadableOn({c.r, c.g, c.b}, {face.red(), face.green(), face.blue()});
+QColor Colour(maths::Rgb c, const QColor& face, double minRatio = 3.0) {
+    const Rgb8 shown = ReadableOn({c.r, c.g, c.b}, {face.red(), face.green(), face.blue()}, minRatio);
     return QColor(shown.r, shown.g, shown.b);
 }
 
@@ -118,7 +118,7 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen) cons
     font.setStyleHint(QFont::Serif);
     painter.setFont(font);
     for (const auto& t : labels_) {
-        painter.setPen(colour(t.colour));
+        painter.setPen(onScreen ? Colour(t.colour, face, 4.5) : Colour(t.colour));  // text: 4.5:1
         painter.drawText(QPointF(t.left * w, t.top * h + painter.fontMetrics().ascent()), QString::fromStdString(t.text));
     }
 }

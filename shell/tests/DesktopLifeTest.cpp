@@ -70,6 +70,7 @@ struct Run {
     std::unique_ptr<frmBye> bye;
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<SessionEnd> sessionEnd;
+    QList<frmSplash::InstanceCheck> checks;  // the lock's answers, in turn
     int ended = -1;
     bool musicClosed = false;
 
@@ -104,7 +105,10 @@ struct Run {
                              [this] {
                                  if (messages) messages->show();
                              },
-                             end});
+                             end, [this] {
+                                 if (checks.isEmpty()) return frmSplash::InstanceCheck::None;
+                                 return checks.takeFirst();
+                             }});
         sessionEnd = std::make_unique<SessionEnd>(
             services, *frame,
             SessionEnd::Hooks{[this] { return splash->runAccepted(); }, [this] { splash->abandon(); },
@@ -221,6 +225,7 @@ private slots:
     // ends without writing what an exit writes.
     void signalBeforeTheRunIsAcceptedLeavesTheStore() {
         Run run({"Settings/LoadAlready=True"});
+        run.checks = {frmSplash::InstanceCheck::Unanswered, frmSplash::InstanceCheck::Unanswered};
         run.sessionEnd->watchQuitRequests();
         run.dialogs.inner.answers.push_back(MsgAnswer::Retry);
         run.splash->start();

@@ -50,9 +50,12 @@ class LifeCycleTest : public QObject {
         FakeServices fakes;
         MainFrame frame{fakes.services};
         int musicLoads = 0, musicShows = 0, ended = -1;
+        QList<frmSplash::InstanceCheck> checks;  // the lock's answers, in turn
         frmSplash splash{fakes.services, frame,
                          frmSplash::Hooks{[this] { ++musicLoads; }, [this] { ++musicShows; },
-                                          [this](int code) { ended = code; }}};
+                                          [this](int code) { ended = code; },
+                                          [this] { return checks.isEmpty() ? frmSplash::InstanceCheck::None
+                                                                           : checks.takeFirst(); }}};
         Run() {
             for (const char* name : {"Standard", "Maths", "Chem", "Scientific"})
                 frame.registerChild(QLatin1String(name), [](Services&, MainFrame&) { return new QWidget; });
@@ -112,29 +115,54 @@ private slots:
         QCOMPARE(run.frame.frameStateCode(), 2);
     }
 
-    void staleRunningFlag() {
-        Run retry;
-        retry.fakes.settings.WriteSetting("Settings", "LoadAlready", "True");
-        retry.fakes.dialogs.answers.push_back(MsgAnswer::Retry);
-        retry.splash.start();
-        QCOMPARE(retry.fakes.dialogs.messages.size(), 1);
-        const RecordedMessage warning = retry.fakes.dialogs.messages.first();
-        QCOMPARE(warning.text, U("系统检测到:“Numora已经加载！”如果是由于系统错误造成，请重试。"));
-        QCOMPARE(warning.title, QStringLiteral("Numora"));
-        QCOMPARE(warning.icon, MsgIcon::Exclamation);
-        QCOMPARE(warning.buttons, MsgButtons::RetryCancel);
-        QCOMPARE(retry.fakes.settings.ReadSetting("Settings", "LoadAlready", ""), QStringLiteral("False"));
-        QTRY_VERIFY(retry.splash.selfTestRunning());  // the load ran again
-        QCOMPARE(retry.fakes.settings.ReadSetting("Settings", "LoadAlready", ""), QStringLiteral("True"));
+    // The one-instance lock decides; the running flag in the store is a
+    // leftover after a kill and never stops a start. The warning stays for
+    // an instance that holds the lock and does not answer, and Retry asks
+    // the lock again: it never starts a second instance.
+    void otherInstanceAtStartUp_data() {
+        using C = frmSplash::InstanceCheck;
+        QTest::addColumn<QList<C>>("checks");
+        QTest::addColumn<QList<MsgAnswer>>("answers");
+        QTest::addColumn<int>("warnings");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("stale flag, no instance") << QList<C>{C::None} << QList<MsgAnswer>{} << 0 << true;
+        QTest::newRow("running instance came forward") << QList<C>{C::Forwarded} << QList<MsgAnswer>{} << 0 << false;
+        QTest::newRow("silent, retry, gone") << QList<C>{C::Unanswered, C::None} << QList<MsgAnswer>{MsgAnswer::Retry}
+                                             << 1 << true;
+        QTest::newRow("silent, retry, came forward")
+            << QList<C>{C::Unanswered, C::Forwarded} << QList<MsgAnswer>{MsgAnswer::Retry} << 1 << false;
+        QTest::newRow("silent, retry, silent, cancel") << QList<C>{C::Unanswered, C::Unanswered}
+                                                       << QList<MsgAnswer>{MsgAnswer::Retry, MsgAnswer::Cancel} << 2
+                                                       << false;
+        QTest::newRow("silent, cancel") << QList<C>{C::Unanswered} << QList<MsgAnswer>{MsgAnswer::Cancel} << 1 << false;
+    }
 
-        Run cancel;
-        cancel.fakes.settings.WriteSetting("Settings", "LoadAlready", "True");
-        const int writes = cancel.fakes.settings.writeCount();
-        cancel.fakes.dialogs.answers.push_back(MsgAnswer::Cancel);
-        cancel.splash.start();
-        QCOMPARE(cancel.ended, 0);
-        QCOMPARE(cancel.fakes.settings.writeCount(), writes);
-        QVERIFY(!cancel.splash.selfTestRunning());
+    void otherInstanceAtStartUp() {
+        QFETCH(QList<frmSplash::InstanceCheck>, checks);
+        QFETCH(QList<MsgAnswer>, answers);
+        QFETCH(int, warnings);
+        QFETCH(bool, runs);
+        Run run;
+        run.fakes.settings.WriteSetting("Settings", "LoadAlready", "True");
+        run.checks = checks;
+        for (MsgAnswer answer : answers) run.fakes.dialogs.answers.push_back(answer);
+        run.splash.start();
+        if (runs) QTRY_VERIFY(run.splash.selfTestRunning());
+        else QTRY_COMPARE(run.ended, 0);
+        QVERIFY(run.checks.isEmpty());
+        QCOMPARE(run.fakes.dialogs.messages.size(), warnings);
+        for (const RecordedMessage& warning : run.fakes.dialogs.messages) {
+            QCOMPARE(warning.text, U("系统检测到:“Numora已经加载！”如果是由于系统错误造成，请重试。"));
+            QCOMPARE(warning.title, QStringLiteral("Numora"));
+            QCOMPARE(warning.icon, MsgIcon::Exclamation);
+            QCOMPARE(warning.buttons, MsgButtons::RetryCancel);
+        }
+        QCOMPARE(run.splash.runAccepted(), runs);
+        // Written while the run is accepted; Retry clears it as the warning says.
+        const bool retried = answers.contains(MsgAnswer::Retry);
+        QCOMPARE(run.fakes.settings.ReadSetting("Settings", "LoadAlready", ""),
+                 QLatin1String(runs || !retried ? "True" : "False"));
+        QVERIFY(!run.frame.isVisible());
     }
 
     void quickStartAndOtherExamValues() {

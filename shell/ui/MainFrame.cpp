@@ -33,6 +33,7 @@
 #include "ShellIcons.h"
 #include "SystemCalculator.h"
 #include "ToolbarDialog.h"
+#include "DesktopFit.h"
 #include "WindowPlace.h"
 
 namespace numora {
@@ -418,6 +419,8 @@ void MainFrame::buildMenus() {
                 // not available leaves them as they are), so undo the
                 // toolkit's own toggle of a checkable item first.
                 if (item->isCheckable()) item->setChecked(!checked);
+                // The tray icon's menu brings the frame back from the tray.
+                if (inTray_ && command != Command::Quit) restoreFromTray();
                 runCommand(command);
             });
             items_.insert(item->objectName(), item);
@@ -512,6 +515,7 @@ void MainFrame::loadSettings() {
 // ---- State and geometry ---------------------------------------------------
 
 int MainFrame::frameStateCode() const {
+    if (inTray_) return 1;
     const Qt::WindowStates state = windowState();
     if (state & Qt::WindowMinimized) return 1;
     if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
@@ -519,6 +523,13 @@ int MainFrame::frameStateCode() const {
 }
 
 void MainFrame::setFrameStateCode(int code) {
+    // Minimizing with a notification area hides the frame there, on every
+    // platform (a Wayland compositor does not say when it minimized one).
+    if (code == 1 && tray_ && !unloaded_) {
+        inTray_ = true;
+        QMainWindow::setVisible(false);
+        return;
+    }
     Qt::WindowStates state =
         windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
     if (code == 1) state |= Qt::WindowMinimized;
@@ -558,15 +569,18 @@ void MainFrame::applyStoredNormalGeometry() {
     if (screen) placed = ReachableBox(placed, ToBox(screen->availableGeometry()), kTitleGrip, true);
     placed.width = std::max(placed.width, 1);
     placed.height = std::max(placed.height, 1);
-    move(placed.left, placed.top);
+    if (CurrentDesktopAbilities().placesWindows) move(placed.left, placed.top);
     resize(placed.width, placed.height);
     if (!(placed == stored)) storeGeometry();
 }
 
 void MainFrame::storeGeometry() {
     SettingsStore& store = services_.settings;
-    store.WriteSetting(kSettings, QStringLiteral("MainLeft"), ToTwipsText(pos().x()));
-    store.WriteSetting(kSettings, QStringLiteral("MainTop"), ToTwipsText(pos().y()));
+    // A place the desktop chose is not the user's: the stored one stays.
+    if (CurrentDesktopAbilities().placesWindows) {
+        store.WriteSetting(kSettings, QStringLiteral("MainLeft"), ToTwipsText(pos().x()));
+        store.WriteSetting(kSettings, QStringLiteral("MainTop"), ToTwipsText(pos().y()));
+    }
     store.WriteSetting(kSettings, QStringLiteral("MainWidth"), ToTwipsText(width()));
     store.WriteSetting(kSettings, QStringLiteral("MainHeight"), ToTwipsText(height()));
 }
@@ -615,6 +629,9 @@ void MainFrame::resizeEvent(QResizeEvent* event) {
 
 void MainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // The client area keeps the workspace colour of the palette in force (a
+    // dark preference that comes or goes while the program runs).
+    if (event->type() == QEvent::PaletteChange) mdi_->setBackground(palette().brush(QPalette::Dark));
     if (event->type() != QEvent::WindowStateChange) return;
     storeGeometryIfNormal();
     // Minimizing hides the frame into the notification area, when there is one.
@@ -636,7 +653,17 @@ void MainFrame::restoreFromTray() {
     activateWindow();
 }
 
+void MainFrame::bringForward() {
+    if (!unloaded_) restoreFromTray();
+}
+
+void MainFrame::setVisible(bool visible) {
+    if (visible && inTray_) return;
+    QMainWindow::setVisible(visible);
+}
+
 void MainFrame::setTopmost(bool topmost) {
+    if (!CurrentDesktopAbilities().keepsOnTop) return;
     if (topmost == bool(windowFlags() & Qt::WindowStaysOnTopHint)) return;
     const bool shown = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, topmost);  // hides the window

@@ -162,8 +162,16 @@ public:
     void setUserName(const QString& name);
     QString userName() const;
 
-    // Keeps the frame above other windows (AlwaysTop), position and size unchanged.
+    // Keeps the frame above other windows (AlwaysTop), position and size
+    // unchanged; nothing where the desktop cannot (Wayland).
     void setTopmost(bool topmost);
+    // Brings the frame forward: out of the notification area or the
+    // minimized state, shown, raised and activated (a second launch).
+    void bringForward();
+    // Hidden into the notification area (minimized there).
+    bool isInTray() const { return inTray_; }
+    // Showing the frame while it sits in the notification area leaves it there.
+    void setVisible(bool visible) override;
 
     // Unload step 1 shows the exit window; until that window exists the hook
     // is empty and `unloaded()` alone ends the run.

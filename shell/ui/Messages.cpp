@@ -33,7 +33,8 @@ QString MusicStatusText(const QString& path) {
 }
 
 Messages::Messages(Services& services, MainFrame& frame, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services), frame_(frame) {
+    // A tool window of the frame: no taskbar or window list shows it.
+    : QWidget(parent, Qt::Tool), services_(services), frame_(frame) {
     setObjectName(QStringLiteral("Messages"));
     setWindowTitle(initialTitle());
 

@@ -91,14 +91,18 @@ void SessionEnd::watchAbruptExit() {
 void SessionEnd::atExit() {
     SessionEnd* self = gWatcher;
     if (!self || self->ending_) return;
-    gWatcher = nullptr;
-    self->ending_ = true;
-    const bool accepted = !self->hooks_.runAccepted || self->hooks_.runAccepted();
-    if (accepted && !self->frame_.isUnloaded()) {
-        self->frame_.storeStateNow();
-        self->services_.settings.WriteSetting(QStringLiteral("Settings"), QStringLiteral("LoadAlready"),
-                                              TruthText(false));
+    self->endAbruptly();
+}
+
+void SessionEnd::endAbruptly() {
+    if (gWatcher == this) gWatcher = nullptr;
+    // During the orderly exit the unload has stored everything already.
+    const bool accepted = !hooks_.runAccepted || hooks_.runAccepted();
+    if (accepted && (!ending_ || frame_.isUnloaded())) {
+        frame_.storeStateNow();  // nothing once unloaded
+        services_.settings.WriteSetting(QStringLiteral("Settings"), QStringLiteral("LoadAlready"), TruthText(false));
     }
+    ending_ = true;
     ::_exit(0);
 }
 

@@ -48,6 +48,10 @@ public:
 
     // The orderly exit; runs once.
     void end();
+    // The display is gone and the process must end now: stores what the
+    // unload stores (when start-up took the run), clears the running flag
+    // and ends the process with status 0, touching no window.
+    [[noreturn]] void endAbruptly();
     bool ending() const { return ending_; }
 
 signals:

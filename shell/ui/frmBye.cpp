@@ -1,11 +1,13 @@
 #include "frmBye.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 
+#include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "SettingsStore.h"
 
@@ -26,6 +28,12 @@ frmBye::frmBye(Services& services, Hooks hooks, QWidget* parent)
     // Its own light face, so its own dark text too (also on a dark desktop).
     palette.setColor(QPalette::WindowText, QColor(0x1a, 0x1a, 0x1a));
     setPalette(palette);
+    // Where a mask does not cut the outline (Wayland), the window is
+    // transparent and paints its rounded face itself.
+    if (!CurrentDesktopAbilities().masksOutline) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        setAutoFillBackground(false);
+    }
 
     moving_ = new QLabel(U("谢谢使用！再见！"), this);
     moving_->setObjectName(QStringLiteral("Label1"));
@@ -66,10 +74,21 @@ void frmBye::resizeEvent(QResizeEvent* event) {
     ShapeWindow(this);
 }
 
+void frmBye::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!testAttribute(Qt::WA_TranslucentBackground)) return;
+    QPainter painter(this);
+    painter.setClipRegion(mask().isEmpty() ? QRegion(rect()) : mask());
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+}
+
 void frmBye::start() {
     ShapeWindow(this);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred on the frame's screen (a Wayland compositor places it over
+    // the frame, its parent).
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
     timer_->start();

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "frmOptionAccessibility.h"
 #include "FieldLimit.h"
@@ -139,6 +140,12 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
 
     ApplyAccessibility(this, OptionAccessibility());
     RefuseOverlongInput(this, services_.dialogs);
+    // Where the desktop cannot keep a window above the others, the box says so.
+    if (!CurrentDesktopAbilities().keepsOnTop) {
+        topCheck_->setEnabled(false);
+        topCheck_->setToolTip(KeepOnTopUnsupportedHint());
+        topCheck_->setAccessibleDescription(KeepOnTopUnsupportedHint());
+    }
     load();
 }
 

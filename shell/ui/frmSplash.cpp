@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "DesktopFit.h"
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
@@ -159,7 +160,13 @@ void frmSplash::start() {
         layoutMoving();
         show();
 
-        if (ReadTruthSetting(services_.settings, kSettings, QStringLiteral("LoadAlready"), false)) {
+        const InstanceCheck other = hooks_.otherInstance ? hooks_.otherInstance() : InstanceCheck::None;
+        if (other == InstanceCheck::Forwarded) {
+            hide();
+            if (hooks_.endProgram) hooks_.endProgram(0);
+            return;
+        }
+        if (other == InstanceCheck::Unanswered) {
             selfTest_->stop();
             const MsgAnswer answer = services_.dialogs.Message(
                 this, U("系统检测到:“Numora已经加载！”如果是由于系统错误造成，请重试。"), QStringLiteral("Numora"),
@@ -233,7 +240,9 @@ void frmSplash::tick() {
     if (done_) return;
     try {
         int w = moveBox_;
-        if (w > 800 && w < 1000) {
+        // Where the desktop cannot keep this window above the frame, the
+        // frame (and the music window) appear only as this window goes.
+        if (w > 800 && w < 1000 && CurrentDesktopAbilities().keepsOnTop) {
             if (hooks_.showMusic) hooks_.showMusic();
             frame_.show();
             frame_.setWindowTitle(QStringLiteral("Numora"));
@@ -285,6 +294,10 @@ void frmSplash::tick() {
             selfTest_->stop();
             keepFlag_->stop();
             done_ = true;
+            if (!CurrentDesktopAbilities().keepsOnTop) {
+                if (hooks_.showMusic) hooks_.showMusic();
+                frame_.show();
+            }
             close();
             if (ReadWholeSetting(services_.settings, kChecks, QStringLiteral("AlwaysTop"), 0) == 1)
                 frame_.setTopmost(true);

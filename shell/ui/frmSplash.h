@@ -20,6 +20,11 @@ class frmSplash : public QWidget {
     Q_OBJECT
 
 public:
+    // What the one-instance lock says at start-up: no other instance runs;
+    // another one runs and came forward (this one ends with status 0); or
+    // another one holds the lock but does not answer (the user is asked).
+    enum class InstanceCheck { None, Forwarded, Unanswered };
+
     struct Hooks {
         // Creates and shows the background-music window (self-test only).
         std::function<void()> loadMusic;
@@ -27,6 +32,10 @@ public:
         // Ends the program at once (Cancel at the running-flag warning, or
         // an error), with the process's exit status.
         std::function<void(int)> endProgram;
+        // Whether another instance runs (asked at every load, so again at
+        // Retry); none when absent. The running flag in the store is only
+        // written, never trusted: it outlives a killed instance.
+        std::function<InstanceCheck()> otherInstance;
     };
 
     frmSplash(Services& services, MainFrame& frame, Hooks hooks, QWidget* parent = nullptr);
