@@ -11,29 +11,33 @@ namespace {
 bool Storable(const HistoryEntry& entry) {
     const auto lineBreak = [](const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; };
     return !entry.formula.empty() && entry.formula.size() <= kHistoryFormulaLimit && !entry.result.empty() &&
+           entry.result.size() <= kHistoryFormulaLimit &&
            entry.result.find('=') == std::string::npos && !lineBreak(entry.formula) && !lineBreak(entry.result);
 }
 
 }  // namespace
 
-std::string HistoryKey(std::size_t index) { return std::to_string(index + 1); }
-
-std::string EncodeHistoryEntry(const HistoryEntry& entry) { return entry.formula + "=" + entry.result; }
-
-std::optional<HistoryEntry> DecodeHistoryEntry(std::string_view text) {
-    const std::size_t split = text.rfind('=');
-    if (split == std::string_view::npos) return std::nullopt;
-    HistoryEntry entry{std::string(text.substr(0, split)), std::string(text.substr(split + 1))};
-    if (!Storable(entry)) return std::nullopt;
-    return entry;
+std::string EncodeHistory(const std::vector<HistoryEntry>& entries) {
+    std::string text;
+    for (const HistoryEntry& entry : entries) {
+        if (!text.empty()) text += '\n';
+        text += entry.formula + "=" + entry.result;
+    }
+    return text;
 }
 
-std::vector<HistoryEntry> ReadHistory(const std::function<std::string(const std::string& key)>& read) {
+std::vector<HistoryEntry> DecodeHistory(std::string_view text) {
     std::vector<HistoryEntry> entries;
-    while (entries.size() < kHistoryLimit) {
-        std::optional<HistoryEntry> entry = DecodeHistoryEntry(read(HistoryKey(entries.size())));
-        if (!entry) break;
-        entries.push_back(std::move(*entry));
+    while (!text.empty() && entries.size() < kHistoryLimit) {
+        const std::size_t lineEnd = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, lineEnd);
+        const std::size_t split = line.rfind('=');
+        if (split == std::string_view::npos || split > kHistoryFormulaLimit || line.size() - split > kHistoryFormulaLimit + 1)
+            break;
+        HistoryEntry entry{std::string(line.substr(0, split)), std::string(line.substr(split + 1))};
+        if (!Storable(entry)) break;
+        entries.push_back(std::move(entry));
+        text.remove_prefix(std::min(lineEnd + 1, text.size()));
     }
     return entries;
 }
@@ -44,15 +48,6 @@ std::vector<HistoryEntry> AddToHistory(std::vector<HistoryEntry> entries, const 
     entries.insert(entries.begin(), entry);
     if (entries.size() > kHistoryLimit) entries.resize(kHistoryLimit);
     return entries;
-}
-
-std::vector<std::pair<std::string, std::string>> HistoryWrites(const std::vector<HistoryEntry>& entries,
-                                                               std::size_t stored) {
-    std::vector<std::pair<std::string, std::string>> writes;
-    for (std::size_t i = 0; i < entries.size(); ++i) writes.emplace_back(HistoryKey(i), EncodeHistoryEntry(entries[i]));
-    const std::size_t end = std::min(std::max(stored, entries.size() + 1), kHistoryLimit);
-    for (std::size_t i = entries.size(); i < end; ++i) writes.emplace_back(HistoryKey(i), std::string());
-    return writes;
 }
 
 std::string HistoryItemText(const HistoryEntry& entry) { return entry.formula + " = " + entry.result; }
