@@ -4,6 +4,7 @@
 #include "ListExport.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QItemSelectionModel>
@@ -14,10 +15,10 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <optional>
 #include <utility>
 #include <vector>
 
-#include "FormHelpers.h"
 #include "Services.h"
 
 namespace numora {
@@ -55,11 +56,10 @@ private:
 };
 
 // Walks the lines of `rows`, handing whole lines on in chunks to `sink`
-// (false from the sink stops), each line followed by "\n" (`terminated`)
-// or the lines joined by "\n". Pauses for the window's events when due;
-// false when the walk was given up (the sink, or the view went away).
+// (false from the sink stops the walk and is returned), each line followed
+// by "\n" (`terminated`) or the lines joined by "\n".
 template <typename Sink>
-bool WalkLines(const ListLines& lines, const Rows& rows, bool terminated, LoopPacer& pacer, Sink sink) {
+bool WalkLines(const ListLines& lines, const Rows& rows, bool terminated, Sink sink) {
     std::string chunk;
     chunk.reserve(kChunkBytes + 256);
     bool first = true;
@@ -72,11 +72,26 @@ bool WalkLines(const ListLines& lines, const Rows& rows, bool terminated, LoopPa
             if (chunk.size() >= kChunkBytes) {
                 if (!sink(chunk)) return false;
                 chunk.clear();
-                if (pacer.due() && !pacer.pause()) return false;
             }
         }
     }
     return chunk.empty() || sink(chunk);
+}
+
+// Runs `work` on a helper thread while the window goes on reacting to the
+// user (a wait of at most 10 ms between its events), and gives its result;
+// nullopt when `window` went away meanwhile. The work uses only what it
+// owns (a snapshot of the lines, a file of its own), so neither a list that
+// changes nor a window that closes can disturb it.
+template <typename Work>
+auto WhileTheWindowReacts(QObject* window, Work work) -> std::optional<decltype(work())> {
+    const QPointer<QObject> guard(window);
+    std::future<decltype(work())> result = std::async(std::launch::async, std::move(work));
+    while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    auto value = result.get();
+    if (!guard) return std::nullopt;
+    return value;
 }
 
 // The rows of a selection, in order, merged.
@@ -201,24 +216,23 @@ void ListExport::copyRows(bool selectedOnly) {
     const Rows rows = selectedOnly ? SelectedRows(view_->selectionModel()->selection(), count)
                                    : (count ? Rows{{0, count - 1}} : Rows{});
     if (rows.empty()) return;  // nothing to copy: the clipboard keeps what it has
-    // The UTF-8 text in chunks, then the clipboard's text a chunk at a time.
-    std::vector<std::string> chunks;
-    std::size_t bytes = 0;
-    LoopPacer pacer(view_);
-    const bool whole = WalkLines(*lines, rows, false, pacer, [&](const std::string& chunk) {
-        chunks.push_back(chunk);
-        bytes += chunk.size();
-        return true;
+    const std::optional<QString> text = WhileTheWindowReacts(view_, [lines, rows] {
+        std::vector<std::string> chunks;
+        std::size_t bytes = 0;
+        WalkLines(*lines, rows, false, [&](const std::string& chunk) {
+            chunks.push_back(chunk);
+            bytes += chunk.size();
+            return true;
+        });
+        QString text;
+        text.reserve(static_cast<qsizetype>(bytes));
+        for (std::string& chunk : chunks) {
+            text += QString::fromUtf8(chunk.data(), static_cast<qsizetype>(chunk.size()));
+            std::string().swap(chunk);
+        }
+        return text;
     });
-    if (!whole) return;
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes));
-    for (std::string& chunk : chunks) {
-        text += QString::fromUtf8(chunk.data(), static_cast<qsizetype>(chunk.size()));
-        std::string().swap(chunk);
-        if (pacer.due() && !pacer.pause()) return;
-    }
-    services_.clipboard.SetText(text);
+    if (text) services_.clipboard.SetText(*text);
 }
 
 void ListExport::save() {
@@ -226,31 +240,20 @@ void ListExport::save() {
     const QString path = services_.dialogs.SaveFileName(view_, U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"),
                                                         QDir::home().filePath(fileName_));
     if (path.isEmpty()) return;
-    const QPointer<QAbstractItemView> view(view_);
     const std::shared_ptr<const ListLines> lines = snapshot();
-    // Written beside the chosen name and renamed into place when complete:
-    // a failure leaves no half-written file under the chosen name.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && lines->count() > 0) {
-        LoopPacer pacer(view_);
-        written = WalkLines(*lines, {{0, lines->count() - 1}}, true, pacer, [&file](const std::string& chunk) {
+    const std::optional<bool> saved = WhileTheWindowReacts(view_, [lines, path] {
+        // Written beside the chosen name and renamed into place when
+        // complete: a failure leaves no half-written file under the name.
+        QSaveFile file(path);
+        file.setDirectWriteFallback(false);
+        if (!file.open(QIODevice::WriteOnly)) return false;
+        const Rows all = lines->count() ? Rows{{0, lines->count() - 1}} : Rows{};
+        const bool written = WalkLines(*lines, all, true, [&file](const std::string& chunk) {
             return file.write(chunk.data(), static_cast<qint64>(chunk.size())) == static_cast<qint64>(chunk.size());
         });
-        if (!view) return;  // the window went away: the file is discarded unwritten
-        if (written) {
-            // Committing flushes the file to the disk, which can take long:
-            // the window keeps reacting meanwhile.
-            std::future<bool> commit = std::async(std::launch::async, [&file] { return file.commit(); });
-            while (commit.wait_for(std::chrono::milliseconds(LoopPacer::kIntervalMs)) != std::future_status::ready)
-                pacer.pause();
-            written = commit.get();
-        }
-    } else if (written) {
-        written = file.commit();
-    }
-    if (!written && view)
+        return written && file.commit();  // otherwise the half-written copy is removed
+    });
+    if (saved && !*saved)
         services_.dialogs.Message(view_, U("保存文件失败：") + QDir::toNativeSeparators(path), U("Numora错误报告"),
                                   MsgIcon::Exclamation, MsgButtons::Ok);
 }

@@ -9,8 +9,8 @@
 //   全部复制 (Ctrl+Shift+C)    every line
 //   保存为文本文件… (Ctrl+S)   every line into a UTF-8 text file, one line an
 //                              item, chosen in the file dialog
-// The text is made from a snapshot of the list, a slice at a time with a
-// pause for the window's events every 25 ms, so millions of lines neither
+// The text is made from a snapshot of the list on a helper thread while the
+// window goes on reacting, so millions of lines (and a slow disk) neither
 // stall the window nor trip over a list that changes meanwhile. A file is
 // written beside the chosen name and renamed into place only when it is
 // complete; one that cannot be written gets a message that names it.
@@ -30,7 +30,8 @@ namespace numora {
 
 struct Services;
 
-// The lines of a list at one moment.
+// The lines of a list at one moment. Read from a helper thread: nothing
+// may change them once made.
 class ListLines {
 public:
     virtual ~ListLines() = default;
