@@ -400,10 +400,8 @@ QWidget* Standard::buildLargePage() {
         editButton_->setEnabled(true);
     });
     connect(list_, &QListWidget::currentTextChanged, list_, &QWidget::setToolTip);
-    // Several lines can be selected, copied and saved. No item is current
-    // until one is chosen, also when the list gets the focus.
+    // Several lines can be selected, copied and saved.
     ListExport::Install(list_, services_, U("数据列表.txt"), [this](const QString& hint) { setStatus(hint); });
-    list_->setCurrentIndex(QModelIndex());
     foldLayout->addWidget(list_, 1, 0, 4, 2);
     deleteButton_ = Button("Largecmd3", "删除数据");
     editButton_ = Button("Largecmd5", "编辑此数据");
@@ -605,7 +603,7 @@ void Standard::deleteItem() {
 // After a delete or an edit no item is current, so the item buttons are
 // disabled until the next item is chosen.
 void Standard::noCurrentItem() {
-    list_->setCurrentIndex(QModelIndex());  // also keeps the focus from making the first item current
+    list_->setCurrentIndex(QModelIndex());  // also when the list gets the focus again
     itemButtonsFollow();
 }
 
