@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,10 +28,13 @@ private slots:
         int cleared = 0;
         HistoryInputDialog box(nullptr, "prompt", "title", "0", History(&cleared));
         box.show();
+        QApplication::setActiveWindow(&box);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
         QLineEdit* edit = box.field()->lineEdit();
+        QCOMPARE(QApplication::focusWidget(), box.field());  // where the keys go
         QCOMPARE(edit->text(), QStringLiteral("0"));
         QCOMPARE(edit->selectedText(), QStringLiteral("0"));  // typing replaces the default
-        QTest::keyClicks(edit, "2*");
+        QTest::keyClicks(box.field(), "2*");
         const struct {
             Qt::Key key;
             const char* text;
@@ -40,15 +44,15 @@ private slots:
             {Qt::Key_Up, "1+1"},
         };
         for (const auto& step : steps) {
-            QTest::keyClick(edit, step.key);
+            QTest::keyClick(box.field(), step.key);
             QCOMPARE(edit->text(), QString::fromUtf8(step.text));
         }
-        QTest::keyClicks(edit, "0");  // an edited entry is the new draft
-        QTest::keyClick(edit, Qt::Key_Up);
+        QTest::keyClicks(box.field(), "0");  // an edited entry is the new draft
+        QTest::keyClick(box.field(), Qt::Key_Up);
         QCOMPARE(edit->text(), QStringLiteral("1+1"));
-        QTest::keyClick(edit, Qt::Key_Down);
+        QTest::keyClick(box.field(), Qt::Key_Down);
         QCOMPARE(edit->text(), QStringLiteral("1+10"));
-        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(box.field(), Qt::Key_Return);
         QCOMPARE(box.result(), int(QDialog::Accepted));
         QCOMPARE(box.text(), QStringLiteral("1+10"));
     }
@@ -64,7 +68,7 @@ private slots:
         field->setCurrentIndex(1);
         emit field->activated(1);
         QCOMPARE(box.text(), QStringLiteral("1/4"));
-        QTest::keyClick(field->lineEdit(), Qt::Key_Up);  // the walk goes on from the chosen entry
+        QTest::keyClick(field, Qt::Key_Up);  // the walk goes on from the chosen entry
         QCOMPARE(box.text(), QStringLiteral("8/0"));
     }
 
@@ -77,7 +81,7 @@ private slots:
         QCOMPARE(box.field()->count(), 0);
         QCOMPARE(box.text(), QStringLiteral("5+5"));
         QVERIFY(!box.clearButton()->isEnabled());
-        QTest::keyClick(box.field()->lineEdit(), Qt::Key_Up);
+        QTest::keyClick(box.field(), Qt::Key_Up);
         QCOMPARE(box.text(), QStringLiteral("5+5"));
 
         HistoryInputDialog empty(nullptr, "prompt", "title", "0", {});

@@ -56,6 +56,8 @@ HistoryInputDialog::HistoryInputDialog(QWidget* parent, const QString& prompt, c
     field_->setCurrentIndex(-1);
     field_->setEditText(defaultText);
     field_->lineEdit()->selectAll();
+    // The keys reach the box, which hands most of them to its line edit.
+    field_->installEventFilter(this);
     field_->lineEdit()->installEventFilter(this);
     label->setBuddy(field_);
     connect(field_, &QComboBox::activated, this, &HistoryInputDialog::choose);
@@ -86,7 +88,7 @@ HistoryInputDialog::HistoryInputDialog(QWidget* parent, const QString& prompt, c
 QString HistoryInputDialog::text() const { return field_->currentText(); }
 
 bool HistoryInputDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == field_->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == field_ || watched == field_->lineEdit()) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
