@@ -79,7 +79,7 @@ bool WalkLines(const ListLines& lines, const Rows& rows, bool terminated, Sink s
 }
 
 // Runs `work` on a helper thread while the window goes on reacting to the
-// user (a wait of at most 10 ms between its events), and gives its result;
+// user (a wait of at most 5 ms between its events), and gives its result;
 // nullopt when `window` went away meanwhile. The work uses only what it
 // owns (a snapshot of the lines, a file of its own), so neither a list that
 // changes nor a window that closes can disturb it.
@@ -87,7 +87,7 @@ template <typename Work>
 auto WhileTheWindowReacts(QObject* window, Work work) -> std::optional<decltype(work())> {
     const QPointer<QObject> guard(window);
     std::future<decltype(work())> result = std::async(std::launch::async, std::move(work));
-    while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+    while (result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     auto value = result.get();
     if (!guard) return std::nullopt;
