@@ -23,14 +23,21 @@
 
 namespace numora {
 
-const ListExportItem kListExportItems[4] = {
+namespace {
+
+// The menu items: object name, caption (the accessible name), hint (shown
+// in the window's status bar while the item is highlighted, and its tool tip).
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+const MenuItem kMenuItems[] = {
     {"ListCopy", "复制(&C)", "复制列表中选中的行"},
     {"ListSelectAll", "全选(&A)", "选中列表中的全部行"},
     {"ListCopyAll", "全部复制(&L)", "复制列表中的全部行"},
     {"ListSave", "保存为文本文件(&S)…", "把列表中的全部行保存为文本文件(UTF-8编码，每行一项)"},
 };
-
-namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -144,7 +151,7 @@ std::unique_ptr<QMenu> ListExport::makeMenu(QWidget* parent) {
         {&ListExport::save, QKeySequence::Save},
     };
     for (std::size_t i = 0; i < std::size(commands); ++i) {
-        const ListExportItem& item = kListExportItems[i];
+        const MenuItem& item = kMenuItems[i];
         QAction* action = menu->addAction(U(item.caption));
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(commands[i].second);
@@ -159,10 +166,11 @@ std::unique_ptr<QMenu> ListExport::makeMenu(QWidget* parent) {
 }
 
 void ListExport::showMenu(const QPoint& globalPos) {
-    // Without a parent: closing the window from the menu cannot delete the
-    // menu under its own feet.
-    std::unique_ptr<QMenu> menu = makeMenu(nullptr);
+    // A child of the list (a pop-up needs its window, on Wayland above all);
+    // gone already when the window closed while the menu was open.
+    const QPointer<QMenu> menu = makeMenu(view_).release();
     menu->exec(globalPos);
+    delete menu.data();
 }
 
 bool ListExport::eventFilter(QObject* watched, QEvent* event) {

@@ -48,15 +48,6 @@ public:
     virtual std::shared_ptr<const ListLines> lineSnapshot() const = 0;
 };
 
-// Captions and hints of the menu items (the status-bar hint of each, also
-// its tool tip), by the item's object name.
-struct ListExportItem {
-    const char* name;
-    const char* caption;
-    const char* hint;
-};
-extern const ListExportItem kListExportItems[4];
-
 class ListExport final : public QObject {
     Q_OBJECT
 
