@@ -6,6 +6,9 @@
 //    numbers with strtod (the least any evaluator must do).
 //  - BM_EvaluateNested/N: N bytes of nested groups "(1+(1+(...)))", also
 //    fitted; compare with BM_EvaluateFormula at the same N.
+//  - BM_EvaluateFormulaExact/N: the same formulas through the exact
+//    evaluation (the decimal result and the fraction in one walk); peer:
+//    BM_EvaluateFormula/N.
 //  - BM_NumberText: 1024 typical results to text. Peer: BM_Snprintf15G,
 //    the C library's "%.15G" on the same values.
 //  - BM_LeadingValue and BM_StrictValue: the same 1024 texts read back.
@@ -18,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "ExactFormula.h"
 #include "Formula.h"
 #include "NumberText.h"
 
@@ -113,6 +117,14 @@ void BM_EvaluateFormula(benchmark::State& state) {
     RunEvaluate(state, MixedFormula(static_cast<std::size_t>(state.range(0))));
 }
 BENCHMARK(BM_EvaluateFormula)->RangeMultiplier(4)->Range(1 << 10, 1 << 20)->Complexity(benchmark::oN);
+
+void BM_EvaluateFormulaExact(benchmark::State& state) {
+    const std::string formula = MixedFormula(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(numora::EvaluateFormulaExact(formula));
+    state.SetComplexityN(static_cast<std::int64_t>(formula.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * formula.size()));
+}
+BENCHMARK(BM_EvaluateFormulaExact)->RangeMultiplier(4)->Range(1 << 10, 1 << 20)->Complexity(benchmark::oN);
 
 void BM_EvaluateNested(benchmark::State& state) {
     RunEvaluate(state, NestedFormula(static_cast<std::size_t>(state.range(0))));

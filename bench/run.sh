@@ -37,6 +37,7 @@ awk -F, '
         size = name; sub(/.*\//, "", size)
         ratio(name, "BM_StrtodNumbers/" size, "evaluate / strtod of its numbers, " size " B")
         ratio("BM_EvaluateNested/" size, name, "nested / mixed formula, " size " B")
+        ratio("BM_EvaluateFormulaExact/" size, name, "exact and decimal / decimal, " size " B")
       }
     }
     ratio("BM_NumberText", "BM_Snprintf15G", "NumberText / snprintf %.15G")

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -44,6 +45,12 @@ struct Job {
     std::function<void(QWidget*)> prepare;  // fields typed before the start
     const char* start;                      // the start button
     QStringList cli;                        // the same job through numora-cli (empty: none)
+    // Instead of the start button: keys pressed on a control (the list's
+    // copy and save), and a peer process of its own (the same bytes written
+    // by another program).
+    const char* keysOn = nullptr;
+    QKeyCombination keys = {};
+    QString peerProgram = {};
 };
 
 void Type(QWidget* window, const char* field, const QString& text) {
@@ -92,6 +99,9 @@ int main(int argc, char** argv) {
     frame.show();
 
     const QStringList fold = FoldItems();
+    // The Goldbach list is saved here; `cp` of the same file is the save's peer.
+    const QString saved = QString::fromLocal8Bit(folder) + QStringLiteral("/goldbach.txt");
+    const QString savedCopy = QString::fromLocal8Bit(folder) + QStringLiteral("/goldbach-copy.txt");
     const std::vector<Job> jobs = {
         {"goldbach 999999998", "Scientific", "Gdbh",
          [](QWidget* w) { Type(w, "GdbhFrame1Text1", QStringLiteral("999999998")); }, "GdbhFrame1cmd1",
@@ -121,6 +131,12 @@ int main(int argc, char** argv) {
              }
          },
          "Largecmd4", QStringList{QStringLiteral("big"), QStringLiteral("sum")} + fold},
+        // The 1,705,026 lines the first job left in the Goldbach list.
+        {"save goldbach list", "Scientific", "Gdbh",
+         [&fakes, &saved](QWidget*) { fakes.dialogs.saveFiles.push_back(saved); }, nullptr,
+         {saved, savedCopy}, "GdbhFrame3List1", QKeyCombination(Qt::CTRL, Qt::Key_S), QStringLiteral("cp")},
+        {"copy goldbach list", "Scientific", "Gdbh", [](QWidget*) {}, nullptr, {}, "GdbhFrame3List1",
+         QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C)},
     };
 
     // The probe: a tick every 2 ms on the window thread.
@@ -141,7 +157,8 @@ int main(int argc, char** argv) {
         if (auto* st = qobject_cast<Standard*>(window)) st->selectTab(QLatin1String(job.tab));
         QApplication::processEvents();
         job.prepare(window);
-        auto* start = window->findChild<QPushButton*>(QLatin1String(job.start));
+        auto* start = job.start ? window->findChild<QPushButton*>(QLatin1String(job.start)) : nullptr;
+        QWidget* keysOn = job.keysOn ? window->findChild<QWidget*>(QLatin1String(job.keysOn)) : nullptr;
 
         std::vector<double> windowMs, gapMs, cliMs;
         for (int r = 0; r < repeats; ++r) {
@@ -150,7 +167,13 @@ int main(int argc, char** argv) {
             probe.start();
             const qint64 begin = clock.nsecsElapsed();
             ticks.push_back(begin);
-            start->click();  // runs to the job's end, pausing for the window's events
+            if (keysOn) {
+                if (r > 0) job.prepare(window);
+                QKeyEvent press(QEvent::KeyPress, job.keys.key(), job.keys.keyboardModifiers());
+                QApplication::sendEvent(keysOn, &press);  // runs to the job's end
+            } else {
+                start->click();  // runs to the job's end, pausing for the window's events
+            }
             const qint64 end = clock.nsecsElapsed();
             ticks.push_back(end);
             probe.stop();
@@ -164,7 +187,7 @@ int main(int argc, char** argv) {
                 cli.setStandardOutputFile(QProcess::nullDevice());
                 QElapsedTimer t;
                 t.start();
-                cli.start(cliPath, job.cli);
+                cli.start(job.peerProgram.isEmpty() ? cliPath : job.peerProgram, job.cli);
                 cli.waitForFinished(-1);
                 cliMs.push_back(t.nsecsElapsed() / 1e6);
                 if (cli.exitCode() != 0) std::fprintf(stderr, "%s: numora-cli failed\n", job.name);

@@ -18,6 +18,7 @@
 #include "EquationSolvers.h"
 #include "MultiplicationFormulas.h"
 #include "Trigonometry.h"
+#include "ExactFormula.h"
 #include "Formula.h"
 #include "FullWidth.h"
 #include "Plotter.h"
@@ -58,10 +59,17 @@ LineStatus ReadLine(NextByte& next, std::string& line) {
     return LineStatus::Line;
 }
 
+// A line of `eval --exact --file`: the exact value, or "Error" for a line
+// without one.
+std::string ExactLine(const std::string& formula) {
+    const std::string text = ExactText(EvaluateFormulaExact(formula));
+    return text.empty() ? "Error" : text;
+}
+
 // Evaluates every line from `next`: one result a line, "Error" for a
 // rejected one. False (after a message) when a line is too long.
 template <typename NextByte>
-bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err) {
+bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err, bool exact) {
     std::string line;
     for (std::size_t number = 1;; ++number) {
         const LineStatus status = ReadLine(next, line);
@@ -71,7 +79,7 @@ bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err) {
             return false;
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        out << EvaluateFormula(line) << '\n';
+        out << (exact ? ExactLine(line) : EvaluateFormula(line)) << '\n';
         if (!out) return true;  // the caller reports the failed output
     }
 }
@@ -79,8 +87,8 @@ bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err) {
 // The lines of an open file. A read that fails (a folder given as standard
 // input, an I/O error) is refused with `readError`.
 int EvaluateOpenFile(std::FILE* file, const std::string& readError, std::ostream& out,
-                     std::ostream& err) {
-    const bool complete = EvaluateLines([file] { return getc_unlocked(file); }, out, err);
+                     std::ostream& err, bool exact) {
+    const bool complete = EvaluateLines([file] { return getc_unlocked(file); }, out, err, exact);
     if (std::ferror(file) != 0) {
         err << readError << '\n';
         return kRefused;
@@ -90,7 +98,7 @@ int EvaluateOpenFile(std::FILE* file, const std::string& readError, std::ostream
 
 // eval --file PATH: the lines of a file; a folder, a file that cannot be
 // opened or a read that fails is refused with a message.
-int EvaluateFile(const std::string& path, std::ostream& out, std::ostream& err) {
+int EvaluateFile(const std::string& path, std::ostream& out, std::ostream& err, bool exact) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
         err << "无法读取文件: " << path << " 是文件夹\n";
@@ -101,12 +109,29 @@ int EvaluateFile(const std::string& path, std::ostream& out, std::ostream& err) 
         err << "无法读取文件: " << path << '\n';
         return kRefused;
     }
-    const int status = EvaluateOpenFile(file, "读取文件时出错: " + path, out, err);
+    const int status = EvaluateOpenFile(file, "读取文件时出错: " + path, out, err, exact);
     std::fclose(file);
     return status;
 }
 
+// eval --exact FORMULA: the exact value in lowest terms.
+int EvalExact(const std::string& formula, std::ostream& out, std::ostream& err) {
+    const ExactFormulaResult result = EvaluateFormulaExact(formula);
+    if (result.exact == ExactFormulaResult::Exact::TooLarge) {
+        err << "数据过大\n";
+        return kRefused;
+    }
+    if (result.exact != ExactFormulaResult::Exact::Value) {
+        err << "表达式错误\n";
+        return kRefused;
+    }
+    out << ExactText(result) << '\n';
+    return kOk;
+}
+
 int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const bool exact = !args.empty() && args[0] == "--exact";
+    if (exact) args = args.subspan(1);
     if (args.empty()) return kUsage;
     if (args[0] == "--file") {
         if (args.size() != 2) return kUsage;
@@ -114,20 +139,21 @@ int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
             // The process's own standard input is read through C stdio, which
             // keeps the read error that std::cin's buffer swallows (a folder
             // redirected to it used to read as an empty file).
-            if (&in == &std::cin) return EvaluateOpenFile(stdin, "读取标准输入时出错", out, err);
+            if (&in == &std::cin) return EvaluateOpenFile(stdin, "读取标准输入时出错", out, err, exact);
             std::streambuf* buffer = in.rdbuf();
-            const bool complete = EvaluateLines([buffer] { return buffer->sbumpc(); }, out, err);
+            const bool complete = EvaluateLines([buffer] { return buffer->sbumpc(); }, out, err, exact);
             if (in.bad()) {
                 err << "读取标准输入时出错\n";
                 return kRefused;
             }
             return complete ? kOk : kRefused;
         }
-        return EvaluateFile(args[1], out, err);
+        return EvaluateFile(args[1], out, err, exact);
     }
     // Words split by the shell are one formula: numora-cli eval 1 + 2
     std::string formula = args[0];
     for (std::size_t i = 1; i < args.size(); ++i) formula += " " + args[i];
+    if (exact) return EvalExact(formula, out, err);
     std::string result = EvaluateFormula(formula);
     if (result == "Error") {
         err << "表达式错误\n";
@@ -405,7 +431,8 @@ int PlotCommand(Args args, std::istream&, std::ostream&, std::ostream& err) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)",
+        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)"
+                 "\n  numora-cli eval --exact FORMULA | eval --exact --file FILE   (精确值，最简分数：1/3、-7/2、5)",
          Eval},
         {"add", "add A B", Binary(standard::CommonSum, {"CommonAddText3"})},
         {"sub", "sub A B", Binary(standard::CommonDifference, {"CommonReduceText3"})},

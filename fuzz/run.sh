@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for SECONDS (default 300):
 #   fuzz/run.sh [SECONDS] [TARGET...]
-# Targets: fuzz_formula, fuzz_number_text, fuzz_parse, fuzz_format_result,
+# Targets: fuzz_formula, fuzz_exact_formula, fuzz_number_text, fuzz_parse, fuzz_format_result,
 # fuzz_big_number...; by default every fuzz_* target the build makes.
 # NUMORA_FUZZ_JOBS of them run side by side (default 2).
 #

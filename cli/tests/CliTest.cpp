@@ -54,6 +54,38 @@ TEST(CliEval, FileGivesOneResultPerLine) {
     EXPECT_NE(missing.err.find("/nonexistent/numora.txt"), std::string::npos);
 }
 
+TEST(CliEval, ExactGivesLowestTerms) {
+    const struct {
+        std::vector<std::string> args;
+        int rc;
+        const char* out;
+        const char* err;
+    } rows[] = {
+        {{"--exact", "1/3+1/6"}, 0, "1/2\n", ""},
+        {{"--exact", "1/3"}, 0, "1/3\n", ""},
+        {{"--exact", "-7/2"}, 0, "-7/2\n", ""},
+        {{"--exact", "2", "+", "3"}, 0, "5\n", ""},
+        {{"--exact", "0.1+0.2"}, 0, "3/10\n", ""},
+        {{"--exact", "8/0"}, 1, "", "表达式错误\n"},
+        {{"--exact", "1/(0.1+0.2-0.3)"}, 1, "", "表达式错误\n"},  // exactly a division by zero
+        {{"--exact", "1e308*10"}, 1, "", "表达式错误\n"},        // refused as the decimal refuses
+        {{"--exact", "1e-10000*1"}, 1, "", "数据过大\n"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"eval"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const auto r = RunCli(args);
+        EXPECT_EQ(r.rc, row.rc) << row.args[1];
+        EXPECT_EQ(r.out, row.out) << row.args[1];
+        EXPECT_EQ(r.err, row.err) << row.args[1];
+    }
+    auto lines = RunCli({"eval", "--exact", "--file", "-"}, "1/3+1/6\r\n8/0\n1e-10000*1\n\n2(1/4)\n");
+    EXPECT_EQ(lines.rc, 0);
+    EXPECT_EQ(lines.out, "1/2\nError\nError\nError\n1/2\n");
+    EXPECT_EQ(RunCli({"eval", "--exact"}).rc, 2);
+    EXPECT_EQ(RunCli({"eval", "--exact", "--file"}).rc, 2);
+}
+
 TEST(CliUsage, WrongCommandLinesExitWithTwo) {
     EXPECT_EQ(RunCli({}).rc, 2);
     EXPECT_EQ(RunCli({"eval"}).rc, 2);

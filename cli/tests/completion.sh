@@ -39,7 +39,8 @@ check "cos cot csc" trig c
 check "--radians" trig sin 30 -
 check "--count" goldbach 100 --c
 check "" goldbach ""
-check "--file" eval -
+check "--exact --file" eval -
+check "--file" eval --exact -
 check "fraction" chem f
 check "solute solvent" chem fraction so
 check "" chem solubility s

@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "ExactFormula.h"
 #include "Formula.h"
 
 using numora::EvaluateFormula;
+using numora::EvaluateFormulaExact;
+using numora::ExactFormulaResult;
 
 namespace {
 
@@ -13,8 +16,16 @@ struct Case {
     const char* result;
 };
 
+// Every row also goes through the exact evaluation, which reads the same
+// formula: the same decimal text, refused exactly when the decimal is.
 void ExpectAll(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) EXPECT_EQ(EvaluateFormula(c.formula), c.result) << "formula: [" << c.formula << "]";
+    for (const Case& c : cases) {
+        EXPECT_EQ(EvaluateFormula(c.formula), c.result) << "formula: [" << c.formula << "]";
+        const ExactFormulaResult exact = EvaluateFormulaExact(c.formula);
+        EXPECT_EQ(exact.decimal, c.result) << "exact evaluation of [" << c.formula << "]";
+        EXPECT_EQ(exact.exact == ExactFormulaResult::Exact::Refused, std::string(c.result) == "Error")
+            << "exact evaluation of [" << c.formula << "]";
+    }
 }
 
 }  // namespace
@@ -103,4 +114,5 @@ TEST(Formula, DeepAndLongInputs) {
     std::string products = "1";
     for (int i = 0; i < 200000; ++i) products += "*1.0000001/1.0000001";
     EXPECT_EQ(EvaluateFormula(products), "1");
+    for (const std::string& formula : {nested, sum, products}) EXPECT_EQ(EvaluateFormulaExact(formula).decimal, EvaluateFormula(formula));
 }

@@ -1,6 +1,7 @@
 #include "Services.h"
 
 #include "DialogPlace.h"
+#include "HistoryInputDialog.h"
 #include "MessageDialog.h"
 
 #include <QAbstractButton>
@@ -85,6 +86,15 @@ QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QSt
 QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                 const QString& directory) {
     return QFileDialog::getSaveFileName(parent, title, directory, filter);
+}
+
+std::optional<QString> QtDialogs::HistoryInputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                                  const QString& defaultText, const InputHistory& history) {
+    QWidget* owner = MessageOwner(parent);
+    HistoryInputDialog dialog(owner, prompt, title, defaultText, history);
+    OwnDialog(dialog, owner);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.text();
 }
 
 bool QtLauncher::StartDetached(const QString& program, const QStringList& arguments) {

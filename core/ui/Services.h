@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QImage;
@@ -18,6 +19,13 @@ class SettingsStore;
 enum class MsgIcon { None, Information, Exclamation, Stop, Question };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
+
+// Earlier entries an input box offers, newest first.
+struct InputHistory {
+    QStringList entries;          // the text each puts into the field
+    QStringList items;            // how the drop-down shows each
+    std::function<void()> clear;  // the clear command: forgets them all
+};
 
 class Dialogs {
 public:
@@ -36,6 +44,14 @@ public:
     // A file-save dialog; an empty text when the user cancels.
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& directory) = 0;
+    // A modal input box whose field also offers earlier entries (Up and Down
+    // walk them, a drop-down lists them); nullopt when the user cancels.
+    // Without an override, the plain input box.
+    virtual std::optional<QString> HistoryInputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                                   const QString& defaultText, const InputHistory& history) {
+        (void)history;
+        return InputBox(parent, prompt, title, defaultText);
+    }
 };
 
 enum class OpenResult { Opened, NotFound, Failed };
@@ -114,6 +130,8 @@ public:
                          const QString& directory) override;
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& directory) override;
+    std::optional<QString> HistoryInputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                           const QString& defaultText, const InputHistory& history) override;
 };
 
 class QtLauncher final : public Launcher {

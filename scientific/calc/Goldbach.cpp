@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -20,7 +21,21 @@ GoldbachInput CheckGoldbachInput(std::string_view text) {
 }
 
 std::string GoldbachLine(std::uint32_t n, std::uint32_t p) {
-    return std::to_string(n) + "=" + std::to_string(p) + "+" + std::to_string(n - p);
+    std::string line;
+    AppendGoldbachLine(line, n, p);
+    return line;
+}
+
+void AppendGoldbachLine(std::string& out, std::uint32_t n, std::uint32_t p) {
+    const auto number = [&out](std::uint32_t v) {
+        char digits[10];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
+    };
+    number(n);
+    out += '=';
+    number(p);
+    out += '+';
+    number(n - p);
 }
 
 // ---- The sieve ----------------------------------------------------------------

@@ -82,5 +82,7 @@ std::uint64_t GoldbachCount(std::uint32_t n);
 
 // One line of the list: "n=p+q" with q = n - p, e.g. "10=3+7".
 std::string GoldbachLine(std::uint32_t n, std::uint32_t p);
+// The same line appended to `out` (a list of millions of lines written out).
+void AppendGoldbachLine(std::string& out, std::uint32_t n, std::uint32_t p);
 
 }  // namespace numora::scientific

@@ -1,6 +1,8 @@
 // The scientific window through its real widgets, with fake dialogs.
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -153,6 +155,45 @@ private slots:
         QCOMPARE(window->goldbachModel()->rowCount(), 1705026);
         QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1705026"));
         QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
+
+        // Every line saved, and copied.
+        auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        QTemporaryDir dir;
+        fakes->dialogs.saveFiles.push_back(dir.filePath("goldbach.txt"));
+        QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+        QFile saved(dir.filePath("goldbach.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray text = saved.readAll();
+        QCOMPARE(text.count('\n'), 1705026);
+        QVERIFY(text.startsWith("999999998=61+999999937\n"));
+        QVERIFY(text.endsWith("\n" + window->goldbachModel()->line(1705025).toLatin1() + "\n"));
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(fakes->clipboard.text.size() + 1, text.size());
+        QCOMPARE(fakes->clipboard.text + QLatin1Char('\n'), QString::fromLatin1(text));
+    }
+
+    // Each result list copies its lines from the keyboard.
+    void listsCopyTheirLines() {
+        type("FactorizationFrame1Text1", "12");
+        click("FactorizationFrame1cmd1");
+        QTest::keyClick(list("FactorizationFrame2List1"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(list("FactorizationFrame2List1"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("2\n2\n3"));
+
+        window->selectTab(QStringLiteral("Mosunni"));
+        click("Mosunnicmd1");
+        QTest::keyClick(list("MosunniFrame1List1"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("3\n7\n31\n127\n8191\n131071\n524287\n2147483647"));
+
+        window->selectTab(QStringLiteral("Gdbh"));
+        type("GdbhFrame1Text1", "100");
+        click("GdbhFrame1cmd1");
+        auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        view->selectionModel()->select(window->goldbachModel()->index(3), QItemSelectionModel::Select);
+        view->selectionModel()->select(window->goldbachModel()->index(1), QItemSelectionModel::Select);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("100=11+89\n100=29+71"));
     }
 
     void stopDuringGoldbach() {

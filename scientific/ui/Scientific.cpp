@@ -94,6 +94,24 @@ QString GoldbachModel::line(int row) const {
     return QString::fromStdString(scientific::GoldbachLine(n_, ps_[static_cast<std::size_t>(row)]));
 }
 
+namespace {
+
+// A copy of the numbers p: four bytes a line.
+class GoldbachLines final : public ListLines {
+public:
+    GoldbachLines(std::uint32_t n, std::vector<std::uint32_t> ps) : n_(n), ps_(std::move(ps)) {}
+    std::size_t count() const override { return ps_.size(); }
+    void append(std::size_t row, std::string& out) const override { scientific::AppendGoldbachLine(out, n_, ps_[row]); }
+
+private:
+    std::uint32_t n_;
+    std::vector<std::uint32_t> ps_;
+};
+
+}  // namespace
+
+std::shared_ptr<const ListLines> GoldbachModel::lineSnapshot() const { return std::make_shared<GoldbachLines>(n_, ps_); }
+
 void GoldbachModel::reset(std::uint32_t n) {
     beginResetModel();
     n_ = n;
@@ -125,6 +143,12 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
 
     SelectAllOnFocusEverywhere(this);
     installHints();
+    // Every result list can be copied and saved.
+    const std::pair<const char*, const char*> lists[] = {
+        {"GdbhFrame3List1", "歌德巴赫猜想.txt"}, {"FactorizationFrame2List1", "因数分解.txt"}, {"MosunniFrame1List1", "莫孙尼素数.txt"}};
+    for (const auto& [list, file] : lists)
+        ListExport::Install(findChild<QAbstractItemView*>(QLatin1String(list)), services_, U(file),
+                            [this](const QString& hint) { setStatus(hint); });
     ApplyAccessibility(this, ScientificAccessibility());
     // Ten digits hold every number the tools take; more is beyond 2147483647.
     const QString tooLarge = U(scientific::kTooLarge);
@@ -173,8 +197,12 @@ bool Scientific::eventFilter(QObject* watched, QEvent* event) {
 QString Scientific::selectedLine(QObject* list) const {
     auto* view = qobject_cast<QAbstractItemView*>(list);
     if (!view || !view->selectionModel()) return {};
-    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QString() : selected.first().data().toString();
+    // The current line when it is selected, else the first selected one (a
+    // selection of millions of lines is looked at by its ranges only).
+    const QItemSelectionModel* selection = view->selectionModel();
+    if (selection->isSelected(view->currentIndex())) return view->currentIndex().data().toString();
+    const QItemSelection ranges = selection->selection();
+    return ranges.isEmpty() ? QString() : ranges.first().topLeft().data().toString();
 }
 
 QString Scientific::statusText() const { return frame_->status(); }

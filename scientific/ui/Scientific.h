@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ListExport.h"
 #include "Services.h"
 
 class QLabel;
@@ -24,13 +25,15 @@ class TabbedWindow;
 
 // The Goldbach lines "N=p+q", kept as the numbers p and made into text
 // only when the view asks for a line, so millions of lines stay small.
-class GoldbachModel final : public QAbstractListModel {
+class GoldbachModel final : public QAbstractListModel, public ListLineSource {
     Q_OBJECT
 
 public:
     using QAbstractListModel::QAbstractListModel;
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The lines as they are now, for copying and saving.
+    std::shared_ptr<const ListLines> lineSnapshot() const override;
 
     void reset(std::uint32_t n);
     void append(const std::vector<std::uint32_t>& ps);

@@ -101,6 +101,7 @@ private slots:
     void viewToggles();
     void simpleCalculator_data();
     void simpleCalculator();
+    void simpleCalculatorHistory();
     void helpDocument_data();
     void helpDocument();
     void helpFromEveryEntry();
@@ -608,6 +609,13 @@ void MainFrameTest::simpleCalculator_data() {
                                 << U("Numora计算结果") << info;
     QTest::newRow("full-width input, shown as typed")
         << U("（１＋２）×３") << false << "9" << U("（１＋２）×３=9") + pasted << U("Numora计算结果") << info;
+    // A rounded result shows its exact fraction; the clipboard keeps the decimal.
+    QTest::newRow("fraction") << "1/3" << false << ".333333333333333"
+                              << U("1/3=.333333333333333\n分数: 1/3") + pasted << U("Numora计算结果") << info;
+    QTest::newRow("negative fraction") << "2/-6" << false << "-.333333333333333"
+                                       << U("2/-6=-.333333333333333\n分数: -1/3") + pasted << U("Numora计算结果") << info;
+    QTest::newRow("exact decimal: no fraction") << "0.1+0.2" << false << ".3" << "0.1+0.2=.3" + pasted
+                                                << U("Numora计算结果") << info;
     QTest::newRow("division by zero") << "8/0" << false << "" << U("表达式错误")
                                       << U("Numora错误报告") << stop;
     QTest::newRow("not a formula") << U("一加一") << false << "" << U("表达式错误")
@@ -645,6 +653,31 @@ void MainFrameTest::simpleCalculator() {
         QCOMPARE(int(fake.dialogs.messages[0].icon), icon);
         QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
     }
+}
+
+// Every evaluated formula is kept, newest first, and offered the next time;
+// the clear command forgets them.
+void MainFrameTest::simpleCalculatorHistory() {
+    FakeServices fake;
+    MainFrame frame(fake.services);
+    auto run = [&](const QString& formula) {
+        fake.dialogs.inputs.push_back(formula);
+        frame.menuItem(QStringLiteral("mnuProgramRunSimple"))->trigger();
+    };
+    for (const char* formula : {"1+1", "8/0", "1/4", "1+1"}) run(QString::fromUtf8(formula));
+    run(QString());  // an empty answer is not kept
+    QCOMPARE(fake.dialogs.offeredItems.first(), QStringList());
+    QCOMPARE(fake.dialogs.offeredItems.last(), (QStringList{"1+1 = 2", "1/4 = .25", U("8/0 = 表达式错误")}));
+    QCOMPARE(fake.dialogs.offeredEntries.last(), (QStringList{"1+1", "1/4", "8/0"}));
+    QCOMPARE(fake.settings.ReadSetting("History", "Formulas", ""), U("1+1=2\n1/4=.25\n8/0=表达式错误"));
+
+    fake.dialogs.clearHistory = true;
+    run(QString());
+    QCOMPARE(fake.settings.ReadSetting("History", "Formulas", "absent"), QString());
+    fake.dialogs.clearHistory = false;
+    run(QStringLiteral("2*3"));
+    run(QString());
+    QCOMPARE(fake.dialogs.offeredItems.last(), QStringList{"2*3 = 6"});
 }
 
 void MainFrameTest::helpDocument_data() {

@@ -27,11 +27,11 @@
 #include <qdrawutil.h>
 
 #include "FormHelpers.h"
-#include "Formula.h"
 #include "HelpText.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "SystemCalculator.h"
+#include "SimpleCalculator.h"
 #include "ToolbarDialog.h"
 #include "DesktopFit.h"
 #include "WindowPlace.h"
@@ -845,23 +845,7 @@ void MainFrame::toggleStatusBar() {
         TruthText(items_.value(QStringLiteral("mnuOptionViewStatusBar"))->isChecked()));
 }
 
-void MainFrame::runSimpleCalculator() {
-    const std::optional<QString> formula = services_.dialogs.InputBox(
-        this, U("输入需要计算的表达式(暂时只支持加减乘除运算):"), U("简易计算器"),
-        QStringLiteral("0"));
-    if (!formula || formula->isEmpty()) return;
-    const QString result = QString::fromStdString(EvaluateFormula(formula->toStdString()));
-    if (result == QLatin1String("Error")) {
-        services_.dialogs.Message(this, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop,
-                                  MsgButtons::Ok);
-        return;
-    }
-    services_.clipboard.SetText(result);
-    services_.dialogs.Message(this,
-                              *formula + QLatin1Char('=') + result + QStringLiteral("\n\n") +
-                                  U("计算结果已经粘贴入剪贴板"),
-                              U("Numora计算结果"), MsgIcon::Information, MsgButtons::Ok);
-}
+void MainFrame::runSimpleCalculator() { RunSimpleCalculator(this, services_); }
 
 void MainFrame::runSystemCalculator() {
     Launcher& launcher = services_.launcher;

@@ -501,6 +501,9 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         QCOMPARE(list->currentRow(), 0);
         QVERIFY(button("Largecmd3")->isEnabled());
+        // The list's lines are copied from the keyboard.
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fakes->clipboard.text, list->item(0)->text() + QLatin1Char('\n') + list->item(1)->text());
         fakes->dialogs.answers.push_back(MsgAnswer::Ok);
         click("Largecmd6");
         QVERIFY(!button("Largecmd3")->isEnabled());

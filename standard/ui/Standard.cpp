@@ -20,6 +20,7 @@
 
 #include "CommonOps.h"
 #include "FormHelpers.h"
+#include "ListExport.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "NumberText.h"
@@ -405,6 +406,8 @@ QWidget* Standard::buildLargePage() {
         editButton_->setEnabled(true);
     });
     connect(list_, &QListWidget::currentTextChanged, list_, &QWidget::setToolTip);
+    // Several lines can be selected, copied and saved.
+    ListExport::Install(list_, services_, U("数据列表.txt"), [this](const QString& hint) { setStatus(hint); });
     foldLayout->addWidget(list_, 1, 0, 4, 2);
     deleteButton_ = Button("Largecmd3", "删除数据");
     editButton_ = Button("Largecmd5", "编辑此数据");
@@ -606,7 +609,7 @@ void Standard::deleteItem() {
 // After a delete or an edit no item is current, so the item buttons are
 // disabled until the next item is chosen.
 void Standard::noCurrentItem() {
-    list_->setCurrentRow(-1);
+    list_->setCurrentIndex(QModelIndex());  // also when the list gets the focus again
     itemButtonsFollow();
 }
 

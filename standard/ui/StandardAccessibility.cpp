@@ -68,7 +68,7 @@ AccessibleTable StandardAccessibility() {
         {"LargeLenText1", "计算窗格1 结果位数", nullptr},
         {"LargeText4", "计算窗格2 新数据", "输入数据，按回车键添加至列表"},
         {"Largecmd2", "计算窗格2 添加至列表", nullptr},
-        {"LargeList1", "计算窗格2 数据列表", "数据列表：Delete 键删除选中项，F2 键编辑选中项"},
+        {"LargeList1", "计算窗格2 数据列表", "数据列表：Delete 键删除选中项，F2 键编辑选中项；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
         {"Largecmd3", "计算窗格2 删除数据", nullptr},
         {"Largecmd5", "计算窗格2 编辑此数据", nullptr},
         {"Largecmd6", "计算窗格2 清除数据", "清除列表框内的全部数据"},

@@ -58,6 +58,16 @@ public:
         return f;
     }
 
+    // The plain input box's script and record, plus the history offered;
+    // `clearHistory` presses the clear command before answering.
+    std::optional<QString> HistoryInputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                           const QString& defaultText, const InputHistory& history) override {
+        offeredEntries.push_back(history.entries);
+        offeredItems.push_back(history.items);
+        if (clearHistory && history.clear) history.clear();
+        return InputBox(parent, prompt, title, defaultText);
+    }
+
     QString SaveFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
         fileTitles.push_back(title);
         fileFilters.push_back(filter);
@@ -74,6 +84,8 @@ public:
     // What was asked.
     QList<RecordedMessage> messages;
     QStringList inputPrompts, inputTitles, inputDefaults, fileTitles, fileFilters;
+    bool clearHistory = false;
+    QList<QStringList> offeredEntries, offeredItems;
 };
 
 class FakeLauncher final : public Launcher {
