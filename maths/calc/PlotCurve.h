@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// A drawn graph as a function: what the plotter keeps of each graph so that
+// it can draw it again for another view, follow it with the trace marker
+// and find its key points from the function itself.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+
+#include "TypedFunction.h"
+
+namespace numora::maths {
+
+// The kinds in the order of the kind list.
+enum class CurveKind {
+    Linear,       // y = k·x + b                c = {k, b}
+    Quadratic,    // y = a·x² + b·x + c         c = {a, b, c}
+    Exponential,  // y = r^x                    c = {r}
+    Logarithm,    // y = ln x / ln r            c = {ln r}
+    Inverse,      // y = k / x                  c = {k}
+    Sine,         // y = A·sin(ω·x + φ) + d     c = {A, ω, φ, d}
+    Cosine,       // y = A·cos(ω·x + φ) + d     c = {A, ω, φ, d}
+    Power,        // y = a·x^b                  c = {a, b}
+    Tangent,      // y = A·tan(ω·x + φ)         c = {A, ω, φ}
+    Absolute,     // y = a·|x − h| + k          c = {a, h, k}
+    Typed,        // y = f(x), typed
+};
+inline constexpr std::size_t kCurveKinds = 11;
+
+struct Curve {
+    CurveKind kind = CurveKind::Linear;
+    std::array<double, 4> c{};
+    std::shared_ptr<const TypedFunction> typed;  // the typed kind's function
+
+    // The value at x; NaN where the function is undefined (outside its
+    // domain, at a pole) or beyond the double range.
+    double operator()(double x) const;
+};
+
+}  // namespace numora::maths
