@@ -54,12 +54,19 @@ std::optional<CanvasMapping> ZoomView(const CanvasMapping& v, double sx, double 
 }
 
 CanvasMapping PanView(const CanvasMapping& v, double dx, double dy) {
-    double shiftX = dx * (v.right - v.left), shiftY = dy * (v.top - v.bottom);
+    const double width = v.right - v.left, height = v.top - v.bottom;
+    const double shiftX = dx * width, shiftY = dy * height;
     if (!std::isfinite(shiftX) || !std::isfinite(shiftY)) return v;
-    // Up to the edge of the double range, not beyond.
-    shiftX = shiftX > 0 ? std::min(shiftX, kMax - v.right) : std::max(shiftX, -kMax - v.left);
-    shiftY = shiftY > 0 ? std::min(shiftY, kMax - v.top) : std::max(shiftY, -kMax - v.bottom);
-    CanvasMapping moved{v.left + shiftX, v.top + shiftY, v.right + shiftX, v.bottom + shiftY};
+    // Up to the edge of the double range, not beyond, keeping the size.
+    auto move = [](double low, double size, double shift, double& newLow, double& newHigh) {
+        newLow = low + shift;
+        if (!(newLow >= -kMax)) newLow = -kMax;
+        newHigh = newLow + size;
+        if (!(newHigh <= kMax)) newHigh = kMax, newLow = kMax - size;
+    };
+    CanvasMapping moved;
+    move(v.left, width, shiftX, moved.left, moved.right);
+    move(v.bottom, height, shiftY, moved.bottom, moved.top);
     return ViewFits(moved) ? moved : v;
 }
 
@@ -68,9 +75,10 @@ CanvasMapping PanView(const CanvasMapping& v, double dx, double dy) {
 double RoundStep(double raw) {
     if (!(raw > 0) || !std::isfinite(raw)) return raw;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (m * power >= raw * (1 - 1e-12)) return m * power;
-    return 10 * power;
+    double best = power;
+    for (double m : {2.0, 5.0, 10.0})
+        if (std::fabs(std::log(m * power / raw)) < std::fabs(std::log(best / raw))) best = m * power;
+    return best;
 }
 
 std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid, bool home, bool* onGrid) {
@@ -103,7 +111,7 @@ std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid, 
     for (double k = first; k <= last; ++k) {
         const double value = Shortest(k * step);
         const double s = share(value);
-        if (s < 0 || s > 1) continue;
+        if (s < 0.001 || s > 0.999) continue;  // no number on the canvas's edge
         ticks.push_back({value, s, FormatResult(NumberText(value))});
     }
     return ticks;

@@ -50,7 +50,7 @@ struct Tick {
     bool operator==(const Tick&) const = default;
 };
 
-// 1, 2 or 5 times a power of ten, the smallest at least `raw`.
+// 1, 2 or 5 times a power of ten, the nearest to `raw` (by ratio).
 double RoundStep(double raw);
 
 // The values a view numbers on its x axis (vertical: false) or y axis:

@@ -441,7 +441,7 @@ Rgb LegibleColour(Rgb colour, Picture::Role role, Rgb background) {
     Rgb8 shown;
     switch (role) {
         case Picture::Role::Curve: shown = ReadableOn(c, bg); break;
-        case Picture::Role::Grid: shown = LegibleOn(c, bg, 1.5); break;
+        case Picture::Role::Grid: shown = LegibleOn(c, bg, 1.8); break;
         case Picture::Role::Axis: shown = LegibleOn(c, bg, 3.0); break;
     }
     return {static_cast<std::uint8_t>(shown.r), static_cast<std::uint8_t>(shown.g), static_cast<std::uint8_t>(shown.b)};
@@ -479,7 +479,7 @@ Picture PlotPicture(std::vector<Picture::Line> drawn, const AxisLayout& axes) {
     for (const AxisLine& line : axes.lines)
         if (line.visible)
             picture.lines.push_back({line.x1 / kLayoutSize, line.y1 / kLayoutSize, line.x2 / kLayoutSize,
-                                     line.y2 / kLayoutSize, kGreen, 2});
+                                     line.y2 / kLayoutSize, kGreen, 2, Picture::Role::Axis});
     picture.texts.push_back({axes.y.left / kLayoutSize, axes.y.top / kLayoutSize, "y", kGreen});
     picture.texts.push_back({axes.x.left / kLayoutSize, axes.x.top / kLayoutSize, "x", kGreen});
     return picture;

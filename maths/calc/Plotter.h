@@ -217,7 +217,7 @@ struct Picture {
     std::vector<Mark> marks;
 };
 // The colour of a line, text or mark as shown on `background`: a curve's
-// colour as it is, grid lines (contrast 1.5), axes (3) and their texts
+// colour as it is, grid lines (contrast 1.8), axes (3) and their texts
 // (4.5) darkened on a light background and lightened on a dark one until
 // they read.
 Rgb LegibleColour(Rgb colour, Picture::Role role, Rgb background);
