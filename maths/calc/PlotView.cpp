@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "MathsMessages.h"
 #include "NumberText.h"
 
 namespace numora::maths {
@@ -225,6 +226,34 @@ std::optional<NearestPoint> NearestCurve(const std::vector<const std::vector<Seg
         }
     }
     return best;
+}
+
+// ---- Texts -------------------------------------------------------------------------
+
+namespace {
+std::string Number(double v) { return FormatResult(NumberText(v == 0 ? 0 : v)); }
+std::string CurveName(std::size_t curve) { return "曲线" + std::to_string(curve + 1); }
+}  // namespace
+
+std::string PointText(double x, double y) { return "(" + Number(x) + ", " + Number(y) + ")"; }
+
+std::string TraceText(std::size_t curve, double x, double y, const char* keyName) {
+    if (std::isnan(y)) return CurveName(curve) + " x = " + Number(x) + " 处无定义";
+    return CurveName(curve) + (keyName ? std::string(" ") + keyName : std::string()) + " " + PointText(x, y);
+}
+
+Outcome CurveValues(const std::vector<Curve>& curves, std::string_view xText) {
+    if (xText.empty()) return Outcome::Error(kEmptyInput);
+    const double x = LeadingValue(xText);
+    if (!std::isfinite(x)) return Outcome::Error(kTooLarge);
+    if (curves.empty()) return Outcome().Write(kValuesBox, "未绘制图象");
+    std::string text;
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        const double y = curves[i](x);
+        if (i > 0) text += "；";
+        text += CurveName(i) + (std::isnan(y) ? std::string(" 无定义") : " y = " + Number(y));
+    }
+    return Outcome().Write(kValuesBox, text);
 }
 
 }  // namespace numora::maths

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "Outcome.h"
 #include "Plotter.h"
 
 namespace numora::maths {
@@ -108,5 +109,20 @@ struct NearestPoint {
 };
 std::optional<NearestPoint> NearestCurve(const std::vector<const std::vector<Segment>*>& curves, double sx, double sy,
                                          double reach);
+
+// ---- Texts -------------------------------------------------------------------------
+
+// A point in the result number text: "(1.5, -0.25)".
+std::string PointText(double x, double y);
+// The trace marker's text: "曲线1 (1.5, -0.25)", "曲线1 极小值点 (1.5, -0.25)"
+// at a key point (keyName), "曲线1 x = 0 处无定义" where the graph has no value.
+std::string TraceText(std::size_t curve, double x, double y, const char* keyName = nullptr);
+
+// The "x =" field of the plotter: the value of every drawn graph at the
+// typed x, into the result box kValuesBox ("曲线1 y = -0.25；曲线2 y = 0";
+// "未绘制图象" without graphs). An empty field: "请不要使输入框为空"; an x
+// beyond the double range: "数据过大".
+inline constexpr const char* kValuesBox = "MathsFunctionShapeExploreText2";
+Outcome CurveValues(const std::vector<Curve>& curves, std::string_view xText);
 
 }  // namespace numora::maths
