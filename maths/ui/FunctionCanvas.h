@@ -67,6 +67,8 @@ public:
     std::optional<Trace> trace() const;
     // The text of the marker's point ("曲线1 (1.5, -0.25)"), empty without.
     QString traceText() const;
+    // The same while the marker follows the mouse, else empty.
+    QString mouseTraceText() const { return traceFromKeys_ ? QString() : traceText(); }
 
     maths::Picture picture() const override;
 

@@ -457,7 +457,7 @@ QWidget* Maths::buildPlotterPage() {
     // The mouse read-out, then the point of the graph the mouse traces.
     connect(plot_, &PlotCanvas::mouseMovedTo, this, [this](double x, double y) {
         QString status = QString::fromStdString(maths::PlotReadout(x, y));
-        if (const QString traced = plot_->traceText(); !traced.isEmpty()) status += U("  追踪 ") + traced;
+        if (const QString traced = plot_->mouseTraceText(); !traced.isEmpty()) status += U("  追踪 ") + traced;
         setStatus(status);
     });
     row->addWidget(plot_, 0, Qt::AlignTop);
