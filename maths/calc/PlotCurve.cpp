@@ -9,23 +9,28 @@
 
 namespace numora::maths {
 
-double Curve::operator()(double x) const {
-    const auto& [p, q, r, s] = c;
-    double y = 0;
+// In extended precision, rounded once at the end: values where terms cancel
+// (1.9² − 3·1.9 + 2) come out as the nearest double to the exact value at x
+// (-0.09, not -0.0899999999999994).
+double Curve::At(long double x) const {
+    using Wide = long double;
+    const Wide X = x, p = c[0], q = c[1], r = c[2], s = c[3];
+    Wide y = 0;
     switch (kind) {
-        case CurveKind::Linear: y = p * x + q; break;
-        case CurveKind::Quadratic: y = p * x * x + q * x + r; break;
-        case CurveKind::Exponential: y = std::pow(p, x); break;
-        case CurveKind::Logarithm: y = std::log(x) / p; break;
-        case CurveKind::Inverse: y = p / x; break;
-        case CurveKind::Sine: y = p * std::sin(q * x + r) + s; break;
-        case CurveKind::Cosine: y = p * std::cos(q * x + r) + s; break;
-        case CurveKind::Power: y = p * std::pow(x, q); break;
-        case CurveKind::Tangent: y = p * std::tan(q * x + r); break;
-        case CurveKind::Absolute: y = p * std::fabs(x - q) + r; break;
-        case CurveKind::Typed: y = typed ? (*typed)(x) : std::numeric_limits<double>::quiet_NaN(); break;
+        case CurveKind::Linear: y = p * X + q; break;
+        case CurveKind::Quadratic: y = p * X * X + q * X + r; break;
+        case CurveKind::Exponential: y = std::pow(p, X); break;
+        case CurveKind::Logarithm: y = std::log(X) / std::log(p); break;
+        case CurveKind::Inverse: y = p / X; break;
+        case CurveKind::Sine: y = p * std::sin(q * X + r) + s; break;
+        case CurveKind::Cosine: y = p * std::cos(q * X + r) + s; break;
+        case CurveKind::Power: y = p * std::pow(X, q); break;
+        case CurveKind::Tangent: y = p * std::tan(q * X + r); break;
+        case CurveKind::Absolute: y = p * std::fabs(X - q) + r; break;
+        case CurveKind::Typed: return typed ? typed->At(x) : std::numeric_limits<double>::quiet_NaN();
     }
-    return std::isfinite(y) ? y : std::numeric_limits<double>::quiet_NaN();
+    const double rounded = static_cast<double>(y);
+    return std::isfinite(rounded) ? rounded : std::numeric_limits<double>::quiet_NaN();
 }
 
 namespace {

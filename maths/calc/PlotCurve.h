@@ -19,7 +19,7 @@ enum class CurveKind {
     Linear,       // y = k·x + b                c = {k, b}
     Quadratic,    // y = a·x² + b·x + c         c = {a, b, c}
     Exponential,  // y = r^x                    c = {r}
-    Logarithm,    // y = ln x / ln r            c = {ln r}
+    Logarithm,    // y = ln x / ln r            c = {r}
     Inverse,      // y = k / x                  c = {k}
     Sine,         // y = A·sin(ω·x + φ) + d     c = {A, ω, φ, d}
     Cosine,       // y = A·cos(ω·x + φ) + d     c = {A, ω, φ, d}
@@ -37,7 +37,10 @@ struct Curve {
 
     // The value at x; NaN where the function is undefined (outside its
     // domain, at a pole) or beyond the double range.
-    double operator()(double x) const;
+    double operator()(double x) const { return At(x); }
+    // The same at an x of extended precision (a decimal such as 1.9, which
+    // no double is), computed in extended precision and rounded once.
+    double At(long double x) const;
 };
 
 }  // namespace numora::maths

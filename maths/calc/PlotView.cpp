@@ -3,6 +3,7 @@
 #include "PlotView.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -211,6 +212,14 @@ double RoundToResolution(double x, double resolution) {
     return std::isfinite(rounded) ? rounded : x;
 }
 
+long double DecimalOf(double x) {
+    if (!std::isfinite(x) || x == 0) return x;
+    const std::string text = NumberText(x);
+    long double value = x;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : static_cast<long double>(x);
+}
+
 std::optional<NearestPoint> NearestCurve(const std::vector<const std::vector<Segment>*>& curves, double sx, double sy,
                                          double reach) {
     std::optional<NearestPoint> best;
@@ -249,7 +258,7 @@ Outcome CurveValues(const std::vector<Curve>& curves, std::string_view xText) {
     if (curves.empty()) return Outcome().Write(kValuesBox, "未绘制图象");
     std::string text;
     for (std::size_t i = 0; i < curves.size(); ++i) {
-        const double y = curves[i](x);
+        const double y = curves[i].At(DecimalOf(x));
         if (i > 0) text += "；";
         text += CurveName(i) + (std::isnan(y) ? std::string(" 无定义") : " y = " + Number(y));
     }

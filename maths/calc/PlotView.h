@@ -99,6 +99,11 @@ double NextTraceX(double x, int direction, double step, const std::vector<double
 // the view): the trace's x under the mouse.
 double RoundToResolution(double x, double resolution);
 
+// x as the decimal it is written as (its 15-digit text), in extended
+// precision: the trace and the "x =" field evaluate the graphs at 1.9, not
+// at the double nearest to it, so y shows as -0.09, not -0.0900000000000001.
+long double DecimalOf(double x);
+
 // The graph nearest to the point (sx, sy) (shares) among `curves` (each a
 // graph's drawn segments in shares), within `reach` shares: its index and
 // the x share of its nearest point.

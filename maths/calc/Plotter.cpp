@@ -303,7 +303,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
             if (q == 0) return refuse("除数不能为0");
             const double r = p / q;
             if (r <= 0 || r == 1) return refuse("底数应大于0且不等于1");
-            curve.c = {curveKind == CurveKind::Exponential ? r : std::log(r), 0, 0, 0};
+            curve.c = {r, 0, 0, 0};
             if (curveKind == CurveKind::Exponential) {
                 graph.colour = {0, 255, 255};
                 run(minX, maxX);

@@ -289,10 +289,13 @@ std::optional<TypedFunction> TypedFunction::Parse(std::string_view text, Error* 
     return FunctionReader().Read(text, error);
 }
 
-double TypedFunction::operator()(double x) const {
-    std::array<double, 32> small;
-    std::vector<double> large;
-    double* stack = small.data();
+// Computed in extended precision and rounded once, as the plotter's other
+// kinds are.
+double TypedFunction::At(long double x) const {
+    using Wide = long double;
+    std::array<Wide, 32> small;
+    std::vector<Wide> large;
+    Wide* stack = small.data();
     if (depth_ > small.size()) {
         large.resize(depth_);
         stack = large.data();
@@ -304,7 +307,7 @@ double TypedFunction::operator()(double x) const {
             case Op::X: stack[top++] = x; continue;
             default: break;
         }
-        double& a = stack[top - 1];
+        Wide& a = stack[top - 1];
         switch (s.op) {
             case Op::Neg: a = -a; continue;
             case Op::Sqrt: a = std::sqrt(a); continue;
@@ -317,8 +320,8 @@ double TypedFunction::operator()(double x) const {
             case Op::Exp: a = std::exp(a); continue;
             default: break;
         }
-        const double b = stack[--top];
-        double& l = stack[top - 1];
+        const Wide b = stack[--top];
+        Wide& l = stack[top - 1];
         switch (s.op) {
             case Op::Add: l += b; break;
             case Op::Sub: l -= b; break;
@@ -327,7 +330,7 @@ double TypedFunction::operator()(double x) const {
             default: l = std::pow(l, b); break;
         }
     }
-    const double y = stack[0];
+    const double y = static_cast<double>(stack[0]);
     return std::isfinite(y) ? y : std::numeric_limits<double>::quiet_NaN();
 }
 

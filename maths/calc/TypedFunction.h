@@ -35,7 +35,9 @@ public:
     static std::optional<TypedFunction> Parse(std::string_view text, Error* error = nullptr);
 
     // f(x); NaN where f is undefined or its value is beyond the double range.
-    double operator()(double x) const;
+    // Computed in extended precision and rounded once.
+    double operator()(double x) const { return At(x); }
+    double At(long double x) const;
 
     bool operator==(const TypedFunction&) const = default;
 

@@ -184,7 +184,11 @@ void FunctionCanvas::resetView() { setView(home_); }
 
 std::optional<FunctionCanvas::Trace> FunctionCanvas::trace() const {
     if (!traceCurve_ || *traceCurve_ >= functions_.size()) return std::nullopt;
-    return Trace{*traceCurve_, traceX_, functions_[*traceCurve_](traceX_)};
+    // A key point's own value (0 at a zero); elsewhere the graph's value at
+    // the decimal x the marker stands on.
+    for (const maths::KeyPoint& k : keyPoints().points)
+        if (k.x == traceX_ && k.curve == *traceCurve_) return Trace{k.curve, k.x, k.y};
+    return Trace{*traceCurve_, traceX_, functions_[*traceCurve_].At(maths::DecimalOf(traceX_))};
 }
 
 const char* FunctionCanvas::keyNameAt(std::size_t curve, double x) const {
