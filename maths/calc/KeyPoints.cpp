@@ -33,7 +33,6 @@ std::string KeyPointLine(const KeyPoint& p) {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct Box {
     double x0, x1, y0, y1;
@@ -158,15 +157,6 @@ double Middle(double lo, double hi) {
 double Ulp(double x) {
     const double m = std::fabs(x);
     return std::nextafter(m, std::numeric_limits<double>::infinity()) - m;
-}
-
-// x rounded to `digits` significant decimal digits.
-double RoundDigits(double x, int digits) {
-    if (x == 0 || !std::isfinite(x)) return x;
-    const int k = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    if (k > 22 || k < -22) return x;
-    const double scale = std::pow(10.0, std::abs(k));
-    return k >= 0 ? std::round(x * scale) / scale : std::round(x / scale) * scale;
 }
 
 template <typename F>

@@ -162,13 +162,19 @@ public:
     std::optional<TypedFunction> Read(std::string_view text, TypedFunction::Error* error) {
         Lexer lexer(text);
         bool operand = true;  // an operand is expected next
+        bool tooLarge = false;
         auto fail = [error](TypedFunction::Error e) -> std::optional<TypedFunction> {
             if (error) *error = e;
             return std::nullopt;
         };
         for (;;) {
             Lexeme l = lexer.Next();
-            if (l.token == Token::TooLarge) return fail(TypedFunction::Error::TooLarge);
+            // A number beyond the double range is told only of a text that
+            // reads as a function otherwise.
+            if (l.token == Token::TooLarge) {
+                tooLarge = true;
+                l.token = Token::Number;
+            }
             if (l.token == Token::Bad) return fail(TypedFunction::Error::Syntax);
             if (!operand) {
                 switch (l.token) {
@@ -191,6 +197,7 @@ public:
                             Emit({waiting_.back().op});
                             waiting_.pop_back();
                         }
+                        if (tooLarge) return fail(TypedFunction::Error::TooLarge);
                         if (error) *error = TypedFunction::Error::None;
                         return std::move(result_);
                     case Token::X:

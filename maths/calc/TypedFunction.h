@@ -31,7 +31,8 @@ public:
 
     // The function, or the reason it cannot be read: Syntax for any text
     // that is not a function of x as above ("表达式错误"), TooLarge for a
-    // number written beyond the double range ("数据过大").
+    // function that holds a number written beyond the double range
+    // ("数据过大").
     static std::optional<TypedFunction> Parse(std::string_view text, Error* error = nullptr);
 
     // f(x); NaN where f is undefined or its value is beyond the double range.
