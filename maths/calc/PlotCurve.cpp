@@ -9,6 +9,26 @@
 
 namespace numora::maths {
 
+long double WidePower(long double a, long double b) {
+    if (b == std::trunc(b) && std::fabs(b) <= 64) {
+        long double result = 1, base = a;
+        for (auto n = static_cast<unsigned>(std::fabs(b)); n > 0; n >>= 1) {
+            if (n & 1) result *= base;
+            base *= base;
+        }
+        return b < 0 ? 1 / result : result;
+    }
+    return std::pow(static_cast<double>(a), static_cast<double>(b));
+}
+
+namespace {
+// The functions of the library in double: their extended versions cost
+// several times as much and the plotter draws and searches with them.
+long double Sin(long double a) { return std::sin(static_cast<double>(a)); }
+long double Cos(long double a) { return std::cos(static_cast<double>(a)); }
+long double Tan(long double a) { return std::tan(static_cast<double>(a)); }
+}  // namespace
+
 // In extended precision, rounded once at the end: values where terms cancel
 // (1.9² − 3·1.9 + 2) come out as the nearest double to the exact value at x
 // (-0.09, not -0.0899999999999994).
@@ -19,13 +39,13 @@ double Curve::At(long double x) const {
     switch (kind) {
         case CurveKind::Linear: y = p * X + q; break;
         case CurveKind::Quadratic: y = p * X * X + q * X + r; break;
-        case CurveKind::Exponential: y = std::pow(p, X); break;
-        case CurveKind::Logarithm: y = std::log(X) / std::log(p); break;
+        case CurveKind::Exponential: y = std::pow(c[0], static_cast<double>(X)); break;
+        case CurveKind::Logarithm: y = std::log(static_cast<double>(X)) / std::log(c[0]); break;
         case CurveKind::Inverse: y = p / X; break;
-        case CurveKind::Sine: y = p * std::sin(q * X + r) + s; break;
-        case CurveKind::Cosine: y = p * std::cos(q * X + r) + s; break;
-        case CurveKind::Power: y = p * std::pow(X, q); break;
-        case CurveKind::Tangent: y = p * std::tan(q * X + r); break;
+        case CurveKind::Sine: y = p * Sin(q * X + r) + s; break;
+        case CurveKind::Cosine: y = p * Cos(q * X + r) + s; break;
+        case CurveKind::Power: y = p * WidePower(X, q); break;
+        case CurveKind::Tangent: y = p * Tan(q * X + r); break;
         case CurveKind::Absolute: y = p * std::fabs(X - q) + r; break;
         case CurveKind::Typed: return typed ? typed->At(x) : std::numeric_limits<double>::quiet_NaN();
     }

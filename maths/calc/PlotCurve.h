@@ -39,8 +39,14 @@ struct Curve {
     // domain, at a pole) or beyond the double range.
     double operator()(double x) const { return At(x); }
     // The same at an x of extended precision (a decimal such as 1.9, which
-    // no double is), computed in extended precision and rounded once.
+    // no double is): sums, products, quotients and whole powers in extended
+    // precision, rounded once; the other functions in double.
     double At(long double x) const;
 };
+
+// a^b: by repeated squaring in extended precision for a whole b up to 64
+// in size (x^3 as x·x·x, fast and without the rounding of the logarithm),
+// otherwise the double power.
+long double WidePower(long double a, long double b);
 
 }  // namespace numora::maths

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "NumberText.h"
+#include "PlotCurve.h"
 
 namespace numora::maths {
 
@@ -296,8 +297,8 @@ std::optional<TypedFunction> TypedFunction::Parse(std::string_view text, Error* 
     return FunctionReader().Read(text, error);
 }
 
-// Computed in extended precision and rounded once, as the plotter's other
-// kinds are.
+// Sums, products, quotients and whole powers in extended precision, rounded
+// once, as the plotter's other kinds are.
 double TypedFunction::At(long double x) const {
     using Wide = long double;
     std::array<Wide, 32> small;
@@ -319,12 +320,14 @@ double TypedFunction::At(long double x) const {
             case Op::Neg: a = -a; continue;
             case Op::Sqrt: a = std::sqrt(a); continue;
             case Op::Abs: a = std::fabs(a); continue;
-            case Op::Sin: a = std::sin(a); continue;
-            case Op::Cos: a = std::cos(a); continue;
-            case Op::Tan: a = std::tan(a); continue;
-            case Op::Ln: a = std::log(a); continue;
-            case Op::Lg: a = std::log10(a); continue;
-            case Op::Exp: a = std::exp(a); continue;
+            // The library's functions in double (their extended versions
+            // cost several times as much).
+            case Op::Sin: a = std::sin(static_cast<double>(a)); continue;
+            case Op::Cos: a = std::cos(static_cast<double>(a)); continue;
+            case Op::Tan: a = std::tan(static_cast<double>(a)); continue;
+            case Op::Ln: a = std::log(static_cast<double>(a)); continue;
+            case Op::Lg: a = std::log10(static_cast<double>(a)); continue;
+            case Op::Exp: a = std::exp(static_cast<double>(a)); continue;
             default: break;
         }
         const Wide b = stack[--top];
@@ -334,7 +337,7 @@ double TypedFunction::At(long double x) const {
             case Op::Sub: l -= b; break;
             case Op::Mul: l *= b; break;
             case Op::Div: l /= b; break;
-            default: l = std::pow(l, b); break;
+            default: l = WidePower(l, b); break;
         }
     }
     const double y = static_cast<double>(stack[0]);

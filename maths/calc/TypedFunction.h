@@ -36,7 +36,8 @@ public:
     static std::optional<TypedFunction> Parse(std::string_view text, Error* error = nullptr);
 
     // f(x); NaN where f is undefined or its value is beyond the double range.
-    // Computed in extended precision and rounded once.
+    // Sums, products, quotients and whole powers are computed in extended
+    // precision and the value rounded once; the other functions in double.
     double operator()(double x) const { return At(x); }
     double At(long double x) const;
 

@@ -57,7 +57,8 @@ void FunctionCanvas::clear() {
 
 void FunctionCanvas::addGraph(const maths::Graph& graph) {
     if (!graph.curve) return;
-    Graph g{graph.colour};
+    Graph g;
+    g.colour = graph.colour;
     // The draw command draws at the stored range, whatever the view.
     g.homeBegin = drawnLines().size();
     const maths::CanvasMapping shown = mapping();
