@@ -391,9 +391,11 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, do
         x1 = a * 4, y1 = b * 4, x2 = c * 4, y2 = d * 4;
         return true;
     }
-    // Liang-Barsky: the part of the segment x1 + t dx, y1 + t dy, 0 <= t <= 1, inside.
+    // Liang-Barsky: the part of the segment x1 + t dx, y1 + t dy, 0 <= t <= 1,
+    // inside; `enter` and `leave` are the edges that cut it (-1: none).
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
+    int enter = -1, leave = -1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
     for (int i = 0; i < 4; ++i) {
@@ -402,29 +404,33 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, do
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[i] < 0) {
+            if (t > t0) t0 = t, enter = i;
+        } else if (t < t1) {
+            t1 = t, leave = i;
+        }
         if (t0 > t1) return false;
     }
-    const double sx = x1, sy = y1, ex = x2, ey = y2;
-    // The ends that were inside stay exactly as they were.
-    if (t0 > 0) {
-        x1 = sx + t0 * dx;
-        y1 = sy + t0 * dy;
-    }
-    if (t1 < 1) {
-        x2 = sx + t1 * dx;
-        y2 = sy + t1 * dy;
-    } else {
-        x2 = ex;
-        y2 = ey;
-    }
+    // A cut end lies on its edge exactly, the other coordinate from the
+    // segment's slope: with far-off ends the parameter t alone would round
+    // the part on the canvas away.
+    const double edges[4] = {minX, maxX, minY, maxY};
+    const double sx = x1, sy = y1;
+    auto cut = [&](int edge, double& x, double& y) {
+        if (edge < 2) {
+            x = edges[edge];
+            y = sy + (x - sx) * (dy / dx);
+        } else {
+            y = edges[edge];
+            x = sx + (y - sy) * (dx / dy);
+        }
+    };
+    if (enter >= 0) cut(enter, x1, y1);
+    if (leave >= 0) cut(leave, x2, y2);
     // Rounding must not leave a clipped end a hair outside the rectangle.
     x1 = std::clamp(x1, minX, maxX), x2 = std::clamp(x2, minX, maxX);
     y1 = std::clamp(y1, minY, maxY), y2 = std::clamp(y2, minY, maxY);
-    return true;
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
 }
 
 bool ShareSegment(const CanvasMapping& m, const Segment& s, Segment& shares) {

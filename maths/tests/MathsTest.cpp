@@ -407,6 +407,21 @@ private slots:
         QApplication::sendEvent(canvas, &wheel);
         QCOMPARE(canvas->view().left, 2 - 6 * 0.8);  // about the pointer: (2, 2) stays put
 
+        // The mouse on the vertex shows it; dragging moves the view.
+        press(Qt::Key_0);
+        const QPointF vertex(canvas->width() * (1.5 + 4) / 8, canvas->height() * (4 + 0.25) / 8);
+        QMouseEvent hover(QEvent::MouseMove, vertex, canvas->mapToGlobal(vertex), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &hover);
+        QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(1.5,-0.25)  追踪 曲线1 极小值点 (1.5, -0.25)"));
+        const QPoint from(100, 100), to(100 + 73, 100);  // a fifth of the canvas to the right
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QMouseEvent drag(QEvent::MouseMove, to, canvas->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(canvas, &drag);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+        QCOMPARE(canvas->view().left, -4 - 8 * 0.2);  // the plane followed the pointer
+        press(Qt::Key_0);
+
         // y of every graph at a typed x.
         type("MathsFunctionShapeExploreText1", "3");
         click("MathsFunctionShapeExplorecmd1");

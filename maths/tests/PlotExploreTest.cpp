@@ -384,3 +384,41 @@ TEST(PlotView, TraceSteps) {
     EXPECT_EQ(near->curve, 1u);
     EXPECT_FALSE(NearestCurve({&low, &high}, 0.9, 0.5, 0.05));
 }
+
+TEST(PlotView, ValuesAtATypedXAndTraceTexts) {
+    const std::vector<Curve> pair = {Make("二次函数", {"1", "-3", "2"}), Make("自定义函数", {"sqrt(x)"})};
+    const struct { std::vector<Curve> curves; const char* x; const char* text; const char* message; } rows[] = {
+        {pair, "1.9", "曲线1 y = -0.09；曲线2 y = 1.37840487520902", ""},  // -0.09 exactly, at the decimal 1.9
+        {pair, "-1", "曲线1 y = 6；曲线2 无定义", ""},
+        {{}, "1", "未绘制图象", ""},
+        {pair, "", "", "请不要使输入框为空"},
+        {pair, "-1e999", "", "数据过大"},
+    };
+    for (const auto& r : rows) {
+        const numora::Outcome o = CurveValues(r.curves, r.x);
+        EXPECT_EQ(o.Field(kValuesBox).value_or(""), r.text) << r.x;
+        EXPECT_EQ(o.message ? o.message->text : "", r.message) << r.x;
+    }
+    EXPECT_EQ(TraceText(0, 1.5, -0.25, "极小值点"), "曲线1 极小值点 (1.5, -0.25)");
+    EXPECT_EQ(TraceText(1, -1, kNaN), "曲线2 x = -1 处无定义");
+    EXPECT_EQ(PointText(0.5, -0.0), "(0.5, 0)");
+}
+
+// Ends so far apart that their difference leaves the double range are
+// clipped all the same.
+TEST(PlotView, SegmentsAreClippedBeforeTheyAreMapped) {
+    const double max = std::numeric_limits<double>::max();
+    // y = x across a canvas as wide as the double range and 2 high: a
+    // vertical stroke in its middle, not a point.
+    double x1 = -max, y1 = -max, x2 = max, y2 = max;
+    ASSERT_TRUE(ClipSegment(x1, y1, x2, y2, -max / 2, -1, max / 2, 1));
+    EXPECT_EQ(y1, -1);
+    EXPECT_EQ(y2, 1);
+    EXPECT_LT(std::fabs(x1), max * 1e-15);
+    EXPECT_LT(std::fabs(x2), max * 1e-15);
+    Segment shares{};
+    ASSERT_TRUE(ShareSegment({-1e308, 8e307, 2147483647, -8e307}, {-1e308, -1e308, 2147483647, 2147483647}, shares));
+    EXPECT_NEAR(shares.x1, 0.2, 1e-12);  // where y = x enters the canvas at the bottom
+    EXPECT_EQ(shares.y1, 1);
+    EXPECT_FALSE(ShareSegment({-4, 4, 4, -4}, {5, 5, 6, 6}, shares));
+}
