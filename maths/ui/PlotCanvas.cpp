@@ -220,12 +220,13 @@ void PlotCanvas::showMenu(const QPoint& globalPos) {
     for (int i = 0; i < sides.size(); ++i) {
         const int side = sides[i];
         QString caption = QStringLiteral("%1×%1").arg(side);
+        const bool screen = side == static_cast<int>(std::lround(width() * ratio)), twice = side == 2 * width();
         if (i == 0)
             caption += QString::fromUtf8("（默认）");
-        else if (side == static_cast<int>(std::lround(width() * ratio)))
-            caption += QString::fromUtf8("（屏幕大小）");
+        else if (screen && twice)
+            caption += QString::fromUtf8("（屏幕大小，2倍）");
         else
-            caption += QString::fromUtf8("（2倍）");
+            caption += screen ? QString::fromUtf8("（屏幕大小）") : QString::fromUtf8("（2倍）");
         QAction* choice = sizes->addAction(caption, this, [this, side, i] { setExportSide(i == 0 ? 0 : side); });
         choice->setCheckable(true);
         choice->setChecked(i == 0 ? exportSide_ == 0 : exportSide_ == side);
