@@ -222,7 +222,9 @@ TEST(CliPlot, PointsOfOneOrTwoGraphs) {
     for (const auto& r : refused) {
         const auto result = RunCli(r.args);
         EXPECT_EQ(result.rc, r.rc) << r.args[2];
-        if (r.rc == 1) EXPECT_EQ(result.err, r.err) << r.args[2];
+        if (r.rc == 1) {
+            EXPECT_EQ(result.err, r.err) << r.args[2];
+        }
         EXPECT_EQ(result.out, "") << r.args[2];
     }
 }
