@@ -22,6 +22,7 @@
 #include "Formula.h"
 #include "FullWidth.h"
 #include "Plotter.h"
+#include "PlotCommand.h"
 #include "Outcome.h"
 #include "Primes.h"
 #include "Workbench.h"
@@ -372,63 +373,6 @@ int Chem(Args args, std::istream&, std::ostream& out, std::ostream& err) {
     return Print(answer, {}, out, err);
 }
 
-// ---- The function plotter, drawn into an image ----
-
-int PlotCommand(Args args, std::istream&, std::ostream&, std::ostream& err) {
-    // Kinds by their names in the window, by number or by an English word.
-    const char* const english[] = {"linear", "quadratic", "exponential", "logarithm", "inverse", "sine", "cosine"};
-    const std::size_t boxes[] = {2, 3, 2, 2, 1, 4, 4};
-    if (args.empty()) return kUsage;
-    std::size_t kind = 7;
-    for (std::size_t i = 0; i < 7; ++i)
-        if (args[0] == maths::kKindNames[i] || args[0] == english[i] || args[0] == std::to_string(i + 1)) kind = i;
-    if (kind == 7) return kUsage;
-    std::vector<std::string> coefficients;
-    std::string minX = "-4", maxX = "4", minY = "-4", maxY = "4", grid = "7", out;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--range" && i + 4 < args.size()) {
-            minX = args[i + 1], maxX = args[i + 2], minY = args[i + 3], maxY = args[i + 4];
-            i += 4;
-        } else if (args[i] == "--grid" && i + 1 < args.size()) {
-            grid = args[++i];
-            if (grid.size() > 1) return kUsage;  // the grid box holds one character
-        } else if (args[i] == "--out" && i + 1 < args.size()) {
-            out = args[++i];
-        } else {
-            coefficients.push_back(args[i]);
-        }
-    }
-    const bool svg = out.size() > 4 && out.compare(out.size() - 4, 4, ".svg") == 0;
-    const bool png = out.size() > 4 && out.compare(out.size() - 4, 4, ".png") == 0;
-    if (coefficients.size() != boxes[kind] || (!svg && !png)) return kUsage;
-
-    const maths::ApplyResult applied = maths::ApplyRange(minY, maxY, minX, maxX, grid);
-    if (!applied.ok) return Print(applied.outcome, {}, std::cout, err);
-    const maths::PlotRange& range = applied.range;
-    const maths::Graph graph = maths::DrawGraph(maths::kKindNames[kind], coefficients, range);
-    if (graph.outcome.failed()) return Print(graph.outcome, {}, std::cout, err);
-
-    // The canvas: the grid in layout units, the graph in plot coordinates,
-    // then the axes.
-    std::vector<maths::Picture::Line> drawn;
-    for (const maths::Segment& s : maths::GridLines(applied.grid))
-        drawn.push_back({s.x1 / maths::kLayoutSize, s.y1 / maths::kLayoutSize, s.x2 / maths::kLayoutSize,
-                         s.y2 / maths::kLayoutSize, maths::kGreen, 1});
-    const maths::CanvasMapping plot{range.minX, range.maxY, static_cast<double>(range.maxX), range.minY};
-    for (const maths::Segment& s : graph.segments)
-        drawn.push_back({plot.ShareX(s.x1), plot.ShareY(s.y1), plot.ShareX(s.x2), plot.ShareY(s.y2), graph.colour, 1});
-    const maths::Picture picture =
-        maths::PlotPicture(std::move(drawn), maths::PlaceAxes(maths::DesignAxes(), range));
-    constexpr int kSize = 600;
-    const std::string bytes = svg ? maths::PictureSvg(picture, kSize, kSize) : maths::PicturePng(picture, kSize, kSize);
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    if (!file || !file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !file.flush()) {
-        err << "无法写入文件: " << out << '\n';
-        return kRefused;
-    }
-    return kOk;
-}
-
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)"
@@ -471,8 +415,7 @@ const std::vector<Command>& Commands() {
          Operands<12>(maths::SolveLinear3, {maths::kLinear3X, maths::kLinear3Y, maths::kLinear3Z})},
         {"trig", "trig sin|cos|tan|cot|sec|csc ANGLE [--radians]", TrigCommand},
         {"formula", "formula 1..5 A B   (1: a^2-b^2, 2: (a+b)^2, 3: (a-b)^2, 4: a^3+b^3, 5: a^3-b^3)", FormulaCommand},
-        {"plot", "plot KIND COEFFICIENTS... [--range MINX MAXX MINY MAXY] [--grid G] --out FILE.png|FILE.svg\n"
-                 "              (KIND: 1..7, linear quadratic exponential logarithm inverse sine cosine)", PlotCommand},
+        {"plot", kPlotUsage, PlotCommand},
         {"chem",
          "chem fraction solute|solvent MODE S W L | chem solubility MODE S W L | chem molarity N V | "
          "chem dilute|concentrate MODE S W L T   (MODE 1: solute and solution known, 2: solvent and solution, "

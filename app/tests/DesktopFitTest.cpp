@@ -537,7 +537,9 @@ private slots:
              "MathsFunctionShapeBox1 MathsFunctionShapeCombo1 MathsFunctionShapeFrame1Text1 MathsFunctionShapeFrame1Text2 "
              "MathsFunctionShapecmd1 MathsFunctionShapeOptionText1 MathsFunctionShapeOptionText2 "
              "MathsFunctionShapeOptionText3 MathsFunctionShapeOptionText4 MathsFunctionShapeOptionText5 "
-             "MathsFunctionShapecmd2"},
+             "MathsFunctionShapecmd2 MathsFunctionShapeExploreText1 MathsFunctionShapeExplorecmd1 "
+             "MathsFunctionShapeExploreText2 MathsFunctionShapeExploreText3 MathsFunctionShapeExploreCheck1 "
+             "MathsFunctionShapeExplorecmd2 MathsFunctionShapeExplorecmd3 MathsFunctionShapeExplorecmd4"},
             {"Chem", "Chem",
              "TabStrip ChemFrame1Frame1Option1 ChemFrame1Frame1Option2 ChemFrame1Frame1Option3 "
              "ChemFrame1Frame2Text1 ChemFrame1Frame2Text2 ChemFrame1Frame2Text3 ChemFrame1Frame2cmd1 "

@@ -115,7 +115,8 @@ TEST(CliPlot, DrawsWhatThePlotterDrawsIntoAFile) {
     std::ifstream in(svg);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("stroke=\"#ff0000\""), std::string::npos);  // the red line
-    EXPECT_NE(text.find("stroke=\"#00ff00\""), std::string::npos);  // grid and axes
+    EXPECT_NE(text.find("stroke=\"#00a600\""), std::string::npos);  // the axes' green, legible on white
+    EXPECT_NE(text.find(">-3</text>"), std::string::npos);            // numbered
     EXPECT_NE(text.find(">x</text>"), std::string::npos);
 
     EXPECT_EQ(RunCli({"plot", "正弦函数", "1", "1", "0", "0", "--range", "-8", "8", "-2", "2", "--out", png}).rc, 0);
@@ -221,6 +222,70 @@ TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);
     }
+}
+
+// The key points, one a line, sorted by x, of one graph or of two with
+// their intersections; a typed function gives the same points.
+TEST(CliPlot, PointsOfOneOrTwoGraphs) {
+    const std::string pupil =
+        "y轴交点 0 2\n零点 1 0\n极小值点 1.5 -0.25\n零点 2 0\n";
+    const struct { std::vector<std::string> args; std::string out; } rows[] = {
+        {{"plot", "quadratic", "1", "-3", "2", "--points"}, pupil},
+        {{"plot", "function", "x^2-3x+2", "--points"}, pupil},
+        {{"plot", "quadratic", "1", "-3", "2", "--and", "linear", "1", "-1", "--points"},
+         "y轴交点 0 2\ny轴交点 0 -1\n零点 1 0\n零点 1 0\n交点 1 0\n极小值点 1.5 -0.25\n零点 2 0\n交点 3 2\n"},
+        {{"plot", "11", "sqrt(x)-1", "--points", "--range", "-1", "4", "-2", "2"}, "y轴交点 0 -1\n零点 1 0\n"},
+        {{"plot", "正切函数", "1", "1", "0", "--points", "--range", "1", "2", "-4", "4"}, ""},  // a pole, no zero
+        {{"plot", "absolute", "2", "1", "-2", "--points"}, "零点 0 0\ny轴交点 0 0\n极小值点 1 -2\n零点 2 0\n"},
+        {{"plot", "power", "1", "-1", "--and", "linear", "1", "0", "--points"},
+         "交点 -1 -1\n零点 0 0\ny轴交点 0 0\n交点 1 1\n"},  // the pole of 1/x is no crossing
+    };
+    for (const auto& r : rows) {
+        const auto result = RunCli(r.args);
+        EXPECT_EQ(result.rc, 0) << r.args[1] << " " << result.err;
+        EXPECT_EQ(result.out, r.out) << r.args[1];
+    }
+    const auto crowded = RunCli({"plot", "sine", "1", "1", "0", "0", "--range", "-1e6", "1000000", "-2", "2", "--points"});
+    EXPECT_EQ(crowded.rc, 0);
+    EXPECT_EQ(crowded.out, "y轴交点 0 0\n");
+    EXPECT_EQ(crowded.err, "关键点过多，部分未列出\n");
+
+    const struct { std::vector<std::string> args; int rc; std::string err; } refused[] = {
+        {{"plot", "function", "x+", "--points"}, 1, "表达式错误\n"},
+        {{"plot", "function", "1E+999", "--points"}, 1, "数据过大\n"},
+        {{"plot", "power", "0", "2", "--points"}, 1, "系数不能为0\n"},
+        {{"plot", "quadratic", "1", "-3", "2", "--and", "linear", "0", "1", "--points"}, 1, "一次项系数不能为0\n"},
+        {{"plot", "quadratic", "1", "-3", "2"}, 2, ""},                                   // neither --out nor --points
+        {{"plot", "quadratic", "1", "-3", "2", "--and", "--points"}, 2, ""},              // --and without a kind
+        {{"plot", "quadratic", "1", "-3", "2", "--and", "linear", "1", "--points"}, 2, ""},  // one coefficient short
+        {{"plot", "function", "x", "x", "--points"}, 2, ""},
+    };
+    for (const auto& r : refused) {
+        const auto result = RunCli(r.args);
+        EXPECT_EQ(result.rc, r.rc) << r.args[2];
+        if (r.rc == 1) {
+            EXPECT_EQ(result.err, r.err) << r.args[2];
+        }
+        EXPECT_EQ(result.out, "") << r.args[2];
+    }
+}
+
+// The line of a range near the double limit is drawn where it crosses the
+// canvas (it used to overflow in the mapping and vanish), and a range too
+// small to draw says so.
+TEST(CliPlot, ExtremeAndTinyRanges) {
+    const std::string svg = ::testing::TempDir() + "numora-plot-line.svg";
+    for (const char* k : {"1", "2"}) {
+        auto r = RunCli({"plot", "linear", k, "0", "--range", "-1e308", "2147483647", "-8e307", "8e307", "--out", svg});
+        ASSERT_EQ(r.rc, 0) << r.err;
+        std::ifstream in(svg);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("stroke=\"#ff0000\""), std::string::npos) << k;
+    }
+    std::remove(svg.c_str());
+    auto tiny = RunCli({"plot", "linear", "1", "0", "--range", "-1e-308", "0", "-4", "4", "--points"});
+    EXPECT_EQ(tiny.rc, 1);
+    EXPECT_EQ(tiny.err, "坐标范围过小，无法绘制图象\n");
 }
 
 // A range whose mapping overflows is refused before any file is written.

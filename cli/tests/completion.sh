@@ -30,7 +30,9 @@ check "--help --version" "--"
 check "linear2 linear3 log" "l"
 check "linear logarithm" plot l
 check "cosine" plot co
-check "--grid --out --range" plot sine 1 1 0 0 --
+check "--and --grid --out --points --range" plot sine 1 1 0 0 --
+check "absolute" plot a
+check "linear logarithm" plot quadratic 1 -3 2 --and l
 check "" plot sine 1
 check "add div log mul pow root sub" quick ""
 check "sub sum" big s

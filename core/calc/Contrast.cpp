@@ -37,4 +37,17 @@ Rgb8 ReadableOn(Rgb8 colour, Rgb8 background, double minRatio) {
     return mixed;
 }
 
+Rgb8 LegibleOn(Rgb8 colour, Rgb8 background, double minRatio) {
+    if (ContrastRatio(colour, background) >= minRatio) return colour;
+    const int target = IsDark(background) ? 255 : 0;
+    Rgb8 mixed = colour;
+    for (int step = 1; step <= 20; ++step) {
+        const double t = step / 20.0;
+        auto towards = [t, target](int c) { return static_cast<int>(std::lround(c + (target - c) * t)); };
+        mixed = {towards(colour.r), towards(colour.g), towards(colour.b)};
+        if (ContrastRatio(mixed, background) >= minRatio) break;
+    }
+    return mixed;
+}
+
 }  // namespace numora

@@ -23,4 +23,10 @@ bool IsDark(Rgb8 background);
 // otherwise mixed towards white, in small steps, until it has.
 Rgb8 ReadableOn(Rgb8 colour, Rgb8 background, double minRatio = 3.0);
 
+// `colour` as drawn on `background`, light or dark: unchanged when it has
+// `minRatio` against it; otherwise mixed in small steps towards black on a
+// light background or towards white on a dark one until it has (the bright
+// green of a plot's axes reads on black as it is, and darker on white).
+Rgb8 LegibleOn(Rgb8 colour, Rgb8 background, double minRatio);
+
 }  // namespace numora

@@ -53,3 +53,20 @@ TEST(Contrast, ColoursOnADarkFaceAreLightenedUntilReadable) {
     EXPECT_EQ(ReadableOn({0, 0, 0}, {200, 200, 200}, 30), (Rgb8{0, 0, 0}));  // light face: untouched
     EXPECT_EQ(ReadableOn({0, 0, 0}, face, 30), (Rgb8{255, 255, 255}));
 }
+
+// The plot's grid and axes: green where it reads (a dark face), darker on a
+// light face and lighter on a mid-dark one until it does.
+TEST(Contrast, LegibleOnLightAndDarkFaces) {
+    const struct { Rgb8 colour, face; double min; Rgb8 shown; } cases[] = {
+        {{0, 255, 0}, {0, 0, 0}, 3.0, {0, 255, 0}},        // reads on black as it is
+        {{0, 255, 0}, {255, 255, 255}, 3.0, {0, 166, 0}},  // darkened on white
+        {{0, 255, 0}, {255, 255, 255}, 4.5, {0, 128, 0}},  // texts a little more
+        {{0, 255, 0}, {240, 240, 240}, 1.8, {0, 204, 0}},  // the grid stays light
+        {{0, 0, 128}, {53, 53, 53}, 4.5, {153, 153, 204}}, // lightened on a dark face
+    };
+    for (const auto& c : cases) {
+        const Rgb8 shown = numora::LegibleOn(c.colour, c.face, c.min);
+        EXPECT_EQ(shown, c.shown) << shown.r << "," << shown.g << "," << shown.b;
+        EXPECT_GE(ContrastRatio(shown, c.face), c.min);
+    }
+}

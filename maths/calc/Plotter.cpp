@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 
+#include "Contrast.h"
 #include "MathsMessages.h"
 #include "NumberText.h"
 
@@ -32,8 +33,8 @@ bool AnyBeyondRange(const std::vector<std::string>& texts, std::size_t count) {
 // than maxSamples samples; then the run is sampled evenly with maxSamples
 // steps. Segments never end beyond e + 0.01, and samples whose value is not
 // a finite number are skipped.
-void SampleRun(const std::function<double(double)>& f, double s, double e, const PlotRange& range,
-               std::size_t maxSamples, std::vector<Segment>& out) {
+void SampleRun(const Curve& f, double s, double e, const PlotRange& range, std::size_t maxSamples,
+               std::vector<Segment>& out) {
     if (!(s <= e) || !std::isfinite(s) || !std::isfinite(e)) return;
     auto emit = [&](double x, double x2) {
         const double y = f(x);
@@ -82,6 +83,12 @@ bool MappingFits(const PlotRange& r) {
            std::isfinite(kLayoutSize / height);
 }
 
+bool RangeTooSmall(const PlotRange& r) {
+    const double width = r.maxX - r.minX, height = r.maxY - r.minY;
+    return (std::isfinite(width) && !std::isfinite(kLayoutSize / width)) ||
+           (std::isfinite(height) && !std::isfinite(kLayoutSize / height));
+}
+
 ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string_view minX, std::string_view maxX,
                        std::string_view grid) {
     ApplyResult result;
@@ -103,6 +110,10 @@ ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string
     }
     if (range->minY >= range->maxY || range->minX >= range->maxX) {
         result.outcome.Fail("最大值应大于最小值");
+        return result;
+    }
+    if (RangeTooSmall(*range)) {
+        result.outcome.Fail(kRangeTooSmall);
         return result;
     }
     if (!MappingFits(*range)) {
@@ -162,6 +173,13 @@ bool HoldsZero(double low, double high) { return low <= 0 && high >= 0; }
 }  // namespace
 
 AxisLayout PlaceAxes(AxisLayout a, const PlotRange& r) {
+    return PlaceAxes(a, CanvasMapping{r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+}
+
+AxisLayout PlaceAxes(AxisLayout a, const CanvasMapping& view) {
+    struct {
+        double minX, maxY, maxX, minY;
+    } r{view.left, view.top, view.right, view.bottom};
     auto& [xAxis, yAxis, yLeft, yRight, xUpper, xLower] = a.lines;
     const double maxX = r.maxX;
     const bool xAxisInside = HoldsZero(r.minY, r.maxY), yAxisInside = HoldsZero(r.minX, maxX);
@@ -212,6 +230,34 @@ std::vector<Segment> GridLines(int g) {
 
 // ---- Draw -----------------------------------------------------------------------
 
+namespace {
+
+// The straight segment of y = kx + b from MinX to MaxX. Where an end's
+// value leaves the double range (k·MinX for MinX -1E+308 and k 2), the end
+// moves along the line to the edge of the y range, computed in extended
+// precision, so the part of the line that crosses the canvas is drawn.
+void LinearSegment(double k, double b, const PlotRange& range, std::vector<Segment>& out) {
+    const double minX = range.minX, maxX = range.maxX;
+    const double y1 = k * minX + b, y2 = k * maxX + b;
+    if (std::isfinite(y1) && std::isfinite(y2)) {
+        out.push_back({minX, y1, maxX, y2});
+        return;
+    }
+    using Wide = long double;
+    const Wide lowY = range.minY, highY = range.maxY;
+    Wide x[2] = {minX, maxX}, y[2] = {Wide(k) * minX + b, Wide(k) * maxX + b};
+    if ((y[0] < lowY && y[1] < lowY) || (y[0] > highY && y[1] > highY)) return;  // passes beside the canvas
+    for (int i = 0; i < 2; ++i) {
+        const Wide edge = std::clamp(y[i], lowY, highY);
+        x[i] += (edge - y[i]) / k;
+        y[i] = edge;
+    }
+    out.push_back({static_cast<double>(x[0]), static_cast<double>(y[0]), static_cast<double>(x[1]),
+                   static_cast<double>(y[1])});
+}
+
+}  // namespace
+
 Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const PlotRange& range,
                 std::size_t maxRunSamples) {
     Graph graph;
@@ -221,67 +267,82 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
         graph.outcome = Outcome::Error(message);
         return graph;
     };
+    std::size_t index = kCurveKinds;
+    for (std::size_t i = 0; i < kCurveKinds; ++i)
+        if (kind == kKindNames[i]) index = i;
+    if (index == kCurveKinds) return graph;
+    const std::size_t boxes = kKindBoxes[index];
+    const auto curveKind = static_cast<CurveKind>(index);
+    if (AnyEmpty(c, boxes)) return refuse(kEmptyInput);
 
-    if (kind == kKindNames[0]) {  // y = kx + b, one straight segment
-        if (AnyEmpty(c, 2)) return refuse(kEmptyInput);
-        if (AnyBeyondRange(c, 2)) return refuse(kTooLarge);
-        const double k = value(0), b = value(1);
-        if (k == 0) return refuse("一次项系数不能为0");
-        graph.colour = {255, 0, 0};
-        const double y1 = k * minX + b, y2 = k * maxX + b;
-        if (std::isfinite(y1) && std::isfinite(y2)) graph.segments.push_back({minX, y1, maxX, y2});
-        return graph;
+    Curve curve{curveKind, {}, nullptr};
+    if (curveKind == CurveKind::Typed) {
+        TypedFunction::Error error = TypedFunction::Error::None;
+        auto f = TypedFunction::Parse(c[0], &error);
+        if (!f) return refuse(error == TypedFunction::Error::TooLarge ? kTooLarge : "表达式错误");
+        curve.typed = std::make_shared<const TypedFunction>(std::move(*f));
+    } else {
+        if (AnyBeyondRange(c, boxes)) return refuse(kTooLarge);
+        for (std::size_t i = 0; i < boxes; ++i) curve.c[i] = value(i);
     }
-    if (kind == kKindNames[1]) {  // y = ax² + bx + c
-        if (AnyEmpty(c, 3)) return refuse(kEmptyInput);
-        if (AnyBeyondRange(c, 3)) return refuse(kTooLarge);
-        const double a = value(0), b = value(1), cc = value(2);
-        if (a == 0) return refuse(kZeroQuadraticCoefficient);
-        graph.colour = {255, 128, 0};
-        SampleRun([=](double x) { return a * x * x + b * x + cc; }, minX, maxX, range, maxRunSamples, graph.segments);
-        return graph;
-    }
-    if (kind == kKindNames[2] || kind == kKindNames[3]) {  // y = r^x, y = log_r x
-        if (AnyEmpty(c, 2)) return refuse(kEmptyInput);
-        if (AnyBeyondRange(c, 2)) return refuse(kTooLarge);
-        const double p = value(0), q = value(1);
-        if (q == 0) return refuse("除数不能为0");
-        const double r = p / q;
-        if (r <= 0 || r == 1) return refuse("底数应大于0且不等于1");
-        if (kind == kKindNames[2]) {
-            graph.colour = {0, 255, 255};
-            SampleRun([=](double x) { return std::pow(r, x); }, minX, maxX, range, maxRunSamples, graph.segments);
-        } else {
-            graph.colour = {0, 0, 255};
-            const double lnR = std::log(r);
-            SampleRun([=](double x) { return std::log(x) / lnR; }, 0.01, maxX, range, maxRunSamples, graph.segments);
+    const auto run = [&](double s, double e) { SampleRun(curve, s, e, range, maxRunSamples, graph.segments); };
+    switch (curveKind) {
+        case CurveKind::Linear:  // y = kx + b, one straight segment
+            if (curve.c[0] == 0) return refuse("一次项系数不能为0");
+            graph.colour = {255, 0, 0};
+            LinearSegment(curve.c[0], curve.c[1], range, graph.segments);
+            break;
+        case CurveKind::Quadratic:  // y = ax² + bx + c
+            if (curve.c[0] == 0) return refuse(kZeroQuadraticCoefficient);
+            graph.colour = {255, 128, 0};
+            run(minX, maxX);
+            break;
+        case CurveKind::Exponential:  // y = r^x, y = log_r x
+        case CurveKind::Logarithm: {
+            const double p = curve.c[0], q = curve.c[1];
+            if (q == 0) return refuse("除数不能为0");
+            const double r = p / q;
+            if (r <= 0 || r == 1) return refuse("底数应大于0且不等于1");
+            curve.c = {r, 0, 0, 0};
+            if (curveKind == CurveKind::Exponential) {
+                graph.colour = {0, 255, 255};
+                run(minX, maxX);
+            } else {
+                graph.colour = {0, 0, 255};
+                run(0.01, maxX);
+            }
+            break;
         }
-        return graph;
+        case CurveKind::Inverse:  // y = k / x, two runs away from 0
+            if (curve.c[0] == 0) return refuse("系数不能为0");
+            graph.colour = {255, 0, 255};
+            if (minX < 0) run(minX, -0.02);
+            if (maxX > 0) run(0.01, maxX);
+            break;
+        case CurveKind::Sine:  // y = A sin(wx + f) + d, A cos(...)
+        case CurveKind::Cosine:
+            graph.colour = {0, 0, 0};
+            run(minX, maxX);
+            break;
+        case CurveKind::Power:
+        case CurveKind::Tangent:
+        case CurveKind::Absolute:
+        case CurveKind::Typed: {
+            if ((curveKind == CurveKind::Power || curveKind == CurveKind::Absolute) && curve.c[0] == 0)
+                return refuse("系数不能为0");
+            static constexpr Rgb colours[] = {{160, 82, 45}, {128, 0, 255}, {0, 128, 128}, {200, 0, 100}};
+            graph.colour = colours[index - static_cast<std::size_t>(CurveKind::Power)];
+            // The sampling of the other kinds' 0.01 step, but at least a
+            // thousand steps, so poles and domain edges are found on short
+            // ranges too.
+            const double steps = (maxX - minX) / kPlotStep;
+            const auto intervals = static_cast<std::size_t>(
+                std::clamp(std::ceil(steps), 1000.0, static_cast<double>(std::max<std::size_t>(maxRunSamples, 1000))));
+            graph.segments = SampleCurve(curve, CanvasMapping{minX, range.maxY, maxX, range.minY}, intervals);
+            break;
+        }
     }
-    if (kind == kKindNames[4]) {  // y = k / x, two runs away from 0
-        if (AnyEmpty(c, 1)) return refuse(kEmptyInput);
-        if (AnyBeyondRange(c, 1)) return refuse(kTooLarge);
-        const double k = value(0);
-        if (k == 0) return refuse("系数不能为0");
-        graph.colour = {255, 0, 255};
-        auto f = [=](double x) { return k / x; };
-        if (minX < 0) SampleRun(f, minX, -0.02, range, maxRunSamples, graph.segments);
-        if (maxX > 0) SampleRun(f, 0.01, maxX, range, maxRunSamples, graph.segments);
-        return graph;
-    }
-    if (kind == kKindNames[5] || kind == kKindNames[6]) {  // y = A sin(wx + f) + d, A cos(...)
-        if (AnyEmpty(c, 4)) return refuse(kEmptyInput);
-        if (AnyBeyondRange(c, 4)) return refuse(kTooLarge);
-        const double a = value(0), w = value(1), f = value(2), d = value(3);
-        graph.colour = {0, 0, 0};
-        if (kind == kKindNames[5])
-            SampleRun([=](double x) { return a * std::sin(w * x + f) + d; }, minX, maxX, range, maxRunSamples,
-                      graph.segments);
-        else
-            SampleRun([=](double x) { return a * std::cos(w * x + f) + d; }, minX, maxX, range, maxRunSamples,
-                      graph.segments);
-        return graph;
-    }
+    graph.curve = std::move(curve);
     return graph;
 }
 
@@ -319,9 +380,22 @@ std::string SketchReadout(double x, double y) { return "鼠标坐标:(" + Coordi
 bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, double minY, double maxX,
                  double maxY) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
-    // Liang-Barsky: the part of the segment x1 + t dx, y1 + t dy, 0 <= t <= 1, inside.
+    if (!std::isfinite(minX) || !std::isfinite(minY) || !std::isfinite(maxX) || !std::isfinite(maxY)) return false;
+    // Ends so far apart that their differences leave the double range are
+    // clipped at a quarter of their size (exact: a power of two), then
+    // scaled back.
+    if (!std::isfinite(x2 - x1) || !std::isfinite(y2 - y1) || !std::isfinite(x1 - minX) ||
+        !std::isfinite(maxX - x1) || !std::isfinite(y1 - minY) || !std::isfinite(maxY - y1)) {
+        double a = x1 / 4, b = y1 / 4, c = x2 / 4, d = y2 / 4;
+        if (!ClipSegment(a, b, c, d, minX / 4, minY / 4, maxX / 4, maxY / 4)) return false;
+        x1 = a * 4, y1 = b * 4, x2 = c * 4, y2 = d * 4;
+        return true;
+    }
+    // Liang-Barsky: the part of the segment x1 + t dx, y1 + t dy, 0 <= t <= 1,
+    // inside; `enter` and `leave` are the edges that cut it (-1: none).
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
+    int enter = -1, leave = -1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
     for (int i = 0; i < 4; ++i) {
@@ -330,19 +404,80 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, do
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[i] < 0) {
+            if (t > t0) t0 = t, enter = i;
+        } else if (t < t1) {
+            t1 = t, leave = i;
+        }
         if (t0 > t1) return false;
     }
+    // A cut end lies on its edge exactly, the other coordinate from the
+    // segment's slope: with far-off ends the parameter t alone would round
+    // the part on the canvas away.
+    const double edges[4] = {minX, maxX, minY, maxY};
     const double sx = x1, sy = y1;
-    x1 = sx + t0 * dx;
-    y1 = sy + t0 * dy;
-    x2 = sx + t1 * dx;
-    y2 = sy + t1 * dy;
-    return true;
+    auto cut = [&](int edge, double& x, double& y) {
+        if (edge < 2) {
+            x = edges[edge];
+            y = sy + (x - sx) * (dy / dx);
+        } else {
+            y = edges[edge];
+            x = sx + (y - sy) * (dx / dy);
+        }
+    };
+    if (enter >= 0) cut(enter, x1, y1);
+    if (leave >= 0) cut(leave, x2, y2);
+    // Rounding must not leave a clipped end a hair outside the rectangle.
+    x1 = std::clamp(x1, minX, maxX), x2 = std::clamp(x2, minX, maxX);
+    y1 = std::clamp(y1, minY, maxY), y2 = std::clamp(y2, minY, maxY);
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
 }
+
+bool ShareSegment(const CanvasMapping& m, const Segment& s, Segment& shares) {
+    double x1 = s.x1, y1 = s.y1, x2 = s.x2, y2 = s.y2;
+    if (!ClipSegment(x1, y1, x2, y2, std::min(m.left, m.right), std::min(m.top, m.bottom), std::max(m.left, m.right),
+                     std::max(m.top, m.bottom)))
+        return false;
+    shares = {m.ShareX(x1), m.ShareY(y1), m.ShareX(x2), m.ShareY(y2)};
+    return std::isfinite(shares.x1) && std::isfinite(shares.y1) && std::isfinite(shares.x2) && std::isfinite(shares.y2);
+}
+
+Rgb LegibleColour(Rgb colour, Picture::Role role, Rgb background) {
+    const Rgb8 bg{background.r, background.g, background.b}, c{colour.r, colour.g, colour.b};
+    Rgb8 shown;
+    switch (role) {
+        case Picture::Role::Curve: shown = ReadableOn(c, bg); break;
+        case Picture::Role::Grid: shown = LegibleOn(c, bg, 1.8); break;
+        case Picture::Role::Axis: shown = LegibleOn(c, bg, 3.0); break;
+    }
+    return {static_cast<std::uint8_t>(shown.r), static_cast<std::uint8_t>(shown.g), static_cast<std::uint8_t>(shown.b)};
+}
+
+namespace {
+
+// Texts are read at a higher contrast than lines.
+Rgb TextColour(const Picture::Text& t, Rgb background) {
+    if (t.role == Picture::Role::Curve) return LegibleColour(t.colour, t.role, background);
+    const Rgb8 shown = LegibleOn({t.colour.r, t.colour.g, t.colour.b}, {background.r, background.g, background.b}, 4.5);
+    return {static_cast<std::uint8_t>(shown.r), static_cast<std::uint8_t>(shown.g), static_cast<std::uint8_t>(shown.b)};
+}
+
+constexpr Rgb kWhite{255, 255, 255};
+
+std::string EscapeXml(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        switch (ch) {
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '&': out += "&amp;"; break;
+            default: out += ch;
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 Picture PlotPicture(std::vector<Picture::Line> drawn, const AxisLayout& axes) {
     Picture picture;
@@ -350,13 +485,13 @@ Picture PlotPicture(std::vector<Picture::Line> drawn, const AxisLayout& axes) {
     for (const AxisLine& line : axes.lines)
         if (line.visible)
             picture.lines.push_back({line.x1 / kLayoutSize, line.y1 / kLayoutSize, line.x2 / kLayoutSize,
-                                     line.y2 / kLayoutSize, kGreen, 2});
+                                     line.y2 / kLayoutSize, kGreen, 2, Picture::Role::Axis});
     picture.texts.push_back({axes.y.left / kLayoutSize, axes.y.top / kLayoutSize, "y", kGreen});
     picture.texts.push_back({axes.x.left / kLayoutSize, axes.x.top / kLayoutSize, "x", kGreen});
     return picture;
 }
 
-std::string PictureSvg(const Picture& picture, int width, int height) {
+std::string PictureSvg(const Picture& picture, int width, int height, double fontPx) {
     std::ostringstream svg;
     svg.imbue(std::locale::classic());
     auto colour = [](Rgb c) {
@@ -372,14 +507,18 @@ std::string PictureSvg(const Picture& picture, int width, int height) {
     for (auto l : picture.lines) {
         if (!ClipSegment(l.x1, l.y1, l.x2, l.y2, -0.01, -0.01, 1.01, 1.01)) continue;
         svg << "<line x1=\"" << l.x1 * width << "\" y1=\"" << l.y1 * height << "\" x2=\"" << l.x2 * width
-            << "\" y2=\"" << l.y2 * height << "\" stroke=\"" << colour(l.colour) << "\" stroke-width=\"" << l.width
-            << "\"/>\n";
+            << "\" y2=\"" << l.y2 * height << "\" stroke=\"" << colour(LegibleColour(l.colour, l.role, kWhite))
+            << "\" stroke-width=\"" << l.width << "\"/>\n";
     }
     svg << "</g>\n";
+    for (const auto& m : picture.marks)
+        svg << "<circle cx=\"" << m.x * width << "\" cy=\"" << m.y * height << "\" r=\"" << m.radius
+            << "\" fill=\"" << colour(LegibleColour(m.colour, Picture::Role::Curve, kWhite))
+            << "\" stroke=\"#ffffff\" stroke-width=\"1\"/>\n";
     for (const auto& t : picture.texts)
         svg << "<text x=\"" << t.left * width << "\" y=\"" << t.top * height
-            << "\" dominant-baseline=\"hanging\" font-family=\"Times New Roman, serif\" font-size=\"14\" fill=\""
-            << colour(t.colour) << "\">" << t.text << "</text>\n";
+            << "\" dominant-baseline=\"hanging\" font-family=\"Times New Roman, serif\" font-size=\"" << fontPx
+            << "\" fill=\"" << colour(TextColour(t, kWhite)) << "\">" << EscapeXml(t.text) << "</text>\n";
     svg << "</svg>\n";
     return svg.str();
 }
@@ -431,6 +570,7 @@ std::string PicturePng(const Picture& picture, int width, int height) {
         double x1 = l.x1 * width, y1 = l.y1 * height, x2 = l.x2 * width, y2 = l.y2 * height;
         if (!ClipSegment(x1, y1, x2, y2, -2, -2, width + 2, height + 2)) continue;
         const double steps = std::ceil(std::max(std::fabs(x2 - x1), std::fabs(y2 - y1)));
+        const Rgb shown = LegibleColour(l.colour, l.role, kWhite);
         const int half = std::max(0, static_cast<int>(std::lround(l.width)) - 1) / 2;
         const int extra = std::max(0, static_cast<int>(std::lround(l.width)) - 1) - half;
         for (double i = 0; i <= steps; ++i) {
@@ -438,8 +578,17 @@ std::string PicturePng(const Picture& picture, int width, int height) {
             const int x = static_cast<int>(std::lround(x1 + (x2 - x1) * s));
             const int y = static_cast<int>(std::lround(y1 + (y2 - y1) * s));
             for (int dx = -half; dx <= extra; ++dx)
-                for (int dy = -half; dy <= extra; ++dy) plot(x + dx, y + dy, l.colour);
+                for (int dy = -half; dy <= extra; ++dy) plot(x + dx, y + dy, shown);
         }
+    }
+    for (const auto& m : picture.marks) {
+        const double cx = m.x * width, cy = m.y * height, r = m.radius;
+        if (!std::isfinite(cx) || !std::isfinite(cy) || std::fabs(cx) > width * 2.0 || std::fabs(cy) > height * 2.0)
+            continue;
+        const Rgb shown = LegibleColour(m.colour, Picture::Role::Curve, kWhite);
+        for (int y = static_cast<int>(std::floor(cy - r)); y <= static_cast<int>(std::ceil(cy + r)); ++y)
+            for (int x = static_cast<int>(std::floor(cx - r)); x <= static_cast<int>(std::ceil(cx + r)); ++x)
+                if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r) plot(x, y, shown);
     }
     // Raw rows (filter 0) in stored deflate blocks.
     std::string raw;

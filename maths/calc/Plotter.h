@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Outcome.h"
+#include "PlotCurve.h"
 
 namespace numora::maths {
 
@@ -60,6 +61,11 @@ std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY,
 // MaxY − MinY, and the layout units per unit of each (3600 / width,
 // 3600 / height), lie within the double range.
 bool MappingFits(const PlotRange& range);
+// A range the canvas can be mapped to only in part: its width or height is
+// so small that 3600 layout units per unit leave the double range.
+bool RangeTooSmall(const PlotRange& range);
+// The refusal of such a range.
+inline constexpr const char* kRangeTooSmall = "坐标范围过小，无法绘制图象";
 
 // The apply command's outcome: the four range boxes rewritten as number
 // text (always), then either a message or success with what to store and
@@ -78,8 +84,10 @@ inline constexpr std::array<const char*, 5> kRangeBoxes = {
     "MathsFunctionShapeOptionText4", "MathsFunctionShapeOptionText5"};
 // The checks, in order: a range value beyond the double range or MaxX
 // beyond 32 bits: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
-// a range the canvas cannot be mapped to (MappingFits; MinY -1E+308 with
-// MaxY 1E+308, say): "数据过大"; then the grid box's checks.
+// a range too small to draw (RangeTooSmall; MinX -1E-308 with MaxX 0):
+// kRangeTooSmall; a range the canvas cannot be mapped to (MappingFits;
+// MinY -1E+308 with MaxY 1E+308, say): "数据过大"; then the grid box's
+// checks.
 ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string_view minX, std::string_view maxX,
                        std::string_view grid);
 
@@ -105,19 +113,27 @@ AxisLayout DesignAxes();
 // Moves the axes for a range (the axis placement of the apply command),
 // starting from the elements as they stand.
 AxisLayout PlaceAxes(AxisLayout axes, const PlotRange& range);
+// The same placement for any rectangle of the plane (a zoomed view).
+AxisLayout PlaceAxes(AxisLayout axes, const CanvasMapping& view);
 // The G horizontal and G vertical grid lines, in layout units.
 std::vector<Segment> GridLines(int g);
 
 // ---- Draw -----------------------------------------------------------------------
 
-// The kinds in the order of the kind list.
-inline constexpr std::array<const char*, 7> kKindNames = {"一次函数", "二次函数", "指数函数", "对数函数",
-                                                          "反比例函数", "正弦函数", "余弦函数"};
+// The kinds in the order of the kind list (CurveKind), and the number of
+// coefficient boxes of each.
+inline constexpr std::array<const char*, kCurveKinds> kKindNames = {
+    "一次函数", "二次函数", "指数函数", "对数函数", "反比例函数", "正弦函数",
+    "余弦函数", "幂函数",   "正切函数", "绝对值函数", "自定义函数"};
+inline constexpr std::array<std::size_t, kCurveKinds> kKindBoxes = {2, 3, 2, 2, 1, 4, 4, 2, 3, 3, 1};
+// The typed function's box holds at most this many characters.
+inline constexpr int kTypedFunctionLength = 256;
 
 struct Graph {
     Outcome outcome;  // the refusal, when the coefficients are refused
     Rgb colour{0, 0, 0};
     std::vector<Segment> segments;  // in plot coordinates
+    std::optional<Curve> curve;     // the function drawn, when drawn
 };
 
 // The step of a sampled run, and the most samples a run takes: a run
@@ -129,9 +145,23 @@ inline constexpr std::size_t kMaxRunSamples = 10000;
 // The draw command for the kind named `kind` (an item of kKindNames) with
 // the texts of its coefficient boxes, in box order. A coefficient beyond the
 // double range is refused with "数据过大" after the emptiness check. Samples
-// whose value is not a finite number are not drawn.
+// whose value is not a finite number are not drawn. The seven kinds of the
+// first list are sampled every 0.01 as they always were; the power, tangent,
+// absolute-value and typed kinds with SampleCurve over the range. Their
+// checks: power and absolute value refuse a = 0 with "系数不能为0"; the
+// tangent has none beyond the emptiness and range checks; a typed function
+// that cannot be read is refused with "表达式错误".
 Graph DrawGraph(std::string_view kind, const std::vector<std::string>& coefficients, const PlotRange& range,
                 std::size_t maxRunSamples = kMaxRunSamples);
+
+// Samples a curve for a view (a rectangle of the plane; intervals: the
+// number of equal steps across it, two a pixel or so). Where the function is
+// undefined nothing is drawn, and the graph reaches the edge of its domain;
+// a segment across a pole or a jump (one whose rise does not shrink when the
+// step is halved down to neighbouring doubles) is left out, so no vertical
+// line stands where the graph breaks. Segments wholly above or below the
+// view are left out.
+std::vector<Segment> SampleCurve(const Curve& curve, const CanvasMapping& view, std::size_t intervals);
 
 // The status text of the mouse over the canvas at plot position (x, y).
 // A coordinate beyond the single-precision range is shown with the double
@@ -161,30 +191,55 @@ std::string SketchReadout(double x, double y);
 // What a canvas shows, in shares of its size (0..1, y downwards): drawn
 // segments, then the axis lines, then the axis names.
 struct Picture {
+    // What a line or text is: its colour is made legible against the
+    // background by its role (a curve keeps its kind's colour).
+    enum class Role { Curve, Grid, Axis };
     struct Line {
         double x1, y1, x2, y2;
         Rgb colour;
         double width;  // in pixels at 1:1
+        Role role = Role::Curve;
     };
     struct Text {
         double left, top;
         std::string text;
         Rgb colour;
+        Role role = Role::Axis;
+    };
+    // A small disc (a key point) at (x, y), its radius in pixels at 1:1.
+    struct Mark {
+        double x, y;
+        Rgb colour;
+        double radius = 3;
     };
     std::vector<Line> lines;
     std::vector<Text> texts;
+    std::vector<Mark> marks;
 };
+// The colour of a line, text or mark as shown on `background`: a curve's
+// colour as it is, grid lines (contrast 1.8), axes (3) and their texts
+// (4.5) darkened on a light background and lightened on a dark one until
+// they read.
+Rgb LegibleColour(Rgb colour, Picture::Role role, Rgb background);
 // Clips a segment to the rectangle [minX, maxX] x [minY, maxY]; false when
-// nothing of it lies inside (or an end is not a finite number).
+// nothing of it lies inside (or an end is not a finite number). Works for
+// any finite ends, also where their differences leave the double range.
 bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, double minY, double maxX,
                  double maxY);
+
+// A segment in user coordinates as shares of a canvas with mapping `m`:
+// clipped to the mapped rectangle first (in double, so far-off ends of a
+// segment that crosses the canvas never overflow), then mapped. False when
+// nothing of it lies on the canvas.
+bool ShareSegment(const CanvasMapping& m, const Segment& s, Segment& shares);
 
 // The plotter canvas's picture: the drawn lines, then the axis elements
 // and the axis names as they stand.
 Picture PlotPicture(std::vector<Picture::Line> drawn, const AxisLayout& axes);
 
-// The picture as an SVG document of the given size in pixels.
-std::string PictureSvg(const Picture& picture, int width, int height);
+// The picture as an SVG document of the given size in pixels; texts in
+// fontPx pixels.
+std::string PictureSvg(const Picture& picture, int width, int height, double fontPx = 14);
 // The picture rasterised (white background) as a PNG file's bytes; the
 // axis names are left out.
 std::string PicturePng(const Picture& picture, int width, int height);

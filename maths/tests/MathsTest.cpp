@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,13 +11,16 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "Accessibility.h"
 #include "Fakes.h"
+#include "FunctionCanvas.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Maths.h"
 #include "PlotCanvas.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include "QtTestMain.h"
@@ -26,6 +30,10 @@ using namespace numora::testing;
 
 namespace {
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// What the screen reader is told while a test runs.
+QStringList g_announced;
+void Announced(QWidget* field, const QString& text) { g_announced << field->objectName() + QLatin1Char('=') + text; }
 }  // namespace
 
 class MathsTest : public QObject {
@@ -80,7 +88,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             QCOMPARE(field(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1))->text(), range[i]);
         auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
-        QCOMPARE(kinds->count(), 7);
+        QCOMPARE(kinds->count(), 11);
         QCOMPARE(kinds->currentText(), U("一次函数"));
     }
 
@@ -296,7 +304,8 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, QPointF(canvas->width() * 0.75, canvas->height() * 0.25),
                          canvas->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &move);
-        QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(2,2)"));
+        // The read-out, then the point of the line the mouse traces.
+        QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(2,2)  追踪 曲线1 (2, 2)"));
 
         // The red line runs through the lower left quarter; the axes are green.
         const QImage image = canvas->image();
@@ -309,7 +318,10 @@ private slots:
         };
         QVERIFY(near(0.3, 0.7, QColor(255, 0, 0)));
         QVERIFY(near(0.9, 0.1, QColor(255, 0, 0)));
-        QVERIFY(near(0.1, 0.5, QColor(0, 255, 0)));
+        // The axes' green, darkened until it reads on white.
+        const maths::Rgb axis = maths::LegibleColour(maths::kGreen, maths::Picture::Role::Axis, {255, 255, 255});
+        QCOMPARE(axis, (maths::Rgb{0, 166, 0}));
+        QVERIFY(near(0.1, 0.5, QColor(axis.r, axis.g, axis.b)));
         QVERIFY(!near(0.3, 0.1, QColor(255, 0, 0)));
 
         canvas->copyPicture();
@@ -323,6 +335,123 @@ private slots:
         fakes->dialogs.saveFiles.push_back(dir.filePath("graph"));
         canvas->savePicture();
         QVERIFY(QImage(dir.filePath("graph.png")).pixelColor(int(0.3 * canvas->width()), int(0.7 * canvas->height())).isValid());
+    }
+
+    // The pupil's exploration: y = x² − 3x + 2 and y = x − 1, traced by keys
+    // from one key point to the next, zoomed in and back, the values at a
+    // typed x, a typed function.
+    void plotterTraceByKeys() {
+        window->selectTab(QStringLiteral("FunctionDrawer"));
+        type("MathsFunctionShapeOptionText3", "-4");
+        click("MathsFunctionShapecmd2");
+        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        kinds->setCurrentIndex(1);
+        fill(QStringLiteral("MathsFunctionShapeFrame2"), {"1", "-3", "2"});
+        click("MathsFunctionShapecmd1");
+        kinds->setCurrentIndex(0);
+        fill(QStringLiteral("MathsFunctionShapeFrame1"), {"1", "-1"});
+        click("MathsFunctionShapecmd1");
+        FunctionCanvas* canvas = window->functionCanvas();
+        QStringList points;
+        for (const maths::KeyPoint& p : canvas->keyPoints().points) points << QString::fromStdString(maths::KeyPointLine(p));
+        QCOMPARE(points, (QStringList{U("y轴交点 0 2"), U("y轴交点 0 -1"), U("零点 1 0"), U("零点 1 0"), U("交点 1 0"),
+                                      U("极小值点 1.5 -0.25"), U("零点 2 0"), U("交点 3 2")}));
+
+        g_announced.clear();
+        SetAnnouncementListener(Announced);
+        canvas->setFocus();
+        auto press = [canvas](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i) QTest::keyClick(canvas, key);
+        };
+        const struct { Qt::Key key; int times; const char* trace; } steps[] = {
+            {Qt::Key_Right, 1, "曲线1 y轴交点 (0, 2)"},  // the marker starts at x = 0
+            {Qt::Key_Right, 10, "曲线1 零点 (1, 0)"},     // steps of 0.1
+            {Qt::Key_Right, 5, "曲线1 极小值点 (1.5, -0.25)"},
+            {Qt::Key_Down, 1, "曲线2 (1.5, 0.5)"},       // the other graph at the same x
+            {Qt::Key_PageDown, 1, "曲线2 交点 (3, 2)"},   // its next key point
+            {Qt::Key_Up, 1, "曲线1 交点 (3, 2)"},
+            {Qt::Key_PageUp, 1, "曲线1 零点 (2, 0)"},
+            {Qt::Key_Left, 1, "曲线1 (1.9, -0.09)"},
+        };
+        auto* traceBox = field(QStringLiteral("MathsFunctionShapeExploreText3"));
+        for (const auto& step : steps) {
+            press(step.key, step.times);
+            QCOMPARE(traceBox->text(), U(step.trace));
+            QCOMPARE(window->statusText(), U("追踪 ") + U(step.trace));
+        }
+        // The screen reader hears where the marker came to rest.
+        QTRY_VERIFY(!g_announced.isEmpty());
+        SetAnnouncementListener(nullptr);
+        QCOMPARE(g_announced.last(), QStringLiteral("MathsFunctionShapeExploreText3=") + U("曲线1 (1.9, -0.09)"));
+
+        // Zoom in and back: the graphs are drawn anew for the view, the
+        // numbers follow it, and nothing is stored.
+        const QString storedMaxX = fakes->settings.ReadSetting("FunctionDrawer", "MaxX", "");
+        const maths::Picture home = canvas->picture();
+        press(Qt::Key_Plus, 3);
+        QVERIFY(!canvas->atHome());
+        QCOMPARE(canvas->view().right - canvas->view().left, 8 * 0.8 * 0.8 * 0.8);
+        const maths::Picture zoomed = canvas->picture();
+        QVERIFY(std::any_of(zoomed.texts.begin(), zoomed.texts.end(), [](const auto& t) { return t.text == "0.5"; }));
+        QVERIFY(std::any_of(zoomed.lines.begin(), zoomed.lines.end(), [](const auto& l) { return l.colour == maths::Rgb{255, 128, 0}; }));
+        press(Qt::Key_Right);  // the trace follows the finer view: a step of 0.05
+        QCOMPARE(traceBox->text(), U("曲线1 (1.95, -0.0475)"));
+        QTest::keyClick(canvas, Qt::Key_Right, Qt::ControlModifier);  // pan
+        QVERIFY(canvas->view().left > -2.048);
+        press(Qt::Key_0);
+        QVERIFY(canvas->atHome());
+        QCOMPARE(canvas->picture().lines.size(), home.lines.size());
+        QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MaxX", ""), storedMaxX);
+        QWheelEvent wheel(QPointF(canvas->width() * 0.75, canvas->height() * 0.25), canvas->mapToGlobal(QPointF(0, 0)),
+                          QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &wheel);
+        QCOMPARE(canvas->view().left, 2 - 6 * 0.8);  // about the pointer: (2, 2) stays put
+
+        // The mouse on the vertex shows it; dragging moves the view.
+        press(Qt::Key_0);
+        const QPointF vertex(canvas->width() * (1.5 + 4) / 8, canvas->height() * (4 + 0.25) / 8);
+        QMouseEvent hover(QEvent::MouseMove, vertex, canvas->mapToGlobal(vertex), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &hover);
+        QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(1.5,-0.25)  追踪 曲线1 极小值点 (1.5, -0.25)"));
+        const QPoint from(100, 100), to(100 + 73, 100);  // a fifth of the canvas to the right
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QMouseEvent drag(QEvent::MouseMove, to, canvas->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(canvas, &drag);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+        QCOMPARE(canvas->view().left, -4 - 8 * 0.2);  // the plane followed the pointer
+        press(Qt::Key_0);
+
+        // y of every graph at a typed x.
+        type("MathsFunctionShapeExploreText1", "3");
+        click("MathsFunctionShapeExplorecmd1");
+        QCOMPARE(field(QStringLiteral("MathsFunctionShapeExploreText2"))->text(), U("曲线1 y = 2；曲线2 y = 2"));
+        type("MathsFunctionShapeExploreText1", "");
+        click("MathsFunctionShapeExplorecmd1");
+        QCOMPARE(lastMessage(), U("请不要使输入框为空"));
+
+        // Key points off and on again.
+        auto* keys = window->findChild<QCheckBox*>(QStringLiteral("MathsFunctionShapeExploreCheck1"));
+        keys->setChecked(false);
+        QVERIFY(canvas->picture().marks.empty());
+        keys->setChecked(true);
+        QVERIFY(!canvas->picture().marks.empty());
+
+        // A typed function, and one that cannot be read.
+        kinds->setCurrentIndex(10);
+        type("MathsFunctionShapeFrame11Text1", "sqrt(x)");
+        click("MathsFunctionShapecmd1");
+        QCOMPARE(canvas->curves().size(), std::size_t(3));
+        type("MathsFunctionShapeFrame11Text1", "x+");
+        click("MathsFunctionShapecmd1");
+        QCOMPARE(lastMessage(), U("表达式错误"));
+        QCOMPARE(canvas->curves().size(), std::size_t(3));
+
+        // A picture twice the canvas's size.
+        canvas->setExportSide(2 * canvas->width());
+        canvas->copyPicture();
+        QCOMPARE(fakes->clipboard.image.size(), canvas->size() * 2);
+        QVERIFY(canvas->exportSides().contains(2 * canvas->width()));
     }
 
     void sketchDrawsStopsAndClears() {

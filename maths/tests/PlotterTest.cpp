@@ -53,7 +53,9 @@ TEST(Plotter, ApplyNormalisesChecksAndStores) {
         // or 3600 layout units per unit do.
         {"-1e308", "1e308", "-4", "4", "7", "数据过大"},
         {"-1.7e308", "1e308", "-4", "4", "7", "数据过大"},
-        {"0", "1e-320", "-4", "4", "7", "数据过大"},
+        // Too small to draw: a message of its own.
+        {"0", "1e-320", "-4", "4", "7", "坐标范围过小，无法绘制图象"},
+        {"-4", "4", "-1e-308", "0", "7", "坐标范围过小，无法绘制图象"},
         {"1e308", "-1e308", "-4", "4", "7", "最大值应大于最小值"},  // this check comes first
         {"-1e308", "1e308", "-4", "4", "", "数据过大"},           // ... and the grid's come after
     };

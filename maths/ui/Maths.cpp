@@ -16,6 +16,7 @@
 
 #include "EquationSolvers.h"
 #include "FormHelpers.h"
+#include "FunctionCanvas.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "MathsAccessibility.h"
@@ -23,6 +24,7 @@
 #include "MultiplicationFormulas.h"
 #include "Outcome.h"
 #include "PlotCanvas.h"
+#include "PlotExplorer.h"
 #include "SettingsStore.h"
 #include "Trigonometry.h"
 
@@ -63,6 +65,18 @@ const std::pair<const char*, const char*> kHints[] = {
     {"MathsFunctionShapeFrame5", "创建反比例函数"},
     {"MathsFunctionShapeFrame6", "创建正弦函数"},
     {"MathsFunctionShapeFrame7", "创建余弦函数"},
+    {"MathsFunctionShapeFrame8", "创建幂函数"},
+    {"MathsFunctionShapeFrame9", "创建正切函数"},
+    {"MathsFunctionShapeFrame10", "创建绝对值函数"},
+    {"MathsFunctionShapeFrame11", "创建自定义函数"},
+    {"MathsFunctionShapeExplore", "探究函数图象：求函数值、追踪、关键点与缩放"},
+    {"MathsFunctionShapeExploreText1", "输入横坐标x"},
+    {"MathsFunctionShapeExplorecmd1", "求各函数图象在x处的函数值"},
+    {"MathsFunctionShapeExploreText3", "追踪点的坐标(在图象上用左右键移动，上下键换图象)"},
+    {"MathsFunctionShapeExploreCheck1", "在图象上标出零点、极值点、y轴交点和交点"},
+    {"MathsFunctionShapeExplorecmd2", "放大图象(+)"},
+    {"MathsFunctionShapeExplorecmd3", "缩小图象(-)"},
+    {"MathsFunctionShapeExplorecmd4", "回到选项中设定的范围(0)"},
 };
 
 // Result boxes of the solvers and the formulas: the tool tip shows the
@@ -185,6 +199,8 @@ QString Maths::text(const char* control) const { return FieldText(const_cast<Mat
 void Maths::apply(const Outcome& outcome) { ApplyOutcome(this, outcome, services_.dialogs); }
 
 void Maths::selectTab(const QString& key) { frame_->select(key); }
+
+PlotCanvas* Maths::plotCanvas() const { return plot_; }
 
 void Maths::closeEvent(QCloseEvent* event) {
     closing_ = true;
@@ -436,13 +452,17 @@ QWidget* Maths::buildPlotterPage() {
     pageLayout->addStretch();
 
     // Half as large again as 3650 twips: graphs are easier to read.
-    plot_ = new PlotCanvas(services_, QSize(3650 / 10, 3650 / 10));
+    plot_ = new FunctionCanvas(services_, QSize(3650 / 10, 3650 / 10));
     plot_->setObjectName(QStringLiteral("MathsFunctionShapeBox1"));
     plot_->setMapping({0, 0, maths::kLayoutSize, maths::kLayoutSize});
     plot_->setAxes(axes_);
     plot_->setDescriptionBase(U("函数图象"));
-    connect(plot_, &PlotCanvas::mouseMovedTo, this,
-            [this](double x, double y) { setStatus(QString::fromStdString(maths::PlotReadout(x, y))); });
+    // The mouse read-out, then the point of the graph the mouse traces.
+    connect(plot_, &PlotCanvas::mouseMovedTo, this, [this](double x, double y) {
+        QString status = QString::fromStdString(maths::PlotReadout(x, y));
+        if (const QString traced = plot_->mouseTraceText(); !traced.isEmpty()) status += U("  追踪 ") + traced;
+        setStatus(status);
+    });
     row->addWidget(plot_, 0, Qt::AlignTop);
     auto* side = new QVBoxLayout;
     row->addLayout(side, 1);
@@ -451,7 +471,12 @@ QWidget* Maths::buildPlotterPage() {
     kinds_->setObjectName(QStringLiteral("MathsFunctionShapeCombo1"));
     kinds_->setToolTip(U("选择创建函数的类型"));
     kindFrames_ = new QStackedWidget;
-    struct Kind { const char* name; const char* frame; std::vector<std::pair<const char*, const char*>> parts; };
+    struct Kind {
+        const char* name;
+        const char* frame;
+        std::vector<std::pair<const char*, const char*>> parts;
+        bool typed = false;  // one wide box for a typed function
+    };
     // Each kind's frame shows the formula around its coefficient boxes:
     // a part with a box name starting "Text" is a box with its initial text.
     const Kind kinds[] = {
@@ -467,6 +492,12 @@ QWidget* Maths::buildPlotterPage() {
          {{"y =", nullptr}, {"Text1", "1"}, {"sin(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")+", nullptr}, {"Text4", "0"}}},
         {"余弦函数", "MathsFunctionShapeFrame7",
          {{"y =", nullptr}, {"Text1", "1"}, {"cos(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")+", nullptr}, {"Text4", "0"}}},
+        {"幂函数", "MathsFunctionShapeFrame8", {{"y =", nullptr}, {"Text1", "1"}, {"x ^", nullptr}, {"Text2", "3"}}},
+        {"正切函数", "MathsFunctionShapeFrame9",
+         {{"y =", nullptr}, {"Text1", "1"}, {"tan(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")", nullptr}}},
+        {"绝对值函数", "MathsFunctionShapeFrame10",
+         {{"y =", nullptr}, {"Text1", "1"}, {"|x −", nullptr}, {"Text2", "0"}, {"| +", nullptr}, {"Text3", "0"}}},
+        {"自定义函数", "MathsFunctionShapeFrame11", {{"y =", nullptr}, {"Text1", "x^3/4-x"}}, true},
     };
     for (const Kind& kind : kinds) {
         kinds_->addItem(U(kind.name));
@@ -475,6 +506,12 @@ QWidget* Maths::buildPlotterPage() {
         for (const auto& [part, initial] : kind.parts) {
             if (initial) {
                 QLineEdit* box = Box(QLatin1String(kind.frame) + QLatin1String(part), U(initial));
+                if (kind.typed) {
+                    box->setMaxLength(maths::kTypedFunctionLength);
+                    box->setToolTip(U("x、数、+ − × ÷ ^、括号、sqrt abs sin cos tan(弧度) ln lg exp、π 和 e，如 x^2-3x+2"));
+                    formula->addWidget(box, 1);
+                    continue;
+                }
                 box->setMaximumWidth(56);
                 formula->addWidget(box);
             } else {
@@ -517,6 +554,9 @@ QWidget* Maths::buildPlotterPage() {
     connect(applyButton, &QPushButton::clicked, this, &Maths::applyPlotRange);
     grid->addWidget(applyButton, 2, 2, 1, 2);
     side->addWidget(options);
+    auto* explorer = new PlotExplorer(plot_, services_.dialogs);
+    connect(explorer, &PlotExplorer::status, this, &Maths::setStatus);
+    side->addWidget(explorer);
     side->addStretch();
     return page;
 }
@@ -536,6 +576,7 @@ void Maths::applyPlotRange() {
     plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1);
     const maths::PlotRange& r = result.range;
     plot_->setMapping({r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+    plot_->setStoredRange(r, result.grid, axes_);
     plot_->setDescriptionBase(U("函数图象，") + PlotRangeText(text(maths::kRangeBoxes[2]), text(maths::kRangeBoxes[3]),
                                                               text(maths::kRangeBoxes[0]), text(maths::kRangeBoxes[1])));
 }
@@ -566,7 +607,7 @@ void Maths::drawGraph() {
     draw->setEnabled(false);
     applyButton->setEnabled(false);
     focus.settled();
-    plot_->addSegments(graph.segments, graph.colour, 1);
+    plot_->addGraph(graph);
     QStringList shown;
     for (const std::string& c : coefficients) shown << QString::fromStdString(c);
     plot_->addDescriptionItem(PlotFormulaText(kind, shown));

@@ -16,6 +16,7 @@ class QStackedWidget;
 
 namespace numora {
 
+class FunctionCanvas;
 class HintFilter;
 class MainFrame;
 class PlotCanvas;
@@ -34,7 +35,8 @@ public:
     QString statusText() const;
     // The tab keys "Equation", "TriFunction", "Formula", "FunctionDrawer".
     void selectTab(const QString& key);
-    PlotCanvas* plotCanvas() const { return plot_; }
+    PlotCanvas* plotCanvas() const;
+    FunctionCanvas* functionCanvas() const { return plot_; }
     PlotCanvas* sketchCanvas() const { return sketch_; }
     const maths::AxisLayout& axes() const { return axes_; }
 
@@ -70,7 +72,7 @@ private:
     QButtonGroup* units_ = nullptr;
     QComboBox* kinds_ = nullptr;
     QStackedWidget* kindFrames_ = nullptr;
-    PlotCanvas* plot_ = nullptr;
+    FunctionCanvas* plot_ = nullptr;
     PlotCanvas* sketch_ = nullptr;
     maths::AxisLayout axes_ = maths::DesignAxes();
     bool sketchStop_ = false;

@@ -20,6 +20,10 @@ const PlotKind kPlotKinds[] = {
     {"反比例函数", {"比例系数"}, "y = %1/x"},
     {"正弦函数", {"振幅", "角频率", "初相", "纵向平移"}, "y = %1sin(%2x + %3) + %4"},
     {"余弦函数", {"振幅", "角频率", "初相", "纵向平移"}, "y = %1cos(%2x + %3) + %4"},
+    {"幂函数", {"系数", "指数"}, "y = %1x^%2"},
+    {"正切函数", {"振幅", "角频率", "初相"}, "y = %1tan(%2x + %3)"},
+    {"绝对值函数", {"系数", "横向平移", "纵向平移"}, "y = %1|x - %2| + %3"},
+    {"自定义函数", {"函数式"}, "y = %1"},
 };
 
 }  // namespace
@@ -111,6 +115,14 @@ AccessibleTable MathsAccessibility() {
     const char* const range[] = {"Y 轴最小值", "Y 轴最大值", "X 轴最小值", "X 轴最大值", "网格条数"};
     for (int i = 0; i < 5; ++i)
         add(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1), U("选项 ") + U(range[i]));
+    add(QStringLiteral("MathsFunctionShapeExploreText1"), U("图象探究 横坐标 x"));
+    add(QStringLiteral("MathsFunctionShapeExplorecmd1"), U("图象探究 求 y"));
+    add(QStringLiteral("MathsFunctionShapeExploreText2"), U("函数值"), U("各函数图象在 x 处的函数值"));
+    add(QStringLiteral("MathsFunctionShapeExploreText3"), U("追踪"));
+    add(QStringLiteral("MathsFunctionShapeExploreCheck1"), U("图象探究 显示关键点"));
+    add(QStringLiteral("MathsFunctionShapeExplorecmd2"), U("图象探究 放大"));
+    add(QStringLiteral("MathsFunctionShapeExplorecmd3"), U("图象探究 缩小"));
+    add(QStringLiteral("MathsFunctionShapeExplorecmd4"), U("图象探究 复位视图"));
     return table;
 }
 

@@ -1,12 +1,14 @@
 #include "PlotCanvas.h"
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "Contrast.h"
 #include "Services.h"
@@ -14,11 +16,18 @@
 namespace numora {
 namespace {
 
-QColor Colour(maths::Rgb c) { return QColor(c.r, c.g, c.b); }
+// A drawing colour as shown on `face`: legible against it by its role.
+QColor Colour(maths::Rgb c, maths::Picture::Role role, const QColor& face) {
+    const maths::Rgb bg{static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
+                        static_cast<std::uint8_t>(face.blue())};
+    const maths::Rgb shown = maths::LegibleColour(c, role, bg);
+    return QColor(shown.r, shown.g, shown.b);
+}
 
-// A drawing colour as shown on `face`: readable against it.
-QColor Colour(maths::Rgb c, const QColor& face, double minRatio = 3.0) {
-    const Rgb8 shown = ReadableOn({c.r, c.g, c.b}, {face.red(), face.green(), face.blue()}, minRatio);
+// Texts read at a higher contrast than lines.
+QColor TextColour(maths::Rgb c, maths::Picture::Role role, const QColor& face) {
+    if (role == maths::Picture::Role::Curve) return Colour(c, role, face);
+    const Rgb8 shown = LegibleOn({c.r, c.g, c.b}, {face.red(), face.green(), face.blue()}, 4.5);
     return QColor(shown.r, shown.g, shown.b);
 }
 
@@ -31,17 +40,19 @@ PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent) : QWidge
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PlotCanvas::addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width) {
+PlotCanvas::~PlotCanvas() = default;
+
+void PlotCanvas::addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width,
+                             maths::Picture::Role role) {
     drawn_.reserve(drawn_.size() + segments.size());
-    for (const maths::Segment& s : segments) {
-        double x1 = mapping_.ShareX(s.x1), y1 = mapping_.ShareY(s.y1);
-        double x2 = mapping_.ShareX(s.x2), y2 = mapping_.ShareY(s.y2);
-        // Far-off ends are cut near the canvas first, so that every point
-        // kept is a finite number in single precision too.
-        if (!maths::ClipSegment(x1, y1, x2, y2, -1, -1, 2, 2)) continue;
+    maths::Segment s{};
+    for (const maths::Segment& segment : segments) {
+        // Clipped to the canvas in user coordinates, then mapped: a segment
+        // that crosses the canvas is drawn however far its ends lie.
+        if (!maths::ShareSegment(mapping_, segment, s)) continue;
         // Single precision, as the canvas takes its points.
-        drawn_.push_back({static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-                          static_cast<float>(y2), colour, width});
+        drawn_.push_back({static_cast<float>(s.x1), static_cast<float>(s.y1), static_cast<float>(s.x2),
+                          static_cast<float>(s.y2), colour, width, role});
     }
     update();
 }
@@ -81,7 +92,8 @@ void PlotCanvas::setAxes(const maths::AxisLayout& axes) {
 }
 
 void PlotCanvas::setCentreAxes() {
-    axes_ = {{0, 0.5, 1, 0.5, maths::kGreen, 1}, {0.5, 0, 0.5, 1, maths::kGreen, 1}};
+    axes_ = {{0, 0.5, 1, 0.5, maths::kGreen, 1, maths::Picture::Role::Axis},
+             {0.5, 0, 0.5, 1, maths::kGreen, 1, maths::Picture::Role::Axis}};
     labels_.clear();
     update();
 }
@@ -94,40 +106,67 @@ maths::Picture PlotCanvas::picture() const {
     return p;
 }
 
-void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen) const {
-    const QColor face = onScreen ? palette().color(QPalette::Base) : QColor(Qt::white);
-    painter.fillRect(QRect(QPoint(0, 0), size), face);
-    auto colour = [&](maths::Rgb c) { return onScreen ? Colour(c, face) : Colour(c); };
-    const double w = size.width(), h = size.height();
-    auto draw = [&](const std::vector<maths::Picture::Line>& lines) {
-        QPen pen;
-        for (const auto& l : lines) {
-            double x1 = l.x1 * w, y1 = l.y1 * h, x2 = l.x2 * w, y2 = l.y2 * h;
-            // Far-off ends are cut at the canvas, which also keeps them in
-            // the painter's range.
-            if (!maths::ClipSegment(x1, y1, x2, y2, -4, -4, w + 4, h + 4)) continue;
-            pen.setColor(colour(l.colour));
-            pen.setWidthF(l.width);
-            painter.setPen(pen);
-            painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-        }
-    };
-    draw(drawn_);
-    draw(axes_);
+QFont PlotCanvas::textFont() const {
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
-    painter.setFont(font);
-    for (const auto& t : labels_) {
-        painter.setPen(onScreen ? Colour(t.colour, face, 4.5) : Colour(t.colour));  // text: 4.5:1
-        painter.drawText(QPointF(t.left * w, t.top * h + painter.fontMetrics().ascent()), QString::fromStdString(t.text));
+    return font;
+}
+
+void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen, const maths::Picture& p) const {
+    const QColor face = onScreen ? palette().color(QPalette::Base) : QColor(Qt::white);
+    painter.fillRect(QRect(QPoint(0, 0), size), face);
+    const double w = size.width(), h = size.height();
+    // Lines of one colour, width and role go to the painter together.
+    QVector<QLineF> run;
+    QPen pen;
+    pen.setCapStyle(Qt::FlatCap);
+    const maths::Picture::Line* first = nullptr;
+    auto flush = [&] {
+        if (run.isEmpty()) return;
+        pen.setColor(Colour(first->colour, first->role, face));
+        pen.setWidthF(first->width);
+        painter.setPen(pen);
+        painter.drawLines(run);
+        run.clear();
+    };
+    for (const auto& l : p.lines) {
+        double x1 = l.x1 * w, y1 = l.y1 * h, x2 = l.x2 * w, y2 = l.y2 * h;
+        // Far-off ends are cut at the canvas, which also keeps them in
+        // the painter's range.
+        if (!maths::ClipSegment(x1, y1, x2, y2, -4, -4, w + 4, h + 4)) continue;
+        if (first && (first->colour != l.colour || first->width != l.width || first->role != l.role)) flush();
+        if (run.isEmpty()) first = &l;
+        run.append(QLineF(x1, y1, x2, y2));
+    }
+    flush();
+    if (!p.marks.empty()) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const auto& m : p.marks) {
+            const double x = m.x * w, y = m.y * h;
+            if (!(x >= -8 && x <= w + 8 && y >= -8 && y <= h + 8)) continue;
+            painter.setPen(QPen(face, 1));
+            painter.setBrush(Colour(m.colour, maths::Picture::Role::Curve, face));
+            painter.drawEllipse(QPointF(x, y), m.radius, m.radius);
+        }
+        painter.restore();
+    }
+    painter.setFont(textFont());
+    const double ascent = painter.fontMetrics().ascent();
+    for (const auto& t : p.texts) {
+        painter.setPen(TextColour(t.colour, t.role, face));
+        painter.drawText(QPointF(t.left * w, t.top * h + ascent), QString::fromStdString(t.text));
     }
 }
+
+void PlotCanvas::paintOverlay(QPainter&) {}
 
 // Drawn straight on the window's backing store, which has the screen's
 // device pixel ratio: lines stay sharp at any scale.
 void PlotCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintPicture(painter, size(), true);
+    paintPicture(painter, size(), true, picture());
+    paintOverlay(painter);
     if (hasFocus()) {
         QPen pen(palette().color(QPalette::Highlight), 1, Qt::DashLine);
         painter.setPen(pen);
@@ -136,12 +175,24 @@ void PlotCanvas::paintEvent(QPaintEvent*) {
     }
 }
 
-QImage PlotCanvas::image() const {
-    QImage image(size(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
+QImage PlotCanvas::image(int side) const {
+    if (side <= 0) side = width();
+    QImage image(QSize(side, side * height() / std::max(1, width())), QImage::Format_RGB32);
+    // Drawn in the canvas's own units, scaled to the picture's pixels.
+    image.setDevicePixelRatio(static_cast<double>(side) / std::max(1, width()));
     QPainter painter(&image);
-    paintPicture(painter, size(), false);
+    paintPicture(painter, size(), false, picture());
     return image;
+}
+
+QList<int> PlotCanvas::exportSides() const {
+    QList<int> sides{width()};
+    const QWindow* window = windowHandle() ? windowHandle() : (this->window() ? this->window()->windowHandle() : nullptr);
+    const double ratio = window ? window->devicePixelRatio() : devicePixelRatioF();
+    const int screen = static_cast<int>(std::lround(width() * ratio));
+    if (!sides.contains(screen)) sides << screen;
+    if (!sides.contains(2 * width())) sides << 2 * width();
+    return sides;
 }
 
 void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
@@ -161,8 +212,31 @@ void PlotCanvas::showMenu(const QPoint& globalPos) {
     copy->setShortcut(QKeySequence::Copy);
     QAction* save = menu.addAction(QString::fromUtf8("保存图象(&S)..."), this, &PlotCanvas::savePicture);
     save->setShortcut(QKeySequence::Save);
+    // The size of a copied or saved picture.
+    QMenu* sizes = menu.addMenu(QString::fromUtf8("图象大小(&Z)"));
+    auto* group = new QActionGroup(sizes);
+    const QList<int> sides = exportSides();
+    const double ratio = devicePixelRatioF();
+    for (int i = 0; i < sides.size(); ++i) {
+        const int side = sides[i];
+        QString caption = QStringLiteral("%1×%1").arg(side);
+        const bool screen = side == static_cast<int>(std::lround(width() * ratio)), twice = side == 2 * width();
+        if (i == 0)
+            caption += QString::fromUtf8("（默认）");
+        else if (screen && twice)
+            caption += QString::fromUtf8("（屏幕大小，2倍）");
+        else
+            caption += screen ? QString::fromUtf8("（屏幕大小）") : QString::fromUtf8("（2倍）");
+        QAction* choice = sizes->addAction(caption, this, [this, side, i] { setExportSide(i == 0 ? 0 : side); });
+        choice->setCheckable(true);
+        choice->setChecked(i == 0 ? exportSide_ == 0 : exportSide_ == side);
+        group->addAction(choice);
+    }
+    addMenuEntries(menu);
     menu.exec(globalPos);
 }
+
+void PlotCanvas::addMenuEntries(QMenu&) {}
 
 void PlotCanvas::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
@@ -188,7 +262,7 @@ void PlotCanvas::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
-void PlotCanvas::copyPicture() { services_.clipboard.SetImage(image()); }
+void PlotCanvas::copyPicture() { services_.clipboard.SetImage(image(exportSide_)); }
 
 void PlotCanvas::savePicture() {
     QString path = services_.dialogs.SaveFileName(this, QString::fromUtf8("保存图象"),
@@ -199,11 +273,15 @@ void PlotCanvas::savePicture() {
     bool saved = false;
     if (svg) {
         QFile file(path);
-        const std::string text = maths::PictureSvg(picture(), width(), height());
+        // Vector at any size: the picture's numbers in the canvas's font size.
+        const int side = exportSide_ > 0 ? exportSide_ : width();
+        const double scale = static_cast<double>(side) / std::max(1, width());
+        const std::string text = maths::PictureSvg(picture(), side, side * height() / std::max(1, width()),
+                                                   QFontInfo(textFont()).pixelSize() * scale);
         saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                 file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
     } else {
-        saved = image().save(path, "PNG");
+        saved = image(exportSide_).save(path, "PNG");
     }
     if (!saved)
         services_.dialogs.Message(this, QString::fromUtf8("保存图象失败：") + path, QString::fromUtf8("Numora错误报告"),

@@ -4,7 +4,8 @@
 // elements are drawn over it. Right-click, the menu key or Shift+F10 opens
 // the copy and save commands (also Ctrl+C and Ctrl+S while the canvas has
 // the focus). On screen the picture is drawn on the window's text face
-// (dark on a dark desktop); an exported picture stays black on white.
+// (dark on a dark desktop); an exported picture stays black on white, at
+// the canvas's size or, chosen in the menu, the screen's or twice it.
 #pragma once
 
 #include <QImage>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "Plotter.h"
+
+class QMenu;
 
 namespace numora {
 
@@ -23,11 +26,14 @@ class PlotCanvas : public QWidget {
 
 public:
     PlotCanvas(Services& services, QSize size, QWidget* parent = nullptr);
+    ~PlotCanvas() override;
 
     void setMapping(const maths::CanvasMapping& mapping) { mapping_ = mapping; }
     const maths::CanvasMapping& mapping() const { return mapping_; }
-    // Draws segments given in the current user coordinates.
-    void addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width = 1);
+    // Draws segments given in the current user coordinates (clipped to the
+    // canvas in user coordinates first, so no far-off end overflows).
+    void addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width = 1,
+                     maths::Picture::Role role = maths::Picture::Role::Curve);
     void clear();
     std::size_t lineCount() const { return drawn_.size(); }
 
@@ -41,10 +47,19 @@ public:
     void setDescriptionBase(const QString& base);
     void addDescriptionItem(const QString& item);
 
-    maths::Picture picture() const;
-    // The picture at the canvas's size in pixels (whatever the screen's
-    // scale), black on white.
-    QImage image() const;
+    // What the canvas shows (the plotter's canvas adds its view, numbers and
+    // key points).
+    virtual maths::Picture picture() const;
+    // The picture `side` pixels wide (0: the canvas's size in pixels,
+    // whatever the screen's scale), black on white.
+    QImage image(int side = 0) const;
+    // The exported picture's width in pixels: 0 for the canvas's size, or
+    // one of exportSides().
+    void setExportSide(int side) { exportSide_ = side; }
+    int exportSide() const { return exportSide_; }
+    // The sizes offered: the canvas's, the screen's (the canvas at the
+    // screen's scale) when it differs, and twice the canvas's.
+    QList<int> exportSides() const;
     // Context-menu commands.
     void copyPicture();
     void savePicture();
@@ -54,6 +69,17 @@ signals:
     void mouseMovedTo(double x, double y);
 
 protected:
+    // Draws a picture on `painter`, `size` in the canvas's pixels.
+    // `onScreen`: on the palette's face, colours made readable against it.
+    void paintPicture(QPainter& painter, QSize size, bool onScreen, const maths::Picture& picture) const;
+    // The font of the canvas's texts (axis names and numbers).
+    QFont textFont() const;
+    // More entries for the right-click menu, after copy and save.
+    virtual void addMenuEntries(QMenu& menu);
+    // Drawn over the picture on screen only (a trace marker).
+    virtual void paintOverlay(QPainter& painter);
+    const std::vector<maths::Picture::Line>& drawnLines() const { return drawn_; }
+
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -62,8 +88,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // `onScreen`: on the palette's face, colours made readable against it.
-    void paintPicture(QPainter& painter, QSize size, bool onScreen) const;
     void showMenu(const QPoint& globalPos);
     void updateDescription();
 
@@ -74,6 +98,7 @@ private:
     std::vector<maths::Picture::Text> labels_;
     QString descriptionBase_;
     QStringList descriptionItems_;
+    int exportSide_ = 0;
 };
 
 }  // namespace numora
