@@ -176,6 +176,16 @@ TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
         {{"big", "pow", "01", "5000"}, 0, "1\n", ""},
         {{"big", "sum", std::string(300, '4')}, 1, "", "数据过大\n"},
         {{"big", "div", "1" + std::string(256, '0'), "1"}, 1, "", "数据过大\n"},
+        // Coefficients at the edges of the range: no underflow, no overflow on the way.
+        {{"quadratic", "1e-200", "0", "-1e-200"}, 0, "1\n-1\n", ""},
+        {{"quadratic", "1e-200", "0", "1e-200"}, 1, "", "此方程无解！\n"},
+        {{"quadratic", "1", "-1e-200", "0"}, 0, "1E-200\n0\n", ""},
+        {{"linear2", "1", "1e200", "1", "0", "1e-200", "0"}, 0, "1\n0\n", ""},
+        {{"linear2", "2", "-3", "0", "0", "5e-324", "1"}, 1, "", "数据过大\n"},
+        {{"linear3", "1", "1e200", "0", "2", "0", "1e-200", "0", "0", "0", "0", "1", "3"}, 0, "2\n0\n3\n", ""},
+        {{"linear3", "0", "0", "-90", "0", "30", "0", "-931", "0", "133", "-1e300", "1", "-1.75229e-80"},
+         0, "0\n0\n0\n", ""},
+        {{"root", "1.7976931348623157e308", "1"}, 0, "1.79769313486232E+308\n1.79769313486232E+308\n", ""},
         {{"pow", "2", "-1e309"}, 1, "", "数据过大\n"},
         {{"log", "8", "1e309"}, 1, "", "数据过大\n"},
         {{"quick", "div", "1", "-1e309"}, 1, "", "数据过大\n"},
@@ -207,4 +217,66 @@ TEST(CliPlot, RangesBeyondTheMappingAreRefused) {
     EXPECT_EQ(text.find("nan\""), std::string::npos);
     EXPECT_EQ(text.find("inf\""), std::string::npos);
     std::remove(svg.c_str());
+}
+
+// No result field ever shows an infinity or a NaN, whatever the operands:
+// every command of the calculator windows, with operands at the edges of
+// the double range, prints numbers or a message.
+TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
+    const std::vector<std::string> edges = {
+        "0", "-0", "1", "-2.5", "1e308", "-1e308", "1.7976931348623157e308", "-1.7976931348623157e308",
+        "9e307", "5e-324", "-5e-324", "1e-320", "2.2250738585072014e-308", "1e-300", "1e300", "1e-400", "1e309", "nan",
+    };
+    const std::vector<std::vector<std::string>> commands = {
+        {"add"}, {"sub"}, {"mul"}, {"div"}, {"pow"}, {"root"}, {"log"}, {"quick", "add"}, {"quick", "sub"},
+        {"quick", "mul"}, {"quick", "div"}, {"quick", "pow"}, {"quick", "root"}, {"quick", "log"},
+        {"formula", "1"}, {"formula", "2"}, {"formula", "3"}, {"formula", "4"}, {"formula", "5"},
+        {"chem", "molarity"},
+    };
+    auto shows = [](const std::string& text) {
+        for (const char* word : {"inf", "nan", "INF", "NAN", "Inf", "NaN"})
+            if (text.find(word) != std::string::npos) return true;
+        return false;
+    };
+    auto check = [&](std::vector<std::string> args) {
+        const auto r = RunCli(args);
+        std::string what;
+        for (const auto& a : args) what += a + " ";
+        EXPECT_FALSE(shows(r.out)) << what << "-> " << r.out;
+        if (r.rc == 1) EXPECT_FALSE(r.err.empty()) << what;
+    };
+    for (const auto& command : commands)
+        for (const auto& a : edges)
+            for (const auto& b : edges) {
+                auto args = command;
+                args.push_back(a);
+                args.push_back(b);
+                check(args);
+            }
+    for (const auto& a : edges) {
+        for (const auto& b : edges)
+            for (const char* op : {"+", "-", "*", "/"}) check({"eval", a + op + b});
+        check({"fact", a});
+        for (const char* f : {"sin", "cos", "tan", "cot", "sec", "csc"}) {
+            check({"trig", f, a});
+            check({"trig", f, a, "--radians"});
+        }
+        for (const auto& b : edges)
+            for (const auto& c : edges) check({"quadratic", a, b, c});
+    }
+    // The linear solvers and the chemistry modes on random picks.
+    unsigned seed = 22;
+    auto pick = [&] { return edges[(seed = seed * 1103515245 + 12345) / 65536 % edges.size()]; };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> two = {"linear2"}, three = {"linear3"};
+        for (int i = 0; i < 6; ++i) two.push_back(pick());
+        for (int i = 0; i < 12; ++i) three.push_back(pick());
+        check(two);
+        check(three);
+        const std::string mode = std::to_string(1 + round % 3);
+        check({"chem", "fraction", round % 2 ? "solute" : "solvent", mode, pick(), pick(), pick()});
+        check({"chem", "solubility", mode, pick(), pick(), pick()});
+        check({"chem", "dilute", mode, pick(), pick(), pick(), pick()});
+        check({"chem", "concentrate", mode, pick(), pick(), pick(), pick()});
+    }
 }
