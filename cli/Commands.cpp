@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -43,24 +44,57 @@ constexpr std::size_t kMaxLineBytes = kMaxFormulaLineBytes;
 
 enum class LineStatus { Line, End, TooLong };
 
-// Reads the next line (without its "\n") from `next`, a function that gives
-// one byte after another as an int, EOF at the end.
+// Reads the next line (without its "\n", or its "\r\n") from `next`, a
+// function that gives one byte after another as an int, EOF at the end. The
+// limit counts the line without its end.
 template <typename NextByte>
 LineStatus ReadLine(NextByte& next, std::string& line) {
     line.clear();
     int c = next();
     if (c == EOF) return LineStatus::End;
     for (; c != EOF && c != '\n'; c = next()) {
-        if (line.size() == kMaxLineBytes) return LineStatus::TooLong;
+        if (line.size() == kMaxLineBytes) {
+            // Only the CR of a CRLF may follow a line of the longest length.
+            if (c != '\r') return LineStatus::TooLong;
+            const int after = next();
+            return after == '\n' || after == EOF ? LineStatus::Line : LineStatus::TooLong;
+        }
         line += static_cast<char>(c);
     }
     return LineStatus::Line;
 }
 
-// Evaluates every line from `next`: one result a line, "Error" for a
-// rejected one. False (after a message) when a line is too long.
+// The bytes of `next` without a UTF-8 byte-order mark at their start.
 template <typename NextByte>
-bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err) {
+auto WithoutByteOrderMark(NextByte next) {
+    return [next, held = std::string(), start = true]() mutable -> int {
+        if (start) {
+            start = false;
+            static constexpr unsigned char kMark[] = {0xEF, 0xBB, 0xBF};
+            for (unsigned char m : kMark) {
+                const int c = next();
+                if (c == EOF) break;
+                held += static_cast<char>(c);
+                if (static_cast<unsigned char>(c) != m) break;
+            }
+            if (held.size() == 3 && static_cast<unsigned char>(held[2]) == kMark[2]) held.clear();
+            std::reverse(held.begin(), held.end());  // handed out from the back
+        }
+        if (!held.empty()) {
+            const auto c = static_cast<unsigned char>(held.back());
+            held.pop_back();
+            return c;
+        }
+        return next();
+    };
+}
+
+// Evaluates every line from `next`: one result a line, "Error" for a
+// rejected one. False (after a message) when a line is too long. A UTF-8
+// byte-order mark in front of the first line is not part of it.
+template <typename NextByte>
+bool EvaluateLines(NextByte source, std::ostream& out, std::ostream& err) {
+    auto next = WithoutByteOrderMark(std::move(source));
     std::string line;
     for (std::size_t number = 1;; ++number) {
         const LineStatus status = ReadLine(next, line);

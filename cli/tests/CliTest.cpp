@@ -148,10 +148,26 @@ TEST(CliEval, FoldersAndOverlongLinesAreRefused) {
     EXPECT_EQ(longLine.out, "2\n");  // the lines before it are answered
     EXPECT_NE(longLine.err.find("第2行过长"), std::string::npos) << longLine.err;
 
-    // A line of exactly the limit is read.
-    auto atLimit = RunCli({"eval", "--file", "-"}, "1+" + std::string(limit - 3, ' ') + "1\n3*3");
-    EXPECT_EQ(atLimit.rc, 0) << atLimit.err;
-    EXPECT_EQ(atLimit.out, "2\n9\n");
+    // A line of exactly the limit is read, also when it ends with CRLF.
+    const std::string longest = "1+" + std::string(limit - 3, ' ') + "1";
+    for (const char* end : {"\n", "\r\n"}) {
+        auto atLimit = RunCli({"eval", "--file", "-"}, longest + end + "3*3" + end);
+        EXPECT_EQ(atLimit.rc, 0) << atLimit.err;
+        EXPECT_EQ(atLimit.out, "2\n9\n");
+    }
+    EXPECT_EQ(RunCli({"eval", "--file", "-"}, longest + "\r\r\n").rc, 1);  // one CR too many
+}
+
+// A UTF-8 byte-order mark in front of the first line is no part of it.
+TEST(CliEval, AByteOrderMarkIsSkipped) {
+    const struct { std::string input, out; } cases[] = {
+        {"\xEF\xBB\xBF" "1+1\n2*3\n", "2\n6\n"},
+        {"\xEF\xBB\xBF" "1+1\r\n", "2\n"},
+        {"\xEF\xBB\xBF", ""},
+        {"\xEF\xBB" "1\n", "Error\n"},  // not a whole mark: the line keeps it
+        {"1+1\n\xEF\xBB\xBF" "1\n", "2\nError\n"},  // only at the start
+    };
+    for (const auto& c : cases) EXPECT_EQ(RunCli({"eval", "--file", "-"}, c.input).out, c.out) << c.input;
 }
 
 // The commands named when these faults were reported, as a user types them.
