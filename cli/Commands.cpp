@@ -438,19 +438,19 @@ int PlotCommand(Args args, std::istream&, std::ostream&, std::ostream& err) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)",
+        {"eval", "eval 公式 | eval --file 文件   （文件为“-”时读标准输入；一行最多 16 MiB）",
          Eval},
-        {"add", "add A B", Binary(standard::CommonSum, {"CommonAddText3"})},
-        {"sub", "sub A B", Binary(standard::CommonDifference, {"CommonReduceText3"})},
-        {"mul", "mul A B", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
-        {"div", "div A B   (quotient, integer quotient, remainder)",
+        {"add", "add 被加数 加数", Binary(standard::CommonSum, {"CommonAddText3"})},
+        {"sub", "sub 被减数 减数", Binary(standard::CommonDifference, {"CommonReduceText3"})},
+        {"mul", "mul 被乘数 乘数", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
+        {"div", "div 被除数 除数   （输出：商、整数商、余数）",
          Binary(standard::CommonQuotient, {"CommonChuText5", "CommonChuText3", "CommonChuText4"})},
-        {"pow", "pow BASE EXPONENT", Binary(standard::CommonPower, {"CommonPowerText3"})},
-        {"root", "root RADICAND INDEX   (root, rounded root)",
+        {"pow", "pow 底数 指数", Binary(standard::CommonPower, {"CommonPowerText3"})},
+        {"root", "root 被开方数 根指数   （输出：方根、取整的方根）",
          Binary(standard::CommonRoot, {"CommonKaiText2", "CommonKaiText3"})},
-        {"log", "log ARGUMENT BASE", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
-        {"fact", "fact N", Factorial},
-        {"quick", "quick add|sub|mul|div|pow|root|log FIRST SECOND   (the quick page)",
+        {"log", "log 真数 底数", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
+        {"fact", "fact 整数   （阶乘）", Factorial},
+        {"quick", "quick add|sub|mul|div|pow|root|log 第一个数 第二个数   （简易界面）",
          [](Args args, std::istream&, std::ostream& out, std::ostream& err) {
              const std::pair<const char*, standard::QuickOp> ops[] = {
                  {"add", standard::QuickOp::Sum},       {"sub", standard::QuickOp::Difference},
@@ -464,25 +464,26 @@ const std::vector<Command>& Commands() {
              return kUsage;
          }},
         {"big",
-         "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (digits 0-9 only; div: quotient, remainder)",
+         "big add|sub|mul|div|pow 数1 数2 | big sum|product 数1 数2 ...   （只含数字0-9的整数；div 输出商和余数）",
          Big},
-        {"factor", "factor N   (the prime factors, one a line)", Factor},
-        {"goldbach", "goldbach N [--count]   (each N=p+q, or only their number)", Goldbach},
-        {"mersenne", "mersenne   (the Mersenne primes, then the last exponent examined)", Mersenne},
-        {"quadratic", "quadratic A B C   (x1, x2)",
+        {"factor", "factor 整数   （质因数，每行一个）", Factor},
+        {"goldbach", "goldbach 偶数 [--count]   （每种 偶数=p+q，或只输出其个数）", Goldbach},
+        {"mersenne", "mersenne   （梅森素数，最后一行为检验过的最后一个指数）", Mersenne},
+        {"quadratic", "quadratic a b c   （ax²+bx+c=0；输出 x1、x2）",
          Operands<3>(maths::SolveQuadratic, {maths::kQuadraticX1, maths::kQuadraticX2})},
-        {"linear2", "linear2 A1 B1 C1 A2 B2 C2   (x, y)",
+        {"linear2", "linear2 a1 b1 c1 a2 b2 c2   （a1x+b1y=c1，a2x+b2y=c2；输出 x、y）",
          Operands<6>(maths::SolveLinear2, {maths::kLinear2X, maths::kLinear2Y})},
-        {"linear3", "linear3 A1 B1 C1 D1 A2 B2 C2 D2 A3 B3 C3 D3   (x, y, z)",
+        {"linear3", "linear3 a1 b1 c1 d1 a2 b2 c2 d2 a3 b3 c3 d3   （a1x+b1y+c1z=d1 等三个方程；输出 x、y、z）",
          Operands<12>(maths::SolveLinear3, {maths::kLinear3X, maths::kLinear3Y, maths::kLinear3Z})},
-        {"trig", "trig sin|cos|tan|cot|sec|csc ANGLE [--radians]", TrigCommand},
-        {"formula", "formula 1..5 A B   (1: a^2-b^2, 2: (a+b)^2, 3: (a-b)^2, 4: a^3+b^3, 5: a^3-b^3)", FormulaCommand},
-        {"plot", "plot KIND COEFFICIENTS... [--range MINX MAXX MINY MAXY] [--grid G] --out FILE.png|FILE.svg\n"
-                 "              (KIND: 1..7, linear quadratic exponential logarithm inverse sine cosine)", PlotCommand},
+        {"trig", "trig sin|cos|tan|cot|sec|csc 角度 [--radians]   （角度默认为度，--radians 为弧度）", TrigCommand},
+        {"formula", "formula 1..5 a b   （1：a^2-b^2，2：(a+b)^2，3：(a-b)^2，4：a^3+b^3，5：a^3-b^3）", FormulaCommand},
+        {"plot", "plot 种类 系数... [--range 最小x 最大x 最小y 最大y] [--grid 网格数] --out 文件.png|文件.svg\n"
+                 "              （种类：1..7，linear quadratic exponential logarithm inverse sine cosine，或其中文名）", PlotCommand},
         {"chem",
-         "chem fraction solute|solvent MODE S W L | chem solubility MODE S W L | chem molarity N V | "
-         "chem dilute|concentrate MODE S W L T   (MODE 1: solute and solution known, 2: solvent and solution, "
-         "3: solute and solvent; S W L in g, T in %; '-' for a box the mode does not read)",
+         "chem fraction solute|solvent 方式 溶质 溶剂 溶液 | chem solubility 方式 溶质 溶剂 溶液 | "
+         "chem molarity 物质的量 体积 | chem dilute|concentrate 方式 溶质 溶剂 溶液 浓度\n"
+         "              （方式 1：已知溶质和溶液，2：已知溶剂和溶液，3：已知溶质和溶剂；质量单位为 g，浓度单位为 %；"
+         "该方式不读的框写“-”）",
          Chem},
     };
     return commands;

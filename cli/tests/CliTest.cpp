@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "Commands.h"
@@ -62,6 +63,59 @@ TEST(CliUsage, WrongCommandLinesExitWithTwo) {
     auto help = RunCli({"--help"});
     EXPECT_EQ(help.rc, 0);
     EXPECT_NE(help.out.find("numora-cli eval"), std::string::npos);
+}
+
+// The usage and help texts are Chinese: a word in Latin letters is one the
+// command line itself takes (a command, an option, a kind, a unit).
+TEST(CliUsage, TextsAreChinese) {
+    const std::string help = RunCli({"--help"}).out;
+    std::set<std::string> own;
+    for (const char* word : {"numora", "cli", "help", "version", "file", "count", "radians", "range", "grid", "out",
+                             "png", "svg", "MiB"})
+        own.insert(word);
+    // The commands (the word after "numora-cli") and the alternatives "a|b|c"
+    // a command takes.
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("  numora-cli ", 0) == 0) own.insert(line.substr(13, line.find(' ', 13) - 13));
+        std::istringstream words(line);
+        std::string previous;
+        for (std::string word; words >> word; previous = word) {
+            // A command's own sub-command ("chem molarity").
+            if (own.count(previous) && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos)
+                own.insert(word);
+            if (word.find('|') == std::string::npos) continue;
+            for (std::size_t start = 0, bar; start <= word.size(); start = bar + 1) {
+                bar = std::min(word.find('|', start), word.size());
+                own.insert(word.substr(start, bar - start));
+            }
+        }
+    }
+    for (const char* kind : {"linear", "quadratic", "exponential", "logarithm", "inverse", "sine", "cosine"})
+        own.insert(kind);
+    auto english = [&](const std::string& text) {
+        std::string found;
+        for (std::size_t i = 0; i < text.size();) {
+            std::size_t j = i;
+            while (j < text.size() && std::isalpha(static_cast<unsigned char>(text[j]))) ++j;
+            if (j - i >= 3 && !own.count(text.substr(i, j - i))) found += text.substr(i, j - i) + " ";
+            i = j == i ? i + 1 : j;
+        }
+        return found;
+    };
+    // Only the words a command line takes: the first word of each line is a
+    // command, and what it offers are the options and alternatives.
+    std::set<std::string> commands;
+    std::istringstream again(help);
+    for (std::string line; std::getline(again, line);)
+        if (line.rfind("  numora-cli ", 0) == 0) commands.insert(line.substr(13, line.find(' ', 13) - 13));
+    for (const std::string& command : commands) {
+        if (command.starts_with("-")) continue;
+        const auto usage = RunCli({command});  // too few arguments for every command but mersenne
+        EXPECT_EQ(english(usage.err), "") << command << ": " << usage.err;
+    }
+    EXPECT_EQ(english(help), "") << help;
+    EXPECT_EQ(english(RunCli({"chem"}).err + RunCli({"plot"}).err + RunCli({"div"}).err), "");
 }
 
 TEST(CliUsage, VersionNamesTheProgramAndItsVersion) {
