@@ -5,8 +5,11 @@
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
+#include "AutoplayGuard.h"
 #include "Chem.h"
 #include "FormHelpers.h"
 #include "MainFrame.h"
@@ -113,5 +116,15 @@ int main(int argc, char* argv[]) {
                      Qt::DirectConnection);
 
     QTimer::singleShot(0, &splash, &numora::frmSplash::start);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The music player gets a second to let go of its file. One that does
+    // not (a decoder that never returns) keeps the autoplay record for the
+    // next start, and the process ends without the libraries' teardown,
+    // which would wait for it.
+    if (!music.shutDown()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    numora::AutoplayGuard(settings).end();
+    return status;
 }
