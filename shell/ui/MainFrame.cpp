@@ -26,6 +26,7 @@
 #include <QToolButton>
 #include <qdrawutil.h>
 
+#include "FixedPanel.h"
 #include "FormHelpers.h"
 #include "Formula.h"
 #include "HelpText.h"
@@ -469,6 +470,10 @@ void MainFrame::buildStatusBar() {
     bar->addPermanentWidget(userPanel_);
     bar->addPermanentWidget(timePanel_);
     bar->addPermanentWidget(datePanel_);
+    // The clock changes its text every second: sized once for its widest
+    // texts, a tick repaints the two panels and lays out nothing.
+    FixPanelSize(timePanel_, DigitSamples(QStringLiteral("##:##:##")));
+    FixPanelSize(datePanel_, DigitSamples(QStringLiteral("####-##-##")));
 
     // The clock wakes once a second, just after the second changes.
     clock_ = new QTimer(this);
