@@ -15,6 +15,7 @@
 #include "MainFrame.h"
 #include "Messages.h"
 #include "QtMusicPlayer.h"
+#include "SaveProblemNotice.h"
 #include "Maths.h"
 #include "Scientific.h"
 #include "Services.h"
@@ -28,6 +29,9 @@
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
+    // Before anything can be lost: a signal while the display is opened
+    // still ends the run in order.
+    numora::SessionEnd::CatchSignalsEarly();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationName(QStringLiteral("Numora"));
@@ -50,15 +54,10 @@ int main(int argc, char* argv[]) {
     numora::QtSettingsStore settings;
     numora::QtDialogs dialogs;
     // Settings that cannot be saved: the user is told once, and the run goes
-    // on with the values in memory. The message waits for the event loop, so
-    // it never opens in the middle of the write that failed.
-    numora::Dialogs& dialogSeam = dialogs;
-    settings.setProblemHandler([&dialogSeam](numora::QtSettingsStore::SaveProblem problem, const QString& file) {
-        const QString text = numora::SaveProblemText(problem, file);
-        QTimer::singleShot(0, [&dialogSeam, text] {
-            dialogSeam.Message(nullptr, text, QStringLiteral("Numora"), numora::MsgIcon::Exclamation,
-                            numora::MsgButtons::Ok);
-        });
+    // on with the values in memory (found during the exit: told before the end).
+    numora::SaveProblemNotice saveProblems(dialogs);
+    settings.setProblemHandler([&saveProblems](numora::QtSettingsStore::SaveProblem problem, const QString& file) {
+        saveProblems.report(numora::SaveProblemText(problem, file));
     });
     numora::QtLauncher launcher;
     numora::QtMusicPlayer music;
@@ -89,9 +88,16 @@ int main(int argc, char* argv[]) {
     };
 
     auto endProgram = [](int code) { QCoreApplication::exit(code); };
+    // The end of a session (a signal, logout) has nobody to answer a message.
+    bool sessionEnding = false;
+    auto endAfterExit = [&](int code) {
+        if (!sessionEnding) saveProblems.tellPending();
+        endProgram(code);
+    };
     std::unique_ptr<numora::frmBye> bye;
     frame.setExitWindowHook([&] {
-        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endProgram});
+        saveProblems.setEnding();
+        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endAfterExit});
         bye->start();
     });
     numora::frmSplash splash(services, frame, numora::frmSplash::Hooks{loadMusic, showMusic, endProgram});
@@ -109,6 +115,7 @@ int main(int argc, char* argv[]) {
                                               endProgram(0);
                                       },
                                       endProgram});
+    QObject::connect(&sessionEnd, &numora::SessionEnd::endRequested, [&sessionEnding] { sessionEnding = true; });
     sessionEnd.watchSignals();
     sessionEnd.watchQuitRequests();
     sessionEnd.watchAbruptExit();
