@@ -29,7 +29,7 @@
 #include "FixedPanel.h"
 #include "FormHelpers.h"
 #include "Formula.h"
-#include "HelpText.h"
+#include "HelpLoader.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "ToolbarDialog.h"
@@ -882,12 +882,7 @@ void MainFrame::openHelpDocument() {
 QWidget* MainFrame::helpViewer() const { return helpViewer_; }
 
 void MainFrame::showHelpText(const QString& path) {
-    QFile file(path);
-    QByteArray rtf;
-    if (file.open(QIODevice::ReadOnly)) rtf = file.read(16 << 20);
     const QString title = U("Numora 帮助信息");
-    const std::string html =
-        RtfToHtml(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())), title.toStdString());
     auto* viewer = qobject_cast<QTextBrowser*>(helpViewer_.data());
     if (!viewer) {
         viewer = new QTextBrowser(this);
@@ -899,7 +894,8 @@ void MainFrame::showHelpText(const QString& path) {
         viewer->resize(640, 560);
         helpViewer_ = viewer;
     }
-    viewer->setHtml(QString::fromStdString(html));
+    // Read and converted off the window's thread, put in a slice at a time.
+    HelpLoader::Load(viewer, path);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
