@@ -132,6 +132,7 @@ int main(int argc, char* argv[]) {
         std::fflush(nullptr);
         std::_Exit(status);
     }
-    numora::AutoplayGuard(settings).end();
+    // A run that start-up refused did not start any music of its own.
+    if (splash.runAccepted()) numora::AutoplayGuard(settings).end();
     return status;
 }
