@@ -89,14 +89,30 @@ private:
     bool running_ = false;
 };
 
+namespace {
+
+// The media players' thread, one for the process and never ended: what the
+// media libraries create on it for themselves (their devices, their event
+// sources) must not outlive the thread it belongs to, so a second player
+// finds them working. It ends with the process.
+QThread* MusicThread() {
+    static QThread* const thread = [] {
+        auto* t = new QThread;
+        t->setObjectName(QStringLiteral("MusicPlayer"));
+        t->start();
+        return t;
+    }();
+    return thread;
+}
+
+}  // namespace
+
 QtMusicPlayer::QtMusicPlayer(QObject* parent) : QObject(parent) {
-    thread_ = new QThread;
-    thread_->setObjectName(QStringLiteral("MusicPlayer"));
+    thread_ = MusicThread();
     backend_ = new MusicBackend;
     backend_->moveToThread(thread_);
     connect(backend_, &MusicBackend::report, this, &QtMusicPlayer::report);
     connect(backend_, &MusicBackend::playing, this, &QtMusicPlayer::backendPlaying);
-    thread_->start();
     post([volume = LinearVolume(volume_), muted = muted_](MusicBackend& b) {
         b.init();
         b.setVolume(volume);
@@ -120,18 +136,12 @@ bool QtMusicPlayer::shutDown(int timeoutMs) {
     auto done = std::make_shared<QSemaphore>();
     post([done](MusicBackend& b) {
         b.teardown();
-        QThread::currentThread()->quit();
+        b.deleteLater();
         done->release();
     });
-    if (done->tryAcquire(1, timeoutMs)) {
-        thread_->wait();
-        delete backend_;
-        delete thread_;
-    } else {
-        // The media player does not return: it keeps its thread, which
-        // ends with the process.
-        abandoned_ = true;
-    }
+    // A media player that does not return keeps its thread, which ends
+    // with the process.
+    if (!done->tryAcquire(1, timeoutMs)) abandoned_ = true;
     backend_ = nullptr;
     thread_ = nullptr;
     setPlaying(false);

@@ -8,10 +8,11 @@
 // never an exception or a crash: the player reports it once, through
 // `failed`, for each file name it is given, and stays silent.
 //
-// The media player lives on a thread of its own, and every call here only
-// hands it work: a decoder that never returns (a damaged file the checks
-// let through) cannot freeze the windows, and the end of the program waits
-// for it at most kShutdownMs (shutDown).
+// The media player lives on a thread of its own (one for all players, for
+// the life of the process), and every call here only hands it work: a
+// decoder that never returns (a damaged file the checks let through) cannot
+// freeze the windows, and the end of the program waits for it at most
+// kShutdownMs (shutDown).
 #pragma once
 
 #include <QObject>
@@ -31,7 +32,7 @@ class QtMusicPlayer final : public QObject, public MusicPlayer {
 
 public:
     explicit QtMusicPlayer(QObject* parent = nullptr);
-    // Shuts the player's thread down (shutDown).
+    // Shuts the player down (shutDown).
     ~QtMusicPlayer() override;
 
     // Stops what plays and loads `path` (not yet playing: Play starts it).
@@ -58,8 +59,8 @@ public:
     // The current file could not be opened or decoded.
     bool hasFailed() const { return failed_; }
 
-    // Stops the music, unloads the file and ends the player's thread,
-    // waiting at most `timeoutMs`. False when the media player did not
+    // Stops the music and unloads the file on the player's thread, waiting
+    // at most `timeoutMs`. False when the media player did not
     // finish in time (a decoder that never returns): it is then left behind
     // as it is, never touched again, and the process should end without the
     // libraries' own teardown (abandoned()). Later calls do nothing.
