@@ -6,8 +6,11 @@
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
+#include "AutoplayGuard.h"
 #include "Chem.h"
 #include "DesktopFit.h"
 #include "DesktopTheme.h"
@@ -15,6 +18,7 @@
 #include "MainFrame.h"
 #include "Messages.h"
 #include "QtMusicPlayer.h"
+#include "SaveProblemNotice.h"
 #include "Maths.h"
 #include "Scientific.h"
 #include "Services.h"
@@ -29,6 +33,9 @@
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
+    // Before anything can be lost: a signal while the display is opened
+    // still ends the run in order.
+    numora::SessionEnd::CatchSignalsEarly();
     // --help and --version need no display; a start without one is told.
     if (const std::optional<int> status = numora::PrepareSession(argc, argv)) return *status;
     QApplication app(argc, argv);
@@ -66,15 +73,10 @@ int main(int argc, char* argv[]) {
     if (claim == numora::SingleInstance::Claim::Forwarded) return 0;
     numora::QtDialogs dialogs;
     // Settings that cannot be saved: the user is told once, and the run goes
-    // on with the values in memory. The message waits for the event loop, so
-    // it never opens in the middle of the write that failed.
-    numora::Dialogs& dialogSeam = dialogs;
-    settings.setProblemHandler([&dialogSeam](numora::QtSettingsStore::SaveProblem problem, const QString& file) {
-        const QString text = numora::SaveProblemText(problem, file);
-        QTimer::singleShot(0, [&dialogSeam, text] {
-            dialogSeam.Message(nullptr, text, QStringLiteral("Numora"), numora::MsgIcon::Exclamation,
-                            numora::MsgButtons::Ok);
-        });
+    // on with the values in memory (found during the exit: told before the end).
+    numora::SaveProblemNotice saveProblems(dialogs);
+    settings.setProblemHandler([&saveProblems](numora::QtSettingsStore::SaveProblem problem, const QString& file) {
+        saveProblems.report(numora::SaveProblemText(problem, file));
     });
     numora::QtLauncher launcher;
     numora::QtMusicPlayer music;
@@ -105,9 +107,16 @@ int main(int argc, char* argv[]) {
     };
 
     auto endProgram = [](int code) { QCoreApplication::exit(code); };
+    // The end of a session (a signal, logout) has nobody to answer a message.
+    bool sessionEnding = false;
+    auto endAfterExit = [&](int code) {
+        if (!sessionEnding) saveProblems.tellPending();
+        endProgram(code);
+    };
     std::unique_ptr<numora::frmBye> bye;
     frame.setExitWindowHook([&] {
-        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endProgram}, &frame);
+        saveProblems.setEnding();
+        bye = std::make_unique<numora::frmBye>(services, numora::frmBye::Hooks{closeMusic, endAfterExit}, &frame);
         bye->start();
     });
     // The load asks the lock again at Retry; the first answer is the claim above.
@@ -149,6 +158,7 @@ int main(int argc, char* argv[]) {
                                               endProgram(0);
                                       },
                                       endProgram});
+    QObject::connect(&sessionEnd, &numora::SessionEnd::endRequested, [&sessionEnding] { sessionEnding = true; });
     sessionEnd.watchSignals();
     sessionEnd.watchQuitRequests();
     sessionEnd.watchAbruptExit();
@@ -158,5 +168,16 @@ int main(int argc, char* argv[]) {
                      Qt::DirectConnection);
 
     QTimer::singleShot(0, &splash, &numora::frmSplash::start);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The music player gets a second to let go of its file. One that does
+    // not (a decoder that never returns) keeps the autoplay record for the
+    // next start, and the process ends without the libraries' teardown,
+    // which would wait for it.
+    if (!music.shutDown()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    // A run that start-up refused did not start any music of its own.
+    if (splash.runAccepted()) numora::AutoplayGuard(settings).end();
+    return status;
 }

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -46,15 +47,21 @@ constexpr std::size_t kMaxLineBytes = kMaxFormulaLineBytes;
 
 enum class LineStatus { Line, End, TooLong };
 
-// Reads the next line (without its "\n") from `next`, a function that gives
-// one byte after another as an int, EOF at the end.
+// Reads the next line (without its "\n", or its "\r\n") from `next`, a
+// function that gives one byte after another as an int, EOF at the end. The
+// limit counts the line without its end.
 template <typename NextByte>
 LineStatus ReadLine(NextByte& next, std::string& line) {
     line.clear();
     int c = next();
     if (c == EOF) return LineStatus::End;
     for (; c != EOF && c != '\n'; c = next()) {
-        if (line.size() == kMaxLineBytes) return LineStatus::TooLong;
+        if (line.size() == kMaxLineBytes) {
+            // Only the CR of a CRLF may follow a line of the longest length.
+            if (c != '\r') return LineStatus::TooLong;
+            const int after = next();
+            return after == '\n' || after == EOF ? LineStatus::Line : LineStatus::TooLong;
+        }
         line += static_cast<char>(c);
     }
     return LineStatus::Line;
@@ -67,10 +74,37 @@ std::string ExactLine(const std::string& formula) {
     return text.empty() ? "Error" : text;
 }
 
-// Evaluates every line from `next`: one result a line, "Error" for a
-// rejected one. False (after a message) when a line is too long.
+// The bytes of `next` without a UTF-8 byte-order mark at their start.
 template <typename NextByte>
-bool EvaluateLines(NextByte next, std::ostream& out, std::ostream& err, bool exact) {
+auto WithoutByteOrderMark(NextByte next) {
+    return [next, held = std::string(), start = true]() mutable -> int {
+        if (start) {
+            start = false;
+            static constexpr unsigned char kMark[] = {0xEF, 0xBB, 0xBF};
+            for (unsigned char m : kMark) {
+                const int c = next();
+                if (c == EOF) break;
+                held += static_cast<char>(c);
+                if (static_cast<unsigned char>(c) != m) break;
+            }
+            if (held.size() == 3 && static_cast<unsigned char>(held[2]) == kMark[2]) held.clear();
+            std::reverse(held.begin(), held.end());  // handed out from the back
+        }
+        if (!held.empty()) {
+            const auto c = static_cast<unsigned char>(held.back());
+            held.pop_back();
+            return c;
+        }
+        return next();
+    };
+}
+
+// Evaluates every line from `next`: one result a line, "Error" for a
+// rejected one. False (after a message) when a line is too long. A UTF-8
+// byte-order mark in front of the first line is not part of it.
+template <typename NextByte>
+bool EvaluateLines(NextByte source, std::ostream& out, std::ostream& err, bool exact) {
+    auto next = WithoutByteOrderMark(std::move(source));
     std::string line;
     for (std::size_t number = 1;; ++number) {
         const LineStatus status = ReadLine(next, line);
@@ -375,20 +409,20 @@ int Chem(Args args, std::istream&, std::ostream& out, std::ostream& err) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"eval", "eval FORMULA | eval --file FILE   (FILE '-' reads standard input; a line holds at most 16 MiB)"
-                 "\n  numora-cli eval --exact FORMULA | eval --exact --file FILE   (精确值，最简分数：1/3、-7/2、5)",
+        {"eval", "eval 公式 | eval --file 文件   （文件为“-”时读标准输入；一行最多 16 MiB）"
+                 "\n  numora-cli eval --exact 公式 | eval --exact --file 文件   （精确值，最简分数：1/3、-7/2、5）",
          Eval},
-        {"add", "add A B", Binary(standard::CommonSum, {"CommonAddText3"})},
-        {"sub", "sub A B", Binary(standard::CommonDifference, {"CommonReduceText3"})},
-        {"mul", "mul A B", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
-        {"div", "div A B   (quotient, integer quotient, remainder)",
+        {"add", "add 被加数 加数", Binary(standard::CommonSum, {"CommonAddText3"})},
+        {"sub", "sub 被减数 减数", Binary(standard::CommonDifference, {"CommonReduceText3"})},
+        {"mul", "mul 被乘数 乘数", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
+        {"div", "div 被除数 除数   （输出：商、整数商、余数）",
          Binary(standard::CommonQuotient, {"CommonChuText5", "CommonChuText3", "CommonChuText4"})},
-        {"pow", "pow BASE EXPONENT", Binary(standard::CommonPower, {"CommonPowerText3"})},
-        {"root", "root RADICAND INDEX   (root, rounded root)",
+        {"pow", "pow 底数 指数", Binary(standard::CommonPower, {"CommonPowerText3"})},
+        {"root", "root 被开方数 根指数   （输出：方根、取整的方根）",
          Binary(standard::CommonRoot, {"CommonKaiText2", "CommonKaiText3"})},
-        {"log", "log ARGUMENT BASE", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
-        {"fact", "fact N", Factorial},
-        {"quick", "quick add|sub|mul|div|pow|root|log FIRST SECOND   (the quick page)",
+        {"log", "log 真数 底数", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
+        {"fact", "fact 整数   （阶乘）", Factorial},
+        {"quick", "quick add|sub|mul|div|pow|root|log 第一个数 第二个数   （简易界面）",
          [](Args args, std::istream&, std::ostream& out, std::ostream& err) {
              const std::pair<const char*, standard::QuickOp> ops[] = {
                  {"add", standard::QuickOp::Sum},       {"sub", standard::QuickOp::Difference},
@@ -402,24 +436,25 @@ const std::vector<Command>& Commands() {
              return kUsage;
          }},
         {"big",
-         "big add|sub|mul|div|pow A B | big sum|product N1 N2 ...   (digits 0-9 only; div: quotient, remainder)",
+         "big add|sub|mul|div|pow 数1 数2 | big sum|product 数1 数2 ...   （只含数字0-9的整数；div 输出商和余数）",
          Big},
-        {"factor", "factor N   (the prime factors, one a line)", Factor},
-        {"goldbach", "goldbach N [--count]   (each N=p+q, or only their number)", Goldbach},
-        {"mersenne", "mersenne   (the Mersenne primes, then the last exponent examined)", Mersenne},
-        {"quadratic", "quadratic A B C   (x1, x2)",
+        {"factor", "factor 整数   （质因数，每行一个）", Factor},
+        {"goldbach", "goldbach 偶数 [--count]   （每种 偶数=p+q，或只输出其个数）", Goldbach},
+        {"mersenne", "mersenne   （梅森素数，最后一行为检验过的最后一个指数）", Mersenne},
+        {"quadratic", "quadratic a b c   （ax²+bx+c=0；输出 x1、x2）",
          Operands<3>(maths::SolveQuadratic, {maths::kQuadraticX1, maths::kQuadraticX2})},
-        {"linear2", "linear2 A1 B1 C1 A2 B2 C2   (x, y)",
+        {"linear2", "linear2 a1 b1 c1 a2 b2 c2   （a1x+b1y=c1，a2x+b2y=c2；输出 x、y）",
          Operands<6>(maths::SolveLinear2, {maths::kLinear2X, maths::kLinear2Y})},
-        {"linear3", "linear3 A1 B1 C1 D1 A2 B2 C2 D2 A3 B3 C3 D3   (x, y, z)",
+        {"linear3", "linear3 a1 b1 c1 d1 a2 b2 c2 d2 a3 b3 c3 d3   （a1x+b1y+c1z=d1 等三个方程；输出 x、y、z）",
          Operands<12>(maths::SolveLinear3, {maths::kLinear3X, maths::kLinear3Y, maths::kLinear3Z})},
-        {"trig", "trig sin|cos|tan|cot|sec|csc ANGLE [--radians]", TrigCommand},
-        {"formula", "formula 1..5 A B   (1: a^2-b^2, 2: (a+b)^2, 3: (a-b)^2, 4: a^3+b^3, 5: a^3-b^3)", FormulaCommand},
+        {"trig", "trig sin|cos|tan|cot|sec|csc 角度 [--radians]   （角度默认为度，--radians 为弧度）", TrigCommand},
+        {"formula", "formula 1..5 a b   （1：a^2-b^2，2：(a+b)^2，3：(a-b)^2，4：a^3+b^3，5：a^3-b^3）", FormulaCommand},
         {"plot", kPlotUsage, PlotCommand},
         {"chem",
-         "chem fraction solute|solvent MODE S W L | chem solubility MODE S W L | chem molarity N V | "
-         "chem dilute|concentrate MODE S W L T   (MODE 1: solute and solution known, 2: solvent and solution, "
-         "3: solute and solvent; S W L in g, T in %; '-' for a box the mode does not read)",
+         "chem fraction solute|solvent 方式 溶质 溶剂 溶液 | chem solubility 方式 溶质 溶剂 溶液 | "
+         "chem molarity 物质的量 体积 | chem dilute|concentrate 方式 溶质 溶剂 溶液 浓度\n"
+         "              （方式 1：已知溶质和溶液，2：已知溶剂和溶液，3：已知溶质和溶剂；质量单位为 g，浓度单位为 %；"
+         "该方式不读的框写“-”）",
          Chem},
     };
     return commands;

@@ -15,9 +15,9 @@ namespace numora::cli {
 const char* const kPlotUsage =
     "plot 类型 系数... [--and 类型 系数...] [--range 最小x 最大x 最小y 最大y] [--grid 网格数] "
     "[--out 文件.png|文件.svg] [--points]\n"
-    "              (类型: 1..11 或 linear quadratic exponential logarithm inverse sine cosine power tangent "
+    "              （类型：1..11 或 linear quadratic exponential logarithm inverse sine cosine power tangent "
     "absolute function，或窗口中的中文名称；function 的系数是一个函数式，如 \"x^2-3x+2\"；"
-    "--points 按 x 的顺序列出零点、极值点、y轴交点和交点，每行一个)";
+    "--points 按 x 的顺序列出零点、极值点、y轴交点和交点，每行一个）";
 
 namespace {
 

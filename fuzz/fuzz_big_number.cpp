@@ -8,6 +8,11 @@
 // hundred characters, so both sides of the 256-character capacity are
 // covered.
 //
+// Every value is checked against GMP, never against the rules of the code
+// under test: a text means the number its digits write, leading zeros and
+// all. What is checked beyond the values are the text forms the operations
+// promise (lengths, the place of a sign, a remainder without leading zeros).
+//
 // The page's checks get the bytes as they are (blanks, signs, points,
 // letters, multi-byte UTF-8 such as full-width digits, broken UTF-8):
 //  - an operand is taken exactly when, with full-width digits and signs
@@ -15,33 +20,25 @@
 //    one or more of the digits 0-9; otherwise the message
 //    is "请不要使输入框为空" for an empty text, "请输入非负数" for a leading
 //    "-", and the digits-only message for anything else;
-//  - the sum, difference, product and division of two taken operands have
-//    the exact values, and the digit count is CharacterCount of the result;
+//  - of two taken operands, the divisor is refused exactly when its value is
+//    0, zero to the power zero exactly when both values are 0, and any
+//    operation with "数据过大" exactly when an operand has more than 255
+//    significant digits;
+//  - otherwise sums and differences always succeed, products whenever the
+//    significant digits of both fit 256 positions, divisions always, powers
+//    whenever the power and the base's digits fit; each with GMP's value;
 //  - CharacterCount of valid UTF-8 is its number of code points.
 //
 // The operations themselves get the bytes mapped to digits: a digit stays
 // itself, any other byte becomes a digit or now and then an "x", a
 // character that counts as 0.
-//
-// The values are checked with exact schoolbook arithmetic written here:
-//  - LargeAdd: fails exactly beyond the capacity; otherwise the sum, written
-//    in n digits (the longer operand's length), n+1 when it carries out.
-//  - LargeMinus: fails exactly beyond the capacity; otherwise |a - b| in
-//    exactly n digits, "-" in front when b is larger.
-//  - MultiplyOne with one digit: "-1" exactly beyond the capacity, otherwise
-//    the product in at most Len(a)+1 digits.
-//  - LargeMultiply: the product whenever it succeeds, and it succeeds when
-//    both operands together have at most 256 characters.
-//  - LargeDivide: a dividend shorter than the divisor gives "0" and itself;
-//    otherwise it fails exactly for a zero divisor, and else
-//    quotient * b + remainder = a with remainder < b, the remainder without
-//    leading zeros, the quotient at least Len(a) - Len(b) + 1 digits.
+#include <gmpxx.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "BigNumber.h"
 #include "CommonOps.h"
@@ -53,57 +50,24 @@ namespace {
 using namespace numora::standard;
 using numora::fuzz::Shown;
 
-// Exact arithmetic on values written as digit strings without leading zeros.
-std::string ValueOf(std::string_view text) {
-    std::string v;
-    for (char c : text) v += (c >= '0' && c <= '9') ? c : '0';
-    std::size_t first = v.find_first_not_of('0');
-    return first == std::string::npos ? "0" : v.substr(first);
+// The value a text writes; any character that is not a digit is the digit 0.
+mpz_class Value(std::string_view text) {
+    std::string digits;
+    for (char c : text) digits += (c >= '0' && c <= '9') ? c : '0';
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? mpz_class(0) : mpz_class(digits.substr(first), 10);
 }
 
-int Compare(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
+// The value of a result text with an optional leading "-".
+mpz_class SignedValue(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    const mpz_class v = Value(text.substr(negative ? 1 : 0));
+    return negative ? mpz_class(-v) : v;
 }
 
-std::string Add(const std::string& a, const std::string& b) {
-    std::string out;
-    int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
-        int s = carry;
-        if (i < a.size()) s += a[a.size() - 1 - i] - '0';
-        if (i < b.size()) s += b[b.size() - 1 - i] - '0';
-        out += static_cast<char>('0' + s % 10);
-        carry = s / 10;
-    }
-    std::reverse(out.begin(), out.end());
-    return ValueOf(out);
-}
+std::size_t Digits(const mpz_class& v) { return v == 0 ? 1 : v.get_str().size(); }
 
-std::string Subtract(const std::string& a, const std::string& b) {  // a >= b
-    std::string out;
-    int borrow = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        int d = (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
-        borrow = d < 0;
-        out += static_cast<char>('0' + d + 10 * borrow);
-    }
-    std::reverse(out.begin(), out.end());
-    return ValueOf(out);
-}
-
-std::string Multiply(const std::string& a, const std::string& b) {
-    std::string acc(a.size() + b.size(), 0);
-    std::vector<int> sum(a.size() + b.size(), 0);
-    for (std::size_t i = 0; i < a.size(); ++i)
-        for (std::size_t j = 0; j < b.size(); ++j) sum[i + j + 1] += (a[i] - '0') * (b[j] - '0');
-    for (std::size_t k = sum.size(); k-- > 1;) {
-        sum[k - 1] += sum[k] / 10;
-        sum[k] %= 10;
-    }
-    for (std::size_t k = 0; k < sum.size(); ++k) acc[k] = static_cast<char>('0' + sum[k]);
-    return ValueOf(acc);
-}
+std::string Text(const mpz_class& v) { return v.get_str(); }
 
 bool AllDigits(std::string_view s) { return s.find_first_not_of("0123456789") == std::string_view::npos; }
 
@@ -149,35 +113,69 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
         NUMORA_CHECK(refusal.value_or("") == want,
                      operands() + "\nCheckOperand(" + Shown(raw) + "): " + Shown(refusal.value_or("taken")));
     }
-    if (CheckPairwise(LargeOp::Add, rawA, rawB)) {
-        NUMORA_CHECK(CheckOperand(rawA) || CheckOperand(rawB), operands() + "\nCheckPairwise refused both taken");
+    if (CheckOperand(rawA) || CheckOperand(rawB)) {
+        NUMORA_CHECK(CheckPairwise(LargeOp::Add, rawA, rawB).has_value(),
+                     operands() + "\nCheckPairwise took a refused operand");
         return;
     }
-    NUMORA_CHECK(!CheckOperand(rawA) && !CheckOperand(rawB), operands() + "\nCheckPairwise took a refused operand");
-    const std::string va = ValueOf(OperandText(rawA)), vb = ValueOf(OperandText(rawB));
-    const std::pair<LargeOp, std::optional<std::string>> expected[] = {
-        {LargeOp::Add, Add(va, vb)},
-        {LargeOp::Minus, Compare(va, vb) < 0 ? "-" + Subtract(vb, va) : Subtract(va, vb)},
-        {LargeOp::Multiply, Multiply(va, vb)},
-        {LargeOp::Divide, std::nullopt},
+    const mpz_class va = Value(OperandText(rawA)), vb = Value(OperandText(rawB));
+    const bool tooLong = Digits(va) > kLargeDigits || Digits(vb) > kLargeDigits;
+    const auto refusal = [&](LargeOp op) { return CheckPairwise(op, rawA, rawB).value_or(""); };
+    NUMORA_CHECK(refusal(LargeOp::Add) == (tooLong ? kTooLarge : ""), operands() + "\nadd: " + refusal(LargeOp::Add));
+    NUMORA_CHECK(refusal(LargeOp::Divide) == (vb == 0 ? "除数不能为0" : tooLong ? kTooLarge : ""),
+                 operands() + "\ndivide: " + refusal(LargeOp::Divide));
+    NUMORA_CHECK(refusal(LargeOp::Power) == (va == 0 && vb == 0 ? "0没有0次方" : tooLong ? kTooLarge : ""),
+                 operands() + "\npower: " + refusal(LargeOp::Power));
+    if (tooLong) return;
+
+    auto shownResult = [](const numora::Outcome& out) {
+        return out.failed() ? "message " + out.message->text
+                            : Shown(out.Field("LargeText3").value_or("")) + " " +
+                                  Shown(out.Field("LargeText3Se").value_or(""));
     };
-    for (const auto& [op, want] : expected) {
-        const numora::Outcome out = PairwiseResult(op, rawA, rawB);
-        if (out.failed()) continue;  // beyond the capacity, or a divisor of 0
+    auto checkLength = [&](const numora::Outcome& out) {
         const std::string result = out.Field("LargeText3").value_or("");
         NUMORA_CHECK(out.Field("LargeLenText1") == ResultLengthText(result),
                      operands() + "\nLargeLenText1 of " + Shown(result));
-        if (want) {
-            const bool negative = result.starts_with('-');
-            const std::string value = (negative ? "-" : "") + ValueOf(std::string_view(result).substr(negative));
-            NUMORA_CHECK(value == *want || (value == "-0" && *want == "0"),
-                         operands() + "\nop " + std::to_string(static_cast<int>(op)) + ": " + Shown(result) +
-                             "\nexpected the value " + *want);
-        } else {
-            const std::string remainder = out.Field("LargeText3Se").value_or("");
-            NUMORA_CHECK(Add(Multiply(ValueOf(result), vb), ValueOf(remainder)) == va,
-                         operands() + "\ndivision: " + Shown(result) + " remainder " + Shown(remainder));
-        }
+    };
+    const std::size_t da = Digits(va), db = Digits(vb);
+    const struct {
+        LargeOp op;
+        mpz_class want;
+        bool mustSucceed;
+    } pairwise[] = {
+        {LargeOp::Add, va + vb, true},
+        {LargeOp::Minus, va - vb, true},
+        {LargeOp::Multiply, va * vb, da + db <= kLargeCapacity},
+    };
+    for (const auto& [op, want, mustSucceed] : pairwise) {
+        const numora::Outcome out = PairwiseResult(op, rawA, rawB);
+        NUMORA_CHECK(out.failed() ? !mustSucceed && out.message->text == kTooLarge
+                                  : SignedValue(out.Field("LargeText3").value_or("")) == want,
+                     operands() + "\nop " + std::to_string(static_cast<int>(op)) + ": " + shownResult(out) +
+                         "\nexpected the value " + Text(want));
+        if (!out.failed()) checkLength(out);
+    }
+    if (vb != 0) {
+        const numora::Outcome out = PairwiseResult(LargeOp::Divide, rawA, rawB);
+        const std::string q = out.Field("LargeText3").value_or(""), r = out.Field("LargeText3Se").value_or("");
+        const std::string_view aText = PageOperand(rawA), bText = PageOperand(rawB);
+        const bool ownRemainder = aText.size() < bText.size() && va < vb;
+        NUMORA_CHECK(!out.failed() && AllDigits(q) && Value(q) == va / vb &&
+                         (ownRemainder ? q == "0" && r == aText : r == Text(va % vb)),
+                     operands() + "\ndivision: " + shownResult(out) + "\nexpected " + Text(va / vb) + " remainder " +
+                         Text(va % vb));
+        checkLength(out);
+    }
+    if (vb <= 600 && !(va == 0 && vb == 0)) {
+        mpz_class power;
+        mpz_pow_ui(power.get_mpz_t(), va.get_mpz_t(), vb.get_ui());
+        const numora::Outcome out = PairwiseResult(LargeOp::Power, rawA, rawB);
+        const bool fits = Digits(power) + da <= kLargeCapacity;
+        NUMORA_CHECK(out.failed() ? !fits && out.message->text == kTooLarge
+                                  : out.Field("LargeText3") == Text(power),
+                     operands() + "\npower: " + shownResult(out) + "\nexpected " + Shown(Text(power)));
+        if (!out.failed()) checkLength(out);
     }
 }
 
@@ -188,32 +186,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t la = std::min<std::size_t>(data[0] * 2u, size - 1);
     CheckPage(numora::fuzz::AsText(data + 1, la), numora::fuzz::AsText(data + 1 + la, size - 1 - la));
     std::string a = Operand(data + 1, la), b = Operand(data + 1 + la, size - 1 - la);
-    std::string va = ValueOf(a), vb = ValueOf(b);
+    const mpz_class va = Value(a), vb = Value(b);
     const std::size_t n = std::max(a.size(), b.size());
     const bool withinCapacity = a.size() <= kLargeCapacity && b.size() <= kLargeCapacity;
     auto operands = [&] { return "a = " + Shown(a) + "\nb = " + Shown(b); };
 
+    // The sum: n digits, one more when it carries out of them.
     std::optional<std::string> sum = LargeAdd(a, b);
     NUMORA_CHECK(sum.has_value() == withinCapacity, operands() + "\nLargeAdd: " + Result(sum));
     if (sum) {
-        std::string want = Add(va, vb);
-        std::size_t length = n + (want != "0" && want.size() > n ? 1 : 0);
-        NUMORA_CHECK(AllDigits(*sum) && ValueOf(*sum) == want && sum->size() == length,
-                     operands() + "\nLargeAdd: " + Result(sum) + "\nexpected the value " + want + " in " +
+        const mpz_class want = va + vb;
+        const std::size_t length = n + (n > 0 && Digits(want) > n ? 1 : 0);
+        NUMORA_CHECK(AllDigits(*sum) && Value(*sum) == want && sum->size() == length,
+                     operands() + "\nLargeAdd: " + Result(sum) + "\nexpected the value " + Text(want) + " in " +
                          std::to_string(length) + " digits");
     }
 
+    // The difference: exactly n digits, "-" in front when b is larger.
     std::optional<std::string> difference = LargeMinus(a, b);
     NUMORA_CHECK(difference.has_value() == withinCapacity, operands() + "\nLargeMinus: " + Result(difference));
     if (difference) {
-        bool negative = Compare(va, vb) < 0;
-        std::string want = negative ? Subtract(vb, va) : Subtract(va, vb);
-        std::string_view digits = *difference;
-        bool sign = !digits.empty() && digits[0] == '-';
-        if (sign) digits.remove_prefix(1);
-        NUMORA_CHECK(sign == negative && AllDigits(digits) && digits.size() == n && ValueOf(digits) == want,
-                     operands() + "\nLargeMinus: " + Result(difference) + "\nexpected " + (negative ? "-" : "") +
-                         want + " in " + std::to_string(n) + " digits");
+        const std::string_view digits = std::string_view(*difference).substr(difference->starts_with('-') ? 1 : 0);
+        NUMORA_CHECK(SignedValue(*difference) == va - vb && difference->starts_with('-') == (vb > va) &&
+                         AllDigits(digits) && digits.size() == n,
+                     operands() + "\nLargeMinus: " + Result(difference) + "\nexpected " + Text(va - vb) + " in " +
+                         std::to_string(n) + " digits");
     }
 
     if (!b.empty() && b[0] >= '0' && b[0] <= '9') {
@@ -222,9 +219,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (a.size() > kLargeCapacity) {
             NUMORA_CHECK(times == "-1", operands() + "\nMultiplyOne by " + digit + ": " + Shown(times));
         } else {
-            std::string want = Multiply(va, digit);
-            NUMORA_CHECK(AllDigits(times) && ValueOf(times) == want && times.size() <= a.size() + 1,
-                         operands() + "\nMultiplyOne by " + digit + ": " + Shown(times) + "\nexpected " + want);
+            const mpz_class want = va * (b[0] - '0');
+            NUMORA_CHECK(AllDigits(times) && Value(times) == want && times.size() <= a.size() + 1,
+                         operands() + "\nMultiplyOne by " + digit + ": " + Shown(times) + "\nexpected " + Text(want));
         }
     }
 
@@ -232,29 +229,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (a.size() + b.size() <= kLargeCapacity)
         NUMORA_CHECK(product.has_value(), operands() + "\nLargeMultiply failed within the capacity");
     if (product && !b.empty()) {
-        std::string want = Multiply(va, vb);
-        NUMORA_CHECK(AllDigits(*product) && ValueOf(*product) == want,
-                     operands() + "\nLargeMultiply: " + Result(product) + "\nexpected the value " + want);
+        NUMORA_CHECK(AllDigits(*product) && Value(*product) == va * vb,
+                     operands() + "\nLargeMultiply: " + Result(product) + "\nexpected the value " + Text(va * vb));
     }
 
+    // The division: a zero divisor fails; a dividend that is shorter and
+    // smaller is the remainder as written; otherwise GMP's quotient in at
+    // least Len(a) - Len(b) + 1 digits and its remainder without leading zeros.
     std::optional<Division> division = LargeDivide(a, b);
     auto shownDivision = [&] {
         return division ? "quotient " + Shown(division->quotient) + ", remainder " + Shown(division->remainder)
                         : std::string("failure");
     };
-    if (a.size() < b.size()) {
-        NUMORA_CHECK(division && division->quotient == "0" && division->remainder == a,
-                     operands() + "\nLargeDivide: " + shownDivision());
-    } else {
-        NUMORA_CHECK(division.has_value() == (vb != "0"), operands() + "\nLargeDivide: " + shownDivision());
-    }
-    if (division && a.size() >= b.size()) {
+    NUMORA_CHECK(division.has_value() == (vb != 0), operands() + "\nLargeDivide: " + shownDivision());
+    if (division) {
         const std::string& q = division->quotient;
         const std::string& r = division->remainder;
-        bool shape = AllDigits(q) && AllDigits(r) && !r.empty() && (r == "0" || r[0] != '0') &&
-                     q.size() >= a.size() - b.size() + 1;
-        NUMORA_CHECK(shape && Add(Multiply(ValueOf(q), vb), r) == va && Compare(r, vb) < 0,
-                     operands() + "\nLargeDivide: " + shownDivision());
+        const bool ownRemainder = a.size() < b.size() && va < vb;
+        const std::size_t width = a.size() >= b.size() ? a.size() - b.size() + 1 : 1;
+        const bool shape = ownRemainder ? q == "0" && r == a
+                                        : AllDigits(q) && q.size() >= width && r == Text(va % vb);
+        NUMORA_CHECK(shape && Value(q) == va / vb,
+                     operands() + "\nLargeDivide: " + shownDivision() + "\nexpected " + Text(va / vb) +
+                         " remainder " + Text(va % vb));
     }
     return 0;
 }

@@ -217,6 +217,26 @@ sleep 1
 message_has_focus && fail "unsavable: told more than once"
 end_with TERM unsavable
 
+# A signal in the first moments, while the display is opened and start-up
+# runs: the run still ends in order, with status 0 and no running flag left.
+# "first": as soon as the process catches SIGTERM (its first step, before the
+# display is opened; only the loading of its libraries comes before).
+catches_term() {  # bit 15 of the caught-signals mask
+  local mask; mask=$(awk '/^SigCgt/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+  [ -n "$mask" ] && (( (16#$mask >> 14) & 1 ))
+}
+for delay in first 0.1 0.3; do
+  fresh "early-$delay" '[Checks]\nExamOK=1\n'
+  launch
+  if [ "$delay" = first ]; then
+    for _ in $(seq 2000); do catches_term && break; sleep 0.001; done
+  else
+    pause "$delay"
+  fi
+  end_with TERM "SIGTERM $delay"
+  [ "$(stored LoadAlready)" != True ] || fail "SIGTERM $delay: LoadAlready left True"
+done
+
 if [ $failures -ne 0 ]; then
   echo "--- numora's output"; tail -20 "$scratch/log"
   exit 1

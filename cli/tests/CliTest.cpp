@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "Commands.h"
@@ -96,6 +97,60 @@ TEST(CliUsage, WrongCommandLinesExitWithTwo) {
     EXPECT_NE(help.out.find("numora-cli eval"), std::string::npos);
 }
 
+// The usage and help texts are Chinese: a word in Latin letters is one the
+// command line itself takes (a command, an option, a kind, a unit).
+TEST(CliUsage, TextsAreChinese) {
+    const std::string help = RunCli({"--help"}).out;
+    std::set<std::string> own;
+    for (const char* word : {"numora", "cli", "help", "version", "file", "count", "radians", "range", "grid", "out",
+                             "png", "svg", "MiB", "exact", "and", "points"})
+        own.insert(word);
+    // The commands (the word after "numora-cli") and the alternatives "a|b|c"
+    // a command takes.
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("  numora-cli ", 0) == 0) own.insert(line.substr(13, line.find(' ', 13) - 13));
+        std::istringstream words(line);
+        std::string previous;
+        for (std::string word; words >> word; previous = word) {
+            // A command's own sub-command ("chem molarity").
+            if (own.count(previous) && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos)
+                own.insert(word);
+            if (word.find('|') == std::string::npos) continue;
+            for (std::size_t start = 0, bar; start <= word.size(); start = bar + 1) {
+                bar = std::min(word.find('|', start), word.size());
+                own.insert(word.substr(start, bar - start));
+            }
+        }
+    }
+    for (const char* kind : {"linear", "quadratic", "exponential", "logarithm", "inverse", "sine", "cosine", "power",
+                             "tangent", "absolute", "function"})
+        own.insert(kind);
+    auto english = [&](const std::string& text) {
+        std::string found;
+        for (std::size_t i = 0; i < text.size();) {
+            std::size_t j = i;
+            while (j < text.size() && std::isalpha(static_cast<unsigned char>(text[j]))) ++j;
+            if (j - i >= 3 && !own.count(text.substr(i, j - i))) found += text.substr(i, j - i) + " ";
+            i = j == i ? i + 1 : j;
+        }
+        return found;
+    };
+    // Only the words a command line takes: the first word of each line is a
+    // command, and what it offers are the options and alternatives.
+    std::set<std::string> commands;
+    std::istringstream again(help);
+    for (std::string line; std::getline(again, line);)
+        if (line.rfind("  numora-cli ", 0) == 0) commands.insert(line.substr(13, line.find(' ', 13) - 13));
+    for (const std::string& command : commands) {
+        if (command.starts_with("-")) continue;
+        const auto usage = RunCli({command});  // too few arguments for every command but mersenne
+        EXPECT_EQ(english(usage.err), "") << command << ": " << usage.err;
+    }
+    EXPECT_EQ(english(help), "") << help;
+    EXPECT_EQ(english(RunCli({"chem"}).err + RunCli({"plot"}).err + RunCli({"div"}).err), "");
+}
+
 TEST(CliUsage, VersionNamesTheProgramAndItsVersion) {
     for (const char* option : {"--version", "-V"}) {
         auto v = RunCli({option});
@@ -181,10 +236,26 @@ TEST(CliEval, FoldersAndOverlongLinesAreRefused) {
     EXPECT_EQ(longLine.out, "2\n");  // the lines before it are answered
     EXPECT_NE(longLine.err.find("第2行过长"), std::string::npos) << longLine.err;
 
-    // A line of exactly the limit is read.
-    auto atLimit = RunCli({"eval", "--file", "-"}, "1+" + std::string(limit - 3, ' ') + "1\n3*3");
-    EXPECT_EQ(atLimit.rc, 0) << atLimit.err;
-    EXPECT_EQ(atLimit.out, "2\n9\n");
+    // A line of exactly the limit is read, also when it ends with CRLF.
+    const std::string longest = "1+" + std::string(limit - 3, ' ') + "1";
+    for (const char* end : {"\n", "\r\n"}) {
+        auto atLimit = RunCli({"eval", "--file", "-"}, longest + end + "3*3" + end);
+        EXPECT_EQ(atLimit.rc, 0) << atLimit.err;
+        EXPECT_EQ(atLimit.out, "2\n9\n");
+    }
+    EXPECT_EQ(RunCli({"eval", "--file", "-"}, longest + "\r\r\n").rc, 1);  // one CR too many
+}
+
+// A UTF-8 byte-order mark in front of the first line is no part of it.
+TEST(CliEval, AByteOrderMarkIsSkipped) {
+    const struct { std::string input, out; } cases[] = {
+        {"\xEF\xBB\xBF" "1+1\n2*3\n", "2\n6\n"},
+        {"\xEF\xBB\xBF" "1+1\r\n", "2\n"},
+        {"\xEF\xBB\xBF", ""},
+        {"\xEF\xBB" "1\n", "Error\n"},  // not a whole mark: the line keeps it
+        {"1+1\n\xEF\xBB\xBF" "1\n", "2\nError\n"},  // only at the start
+    };
+    for (const auto& c : cases) EXPECT_EQ(RunCli({"eval", "--file", "-"}, c.input).out, c.out) << c.input;
 }
 
 // The commands named when these faults were reported, as a user types them.
@@ -209,6 +280,25 @@ TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
         {{"chem", "molarity", "０。５", "１"}, 0, "0.5mol/L\n", ""},
         {{"big", "pow", "1", "2147483647"}, 0, "1\n", ""},
         {{"big", "pow", "0", "2147483647"}, 0, "0\n", ""},
+        // Leading zeros mean the number they write; the limit counts significant digits.
+        {{"big", "div", "100", "0007"}, 0, "14\n2\n", ""},
+        {{"big", "div", "5", "05"}, 0, "1\n0\n", ""},
+        {{"big", "div", "5", "00"}, 1, "", "除数不能为0\n"},
+        {{"big", "div", "123", "000"}, 1, "", "除数不能为0\n"},
+        {{"big", "pow", "0002", "100"}, 0, "1267650600228229401496703205376\n", ""},
+        {{"big", "pow", "01", "5000"}, 0, "1\n", ""},
+        {{"big", "sum", std::string(300, '4')}, 1, "", "数据过大\n"},
+        {{"big", "div", "1" + std::string(256, '0'), "1"}, 1, "", "数据过大\n"},
+        // Coefficients at the edges of the range: no underflow, no overflow on the way.
+        {{"quadratic", "1e-200", "0", "-1e-200"}, 0, "1\n-1\n", ""},
+        {{"quadratic", "1e-200", "0", "1e-200"}, 1, "", "此方程无解！\n"},
+        {{"quadratic", "1", "-1e-200", "0"}, 0, "1E-200\n0\n", ""},
+        {{"linear2", "1", "1e200", "1", "0", "1e-200", "0"}, 0, "1\n0\n", ""},
+        {{"linear2", "2", "-3", "0", "0", "5e-324", "1"}, 1, "", "数据过大\n"},
+        {{"linear3", "1", "1e200", "0", "2", "0", "1e-200", "0", "0", "0", "0", "1", "3"}, 0, "2\n0\n3\n", ""},
+        {{"linear3", "0", "0", "-90", "0", "30", "0", "-931", "0", "133", "-1e300", "1", "-1.75229e-80"},
+         0, "0\n0\n0\n", ""},
+        {{"root", "1.7976931348623157e308", "1"}, 0, "1.79769313486232E+308\n1.79769313486232E+308\n", ""},
         {{"pow", "2", "-1e309"}, 1, "", "数据过大\n"},
         {{"log", "8", "1e309"}, 1, "", "数据过大\n"},
         {{"quick", "div", "1", "-1e309"}, 1, "", "数据过大\n"},
@@ -304,4 +394,66 @@ TEST(CliPlot, RangesBeyondTheMappingAreRefused) {
     EXPECT_EQ(text.find("nan\""), std::string::npos);
     EXPECT_EQ(text.find("inf\""), std::string::npos);
     std::remove(svg.c_str());
+}
+
+// No result field ever shows an infinity or a NaN, whatever the operands:
+// every command of the calculator windows, with operands at the edges of
+// the double range, prints numbers or a message.
+TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
+    const std::vector<std::string> edges = {
+        "0", "-0", "1", "-2.5", "1e308", "-1e308", "1.7976931348623157e308", "-1.7976931348623157e308",
+        "9e307", "5e-324", "-5e-324", "1e-320", "2.2250738585072014e-308", "1e-300", "1e300", "1e-400", "1e309", "nan",
+    };
+    const std::vector<std::vector<std::string>> commands = {
+        {"add"}, {"sub"}, {"mul"}, {"div"}, {"pow"}, {"root"}, {"log"}, {"quick", "add"}, {"quick", "sub"},
+        {"quick", "mul"}, {"quick", "div"}, {"quick", "pow"}, {"quick", "root"}, {"quick", "log"},
+        {"formula", "1"}, {"formula", "2"}, {"formula", "3"}, {"formula", "4"}, {"formula", "5"},
+        {"chem", "molarity"},
+    };
+    auto shows = [](const std::string& text) {
+        for (const char* word : {"inf", "nan", "INF", "NAN", "Inf", "NaN"})
+            if (text.find(word) != std::string::npos) return true;
+        return false;
+    };
+    auto check = [&](std::vector<std::string> args) {
+        const auto r = RunCli(args);
+        std::string what;
+        for (const auto& a : args) what += a + " ";
+        EXPECT_FALSE(shows(r.out)) << what << "-> " << r.out;
+        if (r.rc == 1) EXPECT_FALSE(r.err.empty()) << what;
+    };
+    for (const auto& command : commands)
+        for (const auto& a : edges)
+            for (const auto& b : edges) {
+                auto args = command;
+                args.push_back(a);
+                args.push_back(b);
+                check(args);
+            }
+    for (const auto& a : edges) {
+        for (const auto& b : edges)
+            for (const char* op : {"+", "-", "*", "/"}) check({"eval", a + op + b});
+        check({"fact", a});
+        for (const char* f : {"sin", "cos", "tan", "cot", "sec", "csc"}) {
+            check({"trig", f, a});
+            check({"trig", f, a, "--radians"});
+        }
+        for (const auto& b : edges)
+            for (const auto& c : edges) check({"quadratic", a, b, c});
+    }
+    // The linear solvers and the chemistry modes on random picks.
+    unsigned seed = 22;
+    auto pick = [&] { return edges[(seed = seed * 1103515245 + 12345) / 65536 % edges.size()]; };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> two = {"linear2"}, three = {"linear3"};
+        for (int i = 0; i < 6; ++i) two.push_back(pick());
+        for (int i = 0; i < 12; ++i) three.push_back(pick());
+        check(two);
+        check(three);
+        const std::string mode = std::to_string(1 + round % 3);
+        check({"chem", "fraction", round % 2 ? "solute" : "solvent", mode, pick(), pick(), pick()});
+        check({"chem", "solubility", mode, pick(), pick(), pick()});
+        check({"chem", "dilute", mode, pick(), pick(), pick(), pick()});
+        check({"chem", "concentrate", mode, pick(), pick(), pick(), pick()});
+    }
 }

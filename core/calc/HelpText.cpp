@@ -26,39 +26,52 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-void AppendEscaped(std::string& out, char32_t c) {
-    switch (c) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        case '"': out += "&quot;"; break;
-        default: AppendUtf8(out, c);
-    }
-}
-
 struct Group {
     bool skip = false;
     int fontHalfPoints = 24;
     int fallbackChars = 1;  // \ucN: characters after \uN that stand in for it
 };
 
+// Groups nested deeper than this count as their parent: a document of
+// nothing but "{" needs no memory per brace.
+constexpr std::size_t kMaxGroupDepth = 256;
+// How often (in bytes read) the conversion looks at its cancel flag.
+constexpr std::size_t kCancelStride = 1 << 16;
+
 class Converter {
 public:
-    std::string run(std::string_view rtf, std::string_view title) {
+    Converter(const HelpLimits& limits, const std::atomic<bool>* cancel) : limits_(limits), cancel_(cancel) {}
+
+    HelpDocument run(std::string_view rtf) {
         std::vector<Group> stack{Group{}};
+        std::size_t deeper = 0;  // groups beyond kMaxGroupDepth
         size_t i = 0;
         int skipFallback = 0;
-        while (i < rtf.size()) {
+        std::size_t nextCancelCheck = kCancelStride;
+        while (i < rtf.size() && !full_) {
+            if (cancel_ && i >= nextCancelCheck) {
+                nextCancelCheck = i + kCancelStride;
+                if (cancel_->load(std::memory_order_relaxed)) {
+                    doc_.cancelled = true;
+                    return std::move(doc_);
+                }
+            }
             const char c = rtf[i];
             Group& g = stack.back();
             if (c == '{') {
-                stack.push_back(g);
+                if (stack.size() < kMaxGroupDepth)
+                    stack.push_back(g);
+                else
+                    ++deeper;
                 ++i;
                 if (rtf.substr(i, 2) == "\\*") stack.back().skip = true;
                 continue;
             }
             if (c == '}') {
-                if (stack.size() > 1) stack.pop_back();
+                if (deeper > 0)
+                    --deeper;
+                else if (stack.size() > 1)
+                    stack.pop_back();
                 ++i;
                 continue;
             }
@@ -121,12 +134,9 @@ public:
             skipFallback = 0;
             control(word, hasParam, param, g, skipFallback);
         }
+        if (full_) doc_.cut = true;
         endParagraph();
-        closeList();
-        std::string html = "<html><head><meta charset=\"utf-8\"><title>";
-        for (char ch : title) html += ch;
-        html += "</title></head><body>\n" + body_ + "</body></html>\n";
-        return html;
+        return std::move(doc_);
     }
 
 private:
@@ -162,7 +172,7 @@ private:
                 else text(0x2022, g);
             }
         } else if (word == "line") {
-            if (!g.skip) paragraph_ += "<br>";
+            if (!g.skip) append('\n');
         } else if (word == "tab" || word == "emspace" || word == "enspace") {
             if (!g.skip) text(' ', g);
         }
@@ -175,42 +185,100 @@ private:
             if (c == ' ') return;  // leading blanks (after the bullet, say)
             size_ = g.fontHalfPoints;
         }
-        AppendEscaped(paragraph_, c);
+        append(c);
+    }
+
+    // One character (or the line break "\n") of the paragraph, within the
+    // limits: a paragraph that reaches a block's size goes on in the next.
+    void append(char32_t c) {
+        if (full_) return;
+        if (characters_ >= limits_.characters) {
+            full_ = true;
+            return;
+        }
+        const bool lineFull = c == '\n' && blockLines_ >= limits_.blockLines;
+        if (blockCharacters_ >= limits_.blockCharacters || lineFull) {
+            const bool bullet = bullet_;
+            emitBlock();
+            bullet_ = bullet;  // the rest of the paragraph is of the same kind
+            if (full_ || lineFull) return;  // the new block is the line break
+        }
+        AppendUtf8(paragraph_, c);
+        ++characters_;
+        ++blockCharacters_;
+        if (c == '\n') ++blockLines_;
     }
 
     void endParagraph() {
-        while (!paragraph_.empty() && paragraph_.back() == ' ') paragraph_.pop_back();
-        if (paragraph_.empty()) {
-            bullet_ = false;
-            return;
-        }
-        if (bullet_) {
-            if (!inList_) body_ += "<ul>\n";
-            inList_ = true;
-            body_ += "<li>" + paragraph_ + "</li>\n";
-        } else {
-            closeList();
-            const char* tag = size_ >= 32 ? "h1" : size_ >= 26 ? "h2" : "p";
-            body_ += std::string("<") + tag + ">" + paragraph_ + "</" + tag + ">\n";
-        }
-        paragraph_.clear();
+        emitBlock();
         bullet_ = false;
     }
 
-    void closeList() {
-        if (inList_) body_ += "</ul>\n";
-        inList_ = false;
+    void emitBlock() {
+        while (!paragraph_.empty() && paragraph_.back() == ' ') paragraph_.pop_back();
+        blockCharacters_ = blockLines_ = 0;
+        if (paragraph_.empty()) return;
+        if (doc_.blocks.size() >= limits_.blocks) {
+            full_ = true;
+            paragraph_.clear();
+            return;
+        }
+        using Kind = HelpBlock::Kind;
+        const Kind kind = bullet_ ? Kind::Item : size_ >= 32 ? Kind::Heading1 : size_ >= 26 ? Kind::Heading2 : Kind::Paragraph;
+        doc_.blocks.push_back({kind, std::move(paragraph_)});
+        paragraph_.clear();
     }
 
-    std::string body_, paragraph_;
+    const HelpLimits& limits_;
+    const std::atomic<bool>* cancel_;
+    HelpDocument doc_;
+    std::string paragraph_;
+    std::size_t characters_ = 0, blockCharacters_ = 0, blockLines_ = 0;
     int size_ = 24;
     bool bullet_ = false;
-    bool inList_ = false;
+    bool full_ = false;
     char32_t highSurrogate_ = 0;
 };
 
+void AppendHtmlText(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '&': out += "&amp;"; break;
+            case '"': out += "&quot;"; break;
+            case '\n': out += "<br>"; break;
+            default: out += c;
+        }
+    }
+}
+
 }  // namespace
 
-std::string RtfToHtml(std::string_view rtf, std::string_view title) { return Converter().run(rtf, title); }
+HelpDocument ConvertHelp(std::string_view rtf, const HelpLimits& limits, const std::atomic<bool>* cancel) {
+    return Converter(limits, cancel).run(rtf);
+}
+
+std::string HelpHtml(const HelpDocument& document, std::string_view title) {
+    std::string html = "<html><head><meta charset=\"utf-8\"><title>";
+    html += title;
+    html += "</title></head><body>\n";
+    bool inList = false;
+    for (const HelpBlock& block : document.blocks) {
+        const bool item = block.kind == HelpBlock::Kind::Item;
+        if (item != inList) html += item ? "<ul>\n" : "</ul>\n";
+        inList = item;
+        const char* tag = item ? "li" : block.kind == HelpBlock::Kind::Heading1 ? "h1"
+                                      : block.kind == HelpBlock::Kind::Heading2 ? "h2" : "p";
+        html += std::string("<") + tag + ">";
+        AppendHtmlText(html, block.text);
+        html += std::string("</") + tag + ">\n";
+    }
+    if (inList) html += "</ul>\n";
+    html += "</body></html>\n";
+    return html;
+}
+
+std::string RtfToHtml(std::string_view rtf, std::string_view title) { return HelpHtml(ConvertHelp(rtf), title); }
 
 }  // namespace numora

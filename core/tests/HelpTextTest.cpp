@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <sstream>
 
@@ -19,7 +20,7 @@ std::string Body(const std::string& html) {
 TEST(HelpText, ParagraphsHeadingsAndLists) {
     const struct {
         const char* name;
-        const char* rtf;
+        std::string rtf;
         const char* body;
     } cases[] = {
         {"heading and paragraph",
@@ -42,10 +43,48 @@ TEST(HelpText, ParagraphsHeadingsAndLists) {
         {"cut off in the middle", "{\\rtf1\\pard half\\u2", "<p>half</p>\n"},
         {"\\uc0: no stand-in characters", R"({\rtf1\uc0\pard \u20013\u25991 x\par})",
          "<p>\xe4\xb8\xad\xe6\x96\x87x</p>\n"},
+        {"line breaks", R"({\rtf1\pard a\line b\line\line c\par})", "<p>a<br>b<br><br>c</p>\n"},
+        {"groups nested deeper than any document", std::string(5000, '{') + "\\pard deep\\par" + std::string(5000, '}') + "\\pard out\\par",
+         "<p>deep</p>\n<p>out</p>\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(Body(RtfToHtml(c.rtf, "t")), c.body) << c.name;
     EXPECT_NE(RtfToHtml("{\\rtf1}", "Numora").find("<title>Numora</title>"), std::string::npos);
     EXPECT_EQ(Body(RtfToHtml("", "t")), "");
+}
+
+// The work is bounded: a document beyond the limits is cut there (and
+// reading stops), a long paragraph goes on in blocks of its own kind.
+TEST(HelpText, LimitsCutTheDocument) {
+    using Kind = numora::HelpBlock::Kind;
+    const numora::HelpLimits small{/*characters=*/12, /*blocks=*/3, /*blockCharacters=*/5, /*blockLines=*/2};
+    const struct {
+        const char* name;
+        std::string rtf;
+        std::vector<numora::HelpBlock> blocks;
+        bool cut;
+    } cases[] = {
+        {"within the limits", R"({\rtf1\pard\b\fs32 Head\par\pard \bullet  one\par})",
+         {{Kind::Heading1, "Head"}, {Kind::Item, "one"}}, false},
+        {"a long paragraph in blocks of five", R"({\rtf1\pard abcdefghijk\par})",
+         {{Kind::Paragraph, "abcde"}, {Kind::Paragraph, "fghij"}, {Kind::Paragraph, "k"}}, false},
+        {"an item goes on as an item", R"({\rtf1\pard \bullet abcdefg\par})",
+         {{Kind::Item, "abcde"}, {Kind::Item, "fg"}}, false},
+        {"two line breaks a block", R"({\rtf1\pard a\line b\line c\line d\par})",
+         {{Kind::Paragraph, "a\nb\nc"}, {Kind::Paragraph, "d"}}, false},
+        {"beyond the characters", R"({\rtf1\pard abcde\par fghij\par klmno\par})",
+         {{Kind::Paragraph, "abcde"}, {Kind::Paragraph, "fghij"}, {Kind::Paragraph, "kl"}}, true},
+        {"beyond the blocks", R"({\rtf1\pard a\par b\par c\par d\par})",
+         {{Kind::Paragraph, "a"}, {Kind::Paragraph, "b"}, {Kind::Paragraph, "c"}}, true},
+    };
+    for (const auto& c : cases) {
+        const numora::HelpDocument document = numora::ConvertHelp(c.rtf, small);
+        EXPECT_EQ(document.blocks, c.blocks) << c.name;
+        EXPECT_EQ(document.cut, c.cut) << c.name;
+    }
+    std::atomic<bool> cancel{true};
+    const std::string big = "{\\rtf1\\pard " + std::string(1 << 20, 'x');
+    EXPECT_TRUE(numora::ConvertHelp(big, {}, &cancel).cancelled);
+    EXPECT_FALSE(numora::ConvertHelp(big).cancelled);
 }
 
 // The document the program ships reads as headings, paragraphs and lists.

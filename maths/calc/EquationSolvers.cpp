@@ -8,6 +8,7 @@
 
 #include "LinearSystem.h"
 #include "NumberText.h"
+#include "WideDouble.h"
 
 namespace numora::maths {
 namespace {
@@ -37,8 +38,9 @@ const char* Refusal(SystemKind kind) {
 bool Agrees(double x, double y, const SystemSolution& accurate) {
     const double ax = accurate.values[0], ay = accurate.values[1];
     const double scale = std::max(std::fabs(ax), std::fabs(ay));
+    // A value that is exactly 0 must be 0, not a trace of rounding.
     auto close = [&](double cramer, double want) {
-        return std::isfinite(cramer) &&
+        return std::isfinite(cramer) && (want != 0 || cramer == 0) &&
                std::fabs(cramer - want) <= 1e-13 * (accurate.exact ? std::fabs(want) : scale);
     };
     return close(x, ax) && close(y, ay);
@@ -51,12 +53,12 @@ Outcome SolveQuadratic(std::string_view aText, std::string_view bText, std::stri
     const double b = LeadingValue(bText);
     const double c = LeadingValue(cText);
     if (!AllFinite({a, b, c})) return Outcome::Error(kTooLarge);
-    const double d = b * b - 4 * a * c;
-    // An overflowed discriminant has no reliable sign (4·a may overflow where
-    // 4·a·c would not). With a = 0 it is b·b and never negative, so the
-    // coefficient message still applies.
-    if (!std::isfinite(d) && a != 0) return Outcome::Error(kTooLarge);
-    if (d < 0) return Outcome::Error(kNoRealRoot);
+    // In a double with an exponent of its own, so the discriminant neither
+    // underflows (1E-200, 0, -1E-200 gave 0, 0 for ±1) nor overflows; where
+    // plain doubles would not, the digits are theirs.
+    const WideDouble A(a), B(b), C(c);
+    const WideDouble d = B * B - WideDouble(4) * A * C;
+    if (d.Negative()) return Outcome::Error(kNoRealRoot);
     if (a == 0) return Outcome::Error(kZeroQuadraticCoefficient);
     // x1 = (−b + √D) / (2·a) and x2 = (−b − √D) / (2·a). The root whose
     // numerator adds two values of one sign is computed so; the other one
@@ -65,18 +67,21 @@ Outcome SolveQuadratic(std::string_view aText, std::string_view bText, std::stri
     // then taken as c / q, with q = −(b + sign(b)·√D) / 2 and the product of
     // the roots c / a. Where √D and |b| differ by |b| or more (b = 0, say)
     // neither numerator loses anything and both keep the plain form.
-    const double root = std::sqrt(d);
-    double x1 = (-b + root) / (2 * a);
-    double x2 = (-b - root) / (2 * a);
-    const double q = -(b + std::copysign(root, b)) / 2;
-    if (std::fabs(root - std::fabs(b)) < std::fabs(b) && q != 0) {
-        if (std::signbit(b))
-            x2 = c / q;  // −b > 0: x2's numerator −b − √D cancels
+    const WideDouble root = Sqrt(d);
+    const WideDouble twoA = WideDouble(2) * A;
+    WideDouble x1 = (-B + root) / twoA;
+    WideDouble x2 = (-B - root) / twoA;
+    const WideDouble signedRoot = B.Negative() ? -root : root;
+    const WideDouble q = -(B + signedRoot) / WideDouble(2);
+    if (Abs(root - Abs(B)) < Abs(B) && !q.IsZero()) {
+        if (B.Negative())
+            x2 = C / q;  // −b > 0: x2's numerator −b − √D cancels
         else
-            x1 = c / q;  // −b < 0: x1's numerator −b + √D cancels
+            x1 = C / q;  // −b < 0: x1's numerator −b + √D cancels
     }
-    if (!AllFinite({x1, x2})) return Outcome::Error(kTooLarge);
-    return Outcome().Write(kQuadraticX1, Formatted(x1)).Write(kQuadraticX2, Formatted(x2));
+    const double r1 = x1.ToDouble(), r2 = x2.ToDouble();
+    if (!AllFinite({r1, r2})) return Outcome::Error(kTooLarge);
+    return Outcome().Write(kQuadraticX1, Formatted(r1)).Write(kQuadraticX2, Formatted(r2));
 }
 
 Outcome SolveLinear2(std::string_view a1Text, std::string_view b1Text, std::string_view c1Text,

@@ -23,12 +23,14 @@ inline constexpr const char* kLinear3Y = "MathsEquationFrame3Text14";
 inline constexpr const char* kLinear3Z = "MathsEquationFrame3Text15";
 
 // a·x² + b·x + c = 0 (boxes MathsEquationFrame1Text1..3) -> x1, x2.
-// In order: a coefficient beyond the double range, or (a != 0) a
-// discriminant b·b − 4·a·c that overflows: "数据过大"; D < 0: "此方程无解！";
-// a = 0: "二次项系数不能为0"; then x1 = (−b + √D) / (2·a), x2 = (−b − √D) / (2·a),
-// "数据过大" when either is beyond the double range. No emptiness check. The
-// roots are computed in a form free of cancellation, so the smaller root is
-// as accurate as the larger (1, 1E+08, 1 gives -1E-08 and -100000000).
+// In order: a coefficient beyond the double range: "数据过大"; D < 0:
+// "此方程无解！"; a = 0: "二次项系数不能为0"; then x1 = (−b + √D) / (2·a),
+// x2 = (−b − √D) / (2·a), "数据过大" when either is beyond the double range.
+// No emptiness check. D = b·b − 4·a·c and the roots are computed with an
+// exponent range of their own (WideDouble), so no intermediate value
+// overflows or underflows (1E-200, 0, -1E-200 gives 1 and -1), and in a form
+// free of cancellation, so the smaller root is as accurate as the larger
+// (1, 1E+08, 1 gives -1E-08 and -100000000).
 Outcome SolveQuadratic(std::string_view a, std::string_view b, std::string_view c);
 
 // a1·x + b1·y = c1, a2·x + b2·y = c2 (MathsEquationFrame2Text1..6) -> x, y.

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "WideDouble.h"
+
 namespace numora::maths {
 namespace {
 
@@ -108,16 +110,13 @@ double Quotient(Int128 p, Int128 q) {
     return static_cast<double>(static_cast<long double>(p) / static_cast<long double>(q));
 }
 
-// ---- Elimination in double -----------------------------------------------
+// ---- Elimination in double ------------------------------------------------
 
 constexpr double kZeroUnits = 32 * 2.220446049250313e-16;  // 32 rounding units
 
 // `value` is zero to the precision of the terms (of total magnitude `bound`)
 // it was computed from.
-bool Negligible(double value, double bound) { return std::fabs(value) <= kZeroUnits * bound; }
-
-// The power of two that brings the largest of `values` magnitudes into [1, 2).
-int ScaleExponent(double largest) { return largest == 0 ? 0 : std::ilogb(largest); }
+bool Negligible(WideDouble value, WideDouble bound) { return Abs(value) <= WideDouble(kZeroUnits) * bound; }
 
 }  // namespace
 
@@ -161,43 +160,45 @@ SystemSolution SolveSystemByElimination(int n, std::span<const double> augmented
     SystemSolution solution;
     if (!ValidShape(n, augmented)) return solution;
     solution.kind = SystemKind::Overflow;
-    double a[kMaxUnknowns][kMaxUnknowns + 1];
+    // Doubles with an exponent of their own: no product, quotient or scaling
+    // below overflows or underflows (1 1E+200 1 / 0 1E-200 0 lost its 1E-200
+    // to the scaling and read as dependent).
+    WideDouble a[kMaxUnknowns][kMaxUnknowns + 1];
     for (int i = 0; i < n; ++i)
         for (int j = 0; j <= n; ++j) {
-            a[i][j] = augmented[static_cast<std::size_t>(i * (n + 1) + j)];
-            if (!std::isfinite(a[i][j])) return solution;
+            const double v = augmented[static_cast<std::size_t>(i * (n + 1) + j)];
+            if (!std::isfinite(v)) return solution;
+            a[i][j] = v;
         }
 
     // Equilibrate: the largest coefficient of each column, then of each row,
     // into [1, 2). Unknown j is then 2^columnExponent[j] times the original.
-    int columnExponent[kMaxUnknowns];
+    long columnExponent[kMaxUnknowns];
     for (int j = 0; j < n; ++j) {
-        double largest = 0;
-        for (int i = 0; i < n; ++i) largest = std::max(largest, std::fabs(a[i][j]));
-        columnExponent[j] = ScaleExponent(largest);
-        for (int i = 0; i < n; ++i) a[i][j] = std::ldexp(a[i][j], -columnExponent[j]);
+        WideDouble largest;
+        for (int i = 0; i < n; ++i) largest = std::max(largest, Abs(a[i][j]));
+        columnExponent[j] = largest.Exponent();
+        for (int i = 0; i < n; ++i) a[i][j] = Ldexp(a[i][j], -columnExponent[j]);
     }
     for (int i = 0; i < n; ++i) {
-        double largest = 0;
-        for (int j = 0; j < n; ++j) largest = std::max(largest, std::fabs(a[i][j]));
-        if (largest == 0) largest = std::fabs(a[i][n]);  // 0 = d: only the right side matters
-        const int e = ScaleExponent(largest);
-        for (int j = 0; j <= n; ++j) a[i][j] = std::ldexp(a[i][j], -e);
-        if (!std::isfinite(a[i][n])) return solution;
+        WideDouble largest;
+        for (int j = 0; j < n; ++j) largest = std::max(largest, Abs(a[i][j]));
+        if (largest.IsZero()) largest = Abs(a[i][n]);  // 0 = d: only the right side matters
+        const long e = largest.Exponent();
+        for (int j = 0; j <= n; ++j) a[i][j] = Ldexp(a[i][j], -e);
     }
 
     // bound[i][j]: the sum of the magnitudes of the terms a[i][j] is made of.
-    double bound[kMaxUnknowns][kMaxUnknowns + 1];
+    WideDouble bound[kMaxUnknowns][kMaxUnknowns + 1];
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j <= n; ++j) bound[i][j] = std::fabs(a[i][j]);
+        for (int j = 0; j <= n; ++j) bound[i][j] = Abs(a[i][j]);
 
     int pivotColumn[kMaxUnknowns];
     int rank = 0;
     for (int c = 0; c < n && rank < n; ++c) {
         int best = -1;
         for (int i = rank; i < n; ++i)
-            if (!Negligible(a[i][c], bound[i][c]) && (best < 0 || std::fabs(a[i][c]) > std::fabs(a[best][c])))
-                best = i;
+            if (!Negligible(a[i][c], bound[i][c]) && (best < 0 || Abs(a[i][c]) > Abs(a[best][c]))) best = i;
         if (best < 0) {  // no pivot in this column: its remaining entries are zero
             for (int i = rank; i < n; ++i) a[i][c] = 0;
             continue;
@@ -205,17 +206,15 @@ SystemSolution SolveSystemByElimination(int n, std::span<const double> augmented
         std::swap(a[rank], a[best]);
         std::swap(bound[rank], bound[best]);
         for (int i = rank + 1; i < n; ++i) {
-            const double m = a[i][c] / a[rank][c];
+            const WideDouble m = a[i][c] / a[rank][c];
             a[i][c] = 0;
             for (int j = c + 1; j <= n; ++j) {
                 a[i][j] -= m * a[rank][j];
-                bound[i][j] += std::fabs(m) * bound[rank][j];
+                bound[i][j] += Abs(m) * bound[rank][j];
             }
         }
         pivotColumn[rank++] = c;
     }
-    for (int i = 0; i < n; ++i)
-        if (!std::isfinite(a[i][n]) || !std::isfinite(bound[i][n])) return solution;
 
     // The rows left without a pivot read 0 = d: consistent only when every d is zero.
     for (int i = rank; i < n; ++i) {
@@ -229,18 +228,27 @@ SystemSolution SolveSystemByElimination(int n, std::span<const double> augmented
         return solution;
     }
 
+    // Back substitution. A value whose sum cancels to within the rounding of
+    // its terms is zero to the precision of the coefficients, and exactly 0
+    // where the system says so (x of 0 0 -90 0 / 30 0 -931 0 /
+    // 133 -1E+300 1 -1.75229E-80 came out as -2.8E-98).
+    WideDouble x[kMaxUnknowns];
     for (int i = n - 1; i >= 0; --i) {
-        double sum = a[i][n];
-        for (int j = i + 1; j < n; ++j) sum -= a[i][j] * solution.values[static_cast<std::size_t>(j)];
-        solution.values[static_cast<std::size_t>(i)] = sum / a[i][pivotColumn[i]];
+        WideDouble sum = a[i][n];
+        WideDouble terms = bound[i][n];
+        for (int j = i + 1; j < n; ++j) {
+            sum -= a[i][j] * x[j];
+            terms += bound[i][j] * Abs(x[j]);
+        }
+        x[i] = Negligible(sum, terms) ? WideDouble() : sum / a[i][pivotColumn[i]];
     }
     for (int j = 0; j < n; ++j) {
-        double& v = solution.values[static_cast<std::size_t>(j)];
-        v = std::ldexp(v, -columnExponent[j]);
+        const double v = Ldexp(x[j], -columnExponent[j]).ToDouble();
         if (!std::isfinite(v)) {
             solution.values = {};
-            return solution;
+            return solution;  // beyond the double range
         }
+        solution.values[static_cast<std::size_t>(j)] = v;
     }
     solution.kind = SystemKind::Unique;
     return solution;

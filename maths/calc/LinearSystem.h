@@ -37,10 +37,14 @@ struct SystemSolution {
 // nullopt when the coefficients are not of that form.
 std::optional<SystemSolution> SolveSystemExactly(int n, std::span<const double> augmented);
 
-// Gaussian elimination with partial pivoting in double, after scaling rows and
-// columns by powers of two (exact). An entry counts as zero when it is within
-// 32 rounding units of the sum of the magnitudes of the terms that produced
-// it, so the kind is decided to the precision of double arithmetic.
+// Gaussian elimination with partial pivoting, after scaling rows and columns
+// by powers of two (exact), in doubles with an exponent range of their own
+// (WideDouble): no determinant, product or scaling overflows or underflows
+// when the coefficients are within the double range. An entry counts as
+// zero when it is within 32 rounding units of the sum of the magnitudes of
+// the terms that produced it, so the kind is decided to the precision of
+// double arithmetic; an unknown whose back substitution cancels so is 0.
+// A solution beyond the double range is Overflow.
 SystemSolution SolveSystemByElimination(int n, std::span<const double> augmented);
 
 // The exact method when it applies, elimination otherwise.

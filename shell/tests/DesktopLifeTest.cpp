@@ -349,7 +349,7 @@ private slots:
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible() && viewer->isWindow() && viewer->isReadOnly());
         QCOMPARE(viewer->windowTitle(), U("Numora 帮助信息"));
-        QVERIFY2(viewer->toPlainText().startsWith(U("Numora 1.80 帮助")), qPrintable(viewer->toPlainText()));
+        QTRY_VERIFY2(viewer->toPlainText().startsWith(U("Numora 1.80 帮助")), qPrintable(viewer->toPlainText()));
         QVERIFY(viewer->toPlainText().contains(QStringLiteral("x<y")));
         QVERIFY(fake.dialogs.messages.isEmpty());
         viewer->hide();

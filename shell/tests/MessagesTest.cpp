@@ -6,11 +6,13 @@
 #include <QAudioOutput>
 #include <QFile>
 #include <QMediaPlayer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
+#include "AutoplayGuard.h"
 #include "Fakes.h"
 #include "MainFrame.h"
 #include "Messages.h"
@@ -86,6 +88,8 @@ class MessagesTest : public QObject {
 private slots:
     void autoplay_data();
     void autoplay();
+    void autoplayGuardAfterAPlayerThatNeverCameBack_data();
+    void autoplayGuardAfterAPlayerThatNeverCameBack();
     void titleCycles();
     void closeBoxKeepsMusicStopAndCloseEnds();
 };
@@ -134,8 +138,69 @@ void MessagesTest::autoplay() {
         QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
         QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
     }
-    // The stored name stays stored whatever happened.
+    // The stored name stays stored whatever happened; no autoplay is left unfinished.
     QCOMPARE(fake.settings.ReadSetting("Texts", "FileName", "-"), file.isEmpty() ? "-" : path);
+    QCOMPARE(AutoplayGuard(fake.settings).unfinished(), QString());
+}
+
+// The start-up music is recorded in the store before the player gets it.
+// A player that never returns, or one that takes the process down (each in
+// a child process), leaves the record behind: the next start plays nothing,
+// names the file, turns autoplay off and starts normally. A player that
+// plays clears the record.
+void MessagesTest::autoplayGuardAfterAPlayerThatNeverCameBack_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("a player that never returns") << "hang";
+    QTest::newRow("a player that crashes the process") << "crash";
+}
+
+void MessagesTest::autoplayGuardAfterAPlayerThatNeverCameBack() {
+    QFETCH(QString, mode);
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("Numora.ini");
+    const QString music = WriteFile(dir, U("背景.mid"), Midi());
+    {
+        QtSettingsStore store(ini);
+        store.WriteSetting("Checks", "MusicStartWhileApply", "1");
+        store.WriteSetting("Texts", "FileName", music);
+    }
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral(NUMORA_AUTOPLAY_CHILD), {ini, mode});
+    QVERIFY(child.waitForStarted());
+    if (mode == "hang") {
+        // The record is in the store while the player has not come back.
+        QTRY_COMPARE_WITH_TIMEOUT(QtSettingsStore(ini).ReadSetting(AutoplayGuard::section(), AutoplayGuard::key(), ""),
+                                  music, 20000);
+        child.kill();
+    }
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    // The next start.
+    QtSettingsStore store(ini);
+    FakeServices fake;
+    Services services{store, fake.dialogs, fake.launcher, fake.music, fake.clipboard};
+    MainFrame frame(services);
+    Messages messages(services, frame);
+    messages.load();
+    QCOMPARE(fake.music.FileName(), QString());
+    QVERIFY(!fake.music.playing());
+    QCOMPARE(fake.dialogs.messages.size(), 1);
+    QCOMPARE(fake.dialogs.messages[0].text, AutoplayGuard::SkippedText(music));
+    QVERIFY(fake.dialogs.messages[0].text.contains(music));
+    QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
+    QCOMPARE(store.ReadSetting("Checks", "MusicStartWhileApply", ""), QStringLiteral("0"));
+    QCOMPARE(store.ReadSetting("Texts", "FileName", ""), music);  // the choice stays
+    QCOMPARE(AutoplayGuard(store).unfinished(), QString());
+
+    // Autoplay turned on again: the music plays, and the record is gone.
+    store.WriteSetting("Checks", "MusicStartWhileApply", "1");
+    Messages again(services, frame);
+    again.load();
+    QVERIFY(fake.music.playing());
+    QCOMPARE(fake.dialogs.messages.size(), 1);
+    QCOMPARE(AutoplayGuard(store).unfinished(), QString());
 }
 
 void MessagesTest::titleCycles() {
@@ -208,6 +273,7 @@ void QtMusicPlayerTest::playsToTheEnd() {
     QtMusicPlayer player;
     QSignalSpy finished(&player, &QtMusicPlayer::finished);
     QSignalSpy failed(&player, &QtMusicPlayer::failed);
+    QSignalSpy running(&player, &QtMusicPlayer::running);
     player.SetVolume(-500);
     player.SetFileName(path);
     QCOMPARE(player.FileName(), path);
@@ -215,6 +281,7 @@ void QtMusicPlayerTest::playsToTheEnd() {
     QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 1 || failed.count() > 0, kPlayTimeoutMs);
     QCOMPARE(failed.count(), 0);
     QCOMPARE(finished[0][0].toString(), path);
+    QCOMPARE(running.count(), 1);  // the decoder gave sound: the autoplay record goes
     QVERIFY(!player.isPlaying());
     // Played again from the start.
     player.Play();
@@ -304,24 +371,24 @@ void QtMusicPlayerTest::volumeInHundredthsOfDecibels() {
     QtMusicPlayer player;
     player.SetVolume(hundredthsDb);
     QCOMPARE(player.Volume(), kept);
-    QVERIFY2(std::abs(player.audioOutput()->volume() - linear) < 1e-5,
-             qPrintable(QString::number(player.audioOutput()->volume())));
+    const float volume = player.backendState().volume;
+    QVERIFY2(std::abs(volume - linear) < 1e-5, qPrintable(QString::number(volume)));
 }
 
 void QtMusicPlayerTest::muteAndEmptyNameStop() {
     QtMusicPlayer player;
     player.SetMuted(true);
-    QVERIFY(player.Muted() && player.audioOutput()->isMuted());
+    QVERIFY(player.Muted() && player.backendState().muted);
     player.SetFileName(WriteFile(dir_, "long.wav", Wav(5)));
     player.Play();
     QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), kPlayTimeoutMs);
-    QVERIFY(player.audioOutput()->isMuted());  // muting outlives the file
+    QVERIFY(player.backendState().muted);  // muting outlives the file
     player.SetMuted(false);
-    QVERIFY(!player.audioOutput()->isMuted());
+    QVERIFY(!player.backendState().muted);
     QSignalSpy finished(&player, &QtMusicPlayer::finished);
     player.SetFileName(QString());
     QVERIFY(!player.isPlaying());
-    QVERIFY(player.mediaPlayer()->source().isEmpty());
+    QVERIFY(player.backendState().source.isEmpty());
     QCOMPARE(player.FileName(), QString());
     player.Play();  // nothing to play
     QTest::qWait(200);

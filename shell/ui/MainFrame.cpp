@@ -26,8 +26,10 @@
 #include <QToolButton>
 #include <qdrawutil.h>
 
+#include "FixedPanel.h"
 #include "FormHelpers.h"
 #include "HelpText.h"
+#include "HelpLoader.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "SystemCalculator.h"
@@ -469,6 +471,10 @@ void MainFrame::buildStatusBar() {
     bar->addPermanentWidget(userPanel_);
     bar->addPermanentWidget(timePanel_);
     bar->addPermanentWidget(datePanel_);
+    // The clock changes its text every second: sized once for its widest
+    // texts, a tick repaints the two panels and lays out nothing.
+    FixPanelSize(timePanel_, DigitSamples(QStringLiteral("##:##:##")));
+    FixPanelSize(datePanel_, DigitSamples(QStringLiteral("####-##-##")));
 
     // The clock wakes once a second, just after the second changes.
     clock_ = new QTimer(this);
@@ -877,12 +883,7 @@ void MainFrame::openHelpDocument() {
 QWidget* MainFrame::helpViewer() const { return helpViewer_; }
 
 void MainFrame::showHelpText(const QString& path) {
-    QFile file(path);
-    QByteArray rtf;
-    if (file.open(QIODevice::ReadOnly)) rtf = file.read(16 << 20);
     const QString title = U("Numora 帮助信息");
-    const std::string html =
-        RtfToHtml(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())), title.toStdString());
     auto* viewer = qobject_cast<QTextBrowser*>(helpViewer_.data());
     if (!viewer) {
         viewer = new QTextBrowser(this);
@@ -894,7 +895,8 @@ void MainFrame::showHelpText(const QString& path) {
         viewer->resize(640, 560);
         helpViewer_ = viewer;
     }
-    viewer->setHtml(QString::fromStdString(html));
+    // Read and converted off the window's thread, put in a slice at a time.
+    HelpLoader::Load(viewer, path);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "AutoplayGuard.h"
 #include "MainFrame.h"
 #include "QtMusicPlayer.h"
 #include "SettingsStore.h"
@@ -77,9 +78,12 @@ Messages::Messages(Services& services, MainFrame& frame, QWidget* parent)
         connect(
             player, &QtMusicPlayer::failed, this,
             [this](const QString& path) {
+                autoplayDone();
                 if (!closing_ && path == services_.music.FileName()) reportUnplayable();
             },
             Qt::QueuedConnection);
+        connect(player, &QtMusicPlayer::running, this, &Messages::autoplayDone);
+        connect(player, &QtMusicPlayer::finished, this, &Messages::autoplayDone);
         connect(player, &QtMusicPlayer::playingChanged, this, &Messages::refresh);
     }
     refresh();
@@ -94,6 +98,16 @@ void Messages::load() {
     loaded_ = true;
     SettingsStore& store = services_.settings;
     if (ReadWholeSetting(store, QStringLiteral("Checks"), QStringLiteral("MusicStartWhileApply"), 0) != 1) return;
+    AutoplayGuard guard(store);
+    // The last autoplay never got its music running: whatever the decoder
+    // did to that run, it does not do it again.
+    if (const QString unfinished = guard.unfinished(); !unfinished.isEmpty()) {
+        guard.end();
+        store.WriteSetting(QStringLiteral("Checks"), QStringLiteral("MusicStartWhileApply"), QStringLiteral("0"));
+        services_.dialogs.Message(isVisible() ? this : nullptr, AutoplayGuard::SkippedText(unfinished),
+                                  QStringLiteral("Numora"), MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
     const QString name = store.ReadSetting(QStringLiteral("Texts"), QStringLiteral("FileName"), QString());
     if (!name.isEmpty()) {
         const QFileInfo info(name);
@@ -103,8 +117,15 @@ void Messages::load() {
             return;
         }
     }
+    // Recorded before the player gets the file; the real player clears it
+    // once the music runs or it gives up on the file, any other at once.
+    if (!name.isEmpty()) {
+        guard.begin(name);
+        autoplaying_ = name;
+    }
     services_.music.SetFileName(name);
     play();
+    if (!dynamic_cast<QtMusicPlayer*>(&services_.music)) autoplayDone();
     const QString playing = services_.music.FileName();
     if (!playing.isEmpty()) frame_.setSimpleText(MusicStatusText(playing));
     refresh();
@@ -127,6 +148,13 @@ void Messages::applyStoredSound() {
 void Messages::play() {
     applyStoredSound();
     services_.music.Play();
+}
+
+// The start-up music runs, or the player has given up on it cleanly.
+void Messages::autoplayDone() {
+    if (autoplaying_.isEmpty()) return;
+    autoplaying_.clear();
+    AutoplayGuard(services_.settings).end();
 }
 
 void Messages::reportUnplayable() {

@@ -42,6 +42,9 @@ public:
     // Load: when `MusicStartWhileApply` reads exactly 1, gives the player the
     // stored `FileName` and starts it, and shows the file in the frame's
     // status bar; a stored file that cannot be opened gives "媒体文件不存在！".
+    // The autoplay is recorded in the store until the music runs
+    // (AutoplayGuard); when an earlier start left that record, nothing plays,
+    // autoplay is turned off and a message names the file.
     // Runs once; showing the window runs it when nobody did before.
     void load();
     bool isLoaded() const { return loaded_; }
@@ -61,6 +64,7 @@ protected:
 
 private:
     void reportUnplayable();
+    void autoplayDone();
     void refresh();
     void applyStoredSound();
     void play();
@@ -71,6 +75,7 @@ private:
     QLabel* fileLabel_ = nullptr;
     QToolButton* playButton_ = nullptr;
     QToolButton* stopButton_ = nullptr;
+    QString autoplaying_;  // the start-up music, until it runs
     bool loaded_ = false;
     bool closing_ = false;
 };

@@ -3,26 +3,36 @@
 // backend (GStreamer on Linux). It plays WAV, MP3 and MIDI files; with no
 // sound card the backend plays silently to the end.
 //
-// A file that cannot be played (missing, unreadable, empty, not audio) is
+// A file that cannot be played (missing, unreadable, empty, not audio,
+// damaged: SoundFile.h checks its structure before the decoder sees it) is
 // never an exception or a crash: the player reports it once, through
 // `failed`, for each file name it is given, and stays silent.
+//
+// The media player lives on a thread of its own (one for all players, for
+// the life of the process), and every call here only hands it work: a
+// decoder that never returns (a damaged file the checks let through) cannot
+// freeze the windows, and the end of the program waits for it at most
+// kShutdownMs (shutDown).
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include "Services.h"
 
-class QAudioOutput;
-class QMediaPlayer;
+class QThread;
 
 namespace numora {
+
+class MusicBackend;
 
 class QtMusicPlayer final : public QObject, public MusicPlayer {
     Q_OBJECT
 
 public:
     explicit QtMusicPlayer(QObject* parent = nullptr);
+    // Shuts the player down (shutDown).
     ~QtMusicPlayer() override;
 
     // Stops what plays and loads `path` (not yet playing: Play starts it).
@@ -44,13 +54,27 @@ public:
     // hundredths of a decibel: 10^(hundredthsDb / 2000), 0 at -10000 and below.
     static float LinearVolume(int hundredthsDb);
 
-    bool isPlaying() const;
+    // As the media player last reported it.
+    bool isPlaying() const { return playing_; }
     // The current file could not be opened or decoded.
     bool hasFailed() const { return failed_; }
 
-    // The Qt objects underneath (tests, and a window showing progress).
-    QMediaPlayer* mediaPlayer() const { return player_; }
-    QAudioOutput* audioOutput() const { return output_; }
+    // Stops the music and unloads the file on the player's thread, waiting
+    // at most `timeoutMs`. False when the media player did not
+    // finish in time (a decoder that never returns): it is then left behind
+    // as it is, never touched again, and the process should end without the
+    // libraries' own teardown (abandoned()). Later calls do nothing.
+    bool shutDown(int timeoutMs = kShutdownMs);
+    bool abandoned() const { return abandoned_; }
+    static constexpr int kShutdownMs = 1000;
+
+    // What the media player holds, asked on its thread (tests).
+    struct BackendState {
+        QUrl source;
+        float volume = 0;
+        bool muted = false;
+    };
+    BackendState backendState() const;
 
 signals:
     // The file given last cannot be played; emitted at most once per file
@@ -60,18 +84,29 @@ signals:
     void finished(const QString& path);
     // Playing started or stopped.
     void playingChanged(bool playing);
+    // The file given last plays: the decoder has given sound (its position
+    // moved on, or it holds the media in its buffer). Once per file name.
+    void running(const QString& path);
 
 private:
+    void report(quint64 generation, int what);
+    void backendPlaying(quint64 generation, bool playing);
+    void setPlaying(bool playing);
     void fail(quint64 generation);
+    template <class Work>
+    void post(Work work);
 
-    QMediaPlayer* player_ = nullptr;
-    QAudioOutput* output_ = nullptr;
+    QThread* thread_ = nullptr;
+    MusicBackend* backend_ = nullptr;
     QString file_;
     quint64 generation_ = 0;  // counts the file names given
     int volume_ = 0;
     bool muted_ = false;
+    bool playing_ = false;
     QString reported_;  // the file whose failure was last reported
     bool failed_ = false;
+    bool runningTold_ = false;
+    bool abandoned_ = false;
 };
 
 }  // namespace numora

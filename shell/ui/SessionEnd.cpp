@@ -18,14 +18,16 @@ constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // The signal handler only writes the signal's number into a pipe; the event
 // loop reads it.
-int gPipe[2] = {-1, -1};
+volatile sig_atomic_t gPipe[2] = {-1, -1};
 SessionEnd* gWatcher = nullptr;  // the instance the abrupt-exit handler serves
 bool gAtExitRegistered = false;
 
 void OnSignal(int signal) {
     const unsigned char byte = static_cast<unsigned char>(signal);
     const int saved = errno;
-    [[maybe_unused]] const ssize_t n = ::write(gPipe[1], &byte, 1);
+    if (const int pipe = gPipe[1]; pipe >= 0) {
+        [[maybe_unused]] const ssize_t n = ::write(pipe, &byte, 1);
+    }
     errno = saved;
 }
 
@@ -37,25 +39,39 @@ SessionEnd::SessionEnd(Services& services, MainFrame& frame, Hooks hooks, QObjec
 SessionEnd::~SessionEnd() {
     if (gWatcher == this) gWatcher = nullptr;
     if (notifier_) {
-        for (int signal : kSignals) std::signal(signal, SIG_DFL);
+        // The handlers stay: a signal from here to the end of the process
+        // finds no pipe and changes nothing, so the exit status stays 0.
         delete notifier_;
-        ::close(gPipe[0]);
-        ::close(gPipe[1]);
-        gPipe[0] = gPipe[1] = -1;
+        const int readEnd = gPipe[0], writeEnd = gPipe[1];
+        gPipe[0] = -1;
+        gPipe[1] = -1;
+        ::close(readEnd);
+        ::close(writeEnd);
     }
     if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
 }
 
-bool SessionEnd::watchSignals() {
-    if (notifier_ || gPipe[0] >= 0) return notifier_ != nullptr;
-    if (::pipe2(gPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-    notifier_ = new QSocketNotifier(gPipe[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &SessionEnd::readSignal);
+bool SessionEnd::CatchSignalsEarly() {
+    if (gPipe[0] >= 0) return true;
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    gPipe[1] = ends[1];
+    gPipe[0] = ends[0];
     struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signal : kSignals) sigaction(signal, &action, nullptr);
+    return true;
+}
+
+bool SessionEnd::watchSignals() {
+    if (notifier_) return true;
+    if (!CatchSignalsEarly()) return false;
+    // A signal caught before is waiting in the pipe: the notifier sees it as
+    // soon as the event loop runs.
+    notifier_ = new QSocketNotifier(gPipe[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SessionEnd::readSignal);
     return true;
 }
 

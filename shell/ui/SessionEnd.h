@@ -37,8 +37,15 @@ public:
     SessionEnd(Services& services, MainFrame& frame, Hooks hooks, QObject* parent = nullptr);
     ~SessionEnd() override;
 
+    // Catches SIGTERM, SIGHUP and SIGINT from the first moment of the
+    // process (call it first thing in main): a signal that comes before the
+    // event loop runs is kept until watchSignals() takes it, so it ends the
+    // run in order, with status 0. From then to the end of the process no
+    // such signal kills it.
+    static bool CatchSignalsEarly();
     // Turns SIGTERM, SIGHUP and SIGINT into the orderly exit, run from the
-    // event loop. One SessionEnd at a time may watch them.
+    // event loop (catching them first, if CatchSignalsEarly did not). One
+    // SessionEnd at a time may watch them.
     bool watchSignals();
     // Turns the application's quit request into the orderly exit.
     void watchQuitRequests();

@@ -289,11 +289,14 @@ std::optional<std::string> LargeMultiply(std::string_view a, std::string_view b)
 // Exact long division on digits, for divisors of any length.
 //
 // Decisions:
-//  - A dividend with fewer positions than the divisor gives quotient "0" and
-//    the dividend's own text as remainder, before the divisor is looked at
-//    (so "5" / "00" succeeds that way and "" / "5" gives "0" and "").
-//  - Otherwise a divisor whose value is 0 fails: "0", "00" and also the
-//    empty divisor (the empty text has the value 0; "" / "" fails).
+//  - Leading zeros mean the number they write. A divisor whose value is 0
+//    fails: "0", "00" and also the empty divisor (the empty text has the
+//    value 0; "" / "" fails), whatever the dividend.
+//  - A dividend with fewer positions than the divisor and a smaller value
+//    gives quotient "0" and the dividend's own text as remainder ("5" /
+//    "12" gives "0" and "5"; "" / "5" gives "0" and ""). A shorter dividend
+//    that is not smaller (the divisor has leading zeros: "100" / "0007") is
+//    divided as any other.
 //  - The quotient is what the step-by-step division gives: the first step
 //    divides the leading Len(b) positions of a, every later step appends
 //    one more digit of a to the remainder. From the second step on each
@@ -301,16 +304,22 @@ std::optional<std::string> LargeMultiply(std::string_view a, std::string_view b)
 //    leading zeros ("9999" / "012": 999 / 12 = 83, then 3, quotient "833").
 //    So the quotient is floor(a / b) written with at least
 //    Len(a) - Len(b) + 1 digits, leading zeros included, and with more only
-//    when a divisor with leading zeros makes the first step reach 10 or more.
+//    when a divisor with leading zeros makes the first step reach 10 or more
+//    (or the dividend is the shorter one: "100" / "0007" gives "14").
 //  - The remainder has no leading zeros ("0" when the division is exact).
 std::optional<Division> LargeDivide(std::string_view a, std::string_view b) {
     const std::vector<std::uint8_t> divisor = ReadAll(b);
     const std::vector<std::uint8_t> dividend = ReadAll(a);
-    if (dividend.size() < divisor.size()) return Division{"0", std::string(a)};
-
     const auto first = std::find_if(divisor.begin(), divisor.end(), [](std::uint8_t d) { return d != 0; });
     if (first == divisor.end()) return std::nullopt;  // division by zero
     const std::vector<std::uint8_t> bd(first, divisor.end());
+    if (dividend.size() < divisor.size()) {
+        const auto lead = std::find_if(dividend.begin(), dividend.end(), [](std::uint8_t d) { return d != 0; });
+        const auto significant = static_cast<std::size_t>(dividend.end() - lead);
+        const bool smaller = significant != bd.size() ? significant < bd.size()
+                                                      : std::lexicographical_compare(lead, dividend.end(), bd.begin(), bd.end());
+        if (smaller) return Division{"0", std::string(a)};
+    }
     const std::size_t m = bd.size();
     const std::size_t la = dividend.size();
 

@@ -33,8 +33,9 @@ struct Division {
     std::string remainder;  // no leading zeros ("0" when exact)
     bool operator==(const Division&) const = default;
 };
-// Exact long division for divisors of any length; a shorter dividend gives
-// quotient "0" and itself as remainder; a divisor whose value is 0 fails.
+// Exact long division for divisors of any length; a dividend that is shorter
+// and smaller gives quotient "0" and itself as remainder; a divisor whose
+// value is 0 fails (leading zeros mean the number they write).
 std::optional<Division> LargeDivide(std::string_view a, std::string_view b);
 
 }  // namespace numora::standard

@@ -106,12 +106,17 @@ Outcome CommonRoot(std::string_view radicand, std::string_view index) {
     const double root = std::pow(LeadingValue(radicand), 1 / m);
     if (std::isnan(root)) return Outcome::Error(kUnknownError);
     if (std::isinf(root)) return Outcome::Error(kTooLarge);
-    // The rounding reads the root's text, as shown: a half rounds up.
+    // The rounding reads the root's text, as shown: a half rounds up. A text
+    // rounded up beyond the double range (1.79769313486232E+308) is read as
+    // the root itself, which is a whole number there.
     const std::string rootText = NumberText(root);
-    const double whole = std::floor(LeadingValue(rootText));
+    double whole = std::floor(LeadingValue(rootText));
+    if (!std::isfinite(whole)) whole = std::floor(root);
     const double fraction = StrictValue(rootText).value_or(whole) - whole;
+    const double rounded = fraction >= 0.5 ? whole + 1 : whole;
+    if (!std::isfinite(rounded)) return Outcome::Error(kTooLarge);
     Outcome out;
-    out.Write("CommonKaiText3", NumberText(fraction >= 0.5 ? whole + 1 : whole));
+    out.Write("CommonKaiText3", NumberText(rounded));
     out.Write("CommonKaiText2", FormatResult(rootText));
     return out;
 }

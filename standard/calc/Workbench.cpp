@@ -15,7 +15,29 @@ std::string OperandText(std::string_view typed) {
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
+std::string_view SignificantDigits(std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return digits.empty() ? digits : digits.substr(digits.size() - 1);
+    return digits.substr(first);
+}
+
+std::string PageOperand(std::string_view typed) {
+    const std::string text = OperandText(typed);
+    return text.size() > kLargeDigits ? std::string(SignificantDigits(text)) : text;
+}
+
 namespace {
+
+bool BeyondLimit(std::string_view operand) { return SignificantDigits(OperandText(operand)).size() > kLargeDigits; }
+
+// `op` on the operands as written, and when that does not fit the capacity,
+// on their significant digits.
+template <class Op>
+std::optional<std::string> Fitted(Op op, std::string_view a, std::string_view b) {
+    auto result = op(a, b);
+    if (!result) result = op(SignificantDigits(a), SignificantDigits(b));
+    return result;
+}
 
 bool AllDigits(std::string_view text) {
     if (text.empty()) return false;
@@ -40,8 +62,9 @@ std::optional<std::string> CheckPairwise(LargeOp op, std::string_view typedA, st
     const std::string b = OperandText(typedB);
     if (a.starts_with('-') || b.starts_with('-')) return kNotNegative;
     if (!AllDigits(a) || !AllDigits(b)) return kDigitsOnly;
-    if (op == LargeOp::Divide && b == "0") return "除数不能为0";
+    if (op == LargeOp::Divide && b.find_first_not_of('0') == std::string_view::npos) return "除数不能为0";
     if (op == LargeOp::Power && LeadingValue(a) == 0 && LeadingValue(b) == 0) return "0没有0次方";
+    if (BeyondLimit(a) || BeyondLimit(b)) return kTooLarge;
     return std::nullopt;
 }
 
@@ -58,14 +81,15 @@ std::string ResultLengthText(std::string_view result) {
 }
 
 Outcome PairwiseResult(LargeOp op, std::string_view typedA, std::string_view typedB) {
-    const std::string a = OperandText(typedA);
-    const std::string b = OperandText(typedB);
+    if (BeyondLimit(typedA) || BeyondLimit(typedB)) return Outcome::Error(kTooLarge);
+    const std::string a = PageOperand(typedA);
+    const std::string b = PageOperand(typedB);
     std::optional<std::string> result;
     Outcome out;
     switch (op) {
-        case LargeOp::Add: result = LargeAdd(a, b); break;
-        case LargeOp::Minus: result = LargeMinus(a, b); break;
-        case LargeOp::Multiply: result = LargeMultiply(a, b); break;
+        case LargeOp::Add: result = Fitted(LargeAdd, a, b); break;
+        case LargeOp::Minus: result = Fitted(LargeMinus, a, b); break;
+        case LargeOp::Multiply: result = Fitted(LargeMultiply, a, b); break;
         case LargeOp::Divide:
             if (auto d = LargeDivide(a, b)) {
                 result = d->quotient;
@@ -102,15 +126,22 @@ void PowerLoop::Step() {
     power_ = std::move(*next);
 }
 
-std::optional<std::string> CheckListItem(std::string_view item) { return CheckOperand(item); }
+std::optional<std::string> CheckListItem(std::string_view item) {
+    if (auto refusal = CheckOperand(item)) return refusal;
+    if (BeyondLimit(item)) return kTooLarge;
+    return std::nullopt;
+}
 
 std::optional<std::string> FoldStep(bool product, const std::string& acc, std::string_view item) {
-    return product ? LargeMultiply(acc, item) : LargeAdd(acc, item);
+    const std::string operand = PageOperand(item);
+    return product ? Fitted(LargeMultiply, acc, operand) : Fitted(LargeAdd, acc, operand);
 }
 
 Outcome FoldList(bool product, const std::vector<std::string>& items) {
     if (items.empty()) return {};
     const std::string first(OperandText(items.front()));
+    for (const std::string& item : items)
+        if (BeyondLimit(item)) return Outcome().Write("LargeText5", first).Fail(kTooLarge);
     std::string acc = first;
     for (std::size_t i = 1; i < items.size(); ++i) {
         auto next = FoldStep(product, acc, OperandText(items[i]));

@@ -76,11 +76,12 @@ std::optional<std::string> ExpectedProduct(const std::string& a, const std::stri
 }
 
 std::optional<Division> ExpectedDivision(const std::string& a, const std::string& b) {
-    if (a.size() < b.size()) return Division{"0", a};
     const mpz_class y = Value(b);
     if (y == 0) return std::nullopt;
     const mpz_class x = Value(a);
-    return Division{Padded(x / y, a.size() - b.size() + 1), mpz_class(x % y).get_str()};
+    if (a.size() < b.size() && x < y) return Division{"0", a};
+    const std::size_t width = a.size() >= b.size() ? a.size() - b.size() + 1 : 1;
+    return Division{Padded(x / y, width), mpz_class(x % y).get_str()};
 }
 
 class Operands {

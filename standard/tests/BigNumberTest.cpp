@@ -88,11 +88,15 @@ TEST(LargeDivide, GivesTheStepwiseQuotientAndAPlainRemainder) {
         {"1234", "12", Division{"102", "10"}}, {"99", "11", Division{"9", "0"}},
         {"5", "12", Division{"0", "5"}}, {"007", "12", Division{"00", "7"}},
         {"0", "3", Division{"0", "0"}}, {"1a2", "3", Division{"034", "0"}},
-        // A shorter dividend is its own remainder, whatever the divisor.
-        {"05", "123", Division{"0", "05"}}, {"5", "00", Division{"0", "5"}}, {"", "5", Division{"0", ""}},
-        // A divisor whose value is 0 fails, the empty one included.
+        // A shorter and smaller dividend is its own remainder.
+        {"05", "123", Division{"0", "05"}}, {"", "5", Division{"0", ""}}, {"12", "0013", Division{"0", "12"}},
+        // Leading zeros mean the number they write: a shorter dividend that
+        // is not smaller is divided (100 / 0007 gave 0 remainder 100).
+        {"100", "0007", Division{"14", "2"}}, {"5", "05", Division{"1", "0"}}, {"13", "0013", Division{"1", "0"}},
+        {"9", "00000000000000000000003", Division{"3", "0"}},
+        // A divisor whose value is 0 fails, the empty one included, whatever the dividend.
         {"1234", "00", std::nullopt}, {"12", "0", std::nullopt}, {"5", "", std::nullopt},
-        {"", "", std::nullopt}, {"12", "-", std::nullopt},
+        {"", "", std::nullopt}, {"12", "-", std::nullopt}, {"5", "00", std::nullopt}, {"123", "000", std::nullopt},
         // Leading zeros of the divisor: the first step may give 10 or more.
         {"9999", "012", Division{"833", "3"}}, {"0999", "012", Division{"83", "3"}},
         {"100", "001", Division{"100", "0"}}, {"0001", "002", Division{"00", "1"}},

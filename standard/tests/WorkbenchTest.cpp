@@ -9,14 +9,21 @@ using namespace numora;
 using namespace numora::standard;
 
 TEST(Workbench, PairwiseChecksInOrder) {
-    const struct { LargeOp op; const char* a; const char* b; std::optional<std::string> refusal; } cases[] = {
+    const struct { LargeOp op; std::string a, b; std::optional<std::string> refusal; } cases[] = {
         {LargeOp::Add, "", "1", kEmptyInput},
         {LargeOp::Add, "-1", "", kEmptyInput},
         {LargeOp::Add, "-1", "1", kNotNegative},
         {LargeOp::Add, "1", "-1", kNotNegative},
         {LargeOp::Divide, "-1", "0", kNotNegative},
         {LargeOp::Divide, "1", "0", "除数不能为0"},
-        {LargeOp::Divide, "1", "00", std::nullopt},  // fails later, in the division
+        {LargeOp::Divide, "1", "00", "除数不能为0"},  // the value counts, not the text
+        {LargeOp::Divide, "123", "000", "除数不能为0"},
+        {LargeOp::Divide, "5", "00", "除数不能为0"},
+        // The limit counts significant digits, and applies to every operation.
+        {LargeOp::Divide, "1" + std::string(256, '0'), "1", kTooLarge},
+        {LargeOp::Add, std::string(300, '9'), "0", kTooLarge},
+        {LargeOp::Add, std::string(45, '0') + std::string(255, '9'), "0", std::nullopt},
+        {LargeOp::Power, "2", std::string(256, '1'), kTooLarge},
         {LargeOp::Power, "0", "0", "0没有0次方"},
         {LargeOp::Power, "00", "000", "0没有0次方"},
         {LargeOp::Power, "0", "5", std::nullopt},
@@ -45,7 +52,7 @@ TEST(Workbench, PairwiseChecksInOrder) {
         {LargeOp::Power, "0x", "0", kDigitsOnly},    // before zero to the power zero
         {LargeOp::Add, "-1", "x", kNotNegative},    // the sign check comes first
     };
-    for (const auto& c : cases) EXPECT_EQ(CheckPairwise(c.op, c.a, c.b), c.refusal) << c.a << " " << c.b;
+    for (const auto& c : cases) EXPECT_EQ(CheckPairwise(c.op, c.a, c.b), c.refusal) << c.a.substr(0, 20) << " " << c.b;
 }
 
 TEST(Workbench, PairwiseResults) {
@@ -56,8 +63,18 @@ TEST(Workbench, PairwiseResults) {
         {LargeOp::Multiply, "12", "12", "144", "3", "", ""},
         {LargeOp::Divide, "1000", "7", "0142", "4", "6", ""},
         {LargeOp::Divide, "5", "12", "0", "1", "5", ""},
-        {LargeOp::Divide, "1", "00", "0", "1", "1", ""},  // shorter than the divisor
         {LargeOp::Divide, "100", "00", "", "", "", kTooLarge},
+        // Leading zeros mean the number they write; the formats stay.
+        {LargeOp::Divide, "100", "0007", "14", "2", "2", ""},
+        {LargeOp::Divide, "5", "05", "1", "1", "0", ""},
+        {LargeOp::Divide, "1234", "05", "246", "3", "4", ""},
+        {LargeOp::Power, "0002", "100", "1267650600228229401496703205376", "31", "", ""},
+        {LargeOp::Power, "01", "5000", "1", "1", "", ""},
+        {LargeOp::Power, "02", "3", "8", "1", "", ""},
+        {LargeOp::Multiply, "0002", "3", "0006", "4", "", ""},
+        // Beyond the capacity only as written: computed on the significant digits.
+        {LargeOp::Multiply, std::string(250, '0') + "2", std::string(250, '0') + "3", "6", "1", "", ""},
+        {LargeOp::Add, std::string(299, '0') + "1", "1", "2", "1", "", ""},
         {LargeOp::Power, "2", "10", "1024", "4", "", ""},
         {LargeOp::Power, "2", "0", "1", "1", "", ""},
         {LargeOp::Power, "0", "5", "0", "1", "", ""},
@@ -110,6 +127,13 @@ TEST(Workbench, ListItemsAndTheFold) {
     EXPECT_EQ(FoldList(false, {"99", "1"}).Field("LargeLenText2"), "3");
     EXPECT_EQ(FoldList(false, {" 12", "3 "}).Field("LargeText5"), "15");
 
+    // The limit of 255 significant digits holds for one item as for many.
+    EXPECT_EQ(CheckListItem(std::string(256, '7')), kTooLarge);
+    EXPECT_EQ(CheckListItem(std::string(100, '0') + std::string(255, '7')), std::nullopt);
+    EXPECT_EQ(FoldList(false, {std::string(300, '3')}).message->text, kTooLarge);
+    // A product of many items written 01 is 1, not beyond the capacity.
+    EXPECT_EQ(SignificantDigits(FoldList(true, std::vector<std::string>(300, "01")).Field("LargeText5").value_or("")), "1");
+
     const std::string big(200, '9');
     const Outcome failed = FoldList(true, {"5", big, big});
     ASSERT_TRUE(failed.failed());
@@ -144,10 +168,9 @@ TEST(Workbench, PowersOfZeroAndOneEndAtOnce) {
         EXPECT_EQ(out.Field("LargeText3"), c.result);
         EXPECT_EQ(out.Field("LargeLenText1"), "1");
     }
-    // Zeros that are written longer grow by one place a step, so they end
-    // at the capacity rather than after two thousand million steps.
+    // Zeros written longer are 0 too.
     const Outcome zeros = PairwiseResult(LargeOp::Power, "00", "2147483647");
-    EXPECT_EQ(zeros.message ? zeros.message->text : "", kTooLarge);
+    EXPECT_EQ(zeros.Field("LargeText3"), "0");
 
     PowerLoop loop("3", 4);
     int steps = 0;
