@@ -396,13 +396,12 @@ private slots:
         QVERIFY(plot->hasFocus());
         QTest::keyClick(plot, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(rig.fake.clipboard.image.size(), plot->size());
-        QCOMPARE(rig.fake.clipboard.image.size(), QSize(365, 365));
 
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("graph.png"));
         rig.fake.dialogs.saveFiles.push_back(path);
         QTest::keyClick(plot, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(QImageReader(path).size(), QSize(365, 365));
+        QCOMPARE(QImageReader(path).size(), plot->size());
         // The exported picture stays black on white whatever the palette.
         QCOMPARE(QImage(path).pixelColor(1, 1), QColor(Qt::white));
     }

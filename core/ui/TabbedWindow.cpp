@@ -1,19 +1,38 @@
 #include "TabbedWindow.h"
 
 #include <QLabel>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "DesktopFit.h"
 #include "FormHelpers.h"
 
 namespace numora {
+namespace {
+
+// The pages under a tab strip, sized by the page shown: a short page does
+// not keep the height of the tallest one, so the window scrolls only over
+// what the user sees.
+class PageStack final : public QStackedWidget {
+public:
+    QSize sizeHint() const override { return shown() ? shown()->sizeHint() : QStackedWidget::sizeHint(); }
+    QSize minimumSizeHint() const override {
+        return shown() ? shown()->minimumSizeHint().expandedTo(shown()->minimumSize()) : QStackedWidget::minimumSizeHint();
+    }
+    bool hasHeightForWidth() const override { return shown() ? shown()->hasHeightForWidth() : false; }
+    int heightForWidth(int width) const override { return shown() ? shown()->heightForWidth(width) : -1; }
+
+private:
+    QWidget* shown() const { return currentWidget(); }
+};
+
+}  // namespace
 
 TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const std::vector<Tab>& tabs,
                            const QString& initialStatus)
-    : QObject(window), window_(window), tabs_(new QTabBar), pages_(new QStackedWidget), status_(new QLabel(initialStatus)) {
+    : QObject(window), window_(window), tabs_(new QTabBar), pages_(new PageStack), status_(new QLabel(initialStatus)) {
     tabs_->setObjectName(tabStripName);
     for (const Tab& tab : tabs) {
         const int i = tabs_->addTab(tab.caption);
@@ -22,7 +41,7 @@ TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const s
         pages_->addWidget(tab.page);
     }
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        pages_->setCurrentIndex(index);
+        showPage(index);
         emit selected(tabs_->tabData(index).toString());
     });
 
@@ -32,14 +51,7 @@ TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const s
     bar->addWidget(status_, 1);
 
     // Ctrl+PageDown and Ctrl+PageUp turn the pages from anywhere in the window.
-    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
-        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), window);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
-            const int n = tabs_->count();
-            if (n > 0) tabs_->setCurrentIndex((tabs_->currentIndex() + step + n) % n);
-        });
-    }
+    TurnPagesWithKeys(window, tabs_);
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(6, 6, 6, 0);
@@ -54,10 +66,18 @@ bool TabbedWindow::select(const QString& key) {
         if (tabs_->currentIndex() != i)
             tabs_->setCurrentIndex(i);  // shows the page and tells `selected`
         else
-            pages_->setCurrentIndex(i);
+            showPage(i);
         return true;
     }
     return false;
+}
+
+// A page turn shows the new page from its top-left corner with the focus on
+// its first input.
+void TabbedWindow::showPage(int index) {
+    pages_->setCurrentIndex(index);
+    pages_->updateGeometry();
+    PageTurned(pages_->currentWidget());
 }
 
 QString TabbedWindow::currentKey() const { return tabs_->tabData(tabs_->currentIndex()).toString(); }

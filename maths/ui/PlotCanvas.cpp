@@ -1,5 +1,7 @@
 #include "PlotCanvas.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -24,11 +26,20 @@ QColor Colour(maths::Rgb c, const QColor& face) {
 
 }  // namespace
 
-PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent) : QWidget(parent), services_(services) {
-    setFixedSize(size);
+PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent)
+    : QWidget(parent), services_(services), preferred_(size) {
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    const int least = std::min(size.width(), 240);
+    setMinimumSize(least, heightForWidth(least));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);  // the picture commands from the keyboard
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int PlotCanvas::heightForWidth(int width) const {
+    return preferred_.width() > 0 ? width * preferred_.height() / preferred_.width() : preferred_.height();
 }
 
 void PlotCanvas::addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width) {
