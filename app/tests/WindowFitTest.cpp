@@ -174,7 +174,9 @@ private slots:
 
     void focusOnTheFirstInput_data() {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("turns");  // Ctrl+PageDown presses after opening
+        // Ctrl+PageDown presses after opening; a negative number: presses of
+        // Right on the focused tab strip, which keeps the focus.
+        QTest::addColumn<int>("turns");
         QTest::addColumn<QString>("focus");
         const std::tuple<const char*, int, const char*> rows[] = {
             {"Standard", 0, "CommonAddText1"},     {"Standard", 1, "CommonSimpleFrame1Text1"},
@@ -185,6 +187,7 @@ private slots:
             {"Maths", 2, "MathsMultiplicationText1"}, {"Maths", 3, "MathsFunctionShapeFrame1Text1"},
             {"Chem", 0, "ChemFrame1Frame2Text1"},  {"frmOption", 0, "BackFrame3List1"},
             {"frmOption", 2, "UserText1"},          {"frmOption", 3, "BackFrame3List1"},  // round again
+            {"Standard", -2, "TabStrip1"},          {"frmOption", -1, "TabStrip"},
         };
         for (const auto& [window, turns, focus] : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(window)).arg(turns)))
@@ -199,6 +202,12 @@ private slots:
         desk.open(window);
         for (int i = 0; i < turns; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        if (turns < 0) {
+            auto* strip = desk.frame->child(window)->findChild<QTabBar*>();
+            strip->setFocus(Qt::BacktabFocusReason);
+            for (int i = 0; i < -turns; ++i) QTest::keyClick(strip, Qt::Key_Right);
+            QCOMPARE(strip->currentIndex(), -turns);
+        }
         QApplication::processEvents();
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);

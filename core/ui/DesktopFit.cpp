@@ -152,7 +152,10 @@ void TurnPagesWithKeys(QWidget* window, QTabBar* tabs) {
 void PageTurned(QWidget* page) {
     if (!page) return;
     ShowFromTopLeft(page);
-    FocusFirstInput(page);
+    // The user stepping through the tabs on the tab strip keeps the focus
+    // there; any other page turn puts it on the page's first input.
+    auto* strip = qobject_cast<QTabBar*>(QApplication::focusWidget());
+    if (!strip || !strip->parentWidget() || !strip->parentWidget()->isAncestorOf(page)) FocusFirstInput(page);
     // The window's new height reaches its scroll area with the next layout
     // pass; the page still starts at its top-left corner after it.
     QPointer<QWidget> shown = page;

@@ -38,7 +38,8 @@ void ShowFromTopLeft(QWidget* widget);
 // `tabs` from anywhere in `window`, going round at the ends.
 void TurnPagesWithKeys(QWidget* window, QTabBar* tabs);
 // What follows every page turn: the window shows `page` from its top-left
-// corner, and the page's first input takes the focus.
+// corner, and the page's first input takes the focus (unless the user is
+// stepping through the tabs on the focused tab strip).
 void PageTurned(QWidget* page);
 
 // Esc closes the child window `window` as its close box does, while the

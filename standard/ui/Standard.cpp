@@ -180,6 +180,8 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
         TooltipFollowsText(field);
         FitResultWidth(field);
     }
+    // The quick page's one result spans its frame.
+    findChild<QLineEdit*>(QStringLiteral("CommonSimpleFrame2Text1"))->setMaximumWidth(QWIDGETSIZE_MAX);
     SensibleInputWidths(this);
     SetDefaultSize(this, 8400);
     installHints();
