@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QWidget>
@@ -104,8 +105,12 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
         if (e.item->isEmpty()) continue;
         const int least = e.item->minimumSize().width();
         const int hint = std::max(e.item->sizeHint().width(), least);
-        const int most = std::max(e.item->maximumSize().width(), least);
         const QWidget* w = e.item->widget();
+        // A widget whose own layout cannot grow (a piece of labels and
+        // capped fields) is given no more than that layout takes.
+        int most = e.item->maximumSize().width();
+        if (w && w->layout()) most = std::min(most, w->layout()->totalMaximumSize().width());
+        most = std::max(most, least);
         const int stretch = w ? std::max(w->sizePolicy().horizontalStretch(), 1) : 1;
         const bool grows = (e.item->expandingDirections() & Qt::Horizontal) != 0;
         cells.push_back({e.item, e.group, least, hint, most, stretch, least, grows, e.lineBreak});
@@ -240,6 +245,35 @@ void FlowLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     arrange(rect, true);
 }
+
+namespace {
+
+// Without a layout of its own, the holder answers for its size itself:
+// with the size of the page shown.
+class PageHolder final : public QWidget {
+public:
+    explicit PageHolder(QStackedWidget* pages) : pages_(pages) {
+        pages->setParent(this);
+        connect(pages, &QStackedWidget::currentChanged, this, [this] { updateGeometry(); });
+    }
+    QSize sizeHint() const override { return shown() ? shown()->sizeHint() : QSize(); }
+    QSize minimumSizeHint() const override {
+        return shown() ? shown()->minimumSizeHint().expandedTo(shown()->minimumSize()) : QSize();
+    }
+    bool hasHeightForWidth() const override { return shown() && shown()->hasHeightForWidth(); }
+    int heightForWidth(int width) const override { return shown() ? shown()->heightForWidth(width) : -1; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { pages_->setGeometry(rect()); }
+
+private:
+    QWidget* shown() const { return pages_->currentWidget(); }
+    QStackedWidget* pages_;
+};
+
+}  // namespace
+
+QWidget* SizedByShownPage(QStackedWidget* pages) { return new PageHolder(pages); }
 
 QWidget* Piece(std::initializer_list<QWidget*> widgets) {
     auto* piece = new QWidget;

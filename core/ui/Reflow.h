@@ -16,6 +16,7 @@
 
 class QLabel;
 class QLineEdit;
+class QStackedWidget;
 class QString;
 
 namespace numora {
@@ -70,6 +71,11 @@ private:
 // Widgets side by side that never break apart (an operand with its sign,
 // a result with its label): text fields share the piece's width.
 QWidget* Piece(std::initializer_list<QWidget*> widgets);
+
+// `pages` in a holder that a layout sizes by the page shown, not by the
+// tallest page: a short page does not scroll over the height of a long
+// one. The holder follows every change of the current page.
+QWidget* SizedByShownPage(QStackedWidget* pages);
 
 // The small caption of a result box that shares its frame with others
 // ("商", "余数"): smaller than the frame's text, in its colour.

@@ -8,31 +8,13 @@
 
 #include "DesktopFit.h"
 #include "FormHelpers.h"
+#include "Reflow.h"
 
 namespace numora {
-namespace {
-
-// The pages under a tab strip, sized by the page shown: a short page does
-// not keep the height of the tallest one, so the window scrolls only over
-// what the user sees.
-class PageStack final : public QStackedWidget {
-public:
-    QSize sizeHint() const override { return shown() ? shown()->sizeHint() : QStackedWidget::sizeHint(); }
-    QSize minimumSizeHint() const override {
-        return shown() ? shown()->minimumSizeHint().expandedTo(shown()->minimumSize()) : QStackedWidget::minimumSizeHint();
-    }
-    bool hasHeightForWidth() const override { return shown() ? shown()->hasHeightForWidth() : false; }
-    int heightForWidth(int width) const override { return shown() ? shown()->heightForWidth(width) : -1; }
-
-private:
-    QWidget* shown() const { return currentWidget(); }
-};
-
-}  // namespace
 
 TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const std::vector<Tab>& tabs,
                            const QString& initialStatus)
-    : QObject(window), window_(window), tabs_(new QTabBar), pages_(new PageStack), status_(new QLabel(initialStatus)) {
+    : QObject(window), window_(window), tabs_(new QTabBar), pages_(new QStackedWidget), status_(new QLabel(initialStatus)) {
     tabs_->setObjectName(tabStripName);
     for (const Tab& tab : tabs) {
         const int i = tabs_->addTab(tab.caption);
@@ -56,7 +38,7 @@ TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const s
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
+    layout->addWidget(SizedByShownPage(pages_), 1);
     layout->addWidget(bar);
 }
 
@@ -76,7 +58,6 @@ bool TabbedWindow::select(const QString& key) {
 // its first input.
 void TabbedWindow::showPage(int index) {
     pages_->setCurrentIndex(index);
-    pages_->updateGeometry();
     PageTurned(pages_->currentWidget());
 }
 

@@ -136,7 +136,7 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
     layout->setContentsMargins(8, 4, 8, 8);
     layout->addLayout(top);
     layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
+    layout->addWidget(SizedByShownPage(pages_), 1);
 
     ApplyAccessibility(this, OptionAccessibility());
     // Pages turn from the keyboard, and Esc closes the window as its close
