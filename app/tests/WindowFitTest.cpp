@@ -223,14 +223,21 @@ private slots:
     // Windows without a stored place open at the first free cascade place; a
     // stored place is kept; on a large client area a window opens larger.
     void newWindowsCascade() {
-        Desk desk(QSize(1280, 900));
-        const int step = desk.frame->windowMenu()->cascadeStep();
-        QVERIFY(step > 0);
+        // Also where the windows are as tall as the client area: they are
+        // cut at its edge rather than piled up.
         const char* const names[] = {"Standard", "Maths", "Chem"};
-        for (int i = 0; i < 3; ++i) {
-            desk.open(QLatin1String(names[i]));
-            QCOMPARE(desk.sub(QLatin1String(names[i]))->pos(), QPoint(i * step, i * step));
+        for (const QSize area : {QSize(640, 357), QSize(1280, 900)}) {
+            Desk desk(area);
+            const int step = desk.frame->windowMenu()->cascadeStep();
+            QVERIFY(step > 0);
+            for (int i = 0; i < 3; ++i) {
+                desk.open(QLatin1String(names[i]));
+                QCOMPARE(desk.sub(QLatin1String(names[i]))->pos(), QPoint(i * step, i * step));
+                QVERIFY(QRect(QPoint(0, 0), area).contains(desk.sub(QLatin1String(names[i]))->geometry()));
+            }
         }
+        Desk desk(QSize(1280, 900));
+        for (const char* name : names) desk.open(QLatin1String(name));
         // A closed window frees its place for the next one.
         QVERIFY(desk.frame->unloadChild(QStringLiteral("Standard")));
         desk.open(QStringLiteral("Scientific"));

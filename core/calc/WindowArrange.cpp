@@ -27,8 +27,12 @@ int CascadePlaceCount(PixelSize size, int step, PixelSize area) {
     return std::max(std::min(across, down) + 1, 1);
 }
 
-PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, PixelSize size, int step, PixelSize area) {
-    const int places = CascadePlaceCount(size, step, area);
+int CascadePlaces(int step, PixelSize area) {
+    return CascadePlaceCount({(area.width + 1) / 2, (area.height + 1) / 2}, step, area);
+}
+
+PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, int step, PixelSize area) {
+    const int places = CascadePlaces(step, area);
     int best = 0, fewest = -1;
     for (int k = 0; k < places; ++k) {
         const int at = k * std::max(step, 0);
@@ -47,9 +51,7 @@ PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, PixelSize
 std::vector<PixelBox> CascadeBoxes(const std::vector<PixelSize>& sizes, int step, PixelSize area) {
     std::vector<PixelBox> boxes;
     boxes.reserve(sizes.size());
-    // The places over the area's top-left half, so that every window keeps
-    // at least half the area.
-    const int places = CascadePlaceCount({(area.width + 1) / 2, (area.height + 1) / 2}, step, area);
+    const int places = CascadePlaces(step, area);
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         const int at = static_cast<int>(i % static_cast<std::size_t>(places)) * std::max(step, 0);
         boxes.push_back({at, at, std::max(std::min(sizes[i].width, area.width - at), 0),

@@ -37,16 +37,20 @@ PixelSize OpeningSize(PixelSize defaultSize, PixelSize minimum, PixelSize area);
 // those where a window of `size` lies wholly in the area, at least place 0.
 int CascadePlaceCount(PixelSize size, int step, PixelSize area);
 
-// The place a new window of `size` takes among the windows already shown,
-// given by their top-left corners: the first cascade place no window is at
-// (a window within step / 2 of a place is at it). When every place is
-// taken, the one with the fewest windows, the first of those on a tie.
-PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, PixelSize size, int step, PixelSize area);
+// The places the cascade uses: those over the area's top-left half, so
+// that a window at any of them keeps at least half the area.
+int CascadePlaces(int step, PixelSize area);
+
+// The place a new window takes among the windows already shown, given by
+// their top-left corners: the first cascade place no window is at (a window
+// within step / 2 of a place is at it). When every place is taken, the one
+// with the fewest windows, the first of those on a tie. A window larger
+// than the room right and below its place is cut to it.
+PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, int step, PixelSize area);
 
 // The cascade command: window i (in the order given, the active one last)
 // at cascade place i, at its size cut to what the area has right and below
-// its place. The places used lie over the area's top-left half; more
-// windows start again at place 0.
+// its place; more windows than places start again at place 0.
 std::vector<PixelBox> CascadeBoxes(const std::vector<PixelSize>& sizes, int step, PixelSize area);
 
 // The tile command: `count` windows in a grid of ceil(sqrt(count)) columns

@@ -38,7 +38,7 @@ TEST(WindowArrange, OpeningSize) {
 }
 
 TEST(WindowArrange, NewWindowTakesTheFirstFreeCascadePlace) {
-    const PixelSize area{1000, 700}, size{400, 300};
+    const PixelSize area{1000, 700};
     const struct {
         std::vector<PixelPoint> shown;
         PixelPoint place;
@@ -50,16 +50,17 @@ TEST(WindowArrange, NewWindowTakesTheFirstFreeCascadePlace) {
         {{{2, 14}}, {30, 30}},                          // near a place counts as at it
         {{{200, 150}}, {0, 0}},                         // a window moved away frees its place
     };
-    for (const auto& c : cases) EXPECT_EQ(FirstFreeCascadePlace(c.shown, size, 30, area), c.place);
-    // The places where the window fits: (700 - 300) / 30 + 1 = 14; with all
-    // of them taken, the least crowded place.
-    EXPECT_EQ(CascadePlaceCount(size, 30, area), 14);
+    for (const auto& c : cases) EXPECT_EQ(FirstFreeCascadePlace(c.shown, 30, area), c.place);
+    // The places over the top-left half: min(500, 350) / 30 + 1 = 12; with
+    // all of them taken, the least crowded one.
+    EXPECT_EQ(CascadePlaces(30, area), 12);
+    EXPECT_EQ(CascadePlaceCount({400, 300}, 30, area), 14);  // where a 400x300 window lies whole
     std::vector<PixelPoint> full;
-    for (int k = 0; k < 14; ++k) full.push_back({k * 30, k * 30});
+    for (int k = 0; k < 12; ++k) full.push_back({k * 30, k * 30});
     full.push_back({0, 0});
-    EXPECT_EQ(FirstFreeCascadePlace(full, size, 30, area), (PixelPoint{30, 30}));
-    // An area smaller than the window still has place 0.
-    EXPECT_EQ(FirstFreeCascadePlace({}, {900, 900}, 30, {640, 357}), (PixelPoint{0, 0}));
+    EXPECT_EQ(FirstFreeCascadePlace(full, 30, area), (PixelPoint{30, 30}));
+    // A tiny area still has place 0.
+    EXPECT_EQ(FirstFreeCascadePlace({{0, 0}}, 30, {40, 40}), (PixelPoint{0, 0}));
 }
 
 TEST(WindowArrange, CascadeAndTileFillTheArea) {

@@ -164,8 +164,8 @@ void WindowMenu::place(QMdiSubWindow* window, bool storedPlace) {
         std::vector<PixelPoint> shown;
         for (QMdiSubWindow* w : openWindows())
             if (w != window && !w->isMinimized()) shown.push_back({w->x(), w->y()});
-        const PixelPoint at = FirstFreeCascadePlace(shown, ToSize(size), cascadeStep(), ToSize(room));
-        box = KeepInside({at.x, at.y, box.width, box.height}, ToSize(room));
+        const PixelPoint at = FirstFreeCascadePlace(shown, cascadeStep(), ToSize(room));
+        box = {at.x, at.y, std::min(box.width, room.width() - at.x), std::min(box.height, room.height() - at.y)};
     }
     adjusting_ = true;
     window->setGeometry(ToRect(box));
