@@ -25,6 +25,7 @@
 #include <memory>
 
 #include "Chem.h"
+#include "Desk.h"
 #include "Fakes.h"
 #include "FormHelpers.h"
 #include "MainFrame.h"
@@ -38,6 +39,7 @@
 #include "QtTestMain.h"
 
 using namespace numora;
+using numora::testing::Desk;
 using numora::testing::FakeServices;
 
 namespace {
@@ -45,30 +47,6 @@ namespace {
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kCalculators[] = {"Standard", "Maths", "Chem", "Scientific"};
-
-// A frame with the four calculator windows registered, shown at `size`.
-struct Desk {
-    FakeServices fakes;
-    std::unique_ptr<MainFrame> frame;
-
-    explicit Desk(QSize size) {
-        fakes.settings.WriteSetting("Settings", "MainState", "0");
-        frame = std::make_unique<MainFrame>(fakes.services);
-        Standard::Register(*frame);
-        Maths::Register(*frame);
-        Chem::Register(*frame);
-        Scientific::Register(*frame);
-        frmOption::Register(*frame);
-        frame->resize(size);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-    }
-    QWidget* open(const QString& name) {
-        frame->toggleChild(name);
-        QApplication::processEvents();
-        return frame->child(name);
-    }
-};
 
 QScrollArea* ScrollerOf(QWidget* content) {
     for (QWidget* w = content->parentWidget(); w; w = w->parentWidget())
@@ -230,7 +208,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, result);
         QFETCH(QString, expected);
-        Desk desk(QSize(640, 357));  // the smallest desktop: 1280x900 at 200 %
+        Desk desk(QSize(640, 357), Desk::Sized::ClientArea);  // the smallest desktop: 1280x900 at 200 %
         QWidget* w = desk.open(window);
         if (!tab.isEmpty()) {
             if (auto* s = qobject_cast<Standard*>(w)) s->selectTab(tab);

@@ -26,64 +26,21 @@
 #include <QWheelEvent>
 #include <memory>
 
-#include "Chem.h"
+#include "Desk.h"
 #include "DesktopFit.h"
-#include "Fakes.h"
-#include "MainFrame.h"
-#include "Maths.h"
 #include "MessageBoxIcon.h"
 #include "QtTestMain.h"
-#include "Scientific.h"
-#include "Standard.h"
 #include "WindowArrange.h"
 #include "WindowMenu.h"
-#include "frmAbout.h"
-#include "frmData.h"
-#include "frmOption.h"
 
 using namespace numora;
-using numora::testing::FakeServices;
+using numora::testing::Desk;
 
 namespace {
 
 // The windows with the number of pages each has.
 const std::pair<const char*, int> kWindows[] = {
     {"Standard", 3}, {"Scientific", 3}, {"Maths", 4}, {"Chem", 1}, {"frmOption", 3}, {"frmData", 1}, {"frmAbout", 1},
-};
-
-// A frame with every window registered, its client area `area` (device-
-// independent pixels).
-struct Desk {
-    FakeServices fakes;
-    std::unique_ptr<MainFrame> frame;
-
-    explicit Desk(QSize area) {
-        fakes.settings.WriteSetting("Settings", "MainState", "0");
-        frame = std::make_unique<MainFrame>(fakes.services);
-        Standard::Register(*frame);
-        Scientific::Register(*frame);
-        Maths::Register(*frame);
-        Chem::Register(*frame);
-        frmOption::Register(*frame);
-        frmData::Register(*frame);
-        frmAbout::Register(*frame);
-        frame->resize(area);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        // The bars around the client area: the frame grows by them.
-        const QSize bars = frame->size() - frame->mdiArea()->viewport()->size();
-        frame->resize(area + bars);
-        QTRY_COMPARE(frame->mdiArea()->viewport()->size(), area);
-        frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
-    }
-    QWidget* open(const QString& name) {
-        frame->toggleChild(name);
-        QApplication::processEvents();
-        return frame->child(name);
-    }
-    QMdiSubWindow* sub(const QString& name) const { return frame->childWindow(name); }
-    QSize area() const { return frame->mdiArea()->viewport()->size(); }
 };
 
 QScrollArea* ScrollerOf(QWidget* content) {
@@ -148,7 +105,7 @@ private slots:
         QFETCH(QSize, area);
         QFETCH(QString, window);
         QFETCH(int, pages);
-        Desk desk(area);
+        Desk desk(area, Desk::Sized::ClientArea);
         QWidget* content = desk.open(window);
         QVERIFY(content);
         QMdiSubWindow* sub = desk.sub(window);
@@ -198,7 +155,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(int, turns);
         QFETCH(QString, focus);
-        Desk desk(QSize(1280, 900));
+        Desk desk(QSize(1280, 900), Desk::Sized::ClientArea);
         desk.open(window);
         for (int i = 0; i < turns; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
@@ -227,7 +184,7 @@ private slots:
         // cut at its edge rather than piled up.
         const char* const names[] = {"Standard", "Maths", "Chem"};
         for (const QSize area : {QSize(640, 357), QSize(1280, 900)}) {
-            Desk desk(area);
+            Desk desk(area, Desk::Sized::ClientArea);
             const int step = desk.frame->windowMenu()->cascadeStep();
             QVERIFY(step > 0);
             for (int i = 0; i < 3; ++i) {
@@ -236,7 +193,7 @@ private slots:
                 QVERIFY(QRect(QPoint(0, 0), area).contains(desk.sub(QLatin1String(names[i]))->geometry()));
             }
         }
-        Desk desk(QSize(1280, 900));
+        Desk desk(QSize(1280, 900), Desk::Sized::ClientArea);
         for (const char* name : names) desk.open(QLatin1String(name));
         // A closed window frees its place for the next one.
         QVERIFY(desk.frame->unloadChild(QStringLiteral("Standard")));
@@ -252,7 +209,7 @@ private slots:
         // within the client area on every one.
         QSize sizes[2];
         for (int i = 0; i < 2; ++i) {
-            Desk other(i == 0 ? QSize(1000, 600) : QSize(1900, 960));
+            Desk other(i == 0 ? QSize(1000, 600) : QSize(1900, 960), Desk::Sized::ClientArea);
             other.open(QStringLiteral("Maths"));
             sizes[i] = other.sub(QStringLiteral("Maths"))->size();
             QVERIFY(QRect(QPoint(0, 0), other.area()).contains(other.sub(QStringLiteral("Maths"))->geometry()));
@@ -267,7 +224,7 @@ private slots:
     // ---- The window menu ---------------------------------------------------------------
 
     void windowMenuCommands() {
-        Desk desk(QSize(1280, 900));
+        Desk desk(QSize(1280, 900), Desk::Sized::ClientArea);
         for (const char* name : {"Standard", "Maths", "Chem"}) desk.open(QLatin1String(name));
         WindowMenu* menu = desk.frame->windowMenu();
         QMdiArea* area = desk.frame->mdiArea();
@@ -380,7 +337,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QKeySequence, key);
         QFETCH(bool, closes);
-        Desk desk(QSize(1280, 900));
+        Desk desk(QSize(1280, 900), Desk::Sized::ClientArea);
         if (window == QLatin1String("HelpViewer")) {
             // The document is there but nothing on the desktop opens it.
             QTemporaryDir folder;
@@ -428,7 +385,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(int, turns);
         QFETCH(QString, control);
-        Desk desk(QSize(1280, 900));
+        Desk desk(QSize(1280, 900), Desk::Sized::ClientArea);
         QWidget* content = desk.open(window);
         for (int i = 0; i < turns; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
