@@ -261,7 +261,7 @@ void MainFrameTest::menusHaveTheirNamesCaptionsAndMarks_data() {
                        U("mnuRightAbout|关于...|1"), "mnuBarWindow|-", U("mnuWindow|窗口(&W)|0"), "mnuBar7|-",
                        U("mnuRightQuit|退出|0")};
     QTest::newRow("mnuWindow") << "mnuWindow" << U("窗口(&W)")
-        << QStringList{U("mnuWindowClose|关闭(&O)|0"), "mnuWindowBar1|-", U("mnuWindowCascade|层叠(&C)|0"),
+        << QStringList{U("mnuWindowClose|关闭(&O)\tCtrl+W|0"), "mnuWindowBar1|-", U("mnuWindowCascade|层叠(&C)|0"),
                        U("mnuWindowTile|平铺(&T)|0"), U("mnuWindowMinimizeAll|全部最小化(&M)|0"),
                        U("mnuWindowRestoreAll|全部还原(&R)|0"), "mnuWindowBar2|-"};
     QTest::newRow("mnuRightRunSpecial") << "mnuRightRunSpecial" << U("专科计算...")

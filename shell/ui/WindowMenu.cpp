@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <algorithm>
@@ -55,11 +56,17 @@ WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent) : QObject(parent), area_
         connect(action, &QAction::triggered, this, command);
         return action;
     };
-    close_ = item("mnuWindowClose", "关闭(&O)", &WindowMenu::closeActive);
-    close_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    close_->setShortcutContext(Qt::WindowShortcut);
-    // The shortcut works while the menu is hidden too: the frame holds it.
-    if (parent) parent->addAction(close_);
+    close_ = item("mnuWindowClose", "关闭(&O)\tCtrl+W", &WindowMenu::closeActive);
+    // Ctrl+W closes the active window. Where the desktop's key bindings make
+    // it the close key, the child windows hear it themselves (a second
+    // listener would make the key ambiguous and nothing would close); else
+    // the frame listens for it.
+    const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+    if (parent && !QKeySequence::keyBindings(QKeySequence::Close).contains(ctrlW)) {
+        auto* key = new QShortcut(ctrlW, parent);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, this, &WindowMenu::closeActive);
+    }
     menu_->addSeparator()->setObjectName(QStringLiteral("mnuWindowBar1"));
     item("mnuWindowCascade", "层叠(&C)", &WindowMenu::cascade);
     item("mnuWindowTile", "平铺(&T)", &WindowMenu::tile);
