@@ -339,6 +339,7 @@ QWidget* Maths::buildTrigPage() {
     flow->newGroup();
     QLineEdit* result = Result(QStringLiteral("MathsTriFText2"));
     result->setMaximumWidth(QWIDGETSIZE_MAX);  // the whole line: it holds the longest texts of the window
+    TooltipFollowsText(result);                // whole also where the line is short
     flow->addWidget(result);
     column->addWidget(calc);
 

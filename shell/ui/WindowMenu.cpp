@@ -45,7 +45,8 @@ WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent) : QObject(parent), area_
     // scrolls: a window's own scroll bars are the only ones that scroll it.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area_->viewport()->installEventFilter(this);
+    viewport_ = area_->viewport();
+    viewport_->installEventFilter(this);
 
     menu_ = new QMenu(U("窗口(&W)"), parent);
     menu_->setObjectName(QStringLiteral("mnuWindow"));
@@ -240,12 +241,15 @@ void WindowMenu::keepAllInside() {
 }
 
 bool WindowMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == area_->viewport()) {
+    // Only moves and resizes count; the client area is not asked anything
+    // before (its widgets send their last events while they are destroyed).
+    if (event->type() != QEvent::Move && event->type() != QEvent::Resize) return false;
+    if (watched == viewport_) {
         if (event->type() == QEvent::Resize) keepAllInside();
-    } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-        if (auto* window = qobject_cast<QMdiSubWindow*>(watched)) keepInside(window);
+    } else if (auto* window = qobject_cast<QMdiSubWindow*>(watched)) {
+        keepInside(window);
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 }  // namespace numora

@@ -60,6 +60,7 @@ private:
     void keepAllInside();
 
     QMdiArea* area_;
+    QObject* viewport_;  // compared with, never called through
     QMenu* menu_;
     QAction* close_;
     QAction* minimize_;
