@@ -213,6 +213,9 @@ private slots:
             other.open(QStringLiteral("Maths"));
             sizes[i] = other.sub(QStringLiteral("Maths"))->size();
             QVERIFY(QRect(QPoint(0, 0), other.area()).contains(other.sub(QStringLiteral("Maths"))->geometry()));
+            // A window of a fixed size opens at that size: no empty margin.
+            QWidget* data = other.open(QStringLiteral("frmData"));
+            QCOMPARE(ScrollerOf(data)->viewport()->size(), data->size());
         }
         const QSize content = DefaultSize(desk.frame->child(QStringLiteral("Maths")));
         QCOMPARE(content, QSize(474, 333));  // 7110 x 4995 twips

@@ -156,7 +156,11 @@ QSize WindowMenu::openingSize(QMdiSubWindow* window) const {
         const int natural = content->heightForWidth(size.width - chrome.width()) + chrome.height();
         size.height = std::min(std::max(natural, minimum.height), room.height());
     }
-    return QSize(size.width, size.height);
+    // A window of a fixed size does not grow (beyond the room its vertical
+    // scroll bar takes when it is cut to the area's height).
+    QSize most = content->maximumSize() + chrome;
+    if (size.height < least.height() + chrome.height()) most.rwidth() += bar;
+    return QSize(size.width, size.height).boundedTo(most);
 }
 
 void WindowMenu::place(QMdiSubWindow* window, bool storedPlace) {
