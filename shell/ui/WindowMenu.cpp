@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -140,6 +141,9 @@ int WindowMenu::cascadeStep() const {
 
 QSize WindowMenu::openingSize(QMdiSubWindow* window) const {
     QWidget* content = ContentOf(window);
+    // Its fonts and layouts final: a fixed size is set when its layout runs.
+    content->ensurePolished();
+    if (QLayout* layout = content->layout()) layout->activate();
     const QMargins m = window->contentsMargins();
     const QSize chrome(m.left() + m.right(), m.top() + m.bottom());
     const QSize room = area_->viewport()->size();
