@@ -12,7 +12,7 @@
 
 #include "AutoplayGuard.h"
 #include "Chem.h"
-#include "DesktopFit.h"
+#include "DesktopPlatform.h"
 #include "DesktopTheme.h"
 #include "FormHelpers.h"
 #include "MainFrame.h"

@@ -15,7 +15,9 @@
 #include "ChemAccessibility.h"
 #include "ChemControls.h"
 #include "ChemMessages.h"
+#include "DesktopFit.h"
 #include "FormHelpers.h"
+#include "Reflow.h"
 #include "MainFrame.h"
 #include "Outcome.h"
 #include "SolutionProblems.h"
@@ -76,19 +78,27 @@ QRadioButton* Option(const char* control) {
     return option;
 }
 
-// A row of the three mass boxes with their units.
+// A row of the three mass boxes with their units; each mass goes under
+// the one before when the row is narrow.
 QWidget* MassRow(const chem::MassBoxes& boxes) {
     auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
+    auto* layout = new FlowLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     const char* const labels[] = {"溶质", "溶剂", "溶液"};
     const char* const names[] = {boxes.solute, boxes.solvent, boxes.solution};
-    for (int i = 0; i < 3; ++i) {
-        layout->addWidget(new QLabel(U(labels[i])));
-        layout->addWidget(Box(names[i]), 1);
-        layout->addWidget(new QLabel(QStringLiteral("g")));
-    }
+    for (int i = 0; i < 3; ++i)
+        layout->addWidget(Piece({new QLabel(U(labels[i])), Box(names[i]), new QLabel(QStringLiteral("g"))}));
     return row;
+}
+
+// A frame's row: the masses or amounts, then (beside them while they fit,
+// else under them) the commands and the result.
+FlowLayout* FrameRow(QGroupBox* frame, std::initializer_list<QWidget*> inputs, std::initializer_list<QWidget*> rest) {
+    auto* flow = new FlowLayout(frame);
+    for (QWidget* w : inputs) flow->addWidget(w);
+    flow->newGroup();
+    for (QWidget* w : rest) flow->addWidget(w);
+    return flow;
 }
 
 }  // namespace
@@ -120,6 +130,8 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
     hints_ = new HintFilter(table, [this](const QString& t) { setStatus(t); }, this);
     hints_->installOn(this);
     ApplyAccessibility(this, ChemAccessibility());
+    SensibleInputWidths(this);
+    SetDefaultSize(this, 7800);
     setMode(static_cast<int>(chem::kInitialMode));
 }
 
@@ -148,7 +160,7 @@ QWidget* Chem::buildFrame() {
 
     // The known masses.
     QGroupBox* modeFrame = Frame(chem::kModeFrame);
-    auto* modeRow = new QHBoxLayout(modeFrame);
+    auto* modeRow = new FlowLayout(modeFrame);
     modes_ = new QButtonGroup(this);
     for (const auto& mode : chem::kModes) {
         QRadioButton* option = Option(mode.control);
@@ -161,57 +173,46 @@ QWidget* Chem::buildFrame() {
 
     // Mass fraction.
     QGroupBox* fraction = Frame(chem::kFractionFrame);
-    auto* fractionGrid = new QGridLayout(fraction);
-    fractionGrid->addWidget(MassRow(chem::kFractionBoxes), 0, 0, 1, 3);
+    QWidget* fractionMasses = MassRow(chem::kFractionBoxes);
     QPushButton* soluteButton = Button(chem::kSoluteFractionButton);
     QPushButton* solventButton = Button(chem::kSolventFractionButton);
     connect(soluteButton, &QPushButton::clicked, this, [this] { massFraction(false); });
     connect(solventButton, &QPushButton::clicked, this, [this] { massFraction(true); });
-    fractionGrid->addWidget(soluteButton, 1, 0);
-    fractionGrid->addWidget(solventButton, 1, 1);
-    fractionGrid->addWidget(Result(chem::kFractionResult), 1, 2);
+    FrameRow(fraction, {fractionMasses}, {soluteButton, solventButton, Result(chem::kFractionResult)});
     column->addWidget(fraction);
 
     // Solubility.
     QGroupBox* solubility = Frame(chem::kSolubilityFrame);
-    auto* solubilityGrid = new QGridLayout(solubility);
-    solubilityGrid->addWidget(MassRow(chem::kSolubilityBoxes), 0, 0, 1, 2);
+    QWidget* solubilityMasses = MassRow(chem::kSolubilityBoxes);
     QPushButton* solubilityButton = Button(chem::kSolubilityButton);
     connect(solubilityButton, &QPushButton::clicked, this, &Chem::solubility);
-    solubilityGrid->addWidget(solubilityButton, 1, 0);
-    solubilityGrid->addWidget(Result(chem::kSolubilityResult), 1, 1);
+    FrameRow(solubility, {solubilityMasses}, {solubilityButton, Result(chem::kSolubilityResult)});
     column->addWidget(solubility);
 
     // Molar concentration.
     QGroupBox* molarity = Frame(chem::kMolarityFrame);
-    auto* molarityRow = new QHBoxLayout(molarity);
-    molarityRow->addWidget(Box(chem::kMolarityAmount), 1);
-    molarityRow->addWidget(new QLabel(QStringLiteral("mol")));
-    molarityRow->addWidget(Box(chem::kMolarityVolume), 1);
-    molarityRow->addWidget(new QLabel(QStringLiteral("L")));
+    QWidget* amount = Piece({Box(chem::kMolarityAmount), new QLabel(QStringLiteral("mol"))});
+    QWidget* volume = Piece({Box(chem::kMolarityVolume), new QLabel(QStringLiteral("L"))});
     QPushButton* molarityButton = Button(chem::kMolarityButton);
     connect(molarityButton, &QPushButton::clicked, this, &Chem::molarity);
-    molarityRow->addWidget(molarityButton);
-    molarityRow->addWidget(Result(chem::kMolarityResult), 1);
+    FrameRow(molarity, {amount, volume}, {molarityButton, Result(chem::kMolarityResult)});
     column->addWidget(molarity);
 
     // Dilution and concentration.
     QGroupBox* dilution = Frame(chem::kDilutionFrame);
-    auto* dilutionGrid = new QGridLayout(dilution);
-    dilutionGrid->addWidget(MassRow(chem::kDilutionBoxes), 0, 0, 1, 5);
+    FlowLayout* dilutionRow = FrameRow(dilution, {MassRow(chem::kDilutionBoxes)}, {});
     directions_ = new QButtonGroup(this);
     for (const auto& d : chem::kDirections) {
         QRadioButton* option = Option(d.control);
         directions_->addButton(option, static_cast<int>(d.direction));
-        dilutionGrid->addWidget(option, 1, static_cast<int>(d.direction));
+        dilutionRow->addWidget(option);
     }
     directions_->button(static_cast<int>(chem::kInitialDirection))->setChecked(true);
     connect(directions_, &QButtonGroup::idClicked, this, &Chem::directionChanged);
-    dilutionGrid->addWidget(Box(chem::kDilutionTarget), 1, 2);
-    dilutionGrid->addWidget(new QLabel(QStringLiteral("%")), 1, 3);
+    dilutionRow->addWidget(Piece({Box(chem::kDilutionTarget), new QLabel(QStringLiteral("%"))}));
     QPushButton* dilutionButton = Button(chem::kDilutionButton);
     connect(dilutionButton, &QPushButton::clicked, this, &Chem::dilution);
-    dilutionGrid->addWidget(dilutionButton, 1, 4);
+    dilutionRow->addWidget(dilutionButton);
     column->addWidget(dilution);
     column->addStretch();
     return page;

@@ -16,7 +16,6 @@
 #include <QPointer>
 #include <QRegion>
 #include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +23,7 @@
 #include <QTextEdit>
 
 #include "Outcome.h"
+#include "Reflow.h"
 #include "Services.h"
 #include "ThemeColours.h"
 #include "WindowShape.h"
@@ -334,17 +334,12 @@ QString LongestResultText(const QString& unit) {
 
 void FitResultWidth(QLineEdit* field, const QString& unit) {
     if (!field) return;
-    // The text's advance plus the field's frame and inner margins, as the
-    // style reports them for a line edit.
-    const int text = field->fontMetrics().horizontalAdvance(LongestResultText(unit));
-    const QMargins margins = field->textMargins();
-    QStyleOptionFrame option;
-    option.initFrom(field);
-    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
-    const QSize inner(text + margins.left() + margins.right() + 4 /* the line edit's own side margins */,
-                      field->fontMetrics().height());
-    const QSize outer = field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, inner, field);
-    field->setMinimumWidth(std::max(field->minimumWidth(), outer.width()));
+    // At least a short number and its unit; at most the longest text, so
+    // that the spare width of a row goes to the fields that can use it. A
+    // longer text scrolls inside the box (whole in its tool tip and when
+    // copied).
+    field->setMinimumWidth(FieldWidthFor(field, QStringLiteral("-0.0000000") + unit));
+    field->setMaximumWidth(FieldWidthFor(field, LongestResultText(unit)));
 }
 
 }  // namespace numora

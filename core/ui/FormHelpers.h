@@ -139,7 +139,9 @@ private:
 // significant digits and a three-digit exponent (the longest number text),
 // followed by the field's unit.
 QString LongestResultText(const QString& unit = {});
-// Makes a result field wide enough to show LongestResultText(unit) whole.
+// Sizes a result field for rows that reflow: at least wide enough for a
+// short number and its unit, at most for LongestResultText(unit). A longer
+// text scrolls inside the field.
 void FitResultWidth(QLineEdit* field, const QString& unit = {});
 
 }  // namespace numora

@@ -1,5 +1,7 @@
 #include "MessageDialog.h"
 
+#include "MessageBoxIcon.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -42,17 +44,6 @@ std::vector<ButtonRow> ButtonsOf(MsgButtons buttons) {
     return {ok};
 }
 
-QStyle::StandardPixmap IconOf(MsgIcon icon) {
-    switch (icon) {
-        case MsgIcon::Information: return QStyle::SP_MessageBoxInformation;
-        case MsgIcon::Exclamation: return QStyle::SP_MessageBoxWarning;
-        case MsgIcon::Stop: return QStyle::SP_MessageBoxCritical;
-        case MsgIcon::Question: return QStyle::SP_MessageBoxQuestion;
-        case MsgIcon::None: break;
-    }
-    return QStyle::SP_CustomBase;
-}
-
 bool BreaksAfter(QChar c) {
     return c.isSpace() || QStringLiteral("+-*/×÷()=,，、。").contains(c);
 }
@@ -71,12 +62,9 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
     grid->setHorizontalSpacing(14);
     int textColumn = 0;
     if (icon != MsgIcon::None) {
-        auto* picture = new QLabel;
-        picture->setObjectName(QStringLiteral("MessageIcon"));
+        // Drawn as shapes: sharp at any screen scale.
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-        picture->setPixmap(style()->standardIcon(IconOf(icon), nullptr, this).pixmap(size, size));
-        picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-        grid->addWidget(picture, 0, 0);
+        grid->addWidget(new MessageBoxIcon(icon, size), 0, 0, Qt::AlignTop | Qt::AlignHCenter);
         textColumn = 1;
     }
     label_ = new QLabel;

@@ -1,13 +1,14 @@
 #include "TabbedWindow.h"
 
 #include <QLabel>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "DesktopFit.h"
 #include "FormHelpers.h"
+#include "Reflow.h"
 
 namespace numora {
 
@@ -22,7 +23,7 @@ TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const s
         pages_->addWidget(tab.page);
     }
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        pages_->setCurrentIndex(index);
+        showPage(index);
         emit selected(tabs_->tabData(index).toString());
     });
 
@@ -32,19 +33,12 @@ TabbedWindow::TabbedWindow(QWidget* window, const QString& tabStripName, const s
     bar->addWidget(status_, 1);
 
     // Ctrl+PageDown and Ctrl+PageUp turn the pages from anywhere in the window.
-    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
-        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), window);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
-            const int n = tabs_->count();
-            if (n > 0) tabs_->setCurrentIndex((tabs_->currentIndex() + step + n) % n);
-        });
-    }
+    TurnPagesWithKeys(window, tabs_);
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
+    layout->addWidget(SizedByShownPage(pages_), 1);
     layout->addWidget(bar);
 }
 
@@ -54,10 +48,17 @@ bool TabbedWindow::select(const QString& key) {
         if (tabs_->currentIndex() != i)
             tabs_->setCurrentIndex(i);  // shows the page and tells `selected`
         else
-            pages_->setCurrentIndex(i);
+            showPage(i);
         return true;
     }
     return false;
+}
+
+// A page turn shows the new page from its top-left corner with the focus on
+// its first input.
+void TabbedWindow::showPage(int index) {
+    pages_->setCurrentIndex(index);
+    PageTurned(pages_->currentWidget());
 }
 
 QString TabbedWindow::currentKey() const { return tabs_->tabData(tabs_->currentIndex()).toString(); }

@@ -50,6 +50,8 @@ signals:
     void selected(const QString& key);
 
 private:
+    void showPage(int index);
+
     QWidget* window_;
     QTabBar* tabs_;
     QStackedWidget* pages_;

@@ -325,7 +325,7 @@ private slots:
         QVERIFY(!near(0.3, 0.1, QColor(255, 0, 0)));
 
         canvas->copyPicture();
-        QCOMPARE(fakes->clipboard.image.size(), canvas->size());
+        QCOMPARE(fakes->clipboard.image.size(), canvas->sizeHint());
         QTemporaryDir dir;
         fakes->dialogs.saveFiles.push_back(dir.filePath("graph.svg"));
         canvas->savePicture();

@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "DesktopFit.h"
 #include "EquationSolvers.h"
 #include "FormHelpers.h"
 #include "FunctionCanvas.h"
@@ -25,6 +26,7 @@
 #include "Outcome.h"
 #include "PlotCanvas.h"
 #include "PlotExplorer.h"
+#include "Reflow.h"
 #include "SettingsStore.h"
 #include "Trigonometry.h"
 
@@ -168,6 +170,8 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     ApplyAccessibility(this, MathsAccessibility());
     // The grid box holds one digit: more is not a grid count of 1 to 9.
     RefuseOverlongInput(this, services_.dialogs, {{QStringLiteral("MathsFunctionShapeOptionText5"), U("网格数应为正整数")}});
+    SensibleInputWidths(this);
+    SetDefaultSize(this, 7110, 4995);
     selectTab(QStringLiteral("Equation"));
 }
 
@@ -219,71 +223,79 @@ QWidget* Maths::buildEquationPage() {
     pageLayout->addStretch();
     auto name = [](const char* frame, int box) { return QStringLiteral("%1Text%2").arg(QLatin1String(frame)).arg(box); };
 
+    // Each frame: the equations, then the start button and the roots, on
+    // one line while they fit, else under the equations.
+    auto rows = [](std::initializer_list<QWidget*> equations, QPushButton* start, QWidget* roots, QGroupBox* frame) {
+        auto* flow = new FlowLayout(frame);
+        for (QWidget* w : equations) flow->addWidget(w);
+        flow->newGroup();
+        flow->addWidget(start);
+        flow->addWidget(roots);
+    };
+    // A grid of equations or roots as one piece.
+    auto grid = [] {
+        auto* piece = new QWidget;
+        auto* layout = new QGridLayout(piece);
+        layout->setContentsMargins(0, 0, 0, 0);
+        return std::pair{piece, layout};
+    };
+
     // a x² + b x + c = 0
     {
         QGroupBox* frame = Frame("MathsEquationFrame1", "标准一元二次方程");
-        auto* grid = new QGridLayout(frame);
         const char* f = "MathsEquationFrame1";
-        grid->addWidget(Box(name(f, 1), QStringLiteral("0")), 0, 0);
-        grid->addWidget(Squared(), 0, 1);
-        grid->addWidget(Label("+"), 0, 2);
-        grid->addWidget(Box(name(f, 2), QStringLiteral("0")), 0, 3);
-        grid->addWidget(Label("x +"), 0, 4);
-        grid->addWidget(Box(name(f, 3), QStringLiteral("0")), 0, 5);
-        grid->addWidget(Label("= 0"), 0, 6);
+        QWidget* equation = Piece({Box(name(f, 1), QStringLiteral("0")), Squared(), Label("+"),
+                                   Box(name(f, 2), QStringLiteral("0")), Label("x +"), Box(name(f, 3), QStringLiteral("0")),
+                                   Label("= 0")});
         QPushButton* start = Button(QStringLiteral("MathsEquationFrame1cmd1"), "开始");
         connect(start, &QPushButton::clicked, this, &Maths::solveQuadratic);
-        grid->addWidget(start, 0, 7);
-        auto* roots = new QHBoxLayout;
-        roots->addWidget(Label("x1 ="));
-        roots->addWidget(Result(name(f, 4)), 1);
-        roots->addSpacing(12);
-        roots->addWidget(Label("x2 ="));
-        roots->addWidget(Result(name(f, 5)), 1);
-        grid->addLayout(roots, 1, 0, 1, 8);
+        QWidget* roots = Piece({Label("x1 ="), Result(name(f, 4)), Label("x2 ="), Result(name(f, 5))});
+        rows({equation}, start, roots, frame);
         column->addWidget(frame);
     }
     // a1 x + b1 y = c1, a2 x + b2 y = c2
     {
         QGroupBox* frame = Frame("MathsEquationFrame2", "二元一次方程组");
-        auto* grid = new QGridLayout(frame);
         const char* f = "MathsEquationFrame2";
+        auto [equations, inputs] = grid();
         for (int row = 0; row < 2; ++row) {
-            grid->addWidget(Box(name(f, row * 3 + 1), QStringLiteral("0")), row, 0);
-            grid->addWidget(Label("x +"), row, 1);
-            grid->addWidget(Box(name(f, row * 3 + 2), QStringLiteral("0")), row, 2);
-            grid->addWidget(Label("y ="), row, 3);
-            grid->addWidget(Box(name(f, row * 3 + 3), QStringLiteral("0")), row, 4);
+            inputs->addWidget(Box(name(f, row * 3 + 1), QStringLiteral("0")), row, 0);
+            inputs->addWidget(Label("x +"), row, 1);
+            inputs->addWidget(Box(name(f, row * 3 + 2), QStringLiteral("0")), row, 2);
+            inputs->addWidget(Label("y ="), row, 3);
+            inputs->addWidget(Box(name(f, row * 3 + 3), QStringLiteral("0")), row, 4);
         }
         QPushButton* start = Button(QStringLiteral("MathsEquationFrame2cmd1"), "开 始");
         connect(start, &QPushButton::clicked, this, &Maths::solveLinear2);
-        grid->addWidget(start, 0, 5, 2, 1);
-        grid->addWidget(Label("x ="), 0, 6);
-        grid->addWidget(Result(name(f, 7)), 0, 7);
-        grid->addWidget(Label("y ="), 1, 6);
-        grid->addWidget(Result(name(f, 8)), 1, 7);
+        auto [roots, results] = grid();
+        results->addWidget(Label("x ="), 0, 0);
+        results->addWidget(Result(name(f, 7)), 0, 1);
+        results->addWidget(Label("y ="), 1, 0);
+        results->addWidget(Result(name(f, 8)), 1, 1);
+        rows({equations}, start, roots, frame);
         column->addWidget(frame);
     }
     // Three equations in x, y, z.
     {
         QGroupBox* frame = Frame("MathsEquationFrame3", "三元一次方程组");
-        auto* grid = new QGridLayout(frame);
         const char* f = "MathsEquationFrame3";
+        auto [equations, inputs] = grid();
         const char* const unknowns[] = {"x +", "y +", "z ="};
         for (int row = 0; row < 3; ++row) {
             for (int col = 0; col < 4; ++col) {
-                grid->addWidget(Box(name(f, row * 4 + col + 1), QStringLiteral("0")), row, col * 2);
-                if (col < 3) grid->addWidget(Label(unknowns[col]), row, col * 2 + 1);
+                inputs->addWidget(Box(name(f, row * 4 + col + 1), QStringLiteral("0")), row, col * 2);
+                if (col < 3) inputs->addWidget(Label(unknowns[col]), row, col * 2 + 1);
             }
         }
         QPushButton* start = Button(QStringLiteral("MathsEquationFrame3cmd1"), "开   始");
         connect(start, &QPushButton::clicked, this, &Maths::solveLinear3);
-        grid->addWidget(start, 0, 8, 3, 1);
-        const char* const results[] = {"x =", "y =", "z ="};
+        auto [roots, results] = grid();
+        const char* const labels[] = {"x =", "y =", "z ="};
         for (int row = 0; row < 3; ++row) {
-            grid->addWidget(Label(results[row]), row, 9);
-            grid->addWidget(Result(name(f, 13 + row)), row, 10);
+            results->addWidget(Label(labels[row]), row, 0);
+            results->addWidget(Result(name(f, 13 + row)), row, 1);
         }
+        rows({equations}, start, roots, frame);
         column->addWidget(frame);
     }
     return page;
@@ -317,9 +329,11 @@ QWidget* Maths::buildTrigPage() {
     page->setObjectName(QStringLiteral("TriFunction"));
     auto* column = new QVBoxLayout(page);
 
+    // The angle and its unit, the six functions, the result: each group on a
+    // line of its own when the frame is narrow.
     QGroupBox* calc = Frame("MathsTriF", "三角函数");
-    auto* grid = new QGridLayout(calc);
-    grid->addWidget(Box(QStringLiteral("MathsTriFText1"), QStringLiteral("0"), 256), 0, 0, 1, 4);
+    auto* flow = new FlowLayout(calc);
+    flow->addWidget(Box(QStringLiteral("MathsTriFText1"), QStringLiteral("0"), 256));
     QGroupBox* unitFrame = Frame("MathsTriFFrame1", "角的计量法");
     auto* unitRow = new QHBoxLayout(unitFrame);
     units_ = new QButtonGroup(this);
@@ -333,20 +347,26 @@ QWidget* Maths::buildTrigPage() {
     unitRow->addWidget(degrees);
     unitRow->addWidget(radians);
     connect(units_, &QButtonGroup::idClicked, this, &Maths::unitChanged);
-    grid->addWidget(unitFrame, 0, 4, 1, 2);
+    flow->addWidget(unitFrame);
+    flow->newGroup();
     for (int i = 0; i < 6; ++i) {
         const auto& b = maths::kTrigButtons[static_cast<std::size_t>(i)];
         QPushButton* button = Button(QLatin1String(b.control), b.caption);
         connect(button, &QPushButton::clicked, this, [this, i] { runTrig(i); });
-        grid->addWidget(button, 1, i);
+        flow->addWidget(button);
     }
+    flow->newGroup();
     QLineEdit* result = Result(QStringLiteral("MathsTriFText2"));
-    grid->addWidget(result, 2, 0, 1, 6);
+    result->setMaximumWidth(QWIDGETSIZE_MAX);  // the whole line: it holds the longest texts of the window
+    TooltipFollowsText(result);                // whole also where the line is short
+    flow->addWidget(result);
     column->addWidget(calc);
 
     QGroupBox* sketch = Frame("MathsTriFDrawer", "绘制草图");
     auto* sketchColumn = new QVBoxLayout(sketch);
-    auto* controls = new QHBoxLayout;
+    auto* controlBox = new QWidget;
+    auto* controls = new FlowLayout(controlBox);
+    controls->setContentsMargins(0, 0, 0, 0);
     QPushButton* sine = Button(QStringLiteral("MathsTriFDrawercmd1"), "正弦(红)");
     QPushButton* cosine = Button(QStringLiteral("MathsTriFDrawercmd2"), "余弦(蓝)");
     connect(sine, &QPushButton::clicked, this, [this] { runSketch(false); });
@@ -356,11 +376,9 @@ QWidget* Maths::buildTrigPage() {
     QLineEdit* left = Result(QStringLiteral("MathsTriFDrawerText1"), QStringLiteral("-6.283"));
     left->setMaxLength(6);
     left->setFixedWidth(64);
-    controls->addWidget(left);
-    controls->addWidget(new RangeArrow);
     QLineEdit* right = Box(QStringLiteral("MathsTriFDrawerText2"), QStringLiteral("6.283"), 5);
     right->setFixedWidth(64);
-    controls->addWidget(right);
+    controls->addWidget(Piece({left, new RangeArrow, right}));
     // The left end follows the right end character for character.
     connect(right, &QLineEdit::textChanged, left, [left](const QString& t) { left->setText(QLatin1Char('-') + t); });
     QPushButton* stop = Button(QStringLiteral("MathsTriFDrawercmd4"), "停止(&S)");
@@ -368,8 +386,7 @@ QWidget* Maths::buildTrigPage() {
     controls->addWidget(stop);
     QPushButton* clear = Button(QStringLiteral("MathsTriFDrawercmd3"), "清 除");
     controls->addWidget(clear);
-    controls->addStretch();
-    sketchColumn->addLayout(controls);
+    sketchColumn->addWidget(controlBox);
     // The range boxes come before the buttons that draw over that range.
     QWidget::setTabOrder(left, right);
     QWidget::setTabOrder(right, sine);
@@ -408,28 +425,26 @@ QWidget* Maths::buildFormulaPage() {
     page->setObjectName(QStringLiteral("Formula"));
     auto* column = new QVBoxLayout(page);
     QGroupBox* frame = Frame("MathsMultiplication", "乘法公式");
-    auto* grid = new QGridLayout(frame);
     QLineEdit* a = Box(QLatin1String(maths::kFormulaA), QStringLiteral("0"));
     a->setToolTip(U(maths::kFormulaATooltip));
     QLineEdit* b = Box(QLatin1String(maths::kFormulaB), QStringLiteral("0"));
     b->setToolTip(U(maths::kFormulaBTooltip));
     QLineEdit* result = Result(QLatin1String(maths::kFormulaResult));
     result->setToolTip(U(maths::kFormulaResultTooltip));
-    grid->addWidget(Label("a ="), 0, 0);
-    grid->addWidget(a, 0, 1);
-    grid->addWidget(Label("b ="), 0, 2);
-    grid->addWidget(b, 0, 3);
-    grid->addWidget(Label("="), 0, 4);
-    grid->addWidget(result, 0, 5, 1, 2);
-    auto* buttons = new QHBoxLayout;
+    // a and b, the result, the five formulas: a group a line when narrow.
+    auto* flow = new FlowLayout(frame);
+    flow->addWidget(Piece({Label("a ="), a}));
+    flow->addWidget(Piece({Label("b ="), b}));
+    flow->newGroup();
+    flow->addWidget(Piece({Label("="), result}));
+    flow->newGroup();
     for (int i = 0; i < 5; ++i) {
         const auto& f = maths::kFormulaButtons[static_cast<std::size_t>(i)];
         QPushButton* button = Button(QLatin1String(f.control), f.caption);
         button->setToolTip(QLatin1String(f.tooltip));
         connect(button, &QPushButton::clicked, this, [this, i] { runFormula(i + 1); });
-        buttons->addWidget(button);
+        flow->addWidget(button);
     }
-    grid->addLayout(buttons, 1, 0, 1, 7);
     column->addWidget(frame);
     column->addStretch();
     return page;
@@ -446,8 +461,10 @@ QWidget* Maths::buildPlotterPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("FunctionDrawer"));
     auto* pageLayout = new QVBoxLayout(page);
+    // The canvas, and beside it while there is room, else under it, the
+    // controls.
     QGroupBox* frame = Frame("MathsFunctionShape", "函数图象绘制");
-    auto* row = new QHBoxLayout(frame);
+    auto* row = new FlowLayout(frame);
     pageLayout->addWidget(frame);
     pageLayout->addStretch();
 
@@ -463,9 +480,12 @@ QWidget* Maths::buildPlotterPage() {
         if (const QString traced = plot_->mouseTraceText(); !traced.isEmpty()) status += U("  追踪 ") + traced;
         setStatus(status);
     });
-    row->addWidget(plot_, 0, Qt::AlignTop);
-    auto* side = new QVBoxLayout;
-    row->addLayout(side, 1);
+    row->add(plot_, Qt::AlignTop);
+    row->newGroup();
+    auto* sideBox = new QWidget;
+    auto* side = new QVBoxLayout(sideBox);
+    side->setContentsMargins(0, 0, 0, 0);
+    row->add(sideBox, Qt::AlignTop);
 
     kinds_ = new QComboBox;
     kinds_->setObjectName(QStringLiteral("MathsFunctionShapeCombo1"));
@@ -512,7 +532,8 @@ QWidget* Maths::buildPlotterPage() {
                     formula->addWidget(box, 1);
                     continue;
                 }
-                box->setMaximumWidth(56);
+                SensibleInputWidth(box, 4);
+                box->setMaximumWidth(box->minimumWidth() * 3 / 2);
                 formula->addWidget(box);
             } else {
                 auto* label = new QLabel(U(part));

@@ -1,5 +1,7 @@
 #include "PlotCanvas.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QActionGroup>
 #include <QContextMenuEvent>
@@ -33,14 +35,23 @@ QColor TextColour(maths::Rgb c, maths::Picture::Role role, const QColor& face) {
 
 }  // namespace
 
-PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent) : QWidget(parent), services_(services) {
-    setFixedSize(size);
+PlotCanvas::PlotCanvas(Services& services, QSize size, QWidget* parent)
+    : QWidget(parent), services_(services), preferred_(size) {
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    const int least = std::min(size.width(), 240);
+    setMinimumSize(least, heightForWidth(least));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);  // the picture commands from the keyboard
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 PlotCanvas::~PlotCanvas() = default;
+
+int PlotCanvas::heightForWidth(int width) const {
+    return preferred_.width() > 0 ? width * preferred_.height() / preferred_.width() : preferred_.height();
+}
 
 void PlotCanvas::addSegments(const std::vector<maths::Segment>& segments, maths::Rgb colour, double width,
                              maths::Picture::Role role) {
@@ -176,7 +187,7 @@ void PlotCanvas::paintEvent(QPaintEvent*) {
 }
 
 QImage PlotCanvas::image(int side) const {
-    if (side <= 0) side = width();
+    if (side <= 0) side = preferred_.width();  // the default picture: the canvas's design size
     QImage image(QSize(side, side * height() / std::max(1, width())), QImage::Format_RGB32);
     // Drawn in the canvas's own units, scaled to the picture's pixels.
     image.setDevicePixelRatio(static_cast<double>(side) / std::max(1, width()));
@@ -186,7 +197,7 @@ QImage PlotCanvas::image(int side) const {
 }
 
 QList<int> PlotCanvas::exportSides() const {
-    QList<int> sides{width()};
+    QList<int> sides{preferred_.width()};
     const QWindow* window = windowHandle() ? windowHandle() : (this->window() ? this->window()->windowHandle() : nullptr);
     const double ratio = window ? window->devicePixelRatio() : devicePixelRatioF();
     const int screen = static_cast<int>(std::lround(width() * ratio));

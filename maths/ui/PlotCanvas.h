@@ -25,8 +25,12 @@ class PlotCanvas : public QWidget {
     Q_OBJECT
 
 public:
+    // `size`: the preferred size; a narrow window shrinks the canvas,
+    // keeping its shape.
     PlotCanvas(Services& services, QSize size, QWidget* parent = nullptr);
     ~PlotCanvas() override;
+    QSize sizeHint() const override { return preferred_; }
+    int heightForWidth(int width) const override;
 
     void setMapping(const maths::CanvasMapping& mapping) { mapping_ = mapping; }
     const maths::CanvasMapping& mapping() const { return mapping_; }
@@ -92,6 +96,7 @@ private:
     void updateDescription();
 
     Services& services_;
+    QSize preferred_;
     maths::CanvasMapping mapping_;
     std::vector<maths::Picture::Line> drawn_;
     std::vector<maths::Picture::Line> axes_;

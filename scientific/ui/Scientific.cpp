@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "Outcome.h"
 #include "Primes.h"
+#include "Reflow.h"
 #include "ScientificAccessibility.h"
 #include "FieldLimit.h"
 
@@ -154,8 +156,9 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
     const QString tooLarge = U(scientific::kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,
                         {{QStringLiteral("GdbhFrame1Text1"), tooLarge}, {QStringLiteral("FactorizationFrame1Text1"), tooLarge}});
+    SensibleInputWidths(this);
     selectTab(QStringLiteral("Gdbh"));
-    setMinimumSize(480, 440);
+    SetDefaultSize(this, 7200, 6600);
 }
 
 Scientific::~Scientific() = default;
@@ -228,9 +231,10 @@ QWidget* Scientific::buildGoldbachPage() {
     auto* column = new QVBoxLayout(page);
 
     QGroupBox* input = Frame("GdbhFrame1", "验证当前偶数");
-    auto* inputRow = new QHBoxLayout(input);
+    auto* inputRow = new FlowLayout(input);
     // Ten characters: every even number the verification takes, to 2147483646.
-    inputRow->addWidget(Box("GdbhFrame1Text1", "", 10, false), 1);
+    inputRow->addWidget(Box("GdbhFrame1Text1", "", 10, false));
+    inputRow->newGroup();
     QPushButton* start = Button("GdbhFrame1cmd1", "证明并显示");
     connect(start, &QPushButton::clicked, this, &Scientific::runGoldbach);
     inputRow->addWidget(start);
@@ -256,7 +260,7 @@ QWidget* Scientific::buildGoldbachPage() {
     goldbachList_->setBatchSize(4096);
     goldbachList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultColumn->addWidget(goldbachList_, 1);
-    resultColumn->addWidget(Box("GdbhFrame3Text1", "0", 0, true));
+    resultColumn->addWidget(Captioned(U("成立个数"), Box("GdbhFrame3Text1", "0", 0, true)));
     column->addWidget(results, 1);
 
     auto* note = new QLabel(U("注：请不要在输入框中输入过大的数据!"));
@@ -308,8 +312,9 @@ QWidget* Scientific::buildFactorizationPage() {
     auto* column = new QVBoxLayout(page);
 
     QGroupBox* input = Frame("FactorizationFrame1", "编辑数据");
-    auto* inputRow = new QHBoxLayout(input);
-    inputRow->addWidget(Box("FactorizationFrame1Text1", "", 10, false), 1);
+    auto* inputRow = new FlowLayout(input);
+    inputRow->addWidget(Box("FactorizationFrame1Text1", "", 10, false));
+    inputRow->newGroup();
     QPushButton* start = Button("FactorizationFrame1cmd1", "分解因数");
     connect(start, &QPushButton::clicked, this, &Scientific::runFactorization);
     inputRow->addWidget(start);
@@ -325,7 +330,7 @@ QWidget* Scientific::buildFactorizationPage() {
     factorList_ = new QListWidget;
     factorList_->setObjectName(QStringLiteral("FactorizationFrame2List1"));
     resultColumn->addWidget(factorList_, 1);
-    resultColumn->addWidget(Box("FactorizationFrame2Text1", "0", 0, true));
+    resultColumn->addWidget(Captioned(U("因数个数"), Box("FactorizationFrame2Text1", "0", 0, true)));
     column->addWidget(results, 1);
     return page;
 }

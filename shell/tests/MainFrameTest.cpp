@@ -262,7 +262,12 @@ void MainFrameTest::menusHaveTheirNamesCaptionsAndMarks_data() {
                        U("mnuRightRunSimple|简易计算器...|0"), U("mnuRightRunWinCal|系统计算器|0"),
                        "mnuBar5|-", U("mnuRightView|查看|0"), U("mnuRightOption|选项...|1"),
                        "mnuBar6|-", U("mnuRightHelp|帮助...|0"), U("mnuRightData|常用资料...|1"),
-                       U("mnuRightAbout|关于...|1"), "mnuBar7|-", U("mnuRightQuit|退出|0")};
+                       U("mnuRightAbout|关于...|1"), "mnuBarWindow|-", U("mnuWindow|窗口(&W)|0"), "mnuBar7|-",
+                       U("mnuRightQuit|退出|0")};
+    QTest::newRow("mnuWindow") << "mnuWindow" << U("窗口(&W)")
+        << QStringList{U("mnuWindowClose|关闭(&O)\tCtrl+W|0"), "mnuWindowBar1|-", U("mnuWindowCascade|层叠(&C)|0"),
+                       U("mnuWindowTile|平铺(&T)|0"), U("mnuWindowMinimizeAll|全部最小化(&M)|0"),
+                       U("mnuWindowRestoreAll|全部还原(&R)|0"), "mnuWindowBar2|-"};
     QTest::newRow("mnuRightRunSpecial") << "mnuRightRunSpecial" << U("专科计算...")
         << QStringList{U("mnuRightRunSpecialMaths|数学专科计算...|1"),
                        U("mnuRightRunSpecialChem|化学专科计算...|1")};
@@ -296,10 +301,11 @@ void MainFrameTest::menusHaveTheirNamesCaptionsAndMarks() {
         QCOMPARE(actions[i]->isCheckable(), parts[2] == QLatin1String("1"));
     }
 
-    // The menu bar holds the three menus, never the right-click menu.
+    // The menu bar holds the three menus and the window menu, never the
+    // right-click menu.
     QStringList bar;
     for (QAction* a : frame.menuBar()->actions()) bar << a->objectName();
-    QCOMPARE(bar, (QStringList{"mnuProgram", "mnuOption", "mnuHelp"}));
+    QCOMPARE(bar, (QStringList{"mnuProgram", "mnuOption", "mnuWindow", "mnuHelp"}));
     QCOMPARE(frame.rightMenu()->objectName(), QStringLiteral("mnuRight"));
 }
 

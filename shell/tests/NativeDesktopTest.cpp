@@ -19,7 +19,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "DesktopFit.h"
+#include "DesktopPlatform.h"
 #include "DesktopTheme.h"
 #include "Fakes.h"
 #include "MainFrame.h"

@@ -36,6 +36,9 @@
 #include "SimpleCalculator.h"
 #include "ToolbarDialog.h"
 #include "DesktopFit.h"
+#include "DesktopPlatform.h"
+#include "WindowArrange.h"
+#include "WindowMenu.h"
 #include "WindowPlace.h"
 
 namespace numora {
@@ -307,6 +310,7 @@ struct MainFrame::ChildSlot {
     ChildFactory factory;
     QPointer<QMdiSubWindow> window;
     bool fitted = false;  // its first showing has fitted it into the client area
+    bool storedPlace = false;  // the store had its position when it loaded
 };
 
 QStringList MainFrame::childNames() {
@@ -334,9 +338,6 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
     mdi_->viewport()->installEventFilter(this);
-    // The client area scrolls when a child window extends beyond it.
-    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
 
     for (const auto& row : kCommands) {
@@ -352,6 +353,18 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     buildMenus();
     FollowSystemCalculator({items_.value(QStringLiteral("mnuProgramRunWinCal")), items_.value(QStringLiteral("mnuRightRunWinCal"))},
                            {findChild<QMenu*>(QStringLiteral("mnuProgram")), rightMenu_}, services_.launcher);
+    // The window menu, before the help menu and in the right-click menu;
+    // it keeps the children inside the client area.
+    windows_ = new WindowMenu(mdi_, this);
+    menuBar()->insertMenu(mainMenus_.back()->menuAction(), windows_->menu());
+    mainMenus_.insert(mainMenus_.size() - 1, windows_->menu());
+    QAction* bar = rightMenu_->insertSeparator(items_.value(QStringLiteral("mnuBar7")));
+    bar->setObjectName(QStringLiteral("mnuBarWindow"));
+    items_.insert(bar->objectName(), bar);
+    rightMenu_->insertMenu(items_.value(QStringLiteral("mnuBar7")), windows_->menu());
+    for (QAction* item : windows_->menu()->actions()) items_.insert(item->objectName(), item);
+    items_.insert(QStringLiteral("mnuWindow"), windows_->menu()->menuAction());
+    InstallWheelRule();
     buildToolBar();
     buildStatusBar();
     buildTray();
@@ -892,7 +905,14 @@ void MainFrame::showHelpText(const QString& path) {
         viewer->setWindowTitle(title);
         viewer->setOpenLinks(false);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
-        viewer->resize(640, 560);
+        CloseTopLevelOnKeys(viewer);
+        // Within the screen the frame is on: at most 90 % of its free area,
+        // centred on it. Nothing of it is stored.
+        QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const PixelSize size = FitWithin({640, 560}, {free.width(), free.height()}, 0.9);
+        viewer->resize(size.width, size.height);
+        viewer->move(free.center() - QPoint(size.width / 2, size.height / 2));
         helpViewer_ = viewer;
     }
     // Read and converted off the window's thread, put in a slice at a time.
@@ -957,6 +977,9 @@ QWidget* MainFrame::loadChild(const QString& name) {
     window->hide();  // children are shown only by their toggle command
     window->adjustSize();
     const SettingsStore& store = services_.settings;
+    // Without a stored place the window opens at the first free cascade place.
+    s->storedPlace = !store.ReadSetting(kSettings, s->prefix + QStringLiteral("Left"), QString()).isEmpty() ||
+                     !store.ReadSetting(kSettings, s->prefix + QStringLiteral("Top"), QString()).isEmpty();
     // A stored place outside the client area is brought back so that the
     // child's title bar can be reached, and the place applied is stored.
     const QPoint stored(ToPixels(ReadSingleSetting(store, kSettings, s->prefix + QStringLiteral("Left"), 0)),
@@ -967,20 +990,8 @@ QWidget* MainFrame::loadChild(const QString& name) {
     window->move(placed.left, placed.top);
     s->window = window;
     s->fitted = false;
-    if (window->pos() != stored) storeChildPosition(*s);
+    if (s->storedPlace && window->pos() != stored) storeChildPosition(*s);
     return widget;
-}
-
-// A window larger than the visible client area starts at the size that
-// fits there (its content scrolls inside), so its title bar and close box
-// are on screen; the client area scrolls for a window placed beyond it.
-void MainFrame::fitToClientArea(QMdiSubWindow* window) {
-    const QSize room = mdi_->viewport()->size();
-    if (!isVisible() || room.isEmpty()) return;
-    const QSize least = window->minimumSizeHint();
-    const int width = std::max(least.width(), std::min(window->width(), room.width() - std::max(0, window->x())));
-    const int height = std::max(least.height(), std::min(window->height(), room.height() - std::max(0, window->y())));
-    if (width < window->width() || height < window->height()) window->resize(width, height);
 }
 
 // Where a child may be placed: the client area once the frame is on screen;
@@ -1013,9 +1024,13 @@ void MainFrame::toggleChild(const QString& name) {
     const bool show = window->isHidden();
     window->setVisible(show);
     if (show) {
-        if (!s->fitted) fitToClientArea(window);
-        s->fitted = true;
+        if (!s->fitted && isVisible()) {
+            windows_->place(window, s->storedPlace);
+            s->fitted = true;
+        }
         mdi_->setActiveSubWindow(window);
+        // The user can type at once: the focus is on the first input.
+        FocusFirstInput(static_cast<ChildWindow*>(window)->content());
     }
     invertMarks(s->menuItem, s->rightItem);
 }

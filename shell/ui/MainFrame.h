@@ -35,6 +35,8 @@ class QToolBar;
 
 namespace numora {
 
+class WindowMenu;
+
 class MainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -106,6 +108,8 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     QToolBar* toolBar() const { return toolBar_; }
     QMenu* rightMenu() const { return rightMenu_; }
+    // The window menu and the arrangement of the children.
+    WindowMenu* windowMenu() const { return windows_; }
     // A menu-bar or right-click item (or a submenu's item) by object name.
     QAction* menuItem(const QString& objectName) const;
     // The three top-level menus of the menu bar (mnuProgram, mnuOption,
@@ -228,13 +232,13 @@ private:
     void restoreFromTray();
     void showTextPanel(const QString& text);
     void showToolbarKeys(const QStringList& keys);
-    void fitToClientArea(QMdiSubWindow* window);
     void showHelpText(const QString& path);
 
     Services services_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* rightMenu_ = nullptr;
+    WindowMenu* windows_ = nullptr;
     QList<QMenu*> mainMenus_;
     QHash<QString, QAction*> items_;  // objectName -> menu item
     QHash<QString, QAction*> toolButtons_;  // toolbar key -> its button

@@ -18,6 +18,7 @@
 #endif
 
 #include "Contrast.h"
+#include "DesktopFit.h"
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
@@ -175,6 +176,7 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
 
     setLineColourValue(0);
     ok->setFocus();
+    CloseOnEscape(this);  // as the close button does
 }
 
 frmAbout::~frmAbout() = default;

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "DesktopFit.h"
+#include "DesktopPlatform.h"
 #include "FormHelpers.h"
 #include "SettingsStore.h"
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <span>
 
+#include "DesktopFit.h"
 #include "MainFrame.h"
 
 namespace numora {
@@ -163,6 +164,7 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
     row->addStretch(1);
     row->addWidget(closeLabel_);
     layout->addLayout(row);
+    CloseOnEscape(this);  // as the close label does
 }
 
 frmData::~frmData() = default;

@@ -21,11 +21,13 @@
 #include <cmath>
 
 #include "DesktopFit.h"
+#include "DesktopPlatform.h"
 #include "FormHelpers.h"
 #include "frmOptionAccessibility.h"
 #include "FieldLimit.h"
 #include "MainFrame.h"
 #include "Messages.h"
+#include "Reflow.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 
@@ -136,7 +138,7 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
     layout->setContentsMargins(8, 4, 8, 8);
     layout->addLayout(top);
     layout->addWidget(tabs_);
-    layout->addWidget(pages_, 1);
+    layout->addWidget(SizedByShownPage(pages_), 1);
 
     ApplyAccessibility(this, OptionAccessibility());
     RefuseOverlongInput(this, services_.dialogs);
@@ -146,6 +148,11 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
         topCheck_->setToolTip(KeepOnTopUnsupportedHint());
         topCheck_->setAccessibleDescription(KeepOnTopUnsupportedHint());
     }
+    // Pages turn from the keyboard, and Esc closes the window as its close
+    // box does.
+    TurnPagesWithKeys(this, tabs_);
+    CloseOnEscape(this);
+    SetDefaultSize(this, 7200);
     load();
 }
 
@@ -228,12 +235,15 @@ QWidget* frmOption::buildBackPage() {
     musicGrid->addWidget(volume_, 2, 1);
     musicGrid->setColumnStretch(1, 1);
 
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(windowFrame, 0, 0);
-    grid->addWidget(barFrame, 0, 1);
-    grid->addWidget(musicFrame, 1, 0, 1, 2);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    // The window and toolbar frames side by side while they fit; the music
+    // frame under them.
+    auto* flow = new FlowLayout(page);
+    windowFrame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    flow->addWidget(windowFrame);
+    flow->addWidget(barFrame);
+    flow->newLine();
+    flow->addWidget(musicFrame);
+    musicFrame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     return page;
 }
 
@@ -254,9 +264,9 @@ QWidget* frmOption::buildSoftPage() {
     resetButton->setObjectName(QStringLiteral("SoftFrame2cmd1"));
     resetButton->setToolTip(U("复位软件的信息"));
     connect(resetButton, &QPushButton::clicked, this, &frmOption::reset);
-    auto* resetRow = new QHBoxLayout(resetFrame);
-    resetRow->addWidget(resetButton, 0, Qt::AlignTop);
-    resetRow->addWidget(MakeNote("SoftFrame2Label1", "使用此功能将会重置Numora的所有已存用户信息！"), 1);
+    auto* resetRow = new FlowLayout(resetFrame);
+    resetRow->add(resetButton, Qt::AlignTop);
+    resetRow->addWidget(MakeNote("SoftFrame2Label1", "使用此功能将会重置Numora的所有已存用户信息！"));
 
     auto* column = new QVBoxLayout(page);
     column->addWidget(startFrame);
@@ -345,6 +355,7 @@ void frmOption::selectTab(const QString& key) {
         if (tabs_->tabData(i).toString() != key) continue;
         if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);  // comes back here
         pages_->setCurrentIndex(i);
+        PageTurned(pages_->currentWidget());
     }
 }
 

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "DesktopFit.h"
+#include "DesktopPlatform.h"
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"

@@ -19,12 +19,14 @@
 #include <QVBoxLayout>
 
 #include "CommonOps.h"
+#include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "ListExport.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
+#include "Reflow.h"
 #include "StandardAccessibility.h"
 #include "FieldLimit.h"
 #include "Workbench.h"
@@ -152,6 +154,7 @@ QWidget* Raised(QLineEdit* field, bool up) {
     field->setFixedWidth(QFontMetrics(small).horizontalAdvance(QStringLiteral("0000")) + 10);
     auto* box = new QWidget;
     box->setFixedHeight(lineHeight + 10);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     if (!up) layout->addStretch();
@@ -179,6 +182,10 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
         TooltipFollowsText(field);
         FitResultWidth(field);
     }
+    // The quick page's one result spans its frame.
+    findChild<QLineEdit*>(QStringLiteral("CommonSimpleFrame2Text1"))->setMaximumWidth(QWIDGETSIZE_MAX);
+    SensibleInputWidths(this);
+    SetDefaultSize(this, 8400);
     installHints();
     ApplyAccessibility(this, StandardAccessibility());
     // A number longer than a big-number box is beyond the 255 digits.
@@ -223,11 +230,15 @@ QWidget* Standard::buildFullPage() {
     column->setSpacing(2);
     column->setContentsMargins(6, 4, 6, 4);
 
-    auto frameRow = [column](QGroupBox* frame, std::initializer_list<QWidget*> widgets, QPushButton* start) {
-        auto* row = new QHBoxLayout(frame);
+    // Each frame: its inputs, then its results and start button, on one
+    // line while they fit, else the results and the button under the inputs.
+    auto frameRow = [column](QGroupBox* frame, QWidget* inputs, std::initializer_list<QWidget*> results,
+                             QPushButton* start) {
+        auto* row = new FlowLayout(frame);
         row->setContentsMargins(8, 2, 8, 2);
-        for (QWidget* w : widgets) row->addWidget(w, qobject_cast<QLineEdit*>(w) ? 1 : 0);
-        row->addSpacing(8);
+        row->addWidget(inputs);
+        row->newGroup();
+        for (QWidget* w : results) row->addWidget(w);
         row->addWidget(start);
         column->addWidget(frame);
     };
@@ -236,41 +247,38 @@ QWidget* Standard::buildFullPage() {
         connect(b, &QPushButton::clicked, this, [this, command] { runCommon(command); });
         return b;
     };
+    auto result = [](const char* name, const char* text, bool typable = false) {
+        return Piece({Label("="), Result(name, text, typable)});
+    };
 
     frameRow(Frame("CommonFullFrame1", "加法运算"),
-             {Input("CommonAddText1", "0", 16), Label("+"), Input("CommonAddText2", "0", 16), Label("="),
-              Result("CommonAddText3", "0")},
-             start("Commoncmd1", 1));
+             Piece({Input("CommonAddText1", "0", 16), Label("+"), Input("CommonAddText2", "0", 16)}),
+             {result("CommonAddText3", "0")}, start("Commoncmd1", 1));
     frameRow(Frame("CommonFullFrame2", "减法运算"),
-             {Input("CommonReduceText1", "0", 16), Label("-"), Input("CommonReduceText2", "0", 16), Label("="),
-              Result("CommonReduceText3", "0")},
-             start("Commoncmd2", 2));
+             Piece({Input("CommonReduceText1", "0", 16), Label("-"), Input("CommonReduceText2", "0", 16)}),
+             {result("CommonReduceText3", "0")}, start("Commoncmd2", 2));
     frameRow(Frame("CommonFullFrame3", "乘法运算"),
-             {Input("CommonMultiplyText1", "0", 16), Label("×"), Input("CommonMultiplyText2", "0", 16),
-              Label("="), Result("CommonMultiplyText3", "0")},
-             start("Commoncmd3", 3));
+             Piece({Input("CommonMultiplyText1", "0", 16), Label("×"), Input("CommonMultiplyText2", "0", 16)}),
+             {result("CommonMultiplyText3", "0")}, start("Commoncmd3", 3));
+    // Three results side by side: each with its small caption.
     frameRow(Frame("CommonFullFrame4", "除法运算"),
-             {Input("CommonChuText1", "0", 16), Label("÷"), Input("CommonChuText2", "1", 16), Label("="),
-              Result("CommonChuText5", "0"), Result("CommonChuText3", "0"), Result("CommonChuText4", "0")},
+             Piece({Input("CommonChuText1", "0", 16), Label("÷"), Input("CommonChuText2", "1", 16)}),
+             {Label("="), Captioned(U("商"), Result("CommonChuText5", "0")),
+              Captioned(U("整数商"), Result("CommonChuText3", "0")), Captioned(U("余数"), Result("CommonChuText4", "0"))},
              start("Commoncmd4", 4));
     frameRow(Frame("CommonFullFrame5", "乘方运算"),
-             {Input("CommonPowerText1", "1", 16), Raised(Input("CommonPowerText2", "0", 3), true), Label("="),
-              Result("CommonPowerText3", "1")},
-             start("Commoncmd6", 6));
+             Piece({Input("CommonPowerText1", "1", 16), Raised(Input("CommonPowerText2", "0", 3), true)}),
+             {result("CommonPowerText3", "1")}, start("Commoncmd6", 6));
     frameRow(Frame("CommonFullFrame6", "开方运算"),
-             {Raised(Input("CommonKaiText4", "1", 3), true), new RadicalBox(Input("CommonKaiText1", "0", 12)),
-              Label("="), Result("CommonKaiText2", "0"), Result("CommonKaiText3", "0")},
+             Piece({Raised(Input("CommonKaiText4", "1", 3), true), new RadicalBox(Input("CommonKaiText1", "0", 12))}),
+             {Label("="), Captioned(U("方根"), Result("CommonKaiText2", "0")),
+              Captioned(U("取整"), Result("CommonKaiText3", "0"))},
              start("Commoncmd7", 7));
     frameRow(Frame("CommonFullFrame7", "对数运算"),
-             {Label("Log"), Raised(Input("CommonLogText2", "2", 8), false), Input("CommonLogText1", "1", 8),
-              Label("="), Result("CommonLogText3", "0", /*typable=*/true)},
-             start("Commoncmd8", 8));
-    frameRow(Frame("CommonFullFrame8", "阶乘运算"),
-             {Input("CommonFactorialText1", "0", 3), Label("！="), Result("CommonFactorialText2", "0")},
-             start("Commoncmd9", 9));
-    // The root frame's radicand is wider than its index: give it the room.
-    page->findChild<QWidget*>(QStringLiteral("CommonKaiText1"))->parentWidget()->setSizePolicy(
-        QSizePolicy::Expanding, QSizePolicy::Preferred);
+             Piece({Label("Log"), Raised(Input("CommonLogText2", "2", 8), false), Input("CommonLogText1", "1", 8)}),
+             {result("CommonLogText3", "0", /*typable=*/true)}, start("Commoncmd8", 8));
+    frameRow(Frame("CommonFullFrame8", "阶乘运算"), Piece({Input("CommonFactorialText1", "0", 3)}),
+             {Piece({Label("！="), Result("CommonFactorialText2", "0")})}, start("Commoncmd9", 9));
     column->addStretch();
     return page;
 }
@@ -342,8 +350,11 @@ QWidget* Standard::buildLargePage() {
     stopRow->addWidget(stop);
     column->addLayout(stopRow);
 
-    auto* panes = new QHBoxLayout;
-    column->addLayout(panes, 1);
+    // The two panes side by side while they fit, else one under the other.
+    auto* paneBox = new QWidget;
+    auto* panes = new FlowLayout(paneBox);
+    panes->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(paneBox, 1);
 
     // Pairwise pane.
     QGroupBox* pair = Frame("LargeFrame2", "计算窗格1");
@@ -352,7 +363,7 @@ QWidget* Standard::buildLargePage() {
     pairLayout->addWidget(Input("LargeText1", "0", 255));
     pairLayout->addWidget(Input("LargeText2", "0", 255));
     QGroupBox* optionFrame = Frame("LargeFrame1", "选项");
-    auto* optionRow = new QHBoxLayout(optionFrame);
+    auto* optionRow = new FlowLayout(optionFrame);
     options_ = new QButtonGroup(this);
     const char* const optionCaptions[] = {"加法", "减法", "乘法", "除法", "乘方"};
     for (int i = 0; i < 5; ++i) {
@@ -368,9 +379,11 @@ QWidget* Standard::buildLargePage() {
     connect(pairStart, &QPushButton::clicked, this, &Standard::runPairwise);
     pairLayout->addWidget(pairStart);
     largeResult_ = ResultBox("LargeText3", 4);
+    pairLayout->addWidget(SmallCaption(U("结果")));
     pairLayout->addWidget(largeResult_);
     largeRemainder_ = ResultBox("LargeText3Se", 2);
     largeRemainder_->setToolTip(U("余数显示框(除法专用)"));
+    pairLayout->addWidget(SmallCaption(U("余数")));
     pairLayout->addWidget(largeRemainder_);
     auto* lengthRow = new QHBoxLayout;
     QLabel* lengthLabel = Label("结果位数");
@@ -379,7 +392,8 @@ QWidget* Standard::buildLargePage() {
     lengthRow->addWidget(Result("LargeLenText1", "1"), 1);
     pairLayout->addLayout(lengthRow);
     pairLayout->addStretch();
-    panes->addWidget(pair, 1);
+    panes->addWidget(pair);
+    panes->newGroup();
 
     // Collective pane.
     QGroupBox* fold = Frame("LargeFrame3", "计算窗格2");
@@ -426,13 +440,14 @@ QWidget* Standard::buildLargePage() {
     foldLayout->addWidget(foldStart_, 4, 2);
     listCount_ = Result("LargeText6", "0");
     connect(listCount_, &QLineEdit::textChanged, this, &Standard::countChanged);
-    foldLayout->addWidget(listCount_, 5, 0, 1, 3);
+    foldLayout->addWidget(Captioned(U("数据总数"), listCount_), 5, 0, 1, 3);
     foldResult_ = ResultBox("LargeText5", 4);
-    foldLayout->addWidget(foldResult_, 6, 0, 1, 3);
+    foldLayout->addWidget(SmallCaption(U("结果")), 6, 0, 1, 3);
+    foldLayout->addWidget(foldResult_, 7, 0, 1, 3);
     QLineEdit* foldLength = Result("LargeLenText2", "1");
     foldLength->setToolTip(U("结果位数"));
-    foldLayout->addWidget(foldLength, 7, 0, 1, 3);
-    panes->addWidget(fold, 1);
+    foldLayout->addWidget(Captioned(U("结果位数"), foldLength), 8, 0, 1, 3);
+    panes->addWidget(fold);
     return page;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Numora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopFit.h"
+#include "DesktopPlatform.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Rows that reflow: where a FlowLayout puts its items at a given width.
+#include <QTest>
+#include <QWidget>
+
+#include "QtTestMain.h"
+#include "Reflow.h"
+
+using namespace numora;
+
+namespace {
+
+constexpr int kHeight = 20;
+constexpr int kGap = 6;
+
+// An item of a least width; "*" after the width: it grows.
+class Item final : public QWidget {
+public:
+    Item(int least, bool grows) : least_(least) {
+        setSizePolicy(grows ? QSizePolicy::Expanding : QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override { return QSize(least_, kHeight); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    int least_;
+};
+
+}  // namespace
+
+class ReflowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void itemsFlowIntoLines_data() {
+        QTest::addColumn<QString>("row");  // widths; "|" a new group, "!" a group on a line of its own
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("placed");  // line:x:width for each item
+        QTest::newRow("all on one line") << "40 40 | 60" << 200 << "0:0:40 0:46:40 0:92:60";
+        QTest::newRow("groups on lines of their own") << "40 40 | 60" << 120 << "0:0:40 0:46:40 1:0:60";
+        QTest::newRow("a group too wide wraps") << "40 40 40 | 60" << 100 << "0:0:40 0:46:40 1:0:40 2:0:60";
+        QTest::newRow("the growing item takes the rest") << "40 | 60*" << 200 << "0:0:40 0:46:154";
+        QTest::newRow("growing items share") << "40* 40*" << 106 << "0:0:50 0:56:50";
+        QTest::newRow("a line of its own though it fits") << "40 ! 40" << 200 << "0:0:40 1:0:40";
+        QTest::newRow("wider than the line: its least width") << "150" << 100 << "0:0:150";
+    }
+
+    void itemsFlowIntoLines() {
+        QFETCH(QString, row);
+        QFETCH(int, width);
+        QFETCH(QString, placed);
+        QWidget holder;
+        auto* flow = new FlowLayout(&holder);
+        flow->setContentsMargins(0, 0, 0, 0);
+        flow->setSpacing(kGap);
+        QList<QWidget*> items;
+        for (const QString& part : row.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (part == QLatin1String("|")) {
+                flow->newGroup();
+            } else if (part == QLatin1String("!")) {
+                flow->newLine();
+            } else {
+                items << new Item(QString(part).remove(QLatin1Char('*')).toInt(), part.endsWith(QLatin1Char('*')));
+                flow->addWidget(items.back());
+            }
+        }
+        flow->setGeometry(QRect(0, 0, width, 1000));
+        QStringList got;
+        for (QWidget* item : items)
+            got << QStringLiteral("%1:%2:%3").arg(item->y() / (kHeight + kGap)).arg(item->x()).arg(item->width());
+        QCOMPARE(got.join(QLatin1Char(' ')), placed);
+        // The height asked for is the height used.
+        QCOMPARE(flow->heightForWidth(width), flow->lineCount() * (kHeight + kGap) - kGap);
+    }
+};
+
+NUMORA_QTEST_MAIN(ReflowTest)
+#include "ReflowTest.moc"
