@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "Chem.h"
@@ -21,6 +23,7 @@
 #include "SessionEnd.h"
 #include "SettingsStore.h"
 #include "Standard.h"
+#include "VersionText.h"
 #include "frmAbout.h"
 #include "frmBye.h"
 #include "frmData.h"
@@ -28,6 +31,11 @@
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
+    // The version and the licence, as GNU programs print them; no display needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs(numora::VersionText("numora", NUMORA_VERSION).c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationName(QStringLiteral("Numora"));

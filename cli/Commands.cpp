@@ -26,6 +26,7 @@
 #include "Outcome.h"
 #include "Primes.h"
 #include "Workbench.h"
+#include "VersionText.h"
 
 namespace numora::cli {
 namespace {
@@ -470,7 +471,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     }
     if (args[0] == "--version" || args[0] == "-V") {
         if (args.size() != 1) return kUsage;
-        out << "numora-cli " << NUMORA_VERSION << '\n';
+        out << VersionText("numora-cli", NUMORA_VERSION);
         return kOk;
     }
     for (const Command& c : Commands()) {
