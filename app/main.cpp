@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // numora: the desktop calculator suite. Builds the real services, registers
 // the windows with the main frame and starts with the start-up window; the
 // exit window ends the run.

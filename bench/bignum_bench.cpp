@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the big-number operations, each beside a peer measured in
 // the same run, so that results read as ratios:
 //  - BM_PowerOfTwo800: 2^800 the way the big-number page computes powers,

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # numora-cli eval against bc on a 1 MB formula, whole processes, same run:
 #   bench/eval-vs-bc.sh [BYTES]        (default 1048576)
 #

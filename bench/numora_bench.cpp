@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the computation library, each beside a peer measured in the
 // same run, so that results read as ratios (machines are shared and noisy):
 //  - BM_EvaluateFormula/N: a formula of N bytes mixing + - * /, groups and

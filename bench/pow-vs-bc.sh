@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # 2^800 the way the big-number page computes powers (800 successive
 # LargeMultiply(result, "2") calls from "1") against bc, whole processes in
 # the same hyperfine run:

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds numora_bench (Release, no Qt) and runs it, then prints each
 # benchmark's time as a ratio to its peer measured in the same run:
 #   bench/run.sh [extra Google Benchmark flags, e.g. --benchmark_filter=Evaluate]

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # numora-cli's factorization and Goldbach count against peers, whole
 # processes in the same hyperfine run:
 #   bench/scientific-vs-peers.sh

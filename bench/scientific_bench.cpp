@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scientific window's computations, each beside the per-candidate
 // algorithm that the window's tools are described with, on sizes that the
 // latter finishes in reasonable time:

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Time from process start to the main frame on screen (quick start and
 # self-test), and the running program's CPU use over 10 idle seconds, under
 # a virtual display: bench/startup-and-idle.sh [RUNS]

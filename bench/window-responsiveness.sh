@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The windows' long jobs against the same jobs through numora-cli, with the
 # longest wait for the window: bench/window-responsiveness.sh [REPEATS]
 # Builds window_bench and numora-cli into the build folder given by

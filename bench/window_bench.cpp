@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the user waits for the window while a long job runs in it.
 //
 // Each job runs in the real windows (main frame and calculator windows, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Commands.h"
 
 #include <algorithm>
@@ -27,6 +30,7 @@
 #include "Outcome.h"
 #include "Primes.h"
 #include "Workbench.h"
+#include "VersionText.h"
 
 namespace numora::cli {
 namespace {
@@ -487,7 +491,7 @@ int Dispatch(const std::vector<std::string>& typed, std::istream& in, std::ostre
     }
     if (args[0] == "--version" || args[0] == "-V") {
         if (args.size() != 1) return kUsage;
-        out << "numora-cli " << NUMORA_VERSION << '\n';
+        out << VersionText("numora-cli", NUMORA_VERSION);
         return kOk;
     }
     for (const Command& c : Commands()) {

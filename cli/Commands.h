@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // numora-cli: the suite's computations in a terminal. Each command prints
 // the texts the windows would show and returns 0; a refusal prints the
 // window's message to standard error and returns 1; a usage error returns 2.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DBUILD_DIR=... -DCTEST=... -P CheckTestTimeouts.cmake
 # Fails when a test of the build tree has no TIMEOUT property of its own.
 execute_process(COMMAND ${CTEST} --show-only=json-v1

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # How tests are registered. Every test has a timeout that fits it with
 # margin, so a hang costs seconds to minutes. The sanitizer build (a debug
 # build that also unwinds every allocation's stack in full) runs up to ten

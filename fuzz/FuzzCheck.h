@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared helpers of the fuzz targets: a property check that reports the
 // failing input readably and aborts, so libFuzzer keeps the input as a
 // crash reproducer.

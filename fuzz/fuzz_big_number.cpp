@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the big-number arithmetic on digit strings (LargeAdd,
 // LargeMinus, MultiplyOne, LargeMultiply, LargeDivide) and for the checks
 // of the big-number page that feed it (CheckOperand, CheckPairwise,

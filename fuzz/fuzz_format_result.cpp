@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for FormatResult on any text.
 //
 // For every text: no crash, and the result neither starts nor ends with a

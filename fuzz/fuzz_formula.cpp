@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the formula evaluator (EvaluateFormula).
 //
 // Every input is evaluated by the library and by an independent reference

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for number text: NumberText, SingleNumberText,
 // PaddedNumberText, FormatResult of a number text, and the 16- and 32-bit
 // rounding.

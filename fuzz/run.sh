@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets with clang and runs each for SECONDS (default 300):
 #   fuzz/run.sh [SECONDS] [TARGET...]
 # Targets: fuzz_formula, fuzz_exact_formula, fuzz_number_text, fuzz_parse, fuzz_format_result,

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the help document numora180.doc (Rich Text, which every word
 processor opens) from the text below. Run it after editing the text:
 

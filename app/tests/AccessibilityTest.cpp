@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a user without a mouse or without sight meets in every window: each
 // control's accessible name (walked through QAccessible, as a screen reader
 // walks it), result announcements, canvas descriptions, the commands that

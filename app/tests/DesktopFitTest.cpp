@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on a small desktop and at the keyboard: every control can be
 // reached by scrolling, result fields show their whole text, message boxes
 // their whole title and text, Enter presses buttons, tab order follows the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end through the accessibility bus: starts the real numora under a
 # virtual display, in its own D-Bus session with its own AT-SPI bus, and lets
 # a real AT-SPI client (atspi_check.py) list every control of the calculator

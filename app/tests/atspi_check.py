@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """End to end through a real AT-SPI client, as a screen reader sees numora.
 
 Runs inside a session that has an X display, a D-Bus session bus and the

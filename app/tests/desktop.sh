@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end on a desktop: the real numora under a virtual display with a
 # window manager (openbox), as a user meets it. Start-up messages take the
 # focus above the start-up window; no lock state stalls start-up; a second

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end: starts the real numora under a virtual display with empty
 # settings, checks the main window appears and draws, takes a screenshot,
 # quits through the Program menu's access keys, then checks what the run

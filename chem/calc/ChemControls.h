@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chemistry window ("化学专科计算") as data: its control names, captions,
 // initial texts, status-bar hints, stored position, and what each
 // known-quantity mode locks and enables. The window builds its widgets from

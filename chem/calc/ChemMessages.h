@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The messages, titles and status text of the chemistry window's solution
 // calculators. Every refusal is shown with the exclamation icon and the
 // title "Numora错误报告" (Outcome::Error); the dilution answer with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four solution calculators of the chemistry window: mass fraction,
 // solubility, molar concentration, dilution and concentration. Each takes
 // the texts of its boxes and returns what the window shows: its result box

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's tables: what each mode locks and enables, and which hint the
 // mouse over a control writes.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Table-driven cases of the four solution calculators: the documented
 // examples, each mode's refusals in their order, the leading-number reading
 // of the boxes, the zero divisors and the double-range limits, and a sweep

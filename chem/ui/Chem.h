@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Chem: the chemistry window. One frame of solution problems: the choice of
 // the two known masses, and the mass-fraction, solubility, molar-
 // concentration and dilution calculators.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -155,7 +158,8 @@ TEST(CliUsage, VersionNamesTheProgramAndItsVersion) {
     for (const char* option : {"--version", "-V"}) {
         auto v = RunCli({option});
         EXPECT_EQ(v.rc, 0) << option;
-        EXPECT_EQ(v.out, "numora-cli " NUMORA_VERSION "\n") << option;
+        EXPECT_EQ(v.out.substr(0, v.out.find('\n')), "numora-cli " NUMORA_VERSION) << option;
+        EXPECT_NE(v.out.find("\nLicense GPLv3+: GNU GPL version 3 or later"), std::string::npos) << option;
         EXPECT_EQ(v.err, "") << option;
     }
     EXPECT_EQ(RunCli({"--version", "extra"}).rc, 2);

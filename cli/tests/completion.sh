@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The bash completion of numora-cli: what it offers after a command line,
 # and that its command list is the one `numora-cli --help` prints.
 set -u

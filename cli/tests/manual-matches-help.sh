@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The manual page and `numora-cli --help` name the same commands and the
 # same long options, and the page documents every exit status.
 #   manual-matches-help.sh CLI PAGE [COMMANDS-SECTION EXIT-STATUS-SECTION]

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # numora-cli as a script sees it: a failed write to standard output, a
 # folder or an endless file given to eval --file, and the commands that ran
 # away or answered wrongly on awkward input.

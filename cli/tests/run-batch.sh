@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a .batch file through numora-cli: each line is an input, a tab and the
 # expected output; lines starting with "# " and empty lines are skipped.
 # A refused input expects "Error" (the --file form prints it).

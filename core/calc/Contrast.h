@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colours against the background they are drawn on. The windows' own
 // colours (result faces, the plot's grid and axes, the About window's
 // animation) were picked for the usual light window face; on a dark face

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help document as HTML, for reading it inside the program when no
 // program on the machine opens it. The document is Rich Text as the help
 // generator writes it: paragraphs (\pard ... \par), headings by type size,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers as the windows show them, and texts read back as numbers.
 // Nothing here depends on the user's locale: "." is always the decimal
 // point and no digit grouping is ever written or read.

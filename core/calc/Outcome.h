@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a command asks its window to do: field texts to write, in order, then
 // at most one message. A window applies an outcome without any arithmetic
 // or checks of its own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Restoring stored window geometry: twips to pixels without overflow, and a
 // place on the screen from which the window can still be moved.
 #pragma once

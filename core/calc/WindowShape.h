@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rounded outline of the exit window as a union of rectangles and
 // ellipses, in pixels relative to the window's top-left corner.
 #pragma once

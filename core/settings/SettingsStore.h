@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The per-user settings store: text values addressed by section and key
 // under the application "Numora". Readers convert the text themselves; the
 // typed readers below return the caller's default for text they cannot read.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the program looks for its data files (the help document): the
 // installed data folder beside <prefix>/bin, or the executable's own folder.
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technology (a screen reader through the accessibility
 // bridge) learns about a window's controls. Each window keeps a table from
 // control name to accessible name (and, where the status-bar hint does not

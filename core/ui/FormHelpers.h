@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by every window: select-all on focus, the window outline,
 // status-bar hints and result-field tool tips.
 #pragma once

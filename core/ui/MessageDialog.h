@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The message box of the suite: icon, text and buttons with Chinese
 // captions, sized so that the window shows its whole title and its whole
 // text. Text lines wider than the box are broken (a long formula has no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seams every window is handed: settings, dialogs, the launcher of
 // programs and documents, the music player and the clipboard. Real
 // implementations wrap Qt; tests hand in fakes that record calls and return

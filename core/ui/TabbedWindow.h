@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layout the calculator windows share: a tab strip over the pages it
 // switches between, and a status bar at the bottom whose one text shows the
 // hint of the control under the mouse.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three solvers of the equations tab ("解简易方程(组)"): a quadratic
 // equation in one unknown, and linear systems of two and of three equations.
 // Each takes the texts of its coefficient boxes (leading-number values; an

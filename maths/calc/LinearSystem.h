@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Square linear systems of two or three equations: whether they have exactly
 // one solution, infinitely many or none, and the solution when it is unique.
 //

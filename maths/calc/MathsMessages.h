@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The messages and status text of the mathematics window's calculators.
 // Every message is shown with the exclamation icon and the title
 // "Numora错误报告" (Outcome::Error).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The multiplication formulas ("乘法公式" frame MathsMultiplication): five
 // buttons, each evaluating one side of a school identity for squares or
 // cubes at the typed a and b.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The function plotter and the trigonometric sketch, without a window: the
 // canvas mapping, the placement of axes and grid, the checks of the apply
 // and draw commands, and the sampling of each kind of function into

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The trigonometric calculator ("三角函数" frame MathsTriF): the six functions
 // of a typed angle in degrees or radians, refusing the angles whose terminal
 // side lies on the axis where the function is undefined.

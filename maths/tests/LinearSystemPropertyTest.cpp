@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The linear solvers against an exact rational oracle (Gauss-Jordan
 // elimination over fractions, a different method from the solvers') on
 // thousands of random small-integer systems, built to have exactly one

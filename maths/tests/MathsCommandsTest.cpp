@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Table-driven cases of the equation solvers, the trigonometric calculator
 // and the multiplication formulas: the documented examples, the boundaries
 // of the refusals, and the faults of the linear solvers that are mended

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Maths: the mathematics window. Four tabs: equation solvers, the
 // trigonometric calculator with its sketch, the multiplication formulas and
 // the function plotter.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A drawing canvas with a user coordinate mapping. What is drawn stays
 // (as lines in shares of the canvas, so a later change of the mapping or of
 // the widget's size does not move it) until the canvas is cleared; the axis

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Goldbach verification, the first tab of the scientific window: every way
 // of writing an even N as p + q with p <= q both prime (by fnshu), in
 // increasing p.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The primality test that the three tools of the scientific window share,
 // the small primes behind it, and the window's shared messages.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The numora-cli commands of the scientific window: what they print, and
 // their exit codes (0 done, 1 refused with the window's message, 2 usage).
 #include <gtest/gtest.h>

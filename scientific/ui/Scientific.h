@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scientific: the scientific-calculation window. Three tools on three
 // pages: Goldbach verification, prime factorization and the Mersenne prime
 // search, each with its own stop button and stop flag.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About and reference-data windows: texts, the line's colour animation,
 // the title under the mouse, the system-information tool, the sheets and
 // their alignment, the close label, and closing through the main frame.

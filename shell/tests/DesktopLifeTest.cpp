@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application's life on a real desktop: messages during start-up open
 // above the start-up window; the end of a session (signals, the quit
 // request) runs the orderly exit; windows restored from impossible places

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up and exit windows with fake services: the running flag, the
 // self-test and the quick start, the exit sequence and the pending reset.
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // MainFrame: load from the store, menus and toolbar, child-window toggles,
 // view toggles, the simple and system calculators, the help document, the
 // right-click menu, unload, and the store writes of a running frame.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The background-music service: autoplay at load, the message for a file
 // that cannot be played, the title animation and the window's life; and the
 // real player on Qt Multimedia: WAV, MP3 and MIDI files written here play to

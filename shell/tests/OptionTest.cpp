@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmOption: load from the store and the player, every control and the
 // setting it writes, the window-state list, the name box, the music file
 // dialog, the volume formula, and the reset with each answer.

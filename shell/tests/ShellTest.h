@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Registration of the shell's Qt Test classes: every class registered here
 // runs in the one test executable, under one QApplication.
 #pragma once

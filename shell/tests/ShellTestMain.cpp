@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs every registered shell test class on the offscreen platform, with a
 // private runtime and configuration folder so no test touches the user's.
 // The test library's crash handler stays off (see QtTestMain.h): with several

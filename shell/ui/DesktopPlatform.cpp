@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopPlatform.h"
 
+#include "VersionText.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMetaObject>
@@ -86,7 +88,7 @@ std::optional<int> PrepareSession(int argc, char** argv) {
             return 0;
         }
         if (argument == "--version") {
-            std::fputs("numora 1.8.0\n", stdout);
+            std::fputs(VersionText("numora", NUMORA_VERSION).c_str(), stdout);
             return 0;
         }
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // MainFrame: the application's one top-level window. A multiple-document
 // frame whose client area holds the calculator windows and the Options,
 // About and reference-data windows; it carries the menu bar, the right-click

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Messages: the background-music service window ("Numora 后台服务"). It is
 // the home of the application's music player (the `music` of the services):
 // on load it starts the last chosen music when the user asked for that, it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // QtMusicPlayer: the background-music player of the application, a
 // MusicPlayer over QMediaPlayer and QAudioOutput on Qt Multimedia's default
 // backend (GStreamer on Linux). It plays WAV, MP3 and MIDI files; with no

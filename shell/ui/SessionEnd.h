@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // SessionEnd: the ends of a run that do not come from the user's Quit. The
 // signals a desktop sends at logout or a terminal sends (SIGTERM, SIGHUP,
 // SIGINT) and the application's quit request (what the session manager's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame's icons, drawn as vector shapes at whatever size is asked for,
 // so they need no image files or image-format plugins.
 #pragma once

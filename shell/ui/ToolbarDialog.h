@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dialog that defines the main toolbar: which of its seven buttons show
 // and in what order, with a reset to the standard set. The frame opens it
 // when the user double-clicks the toolbar while customising is allowed.

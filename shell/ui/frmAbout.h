@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmAbout: the About window. Shows the program's name, version and
 // description and the user's name, animates the colour of its separator line,
 // lights up the title under the mouse, and starts the system's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmBye: the window shown while the program ends. Its short sequence
 // clears the running flag, closes the background music, carries out a
 // pending reset and ends the process.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmData: the reference-data window. Three read-only sheets of constants
 // (mathematics, physics, chemistry) and a close label drawn as a raised
 // button that looks pressed while the mouse button is held on it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmOption: the Options window ("选项"), a child window of the main frame.
 // Three pages under one tab strip: the environment (window state, always on
 // top, the toolbar's look, background music with mute and volume), the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmSplash: the start-up window. It greets the user, refuses a second
 // concurrent run through the running flag, and then runs the animated
 // self-test that creates the calculator windows hidden, or, when the user

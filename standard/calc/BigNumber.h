@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Exact decimal arithmetic on digit strings: most significant digit first,
 // no sign, separator, point or exponent; leading zeros allowed and kept as
 // each operation describes. Any character that is not a digit counts as 0.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The double-precision commands of the basic-calculation window: the eight
 // frames of the full page and the seven buttons of the quick page. Each
 // takes the texts of its input fields and returns what the window shows.

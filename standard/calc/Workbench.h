@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The big-number page: the checks and steps of the pairwise and collective
 // computations. The window runs the long loops (power, list fold) itself,
 // one step per call here, so it can yield and stop between steps.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Differential test of the big-number operations against GMP: random
 // operands up to and just beyond the capacity, with leading zeros and the odd
 // non-digit, and the exact texts each operation must give, built here from

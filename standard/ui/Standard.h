@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Standard: the basic-calculation window. Three pages under one tab strip:
 // the full page (one frame per operation), the quick page (two operands,
 // seven buttons) and the big-number page (pairwise and collective exact

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test doubles for the window seams: they record every call and answer from
 // a script, so window tests never wait on a modal dialog or start programs.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main of every Qt Test executable. A window test that crashes or
 // aborts (a failed sanitizer check included) ends its process at once with a
 // failure:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window-test executable that crashes on purpose: two Qt Test classes in
 // one process, the second aborting, as a failed sanitizer check does. The
 // test runner checks that it ends within seconds with a failure and without

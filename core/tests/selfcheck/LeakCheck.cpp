@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A program that leaks on purpose, in the ways our own code could: memory
 // from new, a string formatted by the C library (the allocator path of a
 // system library's leak that the suppressions list), and memory from new in

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test executable that crashes on purpose and checks that it ends
 # within seconds with a failure status, and that no debugger was started for
 # a stack trace. The environment's own guard is taken away, so that only the
