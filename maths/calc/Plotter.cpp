@@ -507,12 +507,26 @@ std::string PictureSvg(const Picture& picture, int width, int height, double fon
         << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
         << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n"
         << "<g stroke-linecap=\"round\">\n";
-    for (auto l : picture.lines) {
-        if (!ClipSegment(l.x1, l.y1, l.x2, l.y2, -0.01, -0.01, 1.01, 1.01)) continue;
-        svg << "<line x1=\"" << l.x1 * width << "\" y1=\"" << l.y1 * height << "\" x2=\"" << l.x2 * width
-            << "\" y2=\"" << l.y2 * height << "\" stroke=\"" << colour(LegibleColour(l.colour, l.role, kWhite))
-            << "\" stroke-width=\"" << l.width << "\"/>\n";
-    }
+    auto lines = [&](bool grid) {
+        for (auto l : picture.lines) {
+            if ((l.role == Picture::Role::Grid) != grid) continue;
+            if (!ClipSegment(l.x1, l.y1, l.x2, l.y2, -0.01, -0.01, 1.01, 1.01)) continue;
+            svg << "<line x1=\"" << l.x1 * width << "\" y1=\"" << l.y1 * height << "\" x2=\"" << l.x2 * width
+                << "\" y2=\"" << l.y2 * height << "\" stroke=\"" << colour(LegibleColour(l.colour, l.role, kWhite))
+                << "\" stroke-width=\"" << l.width << "\"/>\n";
+        }
+    };
+    // The grid lies under the axes' numbers and names; a white outline
+    // keeps it out of them. Axes and graphs are drawn over.
+    lines(true);
+    svg << "</g>\n";
+    for (const auto& t : picture.texts)
+        svg << "<text x=\"" << t.left * width << "\" y=\"" << t.top * height
+            << "\" dominant-baseline=\"hanging\" font-family=\"Times New Roman, serif\" font-size=\"" << fontPx
+            << "\" fill=\"#ffffff\" stroke=\"#ffffff\" stroke-width=\"3\" stroke-linejoin=\"round\">"
+            << EscapeXml(t.text) << "</text>\n";
+    svg << "<g stroke-linecap=\"round\">\n";
+    lines(false);
     svg << "</g>\n";
     for (const auto& m : picture.marks)
         svg << "<circle cx=\"" << m.x * width << "\" cy=\"" << m.y * height << "\" r=\"" << m.radius

@@ -338,6 +338,33 @@ private slots:
         fakes->dialogs.saveFiles.push_back(dir.filePath("graph"));
         canvas->savePicture();
         QVERIFY(QImage(dir.filePath("graph.png")).pixelColor(int(0.3 * canvas->width()), int(0.7 * canvas->height())).isValid());
+
+        // With a grid line at every whole number no grid line runs through
+        // the axes' numbers and names.
+        type("MathsFunctionShapeOptionText5", "7");
+        click("MathsFunctionShapecmd2");
+        const QImage gridded = canvas->image();
+        const maths::Rgb gridRgb = maths::LegibleColour(maths::kGreen, maths::Picture::Role::Grid, {255, 255, 255});
+        const QColor grid(gridRgb.r, gridRgb.g, gridRgb.b);
+        QFont serif(QStringLiteral("Times New Roman"));
+        serif.setStyleHint(QFont::Serif);
+        const QFontMetrics metrics(serif, canvas);  // the picture's texts are as large as on screen
+        const double scale = double(gridded.width()) / canvas->width();
+        const maths::Picture drawn = canvas->picture();
+        QVERIFY(drawn.texts.size() > 10);
+        int gridPixels = 0, gridColumn = 0;
+        for (const auto& t : drawn.texts) {
+            const int left = int(t.left * canvas->width() * scale), top = int(t.top * canvas->height() * scale);
+            const int right = left + int(metrics.horizontalAdvance(QString::fromStdString(t.text)) * scale);
+            const int bottom = top + int(metrics.height() * scale);
+            for (int x = left + 1; x < right - 1; ++x)
+                for (int y = top + 1; y < bottom - 1; ++y)
+                    if (gridded.rect().contains(x, y) && gridded.pixelColor(x, y) == grid) ++gridPixels;
+        }
+        for (int y = 0; y < gridded.height(); ++y)
+            if (gridded.pixelColor(gridded.width() * 5 / 8, y) == grid) ++gridColumn;  // the grid line at x = 1
+        QCOMPARE(gridPixels, 0);
+        QVERIFY(gridColumn > gridded.height() / 2);
     }
 
     // The pupil's exploration: y = x² − 3x + 2 and y = x − 1, traced by keys

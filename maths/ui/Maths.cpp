@@ -597,7 +597,7 @@ void Maths::applyPlotRange() {
                                         QString::fromStdString(value));
     axes_ = maths::PlaceAxes(axes_, result.range);
     plot_->setAxes(axes_);
-    plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1);
+    plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1, maths::Picture::Role::Grid);
     const maths::PlotRange& r = result.range;
     plot_->setMapping({r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
     plot_->setStoredRange(r, result.grid, axes_);

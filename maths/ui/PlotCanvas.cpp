@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -143,16 +144,33 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen, cons
         painter.drawLines(run);
         run.clear();
     };
-    for (const auto& l : p.lines) {
-        double x1 = l.x1 * w, y1 = l.y1 * h, x2 = l.x2 * w, y2 = l.y2 * h;
-        // Far-off ends are cut at the canvas, which also keeps them in
-        // the painter's range.
-        if (!maths::ClipSegment(x1, y1, x2, y2, -4, -4, w + 4, h + 4)) continue;
-        if (first && (first->colour != l.colour || first->width != l.width || first->role != l.role)) flush();
-        if (run.isEmpty()) first = &l;
-        run.append(QLineF(x1, y1, x2, y2));
+    auto drawLines = [&](bool grid) {
+        for (const auto& l : p.lines) {
+            if ((l.role == maths::Picture::Role::Grid) != grid) continue;
+            double x1 = l.x1 * w, y1 = l.y1 * h, x2 = l.x2 * w, y2 = l.y2 * h;
+            // Far-off ends are cut at the canvas, which also keeps them in
+            // the painter's range.
+            if (!maths::ClipSegment(x1, y1, x2, y2, -4, -4, w + 4, h + 4)) continue;
+            if (first && (first->colour != l.colour || first->width != l.width || first->role != l.role)) flush();
+            if (run.isEmpty()) first = &l;
+            run.append(QLineF(x1, y1, x2, y2));
+        }
+        flush();
+    };
+    painter.setFont(textFont());
+    // The canvas's own metrics, by which the texts were placed (a painter
+    // on a picture answers for other ones).
+    const QFontMetricsF metrics(textFont(), this);
+    const double ascent = metrics.ascent();
+    // The grid lies under everything; the axes' numbers and names sit on
+    // the face, so no grid line runs through them, and axes and graphs
+    // are drawn over.
+    drawLines(true);
+    for (const auto& t : p.texts) {
+        const double width = metrics.horizontalAdvance(QString::fromStdString(t.text));
+        painter.fillRect(QRectF(t.left * w, t.top * h, width, metrics.height()), face);
     }
-    flush();
+    drawLines(false);
     if (!p.marks.empty()) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
@@ -165,8 +183,6 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen, cons
         }
         painter.restore();
     }
-    painter.setFont(textFont());
-    const double ascent = painter.fontMetrics().ascent();
     for (const auto& t : p.texts) {
         painter.setPen(TextColour(t.colour, t.role, face));
         painter.drawText(QPointF(t.left * w, t.top * h + ascent), QString::fromStdString(t.text));
