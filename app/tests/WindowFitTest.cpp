@@ -206,13 +206,15 @@ private slots:
         QCOMPARE(desk.sub(QStringLiteral("frmAbout"))->pos(), QPoint(200, 100));
 
         // The default size on the usual desktops, larger on a large one,
-        // within the client area on every one.
+        // within the client area on every one; where the area has room, as
+        // tall as the whole page.
         QSize sizes[2];
         for (int i = 0; i < 2; ++i) {
             Desk other(i == 0 ? QSize(1000, 600) : QSize(1900, 960), Desk::Sized::ClientArea);
-            other.open(QStringLiteral("Maths"));
+            QWidget* maths = other.open(QStringLiteral("Maths"));
             sizes[i] = other.sub(QStringLiteral("Maths"))->size();
             QVERIFY(QRect(QPoint(0, 0), other.area()).contains(other.sub(QStringLiteral("Maths"))->geometry()));
+            if (i == 1) QVERIFY(!ScrollerOf(maths)->verticalScrollBar()->isVisible());
             // A window of a fixed size opens at that size: no empty margin.
             QWidget* data = other.open(QStringLiteral("frmData"));
             QCOMPARE(ScrollerOf(data)->viewport()->size(), data->size());
@@ -221,7 +223,39 @@ private slots:
         QCOMPARE(content, QSize(474, 333));  // 7110 x 4995 twips
         QVERIFY(sizes[0].width() < content.width() + 40);
         QVERIFY(sizes[1].width() > sizes[0].width() * 1.3);
-        QVERIFY(sizes[1].height() > sizes[0].height() * 1.3);
+    }
+
+    // A page turn grows the window to show the whole page, as far as the area
+    // below it allows; a window the tile command or the user sized keeps its size.
+    void pageTurnsGrowTheWindow() {
+        for (const bool tiled : {false, true}) {
+            Desk desk(QSize(1900, 960), Desk::Sized::ClientArea);
+            QWidget* maths = desk.open(QStringLiteral("Maths"));
+            QMdiSubWindow* sub = desk.sub(QStringLiteral("Maths"));
+            if (tiled) desk.frame->windowMenu()->tile();
+            sub->resize(sub->width(), 300);  // smaller than any page
+            sub->move(0, desk.area().height() - 700);
+            QApplication::processEvents();
+            for (int i = 0; i < 3; ++i)  // to the plotter
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+            QApplication::processEvents();
+            QApplication::processEvents();
+            if (tiled) {
+                QCOMPARE(sub->height(), 300);
+                continue;
+            }
+            QCOMPARE(sub->y(), desk.area().height() - 700);
+            QVERIFY(sub->height() > 300);
+            QVERIFY(sub->geometry().bottom() < desk.area().height());
+            // Grown to the whole page or to the area's bottom edge.
+            QVERIFY(!ScrollerOf(maths)->verticalScrollBar()->isVisible() || sub->height() == 700);
+            // Back to a shorter page: the window keeps its height.
+            const int height = sub->height();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+            QApplication::processEvents();
+            QApplication::processEvents();
+            QCOMPARE(sub->height(), height);
+        }
     }
 
     // ---- The window menu ---------------------------------------------------------------

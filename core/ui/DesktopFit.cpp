@@ -149,6 +149,19 @@ void TurnPagesWithKeys(QWidget* window, QTabBar* tabs) {
     }
 }
 
+namespace {
+
+std::function<void(QWidget*)>& PageTurnWatcher() {
+    static std::function<void(QWidget*)> watcher;
+    return watcher;
+}
+
+}  // namespace
+
+void WatchPageTurns(std::function<void(QWidget* page)> watcher) {
+    PageTurnWatcher() = std::move(watcher);
+}
+
 void PageTurned(QWidget* page) {
     if (!page) return;
     ShowFromTopLeft(page);
@@ -161,6 +174,8 @@ void PageTurned(QWidget* page) {
     QPointer<QWidget> shown = page;
     QMetaObject::invokeMethod(
         page, [shown] {
+            if (!shown) return;
+            if (PageTurnWatcher()) PageTurnWatcher()(shown);
             if (shown) ShowFromTopLeft(shown);
         },
         Qt::QueuedConnection);

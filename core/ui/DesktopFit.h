@@ -7,6 +7,8 @@
 // windows that have nothing to compute, and the wheel rule.
 #pragma once
 
+#include <functional>
+
 class QSize;
 class QTabBar;
 class QWidget;
@@ -41,6 +43,10 @@ void TurnPagesWithKeys(QWidget* window, QTabBar* tabs);
 // corner, and the page's first input takes the focus (unless the user is
 // stepping through the tabs on the focused tab strip).
 void PageTurned(QWidget* page);
+// Told of every page once it is shown after a page turn (its layout has
+// run): the frame grows the page's window to show it. One watcher for the
+// application; an empty function removes it.
+void WatchPageTurns(std::function<void(QWidget* page)> watcher);
 
 // Esc closes the child window `window` as its close box does, while the
 // focus is in it (the windows without commands of their own: About, the

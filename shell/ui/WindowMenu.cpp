@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -33,6 +35,10 @@ QWidget* ContentOf(QMdiSubWindow* window) {
     auto* scroller = qobject_cast<QScrollArea*>(window->widget());
     return scroller && scroller->widget() ? scroller->widget() : window->widget();
 }
+
+// Set on a window whose size the user chose (by dragging its frame) or the
+// tile command gave: page turns do not grow it; the cascade command clears it.
+constexpr char kSizeKept[] = "numoraSizeKept";
 
 bool Normal(const QMdiSubWindow* window) {
     return window->isVisible() && !window->isMinimized() && !window->isMaximized() && !window->isShaded();
@@ -78,6 +84,14 @@ WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent) : QObject(parent), area_
     listStart_->setObjectName(QStringLiteral("mnuWindowBar2"));
     connect(menu_, &QMenu::aboutToShow, this, &WindowMenu::refresh);
     refresh();
+    QPointer<WindowMenu> self = this;
+    WatchPageTurns([self](QWidget* page) {
+        if (self) self->fitToPage(page);
+    });
+}
+
+WindowMenu::~WindowMenu() {
+    WatchPageTurns({});
 }
 
 QList<QMdiSubWindow*> WindowMenu::openWindows() const {
@@ -155,16 +169,42 @@ QSize WindowMenu::openingSize(QMdiSubWindow* window) const {
     const PixelSize minimum{least.width() + bar + chrome.width(),
                             std::min(least.height(), preferred.height()) + chrome.height()};
     PixelSize size = OpeningSize(ToSize(preferred + chrome), minimum, ToSize(room));
+    const int natural = neededHeight(window, size.width - chrome.width());
     if (HasNaturalHeight(content) && content->hasHeightForWidth()) {
         // As tall as the content at the width it opens at.
-        const int natural = content->heightForWidth(size.width - chrome.width()) + chrome.height();
         size.height = std::min(std::max(natural, minimum.height), room.height());
+    } else {
+        // Taller than its default where the area has room for the whole page.
+        size.height = std::max(size.height, std::min(natural, room.height()));
     }
     // A window of a fixed size does not grow (beyond the room its vertical
     // scroll bar takes when it is cut to the area's height).
     QSize most = content->maximumSize() + chrome;
     if (size.height < least.height() + chrome.height()) most.rwidth() += bar;
     return QSize(size.width, size.height).boundedTo(most);
+}
+
+int WindowMenu::neededHeight(QMdiSubWindow* window, int contentWidth) const {
+    QWidget* content = ContentOf(window);
+    const QMargins m = window->contentsMargins();
+    const int height = content->hasHeightForWidth() ? content->heightForWidth(contentWidth) : content->sizeHint().height();
+    return std::max(height, content->minimumSizeHint().height()) + m.top() + m.bottom();
+}
+
+void WindowMenu::fitToPage(QWidget* page) {
+    QMdiSubWindow* window = nullptr;
+    for (QWidget* w = page; w && !window; w = w->parentWidget()) window = qobject_cast<QMdiSubWindow*>(w);
+    if (!window || window->mdiArea() != area_ || !Normal(window) || window->property(kSizeKept).toBool()) return;
+    QWidget* content = ContentOf(window);
+    if (QLayout* layout = content->layout()) layout->activate();
+    const int room = area_->viewport()->height();
+    const QMargins m = window->contentsMargins();
+    const int most = content->maximumHeight() >= QWIDGETSIZE_MAX ? room : content->maximumHeight() + m.top() + m.bottom();
+    const int height = std::min({neededHeight(window, content->width()), room - window->y(), most});
+    if (height <= window->height()) return;
+    adjusting_ = true;
+    window->resize(window->width(), height);
+    adjusting_ = false;
 }
 
 void WindowMenu::place(QMdiSubWindow* window, bool storedPlace) {
@@ -203,6 +243,7 @@ void WindowMenu::cascade() {
     adjusting_ = true;
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->setGeometry(ToRect(boxes[static_cast<std::size_t>(i)]));
+        windows[i]->setProperty(kSizeKept, false);
         windows[i]->raise();
     }
     adjusting_ = false;
@@ -219,6 +260,7 @@ void WindowMenu::tile() {
     for (int i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized()) windows[i]->showNormal();
         windows[i]->setGeometry(ToRect(boxes[static_cast<std::size_t>(i)]));
+        windows[i]->setProperty(kSizeKept, true);
     }
     adjusting_ = false;
 }
@@ -255,6 +297,9 @@ bool WindowMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == viewport_) {
         if (event->type() == QEvent::Resize) keepAllInside();
     } else if (auto* window = qobject_cast<QMdiSubWindow*>(watched)) {
+        // A resize while a mouse button is down is the user dragging its frame.
+        if (event->type() == QEvent::Resize && !adjusting_ && QGuiApplication::mouseButtons() != Qt::NoButton)
+            window->setProperty(kSizeKept, true);
         keepInside(window);
     }
     return false;

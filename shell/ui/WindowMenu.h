@@ -29,6 +29,7 @@ public:
     // is the frame, where Ctrl+W closes the active window. The client area
     // itself never scrolls.
     WindowMenu(QMdiArea* area, QWidget* parent);
+    ~WindowMenu() override;
 
     QMenu* menu() const { return menu_; }
 
@@ -44,6 +45,11 @@ public:
     // one, else at the first free cascade place; inside the client area.
     void place(QMdiSubWindow* window, bool storedPlace);
 
+    // Grows the window that shows `page` (just turned to) to show the whole
+    // page, as far as the client area below it allows; never smaller. A window the user has
+    // resized, or one the tile command sized, keeps its size.
+    void fitToPage(QWidget* page);
+
     // The open windows in the menu's order (creation order).
     QList<QMdiSubWindow*> openWindows() const;
     // The menu's entries refreshed as when it opens (tests).
@@ -56,6 +62,8 @@ protected:
 
 private:
     QSize openingSize(QMdiSubWindow* window) const;
+    // The height `window` needs to show its content at `contentWidth`.
+    int neededHeight(QMdiSubWindow* window, int contentWidth) const;
     void keepInside(QMdiSubWindow* window);
     void keepAllInside();
 
