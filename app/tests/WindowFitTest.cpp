@@ -404,6 +404,24 @@ private slots:
         QCOMPARE(desk.frame->child(window) == nullptr, closes);  // unloaded, as by its close box
     }
 
+    // Shift+F10 opens the focused field's right-click menu, as the Menu key does.
+    void shiftF10OpensTheMenu() {
+        Desk desk(QSize(1280, 900), Desk::Sized::ClientArea);
+        desk.open(QStringLiteral("Standard"));
+        QWidget* field = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QLineEdit*>(field));
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        QStringList seen;
+        for (QAction* a : popup->actions()) seen << a->text();
+        popup->close();
+        QVERIFY(seen.join(QLatin1Char('|')).contains(QStringLiteral("&C")));  // copy among them
+        QTest::keyClick(field, Qt::Key_F10);  // F10 alone is not the menu key
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
     // ---- The wheel rule -------------------------------------------------------------------
 
     void wheelRule_data() {

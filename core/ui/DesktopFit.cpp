@@ -8,6 +8,8 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
@@ -205,6 +207,40 @@ void InstallWheelRule() {
     static QPointer<WheelRule> installed;
     if (installed || !QCoreApplication::instance()) return;
     installed = new WheelRule(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(installed);
+}
+
+namespace {
+
+// Shift+F10 opens the focused widget's right-click menu, as the Menu key
+// does (keyboards without that key have only this one).
+class ContextMenuKey final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        // At the text cursor where there is one, else in the widget's middle.
+        const QRect cursor = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QPoint at = cursor.isValid() && widget->rect().contains(cursor.center())
+                              ? QPoint(cursor.center().x(), cursor.bottom())
+                              : widget->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at), Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &menu);
+        return true;
+    }
+};
+
+}  // namespace
+
+void InstallContextMenuKey() {
+    static QPointer<ContextMenuKey> installed;
+    if (installed || !QCoreApplication::instance()) return;
+    installed = new ContextMenuKey(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(installed);
 }
 

@@ -61,6 +61,9 @@ void CloseTopLevelOnKeys(QWidget* window);
 // wheel that passes over such a control never changes it. Installing it
 // again does nothing.
 void InstallWheelRule();
+// Shift+F10 opens the focused widget's right-click menu, as the Menu key
+// does, in the whole application. Installing it again does nothing.
+void InstallContextMenuKey();
 // Whether the rule keeps the wheel from `widget` (the control or its
 // viewport) at this moment.
 bool WheelPassesOver(const QWidget* widget);

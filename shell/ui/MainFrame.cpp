@@ -368,6 +368,7 @@ MainFrame::MainFrame(Services services, QWidget* parent)
     for (QAction* item : windows_->menu()->actions()) items_.insert(item->objectName(), item);
     items_.insert(QStringLiteral("mnuWindow"), windows_->menu()->menuAction());
     InstallWheelRule();
+    InstallContextMenuKey();
     buildToolBar();
     buildStatusBar();
     buildTray();
