@@ -209,8 +209,9 @@ QImage PlotCanvas::image(int side) const {
     if (side <= 0) side = preferred_.width();  // the default picture: the canvas's design size
     QImage image(QSize(side, side * height() / std::max(1, width())), QImage::Format_RGB32);
     // Drawn in the canvas's own units, scaled to the picture's pixels.
-    image.setDevicePixelRatio(static_cast<double>(side) / std::max(1, width()));
     QPainter painter(&image);
+    const double scale = static_cast<double>(side) / std::max(1, width());
+    painter.scale(scale, scale);
     paintPicture(painter, size(), false, picture());
     return image;
 }
