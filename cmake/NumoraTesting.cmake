@@ -48,19 +48,24 @@ endfunction()
 # that hangs fails on its own after two thirds of the whole timeout, naming
 # the function. FULL_UNWIND: see numora_full_unwind.
 function(numora_qt_test target)
-  cmake_parse_arguments(arg "FULL_UNWIND" "TIMEOUT" "" ${ARGN})
+  cmake_parse_arguments(arg "FULL_UNWIND" "TIMEOUT" "SCALES" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 60)
   endif()
   numora_timeout(timeout ${arg_TIMEOUT})
   math(EXPR function_ms "${timeout} * 2000 / 3")
+  set(environment "QT_QPA_PLATFORM=offscreen;QTEST_DISABLE_STACK_DUMP=1;QTEST_FUNCTION_TIMEOUT=${function_ms}")
   add_test(NAME ${target} COMMAND ${target})
-  set_tests_properties(${target} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_DISABLE_STACK_DUMP=1;QTEST_FUNCTION_TIMEOUT=${function_ms}"
-    TIMEOUT ${timeout})
+  set_tests_properties(${target} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT ${timeout})
   if(arg_FULL_UNWIND)
     numora_full_unwind(${target})
   endif()
+  # The same tests again at other screen scales: <target>_scale<S>.
+  foreach(scale ${arg_SCALES})
+    add_test(NAME ${target}_scale${scale} COMMAND ${target})
+    set_tests_properties(${target}_scale${scale} PROPERTIES
+      ENVIRONMENT "${environment};QT_SCALE_FACTOR=${scale}" TIMEOUT ${timeout})
+  endforeach()
 endfunction()
 
 # Every test of the build tree has a timeout: checked by a test of its own
