@@ -120,6 +120,17 @@ void AnnounceWrites(QWidget* field, Announcer* announcer) {
 
 void SetAnnouncementListener(AnnouncementListener listener) { g_listener = listener; }
 
+void Announce(QWidget* context, const QString& text) {
+    if (!context || text.isEmpty()) return;
+    if (g_listener) g_listener(context, text);
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != context->window()) return;
+    // A repeated text would not be read again.
+    QString message = text;
+    if (message == focus->accessibleDescription()) message += QLatin1Char(' ');
+    focus->setAccessibleDescription(message);
+}
+
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table) {
     QStringList missing;
     if (!root) return missing;

@@ -40,6 +40,12 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 // description back when the focus leaves it.
 inline constexpr int kAnnounceQuietMs = 250;
 
+// Tells a screen reader `text` now, without moving the focus: what changes
+// away from the focus and is not a result field (a plot trace step, the name
+// of a page just turned to). `context` is any widget of the window concerned;
+// the listener below hears it as (context, text).
+void Announce(QWidget* context, const QString& text);
+
 // Also tells `listener` of every announced field (nullptr: nobody); a window
 // test listens here.
 using AnnouncementListener = void (*)(QWidget* field, const QString& text);
