@@ -40,14 +40,13 @@
 #include "frmOption.h"
 #include "PlotCanvas.h"
 #include "QtTestMain.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::Desk;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kCalculators[] = {"Standard", "Maths", "Chem", "Scientific"};
 

@@ -10,6 +10,7 @@
 
 #include "Chem.h"
 #include "Fakes.h"
+#include "Utf8.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "QtTestMain.h"
@@ -17,9 +18,6 @@
 using namespace numora;
 using namespace numora::testing;
 
-namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-}  // namespace
 
 class ChemTest : public QObject {
     Q_OBJECT

@@ -24,11 +24,10 @@
 #include "MainFrame.h"
 #include "Outcome.h"
 #include "SolutionProblems.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString Caption(const char* control) {
     for (const auto& c : chem::kCaptions)

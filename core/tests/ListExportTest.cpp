@@ -13,13 +13,12 @@
 #include "Fakes.h"
 #include "ListExport.h"
 #include "QtTestMain.h"
+#include "Utf8.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QByteArray Read(const QString& path) {
     QFile file(path);

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "Services.h"
+#include "Utf8.h"
 
 namespace numora {
 
@@ -38,8 +39,6 @@ const MenuItem kMenuItems[] = {
     {"ListCopyAll", "全部复制(&L)", "复制列表中的全部行"},
     {"ListSave", "保存为文本文件(&S)…", "把列表中的全部行保存为文本文件(UTF-8编码，每行一项)"},
 };
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Lines handed on at a time: about a megabyte of text.
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;

@@ -6,11 +6,11 @@
 #include "ExactFormula.h"
 #include "FormulaHistoryStore.h"
 #include "Services.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace

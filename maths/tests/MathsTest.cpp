@@ -17,6 +17,7 @@
 #include "Accessibility.h"
 #include "Fakes.h"
 #include "FunctionCanvas.h"
+#include "Utf8.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Maths.h"
@@ -32,7 +33,6 @@ using namespace numora;
 using namespace numora::testing;
 
 namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // What the screen reader is told while a test runs.
 QStringList g_announced;

@@ -32,11 +32,10 @@
 #include "Reflow.h"
 #include "SettingsStore.h"
 #include "Trigonometry.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kTitle = "Numora - 数学专科计算";
 

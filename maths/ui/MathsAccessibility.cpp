@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "MathsAccessibility.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Each plotter kind: its frame's caption, the parts of its coefficient
 // boxes (Text1, Text2, ...) and its formula with %1.. for the boxes.

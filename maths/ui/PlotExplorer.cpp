@@ -12,11 +12,10 @@
 #include "FormHelpers.h"
 #include "FunctionCanvas.h"
 #include "PlotView.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QPushButton* Button(const char* name, const char* caption) {
     auto* button = new QPushButton(U(caption));

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
+#include "Utf8.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Scientific.h"
@@ -26,7 +27,6 @@ using namespace numora;
 using namespace numora::testing;
 
 namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QStringList Items(QListWidget* list) {
     QStringList items;

@@ -23,11 +23,10 @@
 #include "Reflow.h"
 #include "ScientificAccessibility.h"
 #include "FieldLimit.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kTitle = "Numora - 科学性计算";
 const char* const kStopped = "您已经中止计算,无法确定结果总数!";

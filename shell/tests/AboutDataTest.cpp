@@ -19,13 +19,13 @@
 #include "ShellTest.h"
 #include "frmAbout.h"
 #include "frmData.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Blanks(int n) { return QString(n, QLatin1Char(' ')); }
 QColor Grey(int level) { return QColor(level, level, level); }
 

@@ -30,13 +30,12 @@
 #include "frmBye.h"
 #include "frmOption.h"
 #include "frmSplash.h"
+#include "Utf8.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Fake dialogs that also note the window each message would open over.
 class OwnerNotingDialogs final : public Dialogs {

@@ -15,13 +15,12 @@
 #include "ShellTest.h"
 #include "frmBye.h"
 #include "frmSplash.h"
+#include "Utf8.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A launcher that checks, when a program starts, that the settings are
 // already erased.

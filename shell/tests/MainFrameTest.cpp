@@ -26,13 +26,12 @@
 #include "MainFrame.h"
 #include "SystemCalculator.h"
 #include "ShellTest.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A store that also records which keys were read.
 class RecordingStore final : public SettingsStore {

@@ -22,13 +22,12 @@
 #include "QtMusicPlayer.h"
 #include "ShellTest.h"
 #include "frmOption.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 void Put(QByteArray& b, quint32 v, int bytes, bool bigEndian) {
     for (int i = 0; i < bytes; ++i) b.append(char(v >> (8 * (bigEndian ? bytes - 1 - i : i))));

@@ -20,13 +20,12 @@
 #include "MainFrame.h"
 #include "ShellTest.h"
 #include "frmOption.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The main frame and the Options window over fake services.
 struct Rig {

@@ -40,6 +40,7 @@
 #include "ToolbarDialog.h"
 #include "DesktopFit.h"
 #include "DesktopPlatform.h"
+#include "Utf8.h"
 #include "WindowArrange.h"
 #include "WindowMenu.h"
 #include "WindowPlace.h"
@@ -48,8 +49,6 @@ namespace numora {
 namespace {
 
 using Command = MainFrame::Command;
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");

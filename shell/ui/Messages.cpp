@@ -15,6 +15,7 @@
 #include "QtMusicPlayer.h"
 #include "SettingsStore.h"
 #include "frmOption.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +23,6 @@
 namespace numora {
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr char kTitle[] = "Numora 后台服务";
 constexpr char kUnplayable[] = "媒体文件不存在！";

@@ -19,12 +19,11 @@
 #include <algorithm>
 
 #include "DesktopFit.h"
+#include "Utf8.h"
 #include "WindowArrange.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 PixelBox ToBox(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 QRect ToRect(const PixelBox& b) { return QRect(b.left, b.top, b.width, b.height); }

@@ -25,11 +25,10 @@
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kApplicationTitle = "Numora";
 const char* const kDescription =

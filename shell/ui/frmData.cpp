@@ -18,11 +18,10 @@
 
 #include "DesktopFit.h"
 #include "MainFrame.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 struct Entry {
     const char* name;

@@ -19,11 +19,10 @@
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
+#include "Utf8.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Standard.h"
@@ -26,11 +27,6 @@
 using namespace numora;
 using namespace numora::testing;
 
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 class StandardTest : public QObject {
     Q_OBJECT

@@ -32,6 +32,7 @@
 #include "Reflow.h"
 #include "StandardAccessibility.h"
 #include "FieldLimit.h"
+#include "Utf8.h"
 #include "Workbench.h"
 
 namespace numora {
@@ -40,7 +41,6 @@ namespace {
 using standard::LargeOp;
 using standard::QuickOp;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string S(const QString& text) { return text.toStdString(); }
 
 const char* const kTitle = "Numora - 基本计算";
