@@ -250,7 +250,7 @@ private slots:
     void messageBoxShowsWholeTitleAndText() {
         QFETCH(QString, title);
         QFETCH(QString, text);
-        MessageDialog box(nullptr, text, title, MsgIcon::Information, MsgButtons::Ok);
+        MessageDialog box(nullptr, text, title, MessageIcon::Information, MsgButtons::Ok);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QVERIFY(box.width() >= MessageDialog::TitleBarWidth(title, box.font()));
@@ -268,7 +268,7 @@ private slots:
 
     void messageBoxKeys() {
         {
-            MessageDialog box(nullptr, U("确实要执行复位命令吗?"), QStringLiteral("Numora"), MsgIcon::Information,
+            MessageDialog box(nullptr, U("确实要执行复位命令吗?"), QStringLiteral("Numora"), MessageIcon::Information,
                               MsgButtons::OkCancel, MsgAnswer::Cancel);
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));
@@ -276,7 +276,7 @@ private slots:
             QCOMPARE(box.answer(), MsgAnswer::Cancel);
         }
         {
-            MessageDialog box(nullptr, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop, MsgButtons::Ok);
+            MessageDialog box(nullptr, U("表达式错误"), U("Numora错误报告"), MessageIcon::Stop, MsgButtons::Ok);
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -284,7 +284,7 @@ private slots:
             QVERIFY(!box.isVisible());
         }
         {
-            MessageDialog box(nullptr, U("现在要重新启动Numora吗?"), QStringLiteral("Numora"), MsgIcon::Information,
+            MessageDialog box(nullptr, U("现在要重新启动Numora吗?"), QStringLiteral("Numora"), MessageIcon::Information,
                               MsgButtons::YesNoCancel);
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));

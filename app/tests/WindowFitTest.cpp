@@ -476,10 +476,10 @@ private slots:
     // Drawn at the screen's pixel ratio: as many pixels as the screen shows,
     // each kind its own picture.
     void messageIconsAreDrawnAtTheScreenScale() {
-        const MsgIcon kinds[] = {MsgIcon::Information, MsgIcon::Exclamation, MsgIcon::Stop, MsgIcon::Question};
+        const MessageIcon kinds[] = {MessageIcon::Information, MessageIcon::Exclamation, MessageIcon::Stop, MessageIcon::Question};
         for (qreal ratio : {1.0, 1.5, 2.0}) {
             QList<QImage> pictures;
-            for (MsgIcon kind : kinds) {
+            for (MessageIcon kind : kinds) {
                 const QImage picture = MessageBoxIcon::Render(kind, 32, ratio);
                 QCOMPARE(picture.size(), QSize(qRound(32 * ratio), qRound(32 * ratio)));
                 QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() * 3 / 4).alpha() > 0);

@@ -103,7 +103,7 @@ private slots:
         const RecordedMessage answer = fakes->dialogs.messages.last();
         QCOMPARE(answer.text, U("当前溶质的质量分数为 33.3333333333333%\n\n应减少溶质 .5g\n或者\n增加溶剂 2g"));
         QCOMPARE(answer.title, U("Numora计算结果"));
-        QCOMPARE(answer.icon, MsgIcon::Information);
+        QCOMPARE(answer.icon, MessageIcon::Information);
 
         // The target box's hint follows the direction.
         QEvent enter(QEvent::Enter);

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-namespace numora {
+#include "MessageIcon.h"
 
-enum class MessageIcon { None, Information, Exclamation, Stop, Question };
+namespace numora {
 
 struct Message {
     std::string text;

@@ -142,7 +142,7 @@ private slots:
             QCOMPARE(fakes->dialogs.messages.size(), 1);
             QCOMPARE(fakes->dialogs.messages[0].text, U("保存文件失败：") + QDir::toNativeSeparators(path));
             QCOMPARE(fakes->dialogs.messages[0].title, U("Numora错误报告"));
-            QCOMPARE(fakes->dialogs.messages[0].icon, MsgIcon::Exclamation);
+            QCOMPARE(fakes->dialogs.messages[0].icon, MessageIcon::Exclamation);
         }
         QVERIFY(QFileInfo(folder).isDir());
         QCOMPARE(Read(existing), QByteArray("old content\n"));

@@ -145,16 +145,8 @@ void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs) {
     for (const auto& [name, text] : outcome.writes)
         SetFieldText(root, QString::fromStdString(name), QString::fromStdString(text));
     if (!outcome.message) return;
-    MsgIcon icon = MsgIcon::Exclamation;
-    switch (outcome.message->icon) {
-        case MessageIcon::None: icon = MsgIcon::None; break;
-        case MessageIcon::Information: icon = MsgIcon::Information; break;
-        case MessageIcon::Exclamation: icon = MsgIcon::Exclamation; break;
-        case MessageIcon::Stop: icon = MsgIcon::Stop; break;
-        case MessageIcon::Question: icon = MsgIcon::Question; break;
-    }
     dialogs.Message(root, QString::fromStdString(outcome.message->text),
-                    QString::fromStdString(outcome.message->title), icon, MsgButtons::Ok);
+                    QString::fromStdString(outcome.message->title), outcome.message->icon, MsgButtons::Ok);
 }
 
 void ShapeWindow(QWidget* window) {

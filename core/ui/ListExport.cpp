@@ -262,7 +262,7 @@ void ListExport::save() {
     });
     if (saved && !*saved)
         services_.dialogs.Message(view_, U("保存文件失败：") + QDir::toNativeSeparators(path), U("Numora错误报告"),
-                                  MsgIcon::Exclamation, MsgButtons::Ok);
+                                  MessageIcon::Exclamation, MsgButtons::Ok);
 }
 
 }  // namespace numora

@@ -30,7 +30,7 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     const ExactFormulaResult result = EvaluateFormulaExact(formula->toStdString());
     if (result.exact == ExactFormulaResult::Exact::Refused) {
         AddFormulaHistory(services.settings, *formula, U("表达式错误"));
-        services.dialogs.Message(parent, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop, MsgButtons::Ok);
+        services.dialogs.Message(parent, U("表达式错误"), U("Numora错误报告"), MessageIcon::Stop, MsgButtons::Ok);
         return;
     }
     const QString decimal = Q(result.decimal);
@@ -39,7 +39,7 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     QString text = *formula + QLatin1Char('=') + decimal;
     if (const std::optional<std::string> fraction = FractionLine(result)) text += QLatin1Char('\n') + Q(*fraction);
     services.dialogs.Message(parent, text + QStringLiteral("\n\n") + U("计算结果已经粘贴入剪贴板"), U("Numora计算结果"),
-                             MsgIcon::Information, MsgButtons::Ok);
+                             MessageIcon::Information, MsgButtons::Ok);
 }
 
 }  // namespace numora

@@ -316,7 +316,7 @@ void PlotCanvas::savePicture() {
     }
     if (!saved)
         services_.dialogs.Message(this, QString::fromUtf8("保存图象失败：") + path, QString::fromUtf8("Numora错误报告"),
-                                  MsgIcon::Exclamation, MsgButtons::Ok);
+                                  MessageIcon::Exclamation, MsgButtons::Ok);
 }
 
 }  // namespace numora

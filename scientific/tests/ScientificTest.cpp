@@ -209,7 +209,7 @@ private slots:
         click("GdbhFrame1cmd1");
         QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
         QCOMPARE(fakes->dialogs.messages.last().title, QStringLiteral("Numora"));
-        QCOMPARE(fakes->dialogs.messages.last().icon, MsgIcon::Information);
+        QCOMPARE(fakes->dialogs.messages.last().icon, MessageIcon::Information);
         const int found = window->goldbachModel()->rowCount();
         QVERIFY2(found > 0 && found < 1705026, qPrintable(QString::number(found)));
         QCOMPARE(field("GdbhFrame3Text1")->text(), QString());

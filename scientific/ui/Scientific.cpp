@@ -222,7 +222,7 @@ void Scientific::closeEvent(QCloseEvent* event) {
 }
 
 void Scientific::showStopMessage() {
-    services_.dialogs.Message(this, U(kStopped), QStringLiteral("Numora"), MsgIcon::Information, MsgButtons::Ok);
+    services_.dialogs.Message(this, U(kStopped), QStringLiteral("Numora"), MessageIcon::Information, MsgButtons::Ok);
 }
 
 // ---- Goldbach ------------------------------------------------------------------

@@ -234,7 +234,7 @@ void AboutDataTest::systemInformation() {
         const auto& m = fake.dialogs.messages.first();
         QCOMPARE(m.text, U("此时系统信息不可用"));
         QCOMPARE(m.title, QStringLiteral("Numora"));
-        QCOMPARE(m.icon, MsgIcon::None);
+        QCOMPARE(m.icon, MessageIcon::None);
         QCOMPARE(m.buttons, MsgButtons::Ok);
     }
     QVERIFY(about.isVisible());

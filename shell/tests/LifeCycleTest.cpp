@@ -156,7 +156,7 @@ private slots:
         for (const RecordedMessage& warning : run.fakes.dialogs.messages) {
             QCOMPARE(warning.text, U("系统检测到:“Numora已经加载！”如果是由于系统错误造成，请重试。"));
             QCOMPARE(warning.title, QStringLiteral("Numora"));
-            QCOMPARE(warning.icon, MsgIcon::Exclamation);
+            QCOMPARE(warning.icon, MessageIcon::Exclamation);
             QCOMPARE(warning.buttons, MsgButtons::RetryCancel);
         }
         QCOMPARE(run.splash.runAccepted(), runs);

@@ -609,7 +609,7 @@ void MainFrameTest::simpleCalculator_data() {
     QTest::addColumn<int>("icon");
 
     const QString pasted = U("\n\n计算结果已经粘贴入剪贴板");
-    const int info = int(MsgIcon::Information), stop = int(MsgIcon::Stop);
+    const int info = int(MessageIcon::Information), stop = int(MessageIcon::Stop);
     QTest::newRow("sum") << "1+1" << false << "2" << "1+1=2" + pasted << U("Numora计算结果") << info;
     QTest::newRow("fraction without leading zero")
         << "1/2" << false << ".5" << "1/2=.5" + pasted << U("Numora计算结果") << info;
@@ -737,7 +737,7 @@ void MainFrameTest::helpDocument() {
     QCOMPARE(fake.dialogs.messages[0].text, U("载入文件失败\n请检查帮助文件numora180.doc是否正确地安装至") +
                                                 folder + U("/目录下"));
     QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
-    QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::Stop);
     QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
 }
 
@@ -795,7 +795,7 @@ void MainFrameTest::systemCalculator() {
         if (failureMessage) {
             QCOMPARE(fake.dialogs.messages[0].text, U("启动失败"));
             QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
-            QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::None);
+            QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::None);
             QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
         }
     }

@@ -138,7 +138,7 @@ void MessagesTest::autoplay() {
     if (message) {
         QCOMPARE(fake.dialogs.messages[0].text, U("媒体文件不存在！"));
         QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
-        QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+        QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::Stop);
     }
     // The stored name stays stored whatever happened; no autoplay is left unfinished.
     QCOMPARE(fake.settings.ReadSetting("Texts", "FileName", "-"), file.isEmpty() ? "-" : path);
@@ -347,7 +347,7 @@ void QtMusicPlayerTest::serviceSaysSoOnce() {
     }
     QTRY_COMPARE_WITH_TIMEOUT(fake.dialogs.messages.size(), 1, kPlayTimeoutMs);
     QCOMPARE(fake.dialogs.messages[0].text, U("媒体文件不存在！"));
-    QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::Stop);
     QTest::qWait(300);
     QCOMPARE(fake.dialogs.messages.size(), 1);
     QCOMPARE(fake.settings.ReadSetting("Texts", "FileName", ""), broken);

@@ -873,7 +873,7 @@ void MainFrame::runSystemCalculator() {
     Launcher& launcher = services_.launcher;
     const QString program = SystemCalculatorPath(launcher);
     if (program.isEmpty() || !launcher.StartDetached(program, {})) {
-        services_.dialogs.Message(this, U("启动失败"), QStringLiteral("Numora"), MsgIcon::None,
+        services_.dialogs.Message(this, U("启动失败"), QStringLiteral("Numora"), MessageIcon::None,
                                   MsgButtons::Ok);
     }
 }
@@ -892,7 +892,7 @@ void MainFrame::openHelpDocument() {
                                   U("载入文件失败") + QLatin1Char('\n') +
                                       U("请检查帮助文件numora180.doc是否正确地安装至") + folder +
                                       U("目录下"),
-                                  QStringLiteral("Numora"), MsgIcon::Stop, MsgButtons::Ok);
+                                  QStringLiteral("Numora"), MessageIcon::Stop, MsgButtons::Ok);
     }
 }
 

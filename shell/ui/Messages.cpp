@@ -107,7 +107,7 @@ void Messages::load() {
         guard.end();
         store.WriteSetting(QStringLiteral("Checks"), QStringLiteral("MusicStartWhileApply"), QStringLiteral("0"));
         services_.dialogs.Message(isVisible() ? this : nullptr, AutoplayGuard::SkippedText(unfinished),
-                                  QStringLiteral("Numora"), MsgIcon::Exclamation, MsgButtons::Ok);
+                                  QStringLiteral("Numora"), MessageIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     const QString name = store.ReadSetting(QStringLiteral("Texts"), QStringLiteral("FileName"), QString());
@@ -161,7 +161,7 @@ void Messages::autoplayDone() {
 
 void Messages::reportUnplayable() {
     services_.dialogs.Message(isVisible() ? this : nullptr, U(kUnplayable), QStringLiteral("Numora"),
-                              MsgIcon::Stop, MsgButtons::Ok);
+                              MessageIcon::Stop, MsgButtons::Ok);
 }
 
 void Messages::stopAndClose() {

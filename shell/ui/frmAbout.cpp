@@ -309,7 +309,7 @@ std::optional<frmAbout::SystemInfoTool> frmAbout::locateSystemInfoTool() const {
 void frmAbout::startSystemInfo() {
     const std::optional<SystemInfoTool> tool = locateSystemInfoTool();
     if (tool && services_.launcher.StartDetached(tool->program, tool->arguments)) return;
-    services_.dialogs.Message(this, U(kNotAvailable), QLatin1String(kApplicationTitle), MsgIcon::None,
+    services_.dialogs.Message(this, U(kNotAvailable), QLatin1String(kApplicationTitle), MessageIcon::None,
                               MsgButtons::Ok);
 }
 

@@ -486,14 +486,14 @@ void frmOption::applyNormalState() {
 void frmOption::reset() {
     Dialogs& dialogs = services_.dialogs;
     const QString title = QStringLiteral("Numora");
-    if (dialogs.Message(this, U("确实要执行复位命令吗?"), title, MsgIcon::Information, MsgButtons::OkCancel,
+    if (dialogs.Message(this, U("确实要执行复位命令吗?"), title, MessageIcon::Information, MsgButtons::OkCancel,
                         MsgAnswer::Cancel) != MsgAnswer::Ok)
         return;
     services_.settings.EraseAllSettings();
     const QString restart = U("现在要重新启动Numora吗?") + QLatin1Char('\n') +
                             U("单击“是”重新启动本程序，单击“否”退出本程序，单击“取消”程序继续工作。") +
                             QLatin1Char('\n') + U("取消后有可能再次修改程序设置！");
-    const MsgAnswer answer = dialogs.Message(this, restart, title, MsgIcon::Information, MsgButtons::YesNoCancel);
+    const MsgAnswer answer = dialogs.Message(this, restart, title, MessageIcon::Information, MsgButtons::YesNoCancel);
     const QString clean = answer == MsgAnswer::Yes ? QStringLiteral("1")
                           : answer == MsgAnswer::No ? QStringLiteral("2")
                                                     : QStringLiteral("3");

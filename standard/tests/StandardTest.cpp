@@ -166,7 +166,7 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(fakes->dialogs.messages.size(), 1);
             QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
-            QCOMPARE(fakes->dialogs.messages.last().icon, MsgIcon::Exclamation);
+            QCOMPARE(fakes->dialogs.messages.last().icon, MessageIcon::Exclamation);
         }
         QCOMPARE(window->statusText(), U("正在计算......"));
     }
@@ -310,7 +310,7 @@ private slots:
         const RecordedMessage asked = fakes->dialogs.messages.last();
         QCOMPARE(asked.text, U("执行数据清除命令吗？"));
         QCOMPARE(asked.title, U("Numora清除数据确认"));
-        QCOMPARE(asked.icon, MsgIcon::Information);
+        QCOMPARE(asked.icon, MessageIcon::Information);
         QCOMPARE(asked.buttons, MsgButtons::OkCancel);
         QCOMPARE(asked.defaultButton, std::optional<MsgAnswer>(MsgAnswer::Cancel));
         QCOMPARE(text("LargeText6"), QStringLiteral("1"));

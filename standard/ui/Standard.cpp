@@ -657,7 +657,7 @@ void Standard::editItem() {
 
 void Standard::clearList() {
     const MsgAnswer answer = services_.dialogs.Message(this, U("执行数据清除命令吗？"), U("Numora清除数据确认"),
-                                                       MsgIcon::Information, MsgButtons::OkCancel, MsgAnswer::Cancel);
+                                                       MessageIcon::Information, MsgButtons::OkCancel, MsgAnswer::Cancel);
     if (answer != MsgAnswer::Ok) return;
     list_->clear();
     noCurrentItem();
