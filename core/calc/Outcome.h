@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MessageIcon.h"
+#include "SharedMessages.h"
 
 namespace numora {
 
@@ -21,9 +22,6 @@ struct Message {
     MessageIcon icon = MessageIcon::Exclamation;
     bool operator==(const Message&) const = default;
 };
-
-// The title of every input-error message of the calculator windows.
-inline constexpr const char* kErrorTitle = "Numora错误报告";
 
 struct Outcome {
     // Control name -> new text, applied in this order.

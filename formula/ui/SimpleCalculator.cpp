@@ -6,6 +6,7 @@
 #include "ExactFormula.h"
 #include "FormulaHistoryStore.h"
 #include "Services.h"
+#include "SharedMessages.h"
 #include "Utf8.h"
 
 namespace numora {
@@ -29,8 +30,8 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     // One walk gives the decimal result and the exact value of the formula.
     const ExactFormulaResult result = EvaluateFormulaExact(formula->toStdString());
     if (result.exact == ExactFormulaResult::Exact::Refused) {
-        AddFormulaHistory(services.settings, *formula, U("表达式错误"));
-        services.dialogs.Message(parent, U("表达式错误"), U("Numora错误报告"), MessageIcon::Stop, MsgButtons::Ok);
+        AddFormulaHistory(services.settings, *formula, U(kBadExpression));
+        services.dialogs.Message(parent, U(kBadExpression), U(kErrorTitle), MessageIcon::Stop, MsgButtons::Ok);
         return;
     }
     const QString decimal = Q(result.decimal);
@@ -38,7 +39,7 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     services.clipboard.SetText(decimal);
     QString text = *formula + QLatin1Char('=') + decimal;
     if (const std::optional<std::string> fraction = FractionLine(result)) text += QLatin1Char('\n') + Q(*fraction);
-    services.dialogs.Message(parent, text + QStringLiteral("\n\n") + U("计算结果已经粘贴入剪贴板"), U("Numora计算结果"),
+    services.dialogs.Message(parent, text + QStringLiteral("\n\n") + U("计算结果已经粘贴入剪贴板"), U(kResultTitle),
                              MessageIcon::Information, MsgButtons::Ok);
 }
 
