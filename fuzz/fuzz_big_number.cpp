@@ -51,6 +51,8 @@
 namespace {
 
 using namespace numora::standard;
+using numora::kEmptyInput;
+using numora::kTooLarge;
 using numora::fuzz::Shown;
 
 // The value a text writes; any character that is not a digit is the digit 0.
@@ -125,7 +127,7 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
     const bool tooLong = Digits(va) > kLargeDigits || Digits(vb) > kLargeDigits;
     const auto refusal = [&](LargeOp op) { return CheckPairwise(op, rawA, rawB).value_or(""); };
     NUMORA_CHECK(refusal(LargeOp::Add) == (tooLong ? kTooLarge : ""), operands() + "\nadd: " + refusal(LargeOp::Add));
-    NUMORA_CHECK(refusal(LargeOp::Divide) == (vb == 0 ? "除数不能为0" : tooLong ? kTooLarge : ""),
+    NUMORA_CHECK(refusal(LargeOp::Divide) == (vb == 0 ? numora::kDivisorZero : tooLong ? kTooLarge : ""),
                  operands() + "\ndivide: " + refusal(LargeOp::Divide));
     NUMORA_CHECK(refusal(LargeOp::Power) == (va == 0 && vb == 0 ? "0没有0次方" : tooLong ? kTooLarge : ""),
                  operands() + "\npower: " + refusal(LargeOp::Power));

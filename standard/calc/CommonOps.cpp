@@ -164,7 +164,7 @@ Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view seco
         case QuickOp::Difference: result = a - b; break;
         case QuickOp::Product: result = a * b; break;
         case QuickOp::Division:
-            if (b == 0) return Outcome::Error("除数不能为0");
+            if (b == 0) return Outcome::Error(kDivisorZero);
             result = a / b;
             break;
         case QuickOp::Power:

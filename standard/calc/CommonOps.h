@@ -13,11 +13,6 @@
 
 namespace numora::standard {
 
-// Messages of the basic-calculation window.
-inline constexpr const char* kEmptyInput = "请不要使输入框为空";
-inline constexpr const char* kTooLarge = "数据过大";
-inline constexpr const char* kUnknownError = "捕获到未知错误";
-
 // Full-width digits and signs in a field read as their ASCII ones, also in
 // the checks of exact texts ("０" is the divisor "0").
 //

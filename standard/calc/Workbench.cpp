@@ -65,7 +65,7 @@ std::optional<std::string> CheckPairwise(LargeOp op, std::string_view typedA, st
     const std::string b = OperandText(typedB);
     if (a.starts_with('-') || b.starts_with('-')) return kNotNegative;
     if (!AllDigits(a) || !AllDigits(b)) return kDigitsOnly;
-    if (op == LargeOp::Divide && b.find_first_not_of('0') == std::string_view::npos) return "除数不能为0";
+    if (op == LargeOp::Divide && b.find_first_not_of('0') == std::string_view::npos) return kDivisorZero;
     if (op == LargeOp::Power && LeadingValue(a) == 0 && LeadingValue(b) == 0) return "0没有0次方";
     if (BeyondLimit(a) || BeyondLimit(b)) return kTooLarge;
     return std::nullopt;

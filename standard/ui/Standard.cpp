@@ -44,7 +44,6 @@ using standard::QuickOp;
 std::string S(const QString& text) { return text.toStdString(); }
 
 const char* const kTitle = "Numora - 基本计算";
-const char* const kCalculating = "正在计算......";
 
 // Hints shown in the status bar while the mouse is over a control.
 const std::pair<const char*, const char*> kHints[] = {
@@ -192,7 +191,7 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     installHints();
     ApplyAccessibility(this, StandardAccessibility());
     // A number longer than a big-number box is beyond the 255 digits.
-    const QString tooLarge = U(standard::kTooLarge);
+    const QString tooLarge = U(kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,
                         {{QStringLiteral("LargeText1"), tooLarge}, {QStringLiteral("LargeText2"), tooLarge},
                          {QStringLiteral("LargeText4"), tooLarge}});
@@ -520,7 +519,7 @@ void Standard::runPairwise() {
     const auto steps = standard::PowerSteps(b);
     if (!steps) {
         restore();
-        ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+        ApplyOutcome(this, Outcome::Error(kUnknownError), services_.dialogs);
         return;
     }
     standard::PowerLoop loop(a, *steps);
@@ -539,7 +538,7 @@ void Standard::runPairwise() {
     largeResult_->setPlainText(QString::fromStdString(loop.power()));
     restore();
     if (loop.failed()) {
-        ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+        ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
         return;
     }
     SetFieldText(this, QStringLiteral("LargeLenText1"),
@@ -582,7 +581,7 @@ void Standard::runCollective() {
             // A step beyond the capacity ends the fold.
             foldResult_->setPlainText(QString::fromStdString(first));
             restore();
-            ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+            ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
             return;
         }
         acc = std::move(*next);
