@@ -29,7 +29,6 @@ namespace numora {
 namespace {
 
 const char* const kTitle = "Numora - 科学性计算";
-const char* const kStopped = "您已经中止计算,无法确定结果总数!";
 
 const std::pair<const char*, const char*> kHints[] = {
     {"Scientific", kTitle},
@@ -155,7 +154,7 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
                             [this](const QString& hint) { setStatus(hint); });
     ApplyAccessibility(this, ScientificAccessibility());
     // Ten digits hold every number the tools take; more is beyond 2147483647.
-    const QString tooLarge = U(scientific::kTooLarge);
+    const QString tooLarge = U(kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,
                         {{QStringLiteral("GdbhFrame1Text1"), tooLarge}, {QStringLiteral("FactorizationFrame1Text1"), tooLarge}});
     SensibleInputWidths(this);
@@ -222,7 +221,7 @@ void Scientific::closeEvent(QCloseEvent* event) {
 }
 
 void Scientific::showStopMessage() {
-    services_.dialogs.Message(this, U(kStopped), QStringLiteral("Numora"), MessageIcon::Information, MsgButtons::Ok);
+    services_.dialogs.Message(this, U(scientific::kStopMessage), U(kNoticeTitle), MessageIcon::Information, MsgButtons::Ok);
 }
 
 // ---- Goldbach ------------------------------------------------------------------
@@ -272,7 +271,7 @@ QWidget* Scientific::buildGoldbachPage() {
 }
 
 void Scientific::runGoldbach() {
-    setStatus(U("正在计算......"));
+    setStatus(U(kCalculating));
     const auto check = scientific::CheckGoldbachInput(findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->text().toStdString());
     if (!check.refusal.empty()) {
         ApplyOutcome(this, Outcome::Error(check.refusal), services_.dialogs);
