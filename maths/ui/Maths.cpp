@@ -309,7 +309,7 @@ void Maths::solveQuadratic() {
 }
 
 void Maths::solveLinear2() {
-    setStatus(U(maths::kCalculating));
+    setStatus(U(kCalculating));
     std::string t[6];
     for (int i = 0; i < 6; ++i)
         t[i] = FieldText(this, QStringLiteral("MathsEquationFrame2Text%1").arg(i + 1)).toStdString();
@@ -317,7 +317,7 @@ void Maths::solveLinear2() {
 }
 
 void Maths::solveLinear3() {
-    setStatus(U(maths::kCalculating));
+    setStatus(U(kCalculating));
     std::string t[12];
     for (int i = 0; i < 12; ++i)
         t[i] = FieldText(this, QStringLiteral("MathsEquationFrame3Text%1").arg(i + 1)).toStdString();
@@ -415,7 +415,7 @@ void Maths::unitChanged() {
 }
 
 void Maths::runTrig(int button) {
-    setStatus(U(maths::kCalculating));
+    setStatus(U(kCalculating));
     apply(maths::Trig(maths::kTrigButtons[static_cast<std::size_t>(button)].function,
                       text("MathsTriFText1").toStdString(), units_->checkedId() == 1));
 }
@@ -453,7 +453,7 @@ QWidget* Maths::buildFormulaPage() {
 }
 
 void Maths::runFormula(int which) {
-    setStatus(U(maths::kCalculating));
+    setStatus(U(kCalculating));
     apply(maths::MultiplicationFormula(which, text(maths::kFormulaA).toStdString(), text(maths::kFormulaB).toStdString()));
 }
 
@@ -609,7 +609,7 @@ void Maths::drawGraph() {
     auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
     const auto range = maths::ReadRange(box(0), box(1), box(2), box(3));
     if (!range) {
-        apply(Outcome::Error(maths::kTooLarge));
+        apply(Outcome::Error(kTooLarge));
         return;
     }
     const int kind = kinds_->currentIndex();
