@@ -240,7 +240,7 @@ chem::MassTexts Masses(const std::string (&t)[3]) { return {t[0], t[1], t[2]}; }
 }  // namespace
 
 void Chem::massFraction(bool solvent) {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     const std::string t[3] = {text(chem::kFractionBoxes.solute), text(chem::kFractionBoxes.solvent),
                               text(chem::kFractionBoxes.solution)};
     ApplyOutcome(this,
@@ -250,20 +250,20 @@ void Chem::massFraction(bool solvent) {
 }
 
 void Chem::solubility() {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     const std::string t[3] = {text(chem::kSolubilityBoxes.solute), text(chem::kSolubilityBoxes.solvent),
                               text(chem::kSolubilityBoxes.solution)};
     ApplyOutcome(this, chem::Solubility(static_cast<chem::KnownMasses>(mode_), Masses(t)), services_.dialogs);
 }
 
 void Chem::molarity() {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     ApplyOutcome(this, chem::MolarConcentration(text(chem::kMolarityAmount), text(chem::kMolarityVolume)),
                  services_.dialogs);
 }
 
 void Chem::dilution() {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     const std::string t[3] = {text(chem::kDilutionBoxes.solute), text(chem::kDilutionBoxes.solvent),
                               text(chem::kDilutionBoxes.solution)};
     ApplyOutcome(this,
