@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "CommonOps.h"
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "ListExport.h"
@@ -75,49 +76,6 @@ const char* const kResultFields[] = {
     "CommonChuText4",  "CommonChuText5",    "CommonPowerText3",    "CommonKaiText2",
     "CommonKaiText3",  "CommonLogText3",    "CommonFactorialText2", "CommonSimpleFrame2Text1",
 };
-
-// Read-only fields look like the button face.
-void ButtonFace(QWidget* field) { ResultFace(field); }
-
-QLineEdit* Input(const char* name, const char* text, int maxLength) {
-    auto* field = new QLineEdit(QString::fromUtf8(text));
-    field->setObjectName(QLatin1String(name));
-    if (maxLength > 0) field->setMaxLength(maxLength);
-    return field;
-}
-
-QLineEdit* Result(const char* name, const char* text, bool typable = false) {
-    auto* field = new QLineEdit(QString::fromUtf8(text));
-    field->setObjectName(QLatin1String(name));
-    field->setReadOnly(!typable);
-    ButtonFace(field);
-    return field;
-}
-
-QPlainTextEdit* ResultBox(const char* name, int lines) {
-    auto* box = new QPlainTextEdit(QStringLiteral("0"));
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setWordWrapMode(QTextOption::WrapAnywhere);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
-    ButtonFace(box);
-    return box;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLabel* Label(const char* text) { return new QLabel(QString::fromUtf8(text)); }
-
-QGroupBox* Frame(const char* name, const char* caption) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption));
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
 
 // The radical sign around the radicand: four lines (a short tick, the down
 // stroke, the long up stroke and the bar over the radicand).
@@ -254,32 +212,32 @@ QWidget* Standard::buildFullPage() {
     };
 
     frameRow(Frame("CommonFullFrame1", "加法运算"),
-             Piece({Input("CommonAddText1", "0", 16), Label("+"), Input("CommonAddText2", "0", 16)}),
+             Piece({Box("CommonAddText1", "0", 16), Label("+"), Box("CommonAddText2", "0", 16)}),
              {result("CommonAddText3", "0")}, start("Commoncmd1", 1));
     frameRow(Frame("CommonFullFrame2", "减法运算"),
-             Piece({Input("CommonReduceText1", "0", 16), Label("-"), Input("CommonReduceText2", "0", 16)}),
+             Piece({Box("CommonReduceText1", "0", 16), Label("-"), Box("CommonReduceText2", "0", 16)}),
              {result("CommonReduceText3", "0")}, start("Commoncmd2", 2));
     frameRow(Frame("CommonFullFrame3", "乘法运算"),
-             Piece({Input("CommonMultiplyText1", "0", 16), Label("×"), Input("CommonMultiplyText2", "0", 16)}),
+             Piece({Box("CommonMultiplyText1", "0", 16), Label("×"), Box("CommonMultiplyText2", "0", 16)}),
              {result("CommonMultiplyText3", "0")}, start("Commoncmd3", 3));
     // Three results side by side: each with its small caption.
     frameRow(Frame("CommonFullFrame4", "除法运算"),
-             Piece({Input("CommonChuText1", "0", 16), Label("÷"), Input("CommonChuText2", "1", 16)}),
+             Piece({Box("CommonChuText1", "0", 16), Label("÷"), Box("CommonChuText2", "1", 16)}),
              {Label("="), Captioned(U("商"), Result("CommonChuText5", "0")),
               Captioned(U("整数商"), Result("CommonChuText3", "0")), Captioned(U("余数"), Result("CommonChuText4", "0"))},
              start("Commoncmd4", 4));
     frameRow(Frame("CommonFullFrame5", "乘方运算"),
-             Piece({Input("CommonPowerText1", "1", 16), Raised(Input("CommonPowerText2", "0", 3), true)}),
+             Piece({Box("CommonPowerText1", "1", 16), Raised(Box("CommonPowerText2", "0", 3), true)}),
              {result("CommonPowerText3", "1")}, start("Commoncmd6", 6));
     frameRow(Frame("CommonFullFrame6", "开方运算"),
-             Piece({Raised(Input("CommonKaiText4", "1", 3), true), new RadicalBox(Input("CommonKaiText1", "0", 12))}),
+             Piece({Raised(Box("CommonKaiText4", "1", 3), true), new RadicalBox(Box("CommonKaiText1", "0", 12))}),
              {Label("="), Captioned(U("方根"), Result("CommonKaiText2", "0")),
               Captioned(U("取整"), Result("CommonKaiText3", "0"))},
              start("Commoncmd7", 7));
     frameRow(Frame("CommonFullFrame7", "对数运算"),
-             Piece({Label("Log"), Raised(Input("CommonLogText2", "2", 8), false), Input("CommonLogText1", "1", 8)}),
+             Piece({Label("Log"), Raised(Box("CommonLogText2", "2", 8), false), Box("CommonLogText1", "1", 8)}),
              {result("CommonLogText3", "0", /*typable=*/true)}, start("Commoncmd8", 8));
-    frameRow(Frame("CommonFullFrame8", "阶乘运算"), Piece({Input("CommonFactorialText1", "0", 3)}),
+    frameRow(Frame("CommonFullFrame8", "阶乘运算"), Piece({Box("CommonFactorialText1", "0", 3)}),
              {Piece({Label("！="), Result("CommonFactorialText2", "0")})}, start("Commoncmd9", 9));
     column->addStretch();
     return page;
@@ -312,8 +270,8 @@ QWidget* Standard::buildSimplePage() {
 
     QGroupBox* input = Frame("CommonSimpleFrame1", "输入区域");
     auto* inputs = new QVBoxLayout(input);
-    inputs->addWidget(Input("CommonSimpleFrame1Text1", "0", 0));
-    inputs->addWidget(Input("CommonSimpleFrame1Text2", "0", 0));
+    inputs->addWidget(Box("CommonSimpleFrame1Text1", "0", 0));
+    inputs->addWidget(Box("CommonSimpleFrame1Text2", "0", 0));
     column->addWidget(input);
 
     QGroupBox* ops = Frame("CommonSimpleFrame2", "运算方式以及运算结果");
@@ -362,15 +320,14 @@ QWidget* Standard::buildLargePage() {
     QGroupBox* pair = Frame("LargeFrame2", "计算窗格1");
     pairPane_ = pair;
     auto* pairLayout = new QVBoxLayout(pair);
-    pairLayout->addWidget(Input("LargeText1", "0", 255));
-    pairLayout->addWidget(Input("LargeText2", "0", 255));
+    pairLayout->addWidget(Box("LargeText1", "0", 255));
+    pairLayout->addWidget(Box("LargeText2", "0", 255));
     QGroupBox* optionFrame = Frame("LargeFrame1", "选项");
     auto* optionRow = new FlowLayout(optionFrame);
     options_ = new QButtonGroup(this);
     const char* const optionCaptions[] = {"加法", "减法", "乘法", "除法", "乘方"};
     for (int i = 0; i < 5; ++i) {
-        auto* option = new QRadioButton(U(optionCaptions[i]));
-        option->setObjectName(QStringLiteral("LargeOption%1").arg(i + 1));
+        QRadioButton* option = Option(QStringLiteral("LargeOption%1").arg(i + 1), U(optionCaptions[i]));
         options_->addButton(option, i);
         optionRow->addWidget(option);
     }
@@ -401,7 +358,7 @@ QWidget* Standard::buildLargePage() {
     QGroupBox* fold = Frame("LargeFrame3", "计算窗格2");
     foldPane_ = fold;
     auto* foldLayout = new QGridLayout(fold);
-    QLineEdit* entry = Input("LargeText4", "0", 255);
+    QLineEdit* entry = Box("LargeText4", "0", 255);
     entry->installEventFilter(this);  // Enter adds the item
     foldLayout->addWidget(entry, 0, 0, 1, 2);
     QPushButton* add = Button("Largecmd2", "添加至列表");
