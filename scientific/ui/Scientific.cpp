@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "TabbedWindow.h"
@@ -56,29 +57,6 @@ const std::pair<const char*, const char*> kHints[] = {
     {"MosunniFrame1Text1", "莫孙尼素数总个数"},
     {"MosunniFrame1Text2", "计算莫孙尼素数中所检测到的最大数"},
 };
-
-QLineEdit* Box(const char* name, const char* text, int maxLength, bool result) {
-    auto* box = new QLineEdit(U(text));
-    box->setObjectName(QLatin1String(name));
-    if (maxLength > 0) box->setMaxLength(maxLength);
-    if (result) {
-        box->setReadOnly(true);
-        ResultFace(box);
-    }
-    return box;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(U(caption));
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QGroupBox* Frame(const char* name, const char* caption) {
-    auto* frame = new QGroupBox(U(caption));
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
 
 }  // namespace
 
@@ -234,7 +212,7 @@ QWidget* Scientific::buildGoldbachPage() {
     QGroupBox* input = Frame("GdbhFrame1", "验证当前偶数");
     auto* inputRow = new FlowLayout(input);
     // Ten characters: every even number the verification takes, to 2147483646.
-    inputRow->addWidget(Box("GdbhFrame1Text1", "", 10, false));
+    inputRow->addWidget(Box("GdbhFrame1Text1", "", 10));
     inputRow->newGroup();
     QPushButton* start = Button("GdbhFrame1cmd1", "证明并显示");
     connect(start, &QPushButton::clicked, this, &Scientific::runGoldbach);
@@ -261,10 +239,10 @@ QWidget* Scientific::buildGoldbachPage() {
     goldbachList_->setBatchSize(4096);
     goldbachList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultColumn->addWidget(goldbachList_, 1);
-    resultColumn->addWidget(Captioned(U("成立个数"), Box("GdbhFrame3Text1", "0", 0, true)));
+    resultColumn->addWidget(Captioned(U("成立个数"), Result("GdbhFrame3Text1", "0")));
     column->addWidget(results, 1);
 
-    auto* note = new QLabel(U("注：请不要在输入框中输入过大的数据!"));
+    auto* note = Label(U("注：请不要在输入框中输入过大的数据!"));
     note->setObjectName(QStringLiteral("GdbhAnnotate"));
     column->addWidget(note);
     return page;
@@ -314,7 +292,7 @@ QWidget* Scientific::buildFactorizationPage() {
 
     QGroupBox* input = Frame("FactorizationFrame1", "编辑数据");
     auto* inputRow = new FlowLayout(input);
-    inputRow->addWidget(Box("FactorizationFrame1Text1", "", 10, false));
+    inputRow->addWidget(Box("FactorizationFrame1Text1", "", 10));
     inputRow->newGroup();
     QPushButton* start = Button("FactorizationFrame1cmd1", "分解因数");
     connect(start, &QPushButton::clicked, this, &Scientific::runFactorization);
@@ -331,7 +309,7 @@ QWidget* Scientific::buildFactorizationPage() {
     factorList_ = new QListWidget;
     factorList_->setObjectName(QStringLiteral("FactorizationFrame2List1"));
     resultColumn->addWidget(factorList_, 1);
-    resultColumn->addWidget(Captioned(U("因数个数"), Box("FactorizationFrame2Text1", "0", 0, true)));
+    resultColumn->addWidget(Captioned(U("因数个数"), Result("FactorizationFrame2Text1", "0")));
     column->addWidget(results, 1);
     return page;
 }
@@ -372,10 +350,10 @@ QWidget* Scientific::buildMersennePage() {
     mersenneList_ = new QListWidget;
     mersenneList_->setObjectName(QStringLiteral("MosunniFrame1List1"));
     grid->addWidget(mersenneList_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(U("个数")), 1, 0);
-    grid->addWidget(Box("MosunniFrame1Text1", "0", 0, true), 1, 1);
-    grid->addWidget(new QLabel(U("指数")), 2, 0);
-    grid->addWidget(Box("MosunniFrame1Text2", "", 0, true), 2, 1);
+    grid->addWidget(Label(U("个数")), 1, 0);
+    grid->addWidget(Result("MosunniFrame1Text1", "0"), 1, 1);
+    grid->addWidget(Label(U("指数")), 2, 0);
+    grid->addWidget(Result("MosunniFrame1Text2", ""), 2, 1);
     column->addWidget(results, 1);
 
     auto* buttons = new QHBoxLayout;
