@@ -17,6 +17,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "EquationSolvers.h"
 #include "FormHelpers.h"
@@ -91,38 +92,6 @@ const char* const kTooltipResults[] = {
     "MathsEquationFrame3Text15", "MathsMultiplicationText3",
 };
 
-void ButtonFace(QWidget* field) { ResultFace(field); }
-
-QLineEdit* Box(const QString& name, const QString& text, int maxLength = 0) {
-    auto* box = new QLineEdit(text);
-    box->setObjectName(name);
-    if (maxLength > 0) box->setMaxLength(maxLength);
-    box->setMinimumWidth(40);
-    return box;
-}
-
-QLineEdit* Result(const QString& name, const QString& text = QStringLiteral("0")) {
-    QLineEdit* box = Box(name, text);
-    box->setReadOnly(true);
-    ButtonFace(box);
-    FitResultWidth(box);
-    return box;
-}
-
-QPushButton* Button(const QString& name, const char* caption) {
-    auto* button = new QPushButton(U(caption));
-    button->setObjectName(name);
-    return button;
-}
-
-QGroupBox* Frame(const char* name, const char* caption) {
-    auto* frame = new QGroupBox(U(caption));
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
-
-QLabel* Label(const char* text) { return new QLabel(U(text)); }
-
 // A small raised "2" after an x.
 QLabel* Squared() {
     auto* label = new QLabel(QStringLiteral("x<sup>2</sup>"));
@@ -167,7 +136,11 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     });
 
     SelectAllOnFocusEverywhere(this);
-    for (const char* name : kTooltipResults) findChild<QLineEdit*>(QLatin1String(name))->installEventFilter(this);
+    for (const char* name : kTooltipResults) {
+        auto* box = findChild<QLineEdit*>(QLatin1String(name));
+        FitResultWidth(box);
+        box->installEventFilter(this);
+    }
     installHints();
     ApplyAccessibility(this, MathsAccessibility());
     // The grid box holds one digit: more is not a grid count of 1 to 9.
@@ -339,11 +312,9 @@ QWidget* Maths::buildTrigPage() {
     QGroupBox* unitFrame = Frame("MathsTriFFrame1", "角的计量法");
     auto* unitRow = new QHBoxLayout(unitFrame);
     units_ = new QButtonGroup(this);
-    auto* degrees = new QRadioButton(U("角度制"));
-    degrees->setObjectName(QStringLiteral("MathsTriFOption1"));
+    QRadioButton* degrees = Option(QStringLiteral("MathsTriFOption1"), U("角度制"));
     degrees->setChecked(true);
-    auto* radians = new QRadioButton(U("弧度制"));
-    radians->setObjectName(QStringLiteral("MathsTriFOption2"));
+    QRadioButton* radians = Option(QStringLiteral("MathsTriFOption2"), U("弧度制"));
     units_->addButton(degrees, 0);
     units_->addButton(radians, 1);
     unitRow->addWidget(degrees);
@@ -359,6 +330,7 @@ QWidget* Maths::buildTrigPage() {
     }
     flow->newGroup();
     QLineEdit* result = Result(QStringLiteral("MathsTriFText2"));
+    FitResultWidth(result);
     result->setMaximumWidth(QWIDGETSIZE_MAX);  // the whole line: it holds the longest texts of the window
     TooltipFollowsText(result);                // whole also where the line is short
     flow->addWidget(result);
