@@ -135,12 +135,12 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
 
     auto shownResult = [](const numora::Outcome& out) {
         return out.failed() ? "message " + out.message->text
-                            : Shown(out.Field("LargeText3").value_or("")) + " " +
-                                  Shown(out.Field("LargeText3Se").value_or(""));
+                            : Shown(out.Field(kPairResult).value_or("")) + " " +
+                                  Shown(out.Field(kPairRemainder).value_or(""));
     };
     auto checkLength = [&](const numora::Outcome& out) {
-        const std::string result = out.Field("LargeText3").value_or("");
-        NUMORA_CHECK(out.Field("LargeLenText1") == ResultLengthText(result),
+        const std::string result = out.Field(kPairResult).value_or("");
+        NUMORA_CHECK(out.Field(kPairLength) == ResultLengthText(result),
                      operands() + "\nLargeLenText1 of " + Shown(result));
     };
     const std::size_t da = Digits(va), db = Digits(vb);
@@ -156,14 +156,14 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
     for (const auto& [op, want, mustSucceed] : pairwise) {
         const numora::Outcome out = PairwiseResult(op, rawA, rawB);
         NUMORA_CHECK(out.failed() ? !mustSucceed && out.message->text == kTooLarge
-                                  : SignedValue(out.Field("LargeText3").value_or("")) == want,
+                                  : SignedValue(out.Field(kPairResult).value_or("")) == want,
                      operands() + "\nop " + std::to_string(static_cast<int>(op)) + ": " + shownResult(out) +
                          "\nexpected the value " + Text(want));
         if (!out.failed()) checkLength(out);
     }
     if (vb != 0) {
         const numora::Outcome out = PairwiseResult(LargeOp::Divide, rawA, rawB);
-        const std::string q = out.Field("LargeText3").value_or(""), r = out.Field("LargeText3Se").value_or("");
+        const std::string q = out.Field(kPairResult).value_or(""), r = out.Field(kPairRemainder).value_or("");
         const std::string_view aText = PageOperand(rawA), bText = PageOperand(rawB);
         const bool ownRemainder = aText.size() < bText.size() && va < vb;
         NUMORA_CHECK(!out.failed() && AllDigits(q) && Value(q) == va / vb &&
@@ -178,7 +178,7 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
         const numora::Outcome out = PairwiseResult(LargeOp::Power, rawA, rawB);
         const bool fits = Digits(power) + da <= kLargeCapacity;
         NUMORA_CHECK(out.failed() ? !fits && out.message->text == kTooLarge
-                                  : out.Field("LargeText3") == Text(power),
+                                  : out.Field(kPairResult) == Text(power),
                      operands() + "\npower: " + shownResult(out) + "\nexpected " + Shown(Text(power)));
         if (!out.failed()) checkLength(out);
     }

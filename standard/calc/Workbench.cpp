@@ -96,7 +96,7 @@ Outcome PairwiseResult(LargeOp op, std::string_view typedA, std::string_view typ
         case LargeOp::Divide:
             if (auto d = LargeDivide(a, b)) {
                 result = d->quotient;
-                out.Write("LargeText3", d->quotient).Write("LargeText3Se", d->remainder);
+                out.Write(kPairResult, d->quotient).Write(kPairRemainder, d->remainder);
             }
             break;
         case LargeOp::Power: {
@@ -105,14 +105,14 @@ Outcome PairwiseResult(LargeOp op, std::string_view typedA, std::string_view typ
             if (!steps) return Outcome::Error(kUnknownError);
             PowerLoop loop(a, *steps);
             while (!loop.done()) loop.Step();
-            if (loop.failed()) return Outcome().Write("LargeText3", loop.power()).Fail(kTooLarge);
+            if (loop.failed()) return Outcome().Write(kPairResult, loop.power()).Fail(kTooLarge);
             result = loop.power();
             break;
         }
     }
     if (!result) return Outcome::Error(kTooLarge);
-    if (op != LargeOp::Divide) out.Write("LargeText3", *result);
-    return out.Write("LargeLenText1", ResultLengthText(*result));
+    if (op != LargeOp::Divide) out.Write(kPairResult, *result);
+    return out.Write(kPairLength, ResultLengthText(*result));
 }
 
 std::optional<std::int32_t> PowerSteps(std::string_view b) { return RoundToInt32(LeadingValue(b)); }
@@ -144,14 +144,14 @@ Outcome FoldList(bool product, const std::vector<std::string>& items) {
     if (items.empty()) return {};
     const std::string first(OperandText(items.front()));
     for (const std::string& item : items)
-        if (BeyondLimit(item)) return Outcome().Write("LargeText5", first).Fail(kTooLarge);
+        if (BeyondLimit(item)) return Outcome().Write(kFoldResult, first).Fail(kTooLarge);
     std::string acc = first;
     for (std::size_t i = 1; i < items.size(); ++i) {
         auto next = FoldStep(product, acc, OperandText(items[i]));
-        if (!next) return Outcome().Write("LargeText5", first).Fail(kTooLarge);
+        if (!next) return Outcome().Write(kFoldResult, first).Fail(kTooLarge);
         acc = std::move(*next);
     }
-    return Outcome().Write("LargeText5", acc).Write("LargeLenText2", std::to_string(CharacterCount(acc)));
+    return Outcome().Write(kFoldResult, acc).Write(kFoldLength, std::to_string(CharacterCount(acc)));
 }
 
 }  // namespace numora::standard

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Outcome.h"
+#include "StandardControls.h"
 
 namespace numora::standard {
 
@@ -53,7 +54,7 @@ std::optional<std::string> CheckOperand(std::string_view text);
 std::optional<std::string> CheckPairwise(LargeOp op, std::string_view a, std::string_view b);
 
 // Sum, difference, product, division or power of two checked operands:
-// writes LargeText3 (and LargeText3Se for a division) and LargeLenText1, or
+// writes kPairResult (and kPairRemainder for a division) and kPairLength, or
 // fails with "数据过大". A sum, difference or product that does not fit the
 // capacity with the operands as written is computed on their significant
 // digits; it fails only when those do not fit either.
@@ -92,7 +93,7 @@ private:
 // The number of characters (not bytes) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view text);
 
-// LargeLenText1: the result's length in characters, "大于等于256" when 256.
+// kPairLength: the result's length in characters, "大于等于256" when 256.
 std::string ResultLengthText(std::string_view result);
 
 // Add to list, and an edited item: the message that refuses the item
@@ -107,7 +108,7 @@ std::optional<std::string> CheckListItem(std::string_view item);
 std::optional<std::string> FoldStep(bool product, const std::string& acc, std::string_view item);
 
 // The whole fold of checked items (OperandText) at once, as numora-cli
-// prints it: LargeText5 and LargeLenText2, or "数据过大" (LargeText5 back to
+// prints it: kFoldResult and kFoldLength, or "数据过大" (kFoldResult back to
 // the first item).
 Outcome FoldList(bool product, const std::vector<std::string>& items);
 
