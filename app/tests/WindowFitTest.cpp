@@ -27,6 +27,9 @@
 #include <memory>
 
 #include "Desk.h"
+#include "StandardControls.h"
+#include "ScientificControls.h"
+#include "MathsControls.h"
 #include "DesktopFit.h"
 #include "MessageBoxIcon.h"
 #include "QtTestMain.h"
@@ -136,12 +139,12 @@ private slots:
         QTest::addColumn<int>("turns");
         QTest::addColumn<QString>("focus");
         const std::tuple<const char*, int, const char*> rows[] = {
-            {"Standard", 0, "CommonAddText1"},     {"Standard", 1, "CommonSimpleFrame1Text1"},
-            {"Standard", 2, "LargeText1"},         {"Scientific", 0, "GdbhFrame1Text1"},
-            {"Scientific", 1, "FactorizationFrame1Text1"},
-            {"Scientific", 2, "MosunniFrame1List1"},  // no input field: its first control
-            {"Maths", 0, "MathsEquationFrame1Text1"}, {"Maths", 1, "MathsTriFText1"},
-            {"Maths", 2, "MathsMultiplicationText1"}, {"Maths", 3, "MathsFunctionShapeFrame1Text1"},
+            {"Standard", 0, standard::kAddFirst},     {"Standard", 1, standard::kQuickFirst},
+            {"Standard", 2, standard::kPairFirst},         {"Scientific", 0, scientific::kGoldbachInput},
+            {"Scientific", 1, scientific::kFactorInput},
+            {"Scientific", 2, scientific::kMersenneList},  // no input field: its first control
+            {"Maths", 0, maths::kQuadraticBoxes[0]}, {"Maths", 1, maths::kAngle},
+            {"Maths", 2, maths::kFormulaA}, {"Maths", 3, maths::kKindControls[0].boxes[0]},
             {"Chem", 0, "ChemFrame1Frame2Text1"},  {"frmOption", 0, "BackFrame3List1"},
             {"frmOption", 2, "UserText1"},          {"frmOption", 3, "BackFrame3List1"},  // round again
             {"Standard", -2, "TabStrip1"},          {"frmOption", -1, "TabStrip"},
@@ -429,9 +432,9 @@ private slots:
         QTest::addColumn<int>("turns");
         QTest::addColumn<QString>("control");
         QTest::newRow("volume slider") << "frmOption" << 0 << "BackSlider1";
-        QTest::newRow("kind of function") << "Maths" << 3 << "MathsFunctionShapeCombo1";
-        QTest::newRow("big-number list") << "Standard" << 2 << "LargeList1";
-        QTest::newRow("Goldbach list") << "Scientific" << 0 << "GdbhFrame3List1";
+        QTest::newRow("kind of function") << "Maths" << 3 << maths::kKindList;
+        QTest::newRow("big-number list") << "Standard" << 2 << standard::kList;
+        QTest::newRow("Goldbach list") << "Scientific" << 0 << scientific::kGoldbachList;
     }
 
     // A wheel that passes over a control leaves it as it is, unless the user
@@ -450,8 +453,8 @@ private slots:
         if (auto* list = content->findChild<QListWidget*>(control))
             for (int i = 0; i < 200; ++i) list->addItem(QString::number(i));
         if (window == QLatin1String("Scientific")) {
-            content->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("100000"));
-            content->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+            content->findChild<QLineEdit*>(QLatin1String(scientific::kGoldbachInput))->setText(QStringLiteral("100000"));
+            content->findChild<QPushButton*>(QLatin1String(scientific::kGoldbachButton))->click();
         }
         auto state = [target] {
             if (auto* slider = qobject_cast<QAbstractSlider*>(target)) return slider->value();
