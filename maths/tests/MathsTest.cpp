@@ -16,6 +16,7 @@
 
 #include "Accessibility.h"
 #include "Fakes.h"
+#include "ControlTableCheck.h"
 #include "FunctionCanvas.h"
 #include "Utf8.h"
 #include "WidgetDriver.h"
@@ -75,6 +76,22 @@ private slots:
     void cleanup() {
         delete window;
         delete fakes;
+    }
+
+    // The control table names the window's controls, the plotter's too:
+    // every hint row shows its hint, the results are read-only, every box of
+    // the solvers and the plotter is there.
+    void controlTableNamesTheWindowsControls() {
+        QCOMPARE(HintsNotShown(window, kHints), QStringList());
+        for (const char* name : kTooltipResults) QVERIFY2(field(name) && field(name)->isReadOnly(), name);
+        QStringList missing = MissingControls(window, kQuadraticBoxes) + MissingControls(window, kLinear2Boxes) +
+                              MissingControls(window, kLinear3Boxes) + MissingControls(window, kRangeBoxes);
+        for (const KindControls& kind : kKindControls) {
+            missing += MissingControls(window, std::array{kind.frame});
+            for (const char* box : kind.boxes)
+                if (box) missing += MissingControls(window, std::array{box});
+        }
+        QCOMPARE(missing, QStringList());
     }
 
     void opensOnTheEquationTab() {

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
+#include "ControlTableCheck.h"
 #include "Utf8.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
@@ -88,6 +89,14 @@ private slots:
         QCOMPARE(field(kFactorInput)->maxLength(), 10);
         QCOMPARE(field(kGoldbachInput)->maxLength(), 10);
         QCOMPARE(button(kFactorStopButton)->text(), U("停  止"));
+    }
+
+    // The control table names the window's controls: every hint row shows
+    // its hint, every result list is there.
+    void controlTableNamesTheWindowsControls() {
+        QCOMPARE(HintsNotShown(window, kHints), QStringList());
+        for (const ControlText& list : kResultLists)
+            QVERIFY2(window->findChild<QAbstractItemView*>(QLatin1String(list.control)), list.control);
     }
 
     void factorization() {

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
+#include "ControlTableCheck.h"
 #include "Utf8.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
@@ -89,6 +90,23 @@ private slots:
             for (const char* page : keys)
                 QCOMPARE(window->findChild<QWidget*>(QLatin1String(page))->isVisible(), QLatin1String(page) == QLatin1String(key));
         }
+    }
+
+    // The control table names the window's controls: every hint row shows
+    // its hint, every result field is read-only (the logarithm's aside) and
+    // shows its text as its tool tip, every operation has its button.
+    void controlTableNamesTheWindowsControls() {
+        QCOMPARE(HintsNotShown(window, kHints), QStringList());
+        for (const char* name : kResultFields) {
+            QLineEdit* result = field(name);
+            QVERIFY2(result, name);
+            QCOMPARE(result->isReadOnly(), name != kLogResult);
+            result->setText(QStringLiteral("12.5"));
+            QCOMPARE(result->toolTip(), QStringLiteral("12.5"));
+        }
+        for (const ControlText& op : kQuickButtons) QCOMPARE(button(op.control)->text(), U(op.text));
+        for (const OperationRow& op : kOperations)
+            QCOMPARE(window->findChild<QRadioButton*>(QLatin1String(op.control))->text(), U(op.caption));
     }
 
     void fieldsHaveTheirLimitsAndLooks() {
