@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "FullWidth.h"
 #include "Outcome.h"
 #include "Reflow.h"
 #include "Services.h"
@@ -129,6 +130,10 @@ QString FieldText(QWidget* root, const QString& name) {
     if (auto* rich = root->findChild<QTextEdit*>(name)) return rich->toPlainText();
     return {};
 }
+
+std::string CalcText(QWidget* root, const QString& name) { return CalcText(FieldText(root, name)); }
+
+std::string CalcText(const QString& typed) { return FromFullWidth(typed.toStdString()); }
 
 void SetFieldText(QWidget* root, const QString& name, const QString& text) {
     if (auto* line = root->findChild<QLineEdit*>(name)) {
