@@ -201,6 +201,37 @@ private slots:
         QCOMPARE(window->statusText(), U("正在计算......"));
     }
 
+    // Full-width digits and signs, as a Chinese input method commits them,
+    // are the numbers and signs they show, also in the checks of exact
+    // texts ("－" as the root index, "０" as the divisor).
+    void fullWidthInput_data() {
+        QTest::addColumn<QStringList>("inputs");  // name=value pairs
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("result");  // name=value after the click
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("sum") << QStringList{Set(kAddFirst, "１２"), Set(kAddSecond, "－．５")} << kAddButton
+                             << Set(kAddResult, "11.5") << "" << kFullPage;
+        QTest::newRow("divisor ０") << QStringList{Set(kDividend, "１"), Set(kDivisor, "０")} << kDivideButton
+                                   << Set(kQuotient, "0") << U("0不能作除数") << kFullPage;
+        QTest::newRow("index －") << QStringList{Set(kRadicand, "４"), Set(kRootIndex, "－")} << kRootButton
+                                 << Set(kRootIndex, "1") << U("指数中不要有负号") << kFullPage;
+        QTest::newRow("quick power") << QStringList{Set(kQuickFirst, "２"), Set(kQuickSecond, "１０")}
+                                     << kQuickButtons[4].control << Set(kQuickResult, "1024") << "" << kQuickPage;
+    }
+    void fullWidthInput() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, command);
+        QFETCH(QString, result);
+        QFETCH(QString, message);
+        QFETCH(QString, page);
+        window->selectTab(page);
+        for (const QString& pair : inputs) field(pair.section('=', 0, 0).toLatin1().constData())->setText(pair.section('=', 1));
+        click(command.toLatin1().constData());
+        QCOMPARE(text(result.section('=', 0, 0).toLatin1().constData()), result.section('=', 1));
+        QCOMPARE(lastMessage(), message);
+    }
+
     void hintsAndTooltips() {
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(button(kDivideButton), &enter);

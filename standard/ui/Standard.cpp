@@ -216,7 +216,7 @@ QWidget* Standard::buildFullPage() {
 
 void Standard::runCommon(int command) {
     setStatus(U(kCalculating));
-    auto text = [this](const char* name) { return S(FieldText(this, QLatin1String(name))); };
+    auto text = [this](const char* name) { return CalcText(this, QLatin1String(name)); };
     Outcome outcome;
     switch (command) {
         case 1: outcome = standard::CommonSum(text(standard::kAddFirst), text(standard::kAddSecond)); break;
@@ -265,8 +265,8 @@ QWidget* Standard::buildSimplePage() {
 
 void Standard::runQuick(int op) {
     const Outcome outcome = standard::QuickOperation(static_cast<QuickOp>(op),
-                                                     S(FieldText(this, QLatin1String(standard::kQuickFirst))),
-                                                     S(FieldText(this, QLatin1String(standard::kQuickSecond))));
+                                                     CalcText(this, QLatin1String(standard::kQuickFirst)),
+                                                     CalcText(this, QLatin1String(standard::kQuickSecond)));
     ApplyOutcome(this, outcome, services_.dialogs);
 }
 
@@ -427,8 +427,8 @@ void Standard::runPairwise() {
         pairPane_->setEnabled(true);
         if (focus && pairPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
-    std::string a = S(FieldText(this, QLatin1String(standard::kPairFirst)));
-    std::string b = S(FieldText(this, QLatin1String(standard::kPairSecond)));
+    std::string a = CalcText(this, QLatin1String(standard::kPairFirst));
+    std::string b = CalcText(this, QLatin1String(standard::kPairSecond));
     const auto op = static_cast<LargeOp>(options_->checkedId());
 
     if (auto refusal = standard::CheckPairwise(op, a, b)) {
@@ -525,11 +525,11 @@ void Standard::runCollective() {
 
 void Standard::addToList() {
     const QString text = FieldText(this, QLatin1String(standard::kListEntry));
-    if (auto refusal = standard::CheckListItem(S(text))) {
+    if (auto refusal = standard::CheckListItem(CalcText(text))) {
         ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
         return;
     }
-    list_->addItem(QString::fromStdString(std::string(standard::OperandText(S(text)))));
+    list_->addItem(QString::fromStdString(std::string(standard::OperandText(CalcText(text)))));
     listChanged();
     foldStart_->setEnabled(true);
 }
@@ -575,12 +575,12 @@ void Standard::editItem() {
         this, U("请输入更改后的数据(输入空字符或者选择“取消”可退出)"), U("编辑数据"), list_->item(row)->text());
     if (!answer || answer->isEmpty()) return;
     // The changed item is checked as a new one is.
-    if (auto refusal = standard::CheckListItem(S(*answer))) {
+    if (auto refusal = standard::CheckListItem(CalcText(*answer))) {
         ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
         return;
     }
     if (row >= list_->count()) return;  // the list changed while the box was open
-    list_->insertItem(row, QString::fromStdString(std::string(standard::OperandText(S(*answer)))));
+    list_->insertItem(row, QString::fromStdString(std::string(standard::OperandText(CalcText(*answer)))));
     delete list_->takeItem(row + 1);
     listChanged();
     noCurrentItem();
