@@ -126,6 +126,9 @@ private slots:
         QCOMPARE(lastMessage(), U("数据过大"));
         QCOMPARE(list(kFactorList)->count(), 0);
         QCOMPARE(field(kFactorCount)->text(), QStringLiteral("1"));  // the previous count
+        field(kFactorInput)->setText(U("１２"));  // full-width, as an input method commits it
+        click(kFactorButton);
+        QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "3"}));
     }
 
     void goldbach() {

@@ -219,7 +219,7 @@ QWidget* Scientific::buildGoldbachPage() {
 
 void Scientific::runGoldbach() {
     setStatus(U(kCalculating));
-    const auto check = scientific::CheckGoldbachInput(findChild<QLineEdit*>(QLatin1String(scientific::kGoldbachInput))->text().toStdString());
+    const auto check = scientific::CheckGoldbachInput(CalcText(this, QLatin1String(scientific::kGoldbachInput)));
     if (!check.refusal.empty()) {
         ApplyOutcome(this, Outcome::Error(check.refusal), services_.dialogs);
         return;
@@ -285,7 +285,7 @@ QWidget* Scientific::buildFactorizationPage() {
 
 void Scientific::runFactorization() {
     const auto check =
-        scientific::CheckFactorInput(findChild<QLineEdit*>(QLatin1String(scientific::kFactorInput))->text().toStdString());
+        scientific::CheckFactorInput(CalcText(this, QLatin1String(scientific::kFactorInput)));
     if (check.kind == scientific::FactorCheck::Refused) {
         ApplyOutcome(this, Outcome::Error(check.message), services_.dialogs);
         return;
