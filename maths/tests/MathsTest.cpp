@@ -170,6 +170,34 @@ private slots:
         QCOMPARE(field(kLinear3Z)->toolTip(), QStringLiteral("3"));
     }
 
+    // Full-width digits and signs, as a Chinese input method commits them,
+    // in the fields of the solvers, the trigonometry and the formulas.
+    void fullWidthInput() {
+        const struct {
+            const char* page;
+            std::vector<std::pair<const char*, const char*>> inputs;
+            const char* command;
+            const char* result;
+            const char* text;
+        } rows[] = {
+            {kEquationPage, {{kQuadraticBoxes[0], "１"}, {kQuadraticBoxes[1], "－３"}, {kQuadraticBoxes[2], "２"}},
+             kQuadraticButton, kQuadraticX1, "2"},
+            {kTrigPage, {{kAngle, "４５"}}, kTrigButtons[2].control, kTrigResult, "1"},
+            {kFormulaPage, {{kFormulaA, "２"}, {kFormulaB, "．５"}}, kFormulaButtons[0].control, kFormulaResult, "3.75"},
+        };
+        for (const auto& row : rows) {
+            window->selectTab(QLatin1String(row.page));
+            for (const auto& [box, typed] : row.inputs) field(box)->setText(U(typed));
+            click(row.command);
+            QCOMPARE(field(row.result)->text(), QLatin1String(row.text));
+        }
+        QVERIFY(fakes->dialogs.messages.isEmpty());
+        window->selectTab(QLatin1String(kTrigPage));
+        field(kSketchRight)->setText(U("－１"));
+        click(kSketchSine);
+        QCOMPARE(lastMessage(), U("请使横坐标最右限为正数"));
+    }
+
     void trigonometry() {
         window->selectTab(QLatin1String(kTrigPage));
         type(kAngle, "30");
@@ -477,6 +505,9 @@ private slots:
         type(kExploreX, "3");
         click(kValuesButton);
         QCOMPARE(field(QLatin1String(kValuesBox))->text(), U("曲线1 y = 2；曲线2 y = 2"));
+        field(kExploreX)->setText(U("３"));  // full-width, as an input method commits it
+        click(kValuesButton);
+        QCOMPARE(field(QLatin1String(kValuesBox))->text(), U("曲线1 y = 2；曲线2 y = 2"));
         type(kExploreX, "");
         click(kValuesButton);
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
@@ -497,6 +528,17 @@ private slots:
         click(kDrawButton);
         QCOMPARE(lastMessage(), U("表达式错误"));
         QCOMPARE(canvas->curves().size(), std::size_t(3));
+        // Full-width digits and signs, as a Chinese input method types them,
+        // draw the function they show, as numora-cli plot 自定义函数 "１+x" does.
+        const auto messages = fakes->dialogs.messages.size();
+        for (const char* typed : {"１+x", "（x－１）×（x－２）"}) {
+            field(kTypedFunctionBox)->setText(U(typed));  // committed by the input method
+            click(kDrawButton);
+        }
+        QCOMPARE(fakes->dialogs.messages.size(), messages);
+        QCOMPARE(canvas->curves().size(), std::size_t(5));
+        QCOMPARE(canvas->curves()[3](2), 3.0);
+        QCOMPARE(canvas->curves()[4](3), 2.0);
 
         // A picture twice the canvas's size.
         canvas->setExportSide(2 * canvas->width());

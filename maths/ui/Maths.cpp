@@ -221,21 +221,21 @@ QWidget* Maths::buildEquationPage() {
 }
 
 void Maths::solveQuadratic() {
-    apply(maths::SolveQuadratic(text(maths::kQuadraticBoxes[0]).toStdString(), text(maths::kQuadraticBoxes[1]).toStdString(),
-                                text(maths::kQuadraticBoxes[2]).toStdString()));
+    apply(maths::SolveQuadratic(CalcText(this, maths::kQuadraticBoxes[0]), CalcText(this, maths::kQuadraticBoxes[1]),
+                                CalcText(this, maths::kQuadraticBoxes[2])));
 }
 
 void Maths::solveLinear2() {
     setStatus(U(kCalculating));
     std::string t[6];
-    for (int i = 0; i < 6; ++i) t[i] = text(maths::kLinear2Boxes[static_cast<std::size_t>(i)]).toStdString();
+    for (int i = 0; i < 6; ++i) t[i] = CalcText(this, maths::kLinear2Boxes[static_cast<std::size_t>(i)]);
     apply(maths::SolveLinear2(t[0], t[1], t[2], t[3], t[4], t[5]));
 }
 
 void Maths::solveLinear3() {
     setStatus(U(kCalculating));
     std::string t[12];
-    for (int i = 0; i < 12; ++i) t[i] = text(maths::kLinear3Boxes[static_cast<std::size_t>(i)]).toStdString();
+    for (int i = 0; i < 12; ++i) t[i] = CalcText(this, maths::kLinear3Boxes[static_cast<std::size_t>(i)]);
     apply(maths::SolveLinear3(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11]));
 }
 
@@ -331,7 +331,7 @@ void Maths::unitChanged() {
 void Maths::runTrig(int button) {
     setStatus(U(kCalculating));
     apply(maths::Trig(maths::kTrigButtons[static_cast<std::size_t>(button)].function,
-                      text(maths::kAngle).toStdString(), units_->checkedId() == 1));
+                      CalcText(this, maths::kAngle), units_->checkedId() == 1));
 }
 
 // ---- Multiplication formulas ---------------------------------------------------------
@@ -368,7 +368,7 @@ QWidget* Maths::buildFormulaPage() {
 
 void Maths::runFormula(int which) {
     setStatus(U(kCalculating));
-    apply(maths::MultiplicationFormula(which, text(maths::kFormulaA).toStdString(), text(maths::kFormulaB).toStdString()));
+    apply(maths::MultiplicationFormula(which, CalcText(this, maths::kFormulaA), CalcText(this, maths::kFormulaB)));
 }
 
 // ---- Function plotter ------------------------------------------------------------
@@ -499,7 +499,7 @@ QWidget* Maths::buildPlotterPage() {
 }
 
 void Maths::applyPlotRange() {
-    auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
+    auto box = [this](int i) { return CalcText(this, maths::kRangeBoxes[static_cast<std::size_t>(i)]); };
     const maths::ApplyResult result = maths::ApplyRange(box(0), box(1), box(2), box(3), box(4));
     apply(result.outcome);
     if (!result.ok) return;
@@ -520,7 +520,7 @@ void Maths::applyPlotRange() {
 
 void Maths::drawGraph() {
     setStatus(U("正在生成图象......"));
-    auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
+    auto box = [this](int i) { return CalcText(this, maths::kRangeBoxes[static_cast<std::size_t>(i)]); };
     const auto range = maths::ReadRange(box(0), box(1), box(2), box(3));
     if (!range) {
         apply(Outcome::Error(kTooLarge));
@@ -531,7 +531,7 @@ void Maths::drawGraph() {
     for (int i = 1; i <= 4; ++i) {
         const QString name = QStringLiteral("MathsFunctionShapeFrame%1Text%2").arg(kind + 1).arg(i);
         if (!findChild<QLineEdit*>(name)) break;
-        coefficients.push_back(FieldText(this, name).toStdString());
+        coefficients.push_back(CalcText(this, name));
     }
     const maths::Graph graph = maths::DrawGraph(kinds_->currentText().toStdString(), coefficients, *range);
     if (graph.outcome.failed()) {
@@ -556,7 +556,7 @@ void Maths::drawGraph() {
 // ---- Trigonometric sketch -----------------------------------------------------------
 
 void Maths::runSketch(bool cosine) {
-    const maths::SketchStart start = maths::CheckSketch(text(maths::kSketchRight).toStdString());
+    const maths::SketchStart start = maths::CheckSketch(CalcText(this, maths::kSketchRight));
     if (start.outcome.failed()) {
         apply(start.outcome);
         return;

@@ -82,7 +82,7 @@ PlotExplorer::PlotExplorer(FunctionCanvas* canvas, Dialogs& dialogs, QWidget* pa
 
 void PlotExplorer::showValues() {
     const QString x = FieldText(this, QStringLiteral("MathsFunctionShapeExploreText1"));
-    ApplyOutcome(this, maths::CurveValues(canvas_->curves(), x.toStdString()), dialogs_);
+    ApplyOutcome(this, maths::CurveValues(canvas_->curves(), CalcText(x)), dialogs_);
 }
 
 }  // namespace numora
