@@ -87,6 +87,13 @@ private slots:
         click("ChemFrame1Frame4cmd1");
         QCOMPARE(field("ChemFrame1Frame4Text3")->text(), QStringLiteral("0.5mol/L"));
 
+        // Full-width digits and the ideographic full stop, as an input
+        // method commits them.
+        field("ChemFrame1Frame4Text1")->setText(U("０。２５"));
+        field("ChemFrame1Frame4Text2")->setText(U("１"));
+        click("ChemFrame1Frame4cmd1");
+        QCOMPARE(field("ChemFrame1Frame4Text3")->text(), QStringLiteral("0.25mol/L"));
+
         // Mode 3: solute and solvent known.
         mode(3);
         type("ChemFrame1Frame3Text1", "36");

@@ -132,7 +132,7 @@ QString Chem::statusText() const { return status_->text(); }
 void Chem::setStatus(const QString& text) { status_->setText(text); }
 
 std::string Chem::text(const char* control) const {
-    return FieldText(const_cast<Chem*>(this), QLatin1String(control)).toStdString();
+    return CalcText(const_cast<Chem*>(this), QLatin1String(control));
 }
 
 QWidget* Chem::buildFrame() {
