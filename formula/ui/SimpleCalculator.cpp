@@ -4,6 +4,7 @@
 #include "SimpleCalculator.h"
 
 #include "ExactFormula.h"
+#include "FormHelpers.h"
 #include "FormulaHistoryStore.h"
 #include "Services.h"
 #include "SharedMessages.h"
@@ -28,7 +29,7 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     if (!formula || formula->isEmpty()) return;
 
     // One walk gives the decimal result and the exact value of the formula.
-    const ExactFormulaResult result = EvaluateFormulaExact(formula->toStdString());
+    const ExactFormulaResult result = EvaluateFormulaExact(CalcText(*formula));
     if (result.exact == ExactFormulaResult::Exact::Refused) {
         AddFormulaHistory(services.settings, *formula, U(kBadExpression));
         services.dialogs.Message(parent, U(kBadExpression), U(kErrorTitle), MessageIcon::Stop, MsgButtons::Ok);
