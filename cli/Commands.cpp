@@ -118,6 +118,7 @@ bool EvaluateLines(NextByte source, std::ostream& out, std::ostream& err, bool e
             return false;
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        line = FromFullWidth(line);  // as the arguments are read
         out << (exact ? ExactLine(line) : EvaluateFormula(line)) << '\n';
         if (!out) return true;  // the caller reports the failed output
     }
