@@ -18,9 +18,9 @@
 //
 // The page's checks get the bytes as they are (blanks, signs, points,
 // letters, multi-byte UTF-8 such as full-width digits, broken UTF-8):
-//  - an operand is taken exactly when, with full-width digits and signs
-//    read as ASCII and without the blanks (spaces, tabs) at both ends, it is
-//    one or more of the digits 0-9; otherwise the message
+//  - an operand is taken exactly when, without the blanks (spaces, tabs) at
+//    both ends, it is one or more of the digits 0-9 (typed full-width digits
+//    reach the page as ASCII); otherwise the message
 //    is "请不要使输入框为空" for an empty text, "请输入非负数" for a leading
 //    "-", and the digits-only message for anything else;
 //  - of two taken operands, the divisor is refused exactly when its value is

@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "FormulaWalk.h"
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora {
@@ -175,9 +174,7 @@ bool ReadDecimalText(std::string_view text, ExactArithmetic& reader, mpq_ptr out
 
 }  // namespace
 
-ExactFormulaResult EvaluateFormulaExact(std::string_view typed) {
-    std::string ascii;
-    const std::string_view formula = FromFullWidth(typed, ascii);
+ExactFormulaResult EvaluateFormulaExact(std::string_view formula) {
     ExactFormulaResult result;
     result.decimal = "Error";
     if (formula.empty()) return result;

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "FullWidth.h"
 #include "FormulaWalk.h"
 #include "NumberText.h"
 
@@ -35,9 +34,7 @@ const std::string kError = "Error";
 
 }  // namespace
 
-std::string EvaluateFormula(std::string_view typed) {
-    std::string ascii;
-    const std::string_view formula = FromFullWidth(typed, ascii);
+std::string EvaluateFormula(std::string_view formula) {
     if (formula.empty()) return kError;
     formula::DecimalArithmetic arithmetic;
     formula::FormulaWalk<formula::DecimalArithmetic> walk(arithmetic);

@@ -7,10 +7,12 @@
 
 #include "ExactFormula.h"
 #include "Formula.h"
+#include "FullWidth.h"
 
 using numora::EvaluateFormula;
 using numora::EvaluateFormulaExact;
 using numora::ExactFormulaResult;
+using numora::FromFullWidth;
 
 namespace {
 
@@ -21,10 +23,13 @@ struct Case {
 
 // Every row also goes through the exact evaluation, which reads the same
 // formula: the same decimal text, refused exactly when the decimal is.
+// Each formula as the formula calculator reads what was typed: full-width
+// forms as ASCII.
 void ExpectAll(std::initializer_list<Case> cases) {
     for (const Case& c : cases) {
-        EXPECT_EQ(EvaluateFormula(c.formula), c.result) << "formula: [" << c.formula << "]";
-        const ExactFormulaResult exact = EvaluateFormulaExact(c.formula);
+        const std::string formula = FromFullWidth(c.formula);
+        EXPECT_EQ(EvaluateFormula(formula), c.result) << "formula: [" << c.formula << "]";
+        const ExactFormulaResult exact = EvaluateFormulaExact(formula);
         EXPECT_EQ(exact.decimal, c.result) << "exact evaluation of [" << c.formula << "]";
         EXPECT_EQ(exact.exact == ExactFormulaResult::Exact::Refused, std::string(c.result) == "Error")
             << "exact evaluation of [" << c.formula << "]";

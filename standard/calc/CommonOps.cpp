@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::standard {
@@ -26,11 +25,8 @@ Outcome WriteResult(const char* field, double result) {
 
 bool Empty(std::string_view a, std::string_view b) { return a.empty() || b.empty(); }
 
-// A field holds exactly `ascii`, typed in full-width forms or not ("０", "－").
-bool Is(std::string_view field, std::string_view ascii) {
-    std::string storage;
-    return FromFullWidth(field, storage) == ascii;
-}
+// A field holds exactly `ascii`.
+bool Is(std::string_view field, std::string_view ascii) { return field == ascii; }
 
 // An operand typed beyond the double range (1e309, -1e309) reads as an
 // infinity; every command refuses it with "数据过大", whatever its sign,

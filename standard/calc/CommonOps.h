@@ -14,8 +14,9 @@
 
 namespace numora::standard {
 
-// Full-width digits and signs in a field read as their ASCII ones, also in
-// the checks of exact texts ("０" is the divisor "0").
+// The fields' texts come as the window reads them (CalcText): full-width
+// digits and signs are already ASCII, also for the checks of exact texts
+// ("０" typed is the divisor "0").
 //
 // Full page. Each writes its frame's result fields (by control name) or
 // fails with the frame's message (result fields: StandardControls.h); the root and factorial frames may also

@@ -5,14 +5,11 @@
 
 #include "BigNumber.h"
 #include "CommonOps.h"
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::standard {
 
-std::string OperandText(std::string_view typed) {
-    std::string ascii;
-    const std::string_view text = FromFullWidth(typed, ascii);
+std::string OperandText(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));

@@ -21,13 +21,12 @@ enum class LargeOp { Add, Minus, Multiply, Divide, Power };
 
 inline constexpr const char* kNotNegative = "请输入非负数";
 // An operand or list item with anything but the digits 0-9 (a point, a
-// separator, a blank inside, a letter). Full-width digits count as the
-// digits they are.
+// separator, a blank inside, a letter). Typed full-width digits count as
+// the digits they are: they reach the page as ASCII (CalcText).
 inline constexpr const char* kDigitsOnly = "请输入只由数字0-9组成的整数";
 
-// The text of an operand or list item as the page computes with it:
-// full-width digits and signs read as ASCII (FromFullWidth), and the blanks
-// (spaces and tabs) at both ends dropped.
+// The text of an operand or list item as the page computes with it: the
+// blanks (spaces and tabs) at both ends dropped.
 std::string OperandText(std::string_view text);
 
 // Leading zeros mean the number they write: the limit of the page counts

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CommonOps.h"
+#include "FullWidth.h"
 
 using namespace numora;
 using namespace numora::standard;
@@ -40,7 +41,9 @@ struct BinaryCase {
 
 void RunAll(const char* name, std::function<Outcome(std::string_view, std::string_view)> command,
             std::initializer_list<BinaryCase> cases) {
-    for (const auto& c : cases) Check(command(c.a, c.b), c.expect, std::string(name) + "(" + c.a + ", " + c.b + ")");
+    // The operands as the window hands them over: full-width forms as ASCII.
+    for (const auto& c : cases)
+        Check(command(FromFullWidth(c.a), FromFullWidth(c.b)), c.expect, std::string(name) + "(" + c.a + ", " + c.b + ")");
 }
 
 }  // namespace
@@ -167,7 +170,7 @@ TEST(CommonOps, FactorialWidensAsItGrows) {
         {"-1", {{{kFactorialInput, "0"}}, "该数不可为负"}},
         {"", {{}, kEmptyInput}},
     };
-    for (const auto& c : cases) Check(CommonFactorial(c.n), c.expect, std::string("fact ") + c.n);
+    for (const auto& c : cases) Check(CommonFactorial(FromFullWidth(c.n)), c.expect, std::string("fact ") + c.n);
 }
 
 TEST(QuickOps, ChecksByValueAndCatchesEveryFailure) {

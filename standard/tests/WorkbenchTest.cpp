@@ -7,6 +7,7 @@
 
 #include "CommonOps.h"
 #include "Workbench.h"
+#include "FullWidth.h"
 
 using namespace numora;
 using namespace numora::standard;
@@ -55,7 +56,9 @@ TEST(Workbench, PairwiseChecksInOrder) {
         {LargeOp::Power, "0x", "0", kDigitsOnly},    // before zero to the power zero
         {LargeOp::Add, "-1", "x", kNotNegative},    // the sign check comes first
     };
-    for (const auto& c : cases) EXPECT_EQ(CheckPairwise(c.op, c.a, c.b), c.refusal) << c.a.substr(0, 20) << " " << c.b;
+    // The operands as the window hands them over: full-width forms as ASCII.
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckPairwise(c.op, FromFullWidth(c.a), FromFullWidth(c.b)), c.refusal) << c.a.substr(0, 20) << " " << c.b;
 }
 
 TEST(Workbench, PairwiseResults) {
@@ -89,7 +92,7 @@ TEST(Workbench, PairwiseResults) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.a.substr(0, 10) + " " + c.b);
-        const Outcome out = PairwiseResult(c.op, c.a, c.b);
+        const Outcome out = PairwiseResult(c.op, FromFullWidth(c.a), FromFullWidth(c.b));
         EXPECT_EQ(out.message ? out.message->text : "", c.message);
         if (!c.message.empty()) continue;
         EXPECT_EQ(out.Field(kPairResult), c.result);
@@ -115,13 +118,13 @@ TEST(Workbench, ListItemsAndTheFold) {
     EXPECT_EQ(CheckListItem("-5"), kNotNegative);
     EXPECT_EQ(CheckListItem("12x"), kDigitsOnly);
     EXPECT_EQ(CheckListItem("1.5"), kDigitsOnly);
-    EXPECT_EQ(CheckListItem("１２"), std::nullopt);
-    EXPECT_EQ(CheckListItem("－７"), kNotNegative);
+    EXPECT_EQ(CheckListItem(FromFullWidth("１２")), std::nullopt);
+    EXPECT_EQ(CheckListItem(FromFullWidth("－７")), kNotNegative);
     EXPECT_EQ(CheckListItem(" 12 "), std::nullopt);
     EXPECT_EQ(CheckListItem(" -7"), kNotNegative);
     EXPECT_EQ(OperandText(" \t12 \t"), "12");
     EXPECT_EQ(OperandText("   "), "");
-    EXPECT_EQ(OperandText(" ０１２３４５６７８９ "), "0123456789");  // the list keeps ASCII digits
+    EXPECT_EQ(OperandText(FromFullWidth(" ０１２３４５６７８９ ")), "0123456789");  // the list keeps ASCII digits
 
     EXPECT_EQ(FoldList(false, {"1", "2", "3"}).Field(kFoldResult), "6");
     EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field(kFoldResult), "6");
