@@ -18,6 +18,14 @@ struct ControlText {
     const char* text;     // UTF-8
 };
 
+// A tab of a window's tab strip: its caption, its key (the objectName of
+// its page) and its tool tip (nullptr: none).
+struct TabText {
+    const char* caption;
+    const char* key;
+    const char* toolTip = nullptr;
+};
+
 // The text of `control` in `table`, or nullptr when the table has none.
 constexpr const char* TextOf(std::span<const ControlText> table, std::string_view control) {
     for (const ControlText& row : table)

@@ -26,11 +26,7 @@ inline constexpr const char* kEquationPage = "Equation";
 inline constexpr const char* kTrigPage = "TriFunction";
 inline constexpr const char* kFormulaPage = "Formula";
 inline constexpr const char* kPlotPage = "FunctionDrawer";
-struct Tab {
-    const char* caption;
-    const char* key;
-};
-inline constexpr auto kTabs = std::to_array<Tab>({
+inline constexpr auto kTabs = std::to_array<TabText>({
     {"方程", kEquationPage},
     {"三角函数", kTrigPage},
     {"公式", kFormulaPage},

@@ -23,12 +23,7 @@ inline constexpr const char* kTabStrip = "TabStrip";
 inline constexpr const char* kGoldbachPage = "Gdbh";
 inline constexpr const char* kFactorPage = "Factorization";
 inline constexpr const char* kMersennePage = "Mosunni";
-struct Tab {
-    const char* caption;
-    const char* key;
-    const char* toolTip;
-};
-inline constexpr auto kTabs = std::to_array<Tab>({
+inline constexpr auto kTabs = std::to_array<TabText>({
     {"歌德巴赫猜想", kGoldbachPage, "证明歌德巴赫猜想"},
     {"因数分解", kFactorPage, "将数据因数分解"},
     {"莫孙尼素数计算", kMersennePage, "在一定限度中列出莫孙尼素数"},

@@ -87,7 +87,7 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
     QWidget* const pages[] = {buildGoldbachPage(), buildFactorizationPage(), buildMersennePage()};
     std::vector<TabbedWindow::Tab> tabs;
     for (std::size_t i = 0; i < scientific::kTabs.size(); ++i) {
-        const scientific::Tab& tab = scientific::kTabs[i];
+        const TabText& tab = scientific::kTabs[i];
         tabs.push_back({U(tab.caption), QLatin1String(tab.key), U(tab.toolTip), pages[i]});
     }
     frame_ = new TabbedWindow(this, QLatin1String(scientific::kTabStrip), tabs, U(scientific::kStatusInitial));

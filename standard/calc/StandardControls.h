@@ -25,11 +25,7 @@ inline constexpr const char* kTabStrip = "TabStrip1";
 inline constexpr const char* kFullPage = "Full";
 inline constexpr const char* kQuickPage = "Simple";
 inline constexpr const char* kLargePage = "Large";
-struct Tab {
-    const char* caption;
-    const char* key;
-};
-inline constexpr auto kTabs = std::to_array<Tab>({
+inline constexpr auto kTabs = std::to_array<TabText>({
     {"传统计算－完全界面", kFullPage},
     {"传统计算－简易界面", kQuickPage},
     {"1-255位整数运算", kLargePage},

@@ -99,7 +99,7 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     QWidget* const pages[] = {buildFullPage(), buildSimplePage(), buildLargePage()};
     std::vector<TabbedWindow::Tab> tabList;
     for (int i = 0; i < 3; ++i) {
-        const standard::Tab& tab = standard::kTabs[static_cast<std::size_t>(i)];
+        const TabText& tab = standard::kTabs[static_cast<std::size_t>(i)];
         tabList.push_back({U(tab.caption), QLatin1String(tab.key), {}, pages[i]});
     }
     frame_ = new TabbedWindow(this, QLatin1String(standard::kTabStrip), tabList, U(standard::kStatusInitial));
