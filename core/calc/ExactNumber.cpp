@@ -170,7 +170,7 @@ int Compare(const Radical& a, const Radical& b) {
     if (an != bn) return an ? 1 : -1;
     if (an) return CompareValues(*a.nested, *b.nested);
     const int c = cmp(a.radicand, b.radicand);
-    return c < 0 ? -1 : c > 0 ? 1 : 0;
+    return c < 0 ? 1 : c > 0 ? -1 : 0;  // larger radicands first: √6+√2
 }
 
 ExactValue::ExactValue(const mpq_class& rational) {

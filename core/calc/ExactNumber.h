@@ -57,7 +57,8 @@ struct Radical {
 };
 
 // Radicals in the order terms are written: the rational term first, then
-// by index, plain radicands before nested ones, smaller radicands first.
+// by index, plain radicands before nested ones, larger radicands first (as
+// (√6+√2)/4 is written).
 int Compare(const Radical& a, const Radical& b);
 
 // coefficient · radical; the coefficient is never 0 inside a value.

@@ -227,9 +227,9 @@ private:
             sgn(a.coefficients[static_cast<std::size_t>(i)]) == sgn(b.coefficients[static_cast<std::size_t>(i)]);
         Equation r = p;
         for (std::size_t j = 0; j < r.coefficients.size(); ++j)
-            r.coefficients[j] = Checked(mpq_class(subtract ? p.coefficients[j] - q.coefficients[j]
-                                                           : p.coefficients[j] + q.coefficients[j]));
-        r.right = Checked(mpq_class(subtract ? p.right - q.right : p.right + q.right));
+            r.coefficients[j] = Checked(subtract ? mpq_class(p.coefficients[j] - q.coefficients[j])
+                                                 : mpq_class(p.coefficients[j] + q.coefficients[j]));
+        r.right = Checked(subtract ? mpq_class(p.right - q.right) : mpq_class(p.right + q.right));
         r.label = labelled ? NewLabel() : "";
         lines.push_back(p.label + (subtract ? "-" : "+") + q.label + "，得 " + Text(r) + (labelled ? " " + r.label : ""));
         return r;

@@ -192,11 +192,15 @@ private:
         } else {
             const mpz_class n = Integer();
             if (n <= 1) Fail("a radicand " + n.get_str());
-            for (mpz_class p = 2; p * p <= n; ++p) {
+            // Trial division by every p with p^k <= n, up to 10^5 (the
+            // radicands of the tables are far smaller, and a large one still
+            // has its small factors checked).
+            for (unsigned long p = 2; p <= 100000; ++p) {
                 mpz_class power;
-                mpz_pow_ui(power.get_mpz_t(), p.get_mpz_t(), static_cast<unsigned long>(k));
+                mpz_ui_pow_ui(power.get_mpz_t(), p, static_cast<unsigned long>(k));
                 if (power > n) break;
-                if (n % power == 0) Fail("a radicand " + n.get_str() + " with the factor " + power.get_str());
+                if (mpz_divisible_p(n.get_mpz_t(), power.get_mpz_t()) != 0)
+                    Fail("a radicand " + n.get_str() + " with the factor " + power.get_str());
             }
             if (k == 4 && mpz_perfect_square_p(n.get_mpz_t())) Fail("a fourth root of a square");
             r = Real::Of(mpq_class(n));
