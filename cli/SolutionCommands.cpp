@@ -14,6 +14,7 @@
 #include "ExactSolvers.h"
 #include "ExactTrig.h"
 #include "FactorSolutions.h"
+#include "Notation.h"
 #include "RootSolutions.h"
 #include "SolverSteps.h"
 

@@ -35,9 +35,10 @@ bool SmallIndex(const mpq_class& index) {
 void RadicalSteps(std::vector<std::string>& lines, const exact::RootForm& f, const std::string& typed) {
     static constexpr const char* kPowers[] = {"", "", "平方", "立方", "四次方"};
     static constexpr const char* kRadicals[] = {"", "", "二次根式", "三次根式", "四次根式"};
+    if (sgn(f.radicand) == 0) return;  // √0 = 0 says it all
     const int k = f.index;
     const std::string sign = RadicalSign(k);
-    std::string number = f.radicand.get_num().get_str();  // what stands under the radical now
+    std::string number = Radicand(typed);  // what stands under the radical now
     if (f.radicand.get_den() != 1) {
         const std::string fraction = exact::Text(f.radicand);
         if (typed != fraction) lines.push_back(sign + Radicand(typed) + " = " + sign + "(" + fraction + ")");
@@ -60,7 +61,7 @@ void RadicalSteps(std::vector<std::string>& lines, const exact::RootForm& f, con
         mpz_pow_ui(whole.get_mpz_t(), f.outside.get_mpz_t(), static_cast<unsigned long>(k));
         lines.push_back(sign + number + " = " + sign + "(" + whole.get_str() + "×" + f.inside.get_str() + ") = " +
                         f.outside.get_str() + sign + f.inside.get_str());
-    } else if (f.inside != 1 && f.simpleIndex == k) {
+    } else if (f.inside != 1 && f.simpleIndex == k && f.radicand.get_den() == 1) {
         lines.push_back(number + "没有大于1的" + power + "因数，" + sign + number + "已是最简" + kRadicals[k]);
     }
     if (f.simpleIndex != k)  // ∜36 = ∜(6²) = √6
