@@ -270,20 +270,24 @@ std::optional<PowerSplit> SplitPower(const mpz_class& n, int k) {
     const auto& primes = SmallPrimes();
     bool exhausted = false;  // rest < p^(k+1) for the next prime p not tried
     std::size_t i = 0;
-    for (; i < primes.size() && !mpz_fits_ulong_p(rest.get_mpz_t()); ++i) {
-        const unsigned long p = primes[i];
+    // A rest of many limbs: four primes at a time (their product fits 64
+    // bits), one remainder of the long number for all four; each prime
+    // that divides it taken out at once (mpz_remove).
+    while (i < primes.size() && !mpz_fits_ulong_p(rest.get_mpz_t())) {
         // rest < 2^((k+1)·floor(log2 p)) <= p^(k+1)
-        if (mpz_sizeinbase(rest.get_mpz_t(), 2) <= static_cast<std::size_t>(k + 1) * FloorLog2(p)) {
+        if (mpz_sizeinbase(rest.get_mpz_t(), 2) <= static_cast<std::size_t>(k + 1) * FloorLog2(primes[i])) {
             exhausted = true;
             break;
         }
-        if (mpz_divisible_ui_p(rest.get_mpz_t(), p) == 0) continue;
-        unsigned long e = 0;
-        do {
-            mpz_divexact_ui(rest.get_mpz_t(), rest.get_mpz_t(), p);
-            ++e;
-        } while (mpz_divisible_ui_p(rest.get_mpz_t(), p) != 0);
-        record(p, e);
+        const std::size_t end = std::min(i + 4, primes.size());
+        unsigned long product = 1;
+        for (std::size_t j = i; j < end; ++j) product *= primes[j];
+        const unsigned long remainder = mpz_fdiv_ui(rest.get_mpz_t(), product);
+        for (; i < end; ++i) {
+            if (remainder % primes[i] != 0) continue;
+            const mpz_class p = primes[i];
+            record(primes[i], mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), p.get_mpz_t()));
+        }
     }
     if (!exhausted && mpz_fits_ulong_p(rest.get_mpz_t())) {
         unsigned long r = rest.get_ui();
