@@ -36,10 +36,6 @@
 namespace numora::cli {
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-
 using Args = std::span<const std::string>;
 
 struct Command {

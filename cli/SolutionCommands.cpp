@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ChemSolutions.h"
+#include "Commands.h"
 #include "CommonOps.h"
 #include "EquationSolvers.h"
 #include "ExactSolvers.h"
@@ -20,10 +21,6 @@
 
 namespace numora::cli {
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
 
 using Args = std::span<const std::string>;
 

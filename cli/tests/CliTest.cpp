@@ -25,6 +25,23 @@ Outcome RunCli(std::vector<std::string> args, const std::string& input = "") {
     return {rc, out.str(), err.str()};
 }
 
+// A command line and what it prints and returns.
+struct CliRow {
+    std::vector<std::string> args;
+    int rc;
+    std::string out, err;
+};
+
+void ExpectCli(const CliRow& row) {
+    std::string what;
+    for (const auto& a : row.args) what += a + " ";
+    SCOPED_TRACE(what);
+    const auto r = RunCli(row.args);
+    EXPECT_EQ(r.rc, row.rc);
+    EXPECT_EQ(r.out, row.out);
+    EXPECT_EQ(r.err, row.err);
+}
+
 }  // namespace
 
 TEST(CliEval, PrintsTheResultOrRefuses) {
@@ -264,7 +281,7 @@ TEST(CliEval, AByteOrderMarkIsSkipped) {
 
 // The commands named when these faults were reported, as a user types them.
 TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
-    const struct { std::vector<std::string> args; int rc; std::string out, err; } cases[] = {
+    const CliRow cases[] = {
         {{"quadratic", "1", "1e8", "1"}, 0, "-1E-08\n-100000000\n", ""},
         {{"quadratic", "1", "-1e6", "1"}, 0, "999999.999999\n1.000000000001E-06\n", ""},
         {{"trig", "sin", "10000000000000000"}, 0, "-0.984807753012208\n", ""},  // sin 280°
@@ -307,15 +324,7 @@ TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
         {{"log", "8", "1e309"}, 1, "", "数据过大\n"},
         {{"quick", "div", "1", "-1e309"}, 1, "", "数据过大\n"},
     };
-    for (const auto& c : cases) {
-        std::string what;
-        for (const auto& a : c.args) what += a + " ";
-        SCOPED_TRACE(what);
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.rc, c.rc);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.err);
-    }
+    for (const auto& c : cases) ExpectCli(c);
 }
 
 // The key points, one a line, sorted by x, of one graph or of two with
@@ -466,7 +475,7 @@ TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
 // the worked solution one step a line, the refusals and exit statuses of
 // the plain commands (more rows in solutions.batch).
 TEST(CliExactAndSteps, OptionsOfTheSolvers) {
-    const struct { std::vector<std::string> args; int rc; std::string out, err; } cases[] = {
+    const CliRow cases[] = {
         {{"quadratic", "1", "-3", "1", "--exact"}, 0, "(3+√5)/2\n(3-√5)/2\n", ""},
         {{"quadratic", "--exact", "1", "2", "1"}, 0, "-1\n-1\n", ""},
         {{"quadratic", "1", "0", "1", "--exact"}, 1, "", "此方程无解！\n"},
@@ -492,15 +501,7 @@ TEST(CliExactAndSteps, OptionsOfTheSolvers) {
         {{"chem", "molarity", "1", "2", "--steps"}, 0, "物质的量浓度 = 溶质的物质的量 ÷ 溶液体积\n= 1mol ÷ 2L\n= 0.5mol/L\n", ""},
         {{"chem", "molarity", "-1", "2", "--steps"}, 1, "", "溶质的物质的量不能小于0\n"},
     };
-    for (const auto& c : cases) {
-        std::string what;
-        for (const auto& a : c.args) what += a + " ";
-        SCOPED_TRACE(what);
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.rc, c.rc);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.err);
-    }
+    for (const auto& c : cases) ExpectCli(c);
     // Options a command does not take, or two at once: a usage error.
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"add", "1", "2", "--exact"}, {"quick", "add", "1", "2", "--exact"},

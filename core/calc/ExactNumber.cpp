@@ -8,13 +8,11 @@
 #include <cstdint>
 #include <string>
 
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::exact {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The primes below 2^16, for trial division.
@@ -106,12 +104,7 @@ const mpq_class& Checked(const mpq_class& value) {
 }
 
 std::optional<mpq_class> TypedValue(std::string_view typed) {
-    std::string ascii;
-    const std::string_view text = FromFullWidth(typed, ascii);
-    std::string packed;
-    packed.reserve(text.size());
-    for (char c : text)
-        if (!IsBlank(c)) packed += c;
+    const std::string packed = PackedNumberText(typed);
     std::string_view s = packed;
     bool negative = false;
     if (!s.empty() && (s[0] == '+' || s[0] == '-')) {

@@ -96,10 +96,16 @@ TEST(QuadraticSteps, IntermediateValues) {
         EXPECT_FALSE(s.message);
         EXPECT_EQ(Answer(LineStarting(s, "Δ = b²-4ac = ")), row.delta);
         EXPECT_EQ(!LineStarting(s, "方程两边同乘以").empty(), row.cleared != nullptr);
-        if (row.cleared) EXPECT_TRUE(Has(s, row.cleared));
+        if (row.cleared) {
+            EXPECT_TRUE(Has(s, row.cleared));
+        }
         EXPECT_EQ(Has(s, "因式分解法:"), row.factorised != nullptr);
-        if (row.factorised) EXPECT_TRUE(Has(s, row.factorised));
-        if (row.formula) EXPECT_TRUE(Has(s, row.formula));
+        if (row.factorised) {
+            EXPECT_TRUE(Has(s, row.factorised));
+        }
+        if (row.formula) {
+            EXPECT_TRUE(Has(s, row.formula));
+        }
         ASSERT_GE(s.lines.size(), row.last.size());
         EXPECT_TRUE(std::equal(row.last.rbegin(), row.last.rend(), s.lines.rbegin()));
     }
@@ -136,7 +142,9 @@ TEST(QuadraticSteps, SweepEndsWithTheExactRoots) {
         ASSERT_TRUE(forms);
         const std::string x1 = *forms->Field(kQuadraticX1), x2 = *forms->Field(kQuadraticX2);
         EXPECT_EQ(Answer(s.lines.back()), x2);
-        if (x1 != x2 || !s.lines.back().starts_with("x1 = x2 = ")) EXPECT_EQ(Answer(s.lines[s.lines.size() - 2]), x1);
+        if (x1 != x2 || !s.lines.back().starts_with("x1 = x2 = ")) {
+            EXPECT_EQ(Answer(s.lines[s.lines.size() - 2]), x1);
+        }
     }
 }
 
