@@ -103,9 +103,15 @@ TEST(ExactQuadratic, RootsInSimplestForm) {
         const auto forms = ExactQuadratic(row.a, row.b, row.c);
         ASSERT_TRUE(forms) << what;
         const std::string x1 = forms->Field(kQuadraticX1).value_or(""), x2 = forms->Field(kQuadraticX2).value_or("");
-        if (row.x1) EXPECT_EQ(x1, row.x1) << what;
-        if (row.x2) EXPECT_EQ(x2, row.x2) << what;
-        if (row.line) EXPECT_EQ(forms->line, row.line) << what;
+        if (row.x1) {
+            EXPECT_EQ(x1, row.x1) << what;
+        }
+        if (row.x2) {
+            EXPECT_EQ(x2, row.x2) << what;
+        }
+        if (row.line) {
+            EXPECT_EQ(forms->line, row.line) << what;
+        }
         CheckExact(x1, QuadraticRoot(row.a, row.b, row.c, 1), *decimal.Field(kQuadraticX1), what + " x1");
         CheckExact(x2, QuadraticRoot(row.a, row.b, row.c, -1), *decimal.Field(kQuadraticX2), what + " x2");
     }
