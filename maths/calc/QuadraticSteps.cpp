@@ -95,6 +95,9 @@ WorkedSolution QuadraticSolution(std::string_view aText, std::string_view bText,
             s.message = Outcome::Error(kNoRealRoot).message;
             return s;
         }
+        // The solver finds no real root where the typed digits give one
+        // (numbers of more digits than a double holds): its message stands.
+        if (decimal.failed()) return WorkedSolution::Refusal(*decimal.message);
         const auto root = exact::SimplifyRoot(delta, 2);
         if (!root) return WorkedSolution::Refusal(Outcome::Error(kTooLarge).message.value());
         const mpq_class twoA = 2 * A;

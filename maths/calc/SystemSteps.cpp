@@ -318,7 +318,10 @@ std::optional<WorkedSolution> Refused(const Outcome& decimal) {
     return WorkedSolution::Refusal(*decimal.message);
 }
 
-WorkedSolution SolveSystemSteps(int n, std::initializer_list<std::string_view> texts) {
+// `decimal`: the command's outcome. Where it refuses a system that the
+// typed digits solve exactly (numbers of more digits than a double holds),
+// the worked solution gives the command's message, as the window does.
+WorkedSolution SolveSystemSteps(const Outcome& decimal, int n, std::initializer_list<std::string_view> texts) {
     try {
         const auto typed = TypedValues(texts);
         if (!typed) return WorkedSolution::Refusal(Outcome::Error(kTooLarge).message.value());
@@ -337,6 +340,7 @@ WorkedSolution SolveSystemSteps(int n, std::initializer_list<std::string_view> t
         const Ending ending = n == 2 ? work.Solve2(equations[0], equations[1], 0, 1)
                                      : work.Solve3({equations[0], equations[1], equations[2]});
         WorkedSolution s;
+        if (ending == Ending::Solved && decimal.failed()) return WorkedSolution::Refusal(*decimal.message);
         if (ending == Ending::Solved) {
             work.Summary();
             s.lines = std::move(work.lines);
@@ -356,16 +360,18 @@ WorkedSolution SolveSystemSteps(int n, std::initializer_list<std::string_view> t
 
 WorkedSolution Linear2Solution(std::string_view a1, std::string_view b1, std::string_view c1,
                                std::string_view a2, std::string_view b2, std::string_view c2) {
-    if (auto refused = Refused(SolveLinear2(a1, b1, c1, a2, b2, c2))) return *refused;
-    return SolveSystemSteps(2, {a1, b1, c1, a2, b2, c2});
+    const Outcome decimal = SolveLinear2(a1, b1, c1, a2, b2, c2);
+    if (auto refused = Refused(decimal)) return *refused;
+    return SolveSystemSteps(decimal, 2, {a1, b1, c1, a2, b2, c2});
 }
 
 WorkedSolution Linear3Solution(std::string_view a1, std::string_view b1, std::string_view c1,
                                std::string_view d1, std::string_view a2, std::string_view b2,
                                std::string_view c2, std::string_view d2, std::string_view a3,
                                std::string_view b3, std::string_view c3, std::string_view d3) {
-    if (auto refused = Refused(SolveLinear3(a1, b1, c1, d1, a2, b2, c2, d2, a3, b3, c3, d3))) return *refused;
-    return SolveSystemSteps(3, {a1, b1, c1, d1, a2, b2, c2, d2, a3, b3, c3, d3});
+    const Outcome decimal = SolveLinear3(a1, b1, c1, d1, a2, b2, c2, d2, a3, b3, c3, d3);
+    if (auto refused = Refused(decimal)) return *refused;
+    return SolveSystemSteps(decimal, 3, {a1, b1, c1, d1, a2, b2, c2, d2, a3, b3, c3, d3});
 }
 
 }  // namespace numora::maths

@@ -310,3 +310,19 @@ TEST(TrigSteps, SweepEndsWithTheExactValueOrTheDecimal) {
         }
     }
 }
+
+// Typed digits beyond a double's: where the solver refuses a system or an
+// equation that the digits solve, the worked solution gives its message.
+TEST(Steps, FollowTheSolversRefusalsBeyondADoublesDigits) {
+    // 1.00000000000000000001 reads as the double 1: no solution for the
+    // solver, one solution for the digits.
+    const WorkedSolution two = Linear2Solution("1", "1", "1", "1", "1.00000000000000000001", "2");
+    ASSERT_TRUE(two.message);
+    EXPECT_EQ(two.message->text, "此方程组无解！");
+    EXPECT_TRUE(two.lines.empty());
+    // b reads as 2 and c as 1.0000000000000002: Δ < 0 for the solver, above 0 for the digits.
+    const WorkedSolution quadratic = QuadraticSolution("1", "2.0000000000000002", "1.00000000000000015");
+    ASSERT_TRUE(quadratic.message);
+    EXPECT_EQ(quadratic.message->text, "此方程无解！");
+    EXPECT_TRUE(quadratic.lines.empty());
+}
