@@ -71,11 +71,19 @@ QByteArray IniKey(const QString& key) {
     return out;
 }
 
-// A text value as QSettings reads it back unchanged: in quotes (so commas,
-// semicolons, "=" and blanks at the ends stay), UTF-8, with backslash escapes
-// for quotes, backslashes and control characters; a leading "@" doubled.
+// A text value as QSettings reads it back unchanged: as it is (UTF-8) where
+// nothing in it means more to QSettings, as QSettings itself writes such
+// values (so "LoadAlready=True" stays greppable); otherwise in quotes (so
+// commas, semicolons and blanks at the ends stay), with backslash escapes
+// for quotes, backslashes and control characters. A leading "@" is doubled.
 QByteArray IniValue(const QString& value) {
     const QByteArray utf8 = (value.startsWith(QLatin1Char('@')) ? QStringLiteral("@") + value : value).toUtf8();
+    const bool plain = !utf8.isEmpty() && utf8.front() != ' ' && utf8.back() != ' ' &&
+                       std::none_of(utf8.cbegin(), utf8.cend(), [](char c) {
+                           const auto u = static_cast<unsigned char>(c);
+                           return u < 0x20 || u == 0x7f || c == '"' || c == '\\' || c == ',' || c == ';';
+                       });
+    if (plain) return utf8;
     QByteArray out = "\"";
     bool afterHex = false;  // a hex digit after "\x.." would join the escape
     for (const char c : utf8) {

@@ -248,6 +248,7 @@ TEST(QtSettingsStore, EveryTextReadsBackAsWritten) {
         "", "plain", "张三, 李四", "a,b", " blanks at both ends ", "x;y # z", "k=v", "\"quoted\"", "back\\slash",
         "tab\tand\nnew line\r", QString("\x1b") + "abc", QString(QChar(0)) + "7", "\x7f", "@Invalid()", "@@x",
         "@ByteArray(1)", "(1+2)*3=9", "😀 𝔸", "%41%U4E00", "/home/u/My Music/a=b;c.mp3", QString(40000, '1'),
+        "a#b", "#x", "[Texts]", "x\n[Texts]\nName=y", "True", "1E+15", "-.5", "a b",
     };
     QTemporaryDir dir;
     {
@@ -266,6 +267,12 @@ TEST(QtSettingsStore, EveryTextReadsBackAsWritten) {
     EXPECT_EQ(again.ReadSetting("Texts", "Name", ""), QStringLiteral("王五"));
     EXPECT_EQ(again.ReadSetting("Checks", "List", ""), QStringLiteral("a, b"));
     EXPECT_EQ(back.allKeys().size(), int(std::size(texts)) + 2);
+    // Plain values stay plain, as QSettings writes them.
+    QFile file(IniIn(dir));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ini = file.readAll();
+    for (const char* line : {"\nName=王五\n", "=True\n", "=(1+2)*3=9\n", "=-.5\n"})
+        EXPECT_TRUE(ini.contains(line)) << line;
 }
 
 TEST(TypedReaders, ConvertTheTextFormsOrFallBackToTheDefault) {
