@@ -113,7 +113,7 @@ QByteArray IniText(const QMap<QString, QString>& values) {
         const QString group = it.key().left(std::max<qsizetype>(slash, 0));
         if (it == values.cbegin() || group != section) {
             if (it != values.cbegin()) out += '\n';
-            out += '[' + IniKey(group) + "]\n";
+            out += '[' + (group.isEmpty() ? QByteArray("General") : IniKey(group)) + "]\n";
             section = group;
         }
         out += IniKey(it.key().mid(slash + 1)) + '=' + IniValue(it.value()) + '\n';

@@ -255,6 +255,7 @@ TEST(QtSettingsStore, EveryTextReadsBackAsWritten) {
         QSettings byQt(IniIn(dir), QSettings::IniFormat);  // a file QSettings wrote, one hand-edited list in it
         byQt.setValue("Texts/Name", QStringLiteral("王五"));
         byQt.setValue("Checks/List", QStringList{"a", "b"});
+        byQt.setValue("Loose", QStringLiteral("in no section"));
     }
     QtSettingsStore store(IniIn(dir));
     for (int i = 0; i < int(std::size(texts)); ++i) store.WriteSetting("History", QString::number(i), texts[i]);
@@ -266,7 +267,8 @@ TEST(QtSettingsStore, EveryTextReadsBackAsWritten) {
     }
     EXPECT_EQ(again.ReadSetting("Texts", "Name", ""), QStringLiteral("王五"));
     EXPECT_EQ(again.ReadSetting("Checks", "List", ""), QStringLiteral("a, b"));
-    EXPECT_EQ(back.allKeys().size(), int(std::size(texts)) + 2);
+    EXPECT_EQ(back.value("Loose").toString(), QStringLiteral("in no section"));
+    EXPECT_EQ(back.allKeys().size(), int(std::size(texts)) + 3);
     // Plain values stay plain, as QSettings writes them.
     QFile file(IniIn(dir));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
