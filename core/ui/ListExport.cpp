@@ -11,7 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
-#include <QSaveFile>
+#include <QFile>
 #include <algorithm>
 #include <chrono>
 #include <future>
@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "SaveFile.h"
 #include "Services.h"
 
 namespace numora {
@@ -245,25 +246,18 @@ void ListExport::copyRows(bool selectedOnly) {
 
 void ListExport::save() {
     if (!view_->model() || view_->model()->rowCount() == 0) return;
-    const QString path = services_.dialogs.SaveFileName(view_, U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"),
-                                                        QDir::home().filePath(fileName_));
-    if (path.isEmpty()) return;
-    const std::shared_ptr<const ListLines> lines = snapshot();
-    const std::optional<bool> saved = WhileTheWindowReacts(view_, [lines, path] {
-        // Written beside the chosen name and renamed into place when
-        // complete: a failure leaves no half-written file under the name.
-        QSaveFile file(path);
-        file.setDirectWriteFallback(false);
-        if (!file.open(QIODevice::WriteOnly)) return false;
-        const Rows all = lines->count() ? Rows{{0, lines->count() - 1}} : Rows{};
-        const bool written = WalkLines(*lines, all, true, [&file](const std::string& chunk) {
-            return file.write(chunk.data(), static_cast<qint64>(chunk.size())) == static_cast<qint64>(chunk.size());
+    const SaveRequest request{U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"), QDir::home().filePath(fileName_),
+                              U("保存文件失败：")};
+    SaveWithDialog(view_, services_.dialogs, request, [this](QString& path) {
+        const std::shared_ptr<const ListLines> lines = snapshot();
+        return WhileTheWindowReacts(view_, [lines, name = QFile::encodeName(path).toStdString()] {
+            // Whole or not at all: a failure leaves what stood under the name.
+            FileWriter file(name);
+            const Rows all = lines->count() ? Rows{{0, lines->count() - 1}} : Rows{};
+            WalkLines(*lines, all, true, [&file](const std::string& chunk) { return file.Write(chunk); });
+            return file.Commit();
         });
-        return written && file.commit();  // otherwise the half-written copy is removed
     });
-    if (saved && !*saved)
-        services_.dialogs.Message(view_, U("保存文件失败：") + QDir::toNativeSeparators(path), U("Numora错误报告"),
-                                  MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 }  // namespace numora

@@ -12,8 +12,8 @@
 // The text is made from a snapshot of the list on a helper thread while the
 // window goes on reacting, so millions of lines (and a slow disk) neither
 // stall the window nor trip over a list that changes meanwhile. A file is
-// written beside the chosen name and renamed into place only when it is
-// complete; one that cannot be written gets a message that names it.
+// written whole or not at all (SaveFile.h): one that cannot be written gets
+// a message that names it and says why, and the dialog opens again.
 #pragma once
 
 #include <QObject>
