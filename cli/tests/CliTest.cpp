@@ -27,6 +27,23 @@ Outcome RunCli(std::vector<std::string> args, const std::string& input = "") {
     return {rc, out.str(), err.str()};
 }
 
+// A command line and what it prints and returns.
+struct CliRow {
+    std::vector<std::string> args;
+    int rc;
+    std::string out, err;
+};
+
+void ExpectCli(const CliRow& row) {
+    std::string what;
+    for (const auto& a : row.args) what += a + " ";
+    SCOPED_TRACE(what);
+    const auto r = RunCli(row.args);
+    EXPECT_EQ(r.rc, row.rc);
+    EXPECT_EQ(r.out, row.out);
+    EXPECT_EQ(r.err, row.err);
+}
+
 }  // namespace
 
 TEST(CliEval, PrintsTheResultOrRefuses) {
@@ -108,7 +125,7 @@ TEST(CliUsage, TextsAreChinese) {
     const std::string help = RunCli({"--help"}).out;
     std::set<std::string> own;
     for (const char* word : {"numora", "cli", "help", "version", "file", "count", "radians", "range", "grid", "out",
-                             "png", "svg", "MiB", "exact", "and", "points"})
+                             "png", "svg", "MiB", "exact", "and", "points", "steps", "powers"})
         own.insert(word);
     // The commands (the word after "numora-cli") and the alternatives "a|b|c"
     // a command takes.
@@ -301,7 +318,7 @@ TEST(CliEval, AByteOrderMarkIsSkipped) {
 
 // The commands named when these faults were reported, as a user types them.
 TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
-    const struct { std::vector<std::string> args; int rc; std::string out, err; } cases[] = {
+    const CliRow cases[] = {
         {{"quadratic", "1", "1e8", "1"}, 0, "-1E-08\n-100000000\n", ""},
         {{"quadratic", "1", "-1e6", "1"}, 0, "999999.999999\n1.000000000001E-06\n", ""},
         {{"trig", "sin", "10000000000000000"}, 0, "-0.984807753012208\n", ""},  // sin 280°
@@ -344,15 +361,7 @@ TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
         {{"log", "8", "1e309"}, 1, "", "数据过大\n"},
         {{"quick", "div", "1", "-1e309"}, 1, "", "数据过大\n"},
     };
-    for (const auto& c : cases) {
-        std::string what;
-        for (const auto& a : c.args) what += a + " ";
-        SCOPED_TRACE(what);
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.rc, c.rc);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.err);
-    }
+    for (const auto& c : cases) ExpectCli(c);
 }
 
 // The key points, one a line, sorted by x, of one graph or of two with
@@ -497,4 +506,45 @@ TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
         check({"chem", "dilute", mode, pick(), pick(), pick(), pick()});
         check({"chem", "concentrate", mode, pick(), pick(), pick(), pick()});
     }
+}
+
+// --exact, --steps and --powers: the lines replaced by their exact forms,
+// the worked solution one step a line, the refusals and exit statuses of
+// the plain commands (more rows in solutions.batch).
+TEST(CliExactAndSteps, OptionsOfTheSolvers) {
+    const CliRow cases[] = {
+        {{"quadratic", "1", "-3", "1", "--exact"}, 0, "(3+√5)/2\n(3-√5)/2\n", ""},
+        {{"quadratic", "--exact", "1", "2", "1"}, 0, "-1\n-1\n", ""},
+        {{"quadratic", "1", "0", "1", "--exact"}, 1, "", "此方程无解！\n"},
+        {{"quadratic", "0", "2", "1", "--steps"}, 1, "", "二次项系数不能为0\n"},
+        {{"quadratic", "1", "0", "1", "--steps"}, 1,
+         "方程: x²+1 = 0\na = 1, b = 0, c = 1\nΔ = b²-4ac = 0²-4×1×1 = -4\nΔ < 0，方程没有实数根\n", "此方程无解！\n"},
+        {{"linear2", "3", "1", "1", "1", "2", "1", "--exact"}, 0, "1/5\n2/5\n", ""},
+        {{"linear2", "1", "1", "2", "1", "1", "3", "--exact"}, 1, "", "此方程组无解！\n"},
+        {{"linear2", "", "1", "2", "1", "1", "3", "--steps"}, 1, "", "请不要使输入框为空\n"},
+        {{"linear3", "1", "1", "1", "6", "0", "2", "5", "-4", "2", "5", "-1", "27", "--exact"}, 0, "5\n3\n-2\n", ""},
+        {{"root", "8", "2", "--exact"}, 0, "2√2\n3\n", ""},
+        {{"root", "-4", "2", "--exact"}, 1, "", "被开方数不能为负\n"},
+        {{"root", "72", "2", "--steps"}, 0, "√72 = √(36×2) = 6√2\n", ""},
+        {{"quick", "root", "0.5", "2", "--exact"}, 0, "√2/2\n", ""},
+        {{"trig", "sin", "60", "--exact"}, 0, "√3/2\n", ""},
+        {{"trig", "sin", "10", "--exact"}, 0, "0.17364817766693\n", ""},
+        {{"trig", "sin", "60", "--radians", "--exact"}, 0, "-0.304810621102217\n", ""},
+        {{"trig", "tan", "90", "--exact"}, 1, "", "该角终边不可与纵坐标轴重合\n"},
+        {{"trig", "sin", "390", "--steps"}, 0, "sin 390° = sin(360°+30°) = sin 30°\nsin 30° = 1/2\nsin 390° = 1/2\n", ""},
+        {{"factor", "360", "--powers"}, 0, "2³×3²×5\n", ""},
+        {{"factor", "7", "--powers"}, 0, "7\n", ""},
+        {{"factor", "1", "--powers"}, 1, "", "请输入不小于2的整数\n"},
+        {{"chem", "molarity", "1", "2", "--steps"}, 0, "物质的量浓度 = 溶质的物质的量 ÷ 溶液体积\n= 1mol ÷ 2L\n= 0.5mol/L\n", ""},
+        {{"chem", "molarity", "-1", "2", "--steps"}, 1, "", "溶质的物质的量不能小于0\n"},
+    };
+    for (const auto& c : cases) ExpectCli(c);
+    // Options a command does not take, or two at once: a usage error.
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"add", "1", "2", "--exact"}, {"quick", "add", "1", "2", "--exact"},
+                                               {"quick", "root", "8", "2", "--steps"}, {"factor", "12", "--exact"},
+                                               {"quadratic", "1", "2", "1", "--exact", "--steps"},
+                                               {"root", "8", "--powers", "2"}, {"chem", "molarity", "1", "2", "--exact"},
+                                               {"quadratic", "1", "2", "--steps"}})
+        EXPECT_EQ(RunCli(args).rc, 2) << args[0] << " " << args.back();
 }
