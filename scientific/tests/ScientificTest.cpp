@@ -378,6 +378,33 @@ private slots:
         QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
         QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
     }
+
+    // Quitting while a tool runs (the Quit command; the settings reset and
+    // the end of the session quit the same way) ends the tool with its
+    // window: no crash, no message, nothing written into a window that is gone.
+    void quitWhileAToolRuns() {
+        MainFrame frame(fakes->services);
+        Scientific::Register(frame);
+        frame.runToolbarKey(QStringLiteral("Scientific"));
+        auto* scientific = qobject_cast<Scientific*>(frame.child(QStringLiteral("Scientific")));
+        QVERIFY(scientific);
+        QPointer<Scientific> guard(scientific);
+        scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
+        auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
+        job->hold();
+        job->release(2);
+        scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+        scientific->selectTab(QStringLiteral("Mosunni"));
+        scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
+        scientific->findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"))->click();
+        QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
+        frame.quit();
+        QVERIFY(frame.isUnloaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!guard);
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QVERIFY(fakes->dialogs.messages.isEmpty());
+    }
 };
 
 NUMORA_QTEST_MAIN(ScientificTest)
