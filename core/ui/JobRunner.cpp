@@ -4,8 +4,10 @@
 #include "JobRunner.h"
 
 #include <QMetaObject>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <system_error>
 
 namespace numora {
 
@@ -51,20 +53,29 @@ void JobRunner::launch(std::shared_ptr<job_detail::JobBase> job) {
     current_ = job;
     lastDelivery_ = {};
     // The worker holds the job; the runner waits for the worker before it goes.
-    job->worker = std::thread([this, job] {
-        int end = static_cast<int>(End::Finished);
-        QString failure;
-        try {
-            job->run();
-        } catch (const std::exception& e) {
-            end = static_cast<int>(End::Failed);
-            failure = QString::fromUtf8(e.what());
-        } catch (...) {
-            end = static_cast<int>(End::Failed);
-        }
-        if (end == static_cast<int>(End::Finished) && job->cancelFlag().load()) end = static_cast<int>(End::Cancelled);
-        post([this, job, end, failure] { workerDone(job, end, failure); });
-    });
+    try {
+        job->worker = std::thread([this, job] { work(job); });
+    } catch (const std::system_error& e) {
+        // No thread to be had: the job fails, as a job that throws does.
+        post([this, job, failure = QString::fromUtf8(e.what())] {
+            workerDone(job, static_cast<int>(End::Failed), failure);
+        });
+    }
+}
+
+void JobRunner::work(const std::shared_ptr<job_detail::JobBase>& job) {
+    int end = static_cast<int>(End::Finished);
+    QString failure;
+    try {
+        job->run();
+    } catch (const std::exception& e) {
+        end = static_cast<int>(End::Failed);
+        failure = QString::fromUtf8(e.what());
+    } catch (...) {
+        end = static_cast<int>(End::Failed);
+    }
+    if (end == static_cast<int>(End::Finished) && job->cancelFlag().load()) end = static_cast<int>(End::Cancelled);
+    post([this, job, end, failure] { workerDone(job, end, failure); });
 }
 
 void JobRunner::cancel() {
@@ -125,9 +136,11 @@ void JobRunner::workerDone(const std::shared_ptr<job_detail::JobBase>& job, int 
         return;
     }
     current_.reset();
+    const QPointer<JobRunner> self(this);
     job->deliver();  // the last parts, before the end
+    if (!self) return;
     job->end(end, failure);
-    emit ended(static_cast<End>(end));
+    if (self) emit ended(static_cast<End>(end));
 }
 
 }  // namespace numora

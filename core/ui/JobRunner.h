@@ -217,6 +217,8 @@ signals:
 private:
     friend class job_detail::JobBase;
     void launch(std::shared_ptr<job_detail::JobBase> job);
+    // Worker thread: runs the job's work and posts its end.
+    void work(const std::shared_ptr<job_detail::JobBase>& job);
     // Window thread, through queued calls from the worker.
     void deliveryDue(const std::shared_ptr<job_detail::JobBase>& job);
     void workerDone(const std::shared_ptr<job_detail::JobBase>& job, int end, const QString& failure);

@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "NumberText.h"
@@ -499,6 +500,11 @@ bool GoldbachList(std::uint32_t n, const std::function<void(std::vector<std::uin
     bool whole = true;
     try {
         for (unsigned t = 0; t < threads; ++t) pool.emplace_back(work);
+    } catch (const std::system_error&) {
+        // As many threads as the system gives; none: the one-thread search.
+        if (pool.empty()) return GoldbachList(n, sink, 1, cancel, segmentBytes);
+    }
+    try {
         for (std::uint32_t index = 0; index < segments; ++index) {
             std::vector<std::uint32_t> ps;
             {
@@ -561,7 +567,11 @@ std::optional<std::uint64_t> GoldbachCount(std::uint32_t n, unsigned threads, co
         total += count;
     };
     std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
+    try {
+        for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
+    } catch (const std::system_error&) {
+        // As many threads as the system gives: this one works too.
+    }
     work();
     for (std::thread& t : pool) t.join();
     if (Cancelled(cancel)) return std::nullopt;
