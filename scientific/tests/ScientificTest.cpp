@@ -355,9 +355,17 @@ private slots:
         QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
     }
 
-    // Closing the window while a tool runs ends the tool: the window goes
-    // at once, nothing of the job reaches it afterwards, no message.
-    void closeDuringGoldbach() {
+    // Closing the window, or quitting (the Quit command; the settings reset
+    // and the end of the session quit the same way), while tools run ends
+    // them with the window: the window goes at once, nothing of a job reaches
+    // it afterwards, no message, and the window's unload is complete.
+    void closeOrQuitWhileToolsRun_data() {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("close the window") << false;
+        QTest::newRow("quit") << true;
+    }
+    void closeOrQuitWhileToolsRun() {
+        QFETCH(bool, quit);
         MainFrame frame(fakes->services);
         Scientific::Register(frame);
         frame.runToolbarKey(QStringLiteral("Scientific"));
@@ -367,43 +375,23 @@ private slots:
         scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
         auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
         job->hold();
-        job->release(1);  // a segment's lines come, then the job waits
+        job->release(2);  // lines come, then the job waits
         scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+        scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
+        scientific->findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"))->click();
         QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
-        QVERIFY(frame.unloadChild(QStringLiteral("Scientific")));
+        if (quit) {
+            frame.quit();
+            QVERIFY(frame.isUnloaded());
+        } else {
+            QVERIFY(frame.unloadChild(QStringLiteral("Scientific")));
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
         QTest::qWait(3 * JobControl::kBatchMs);
         QVERIFY(fakes->dialogs.messages.isEmpty());
         QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
         QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
-    }
-
-    // Quitting while a tool runs (the Quit command; the settings reset and
-    // the end of the session quit the same way) ends the tool with its
-    // window: no crash, no message, nothing written into a window that is gone.
-    void quitWhileAToolRuns() {
-        MainFrame frame(fakes->services);
-        Scientific::Register(frame);
-        frame.runToolbarKey(QStringLiteral("Scientific"));
-        auto* scientific = qobject_cast<Scientific*>(frame.child(QStringLiteral("Scientific")));
-        QVERIFY(scientific);
-        QPointer<Scientific> guard(scientific);
-        scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
-        auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
-        job->hold();
-        job->release(2);
-        scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
-        scientific->selectTab(QStringLiteral("Mosunni"));
-        scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
-        scientific->findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"))->click();
-        QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
-        frame.quit();
-        QVERIFY(frame.isUnloaded());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!guard);
-        QTest::qWait(3 * JobControl::kBatchMs);
-        QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 };
 
