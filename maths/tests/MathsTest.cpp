@@ -520,6 +520,15 @@ private slots:
         QTRY_VERIFY(!job->running());
         QCOMPARE(sketch->lineCount(), std::size_t(200));
         QVERIFY(buttonsEnabled());
+        // Cleared right after a stop: what the stopped sketch still sends is
+        // not drawn.
+        job->release(100);
+        click("MathsTriFDrawercmd1");
+        QTRY_VERIFY(sketch->lineCount() > 200);
+        click("MathsTriFDrawercmd4");
+        click("MathsTriFDrawercmd3");
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QCOMPARE(sketch->lineCount(), std::size_t(0));
         job->hold(false);
 
         type("MathsTriFDrawerText2", "0");

@@ -403,7 +403,10 @@ QWidget* Maths::buildTrigPage() {
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
     sketch_->setCentreAxes();
     sketch_->setDescriptionBase(U("三角函数草图，横轴 -π 至 π，纵轴 -2 至 2"));
-    connect(clear, &QPushButton::clicked, sketch_, &PlotCanvas::clear);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        sketchJob_->abandon();  // a stopped sketch still ending draws nothing more
+        sketch_->clear();
+    });
     connect(sketch_, &PlotCanvas::mouseMovedTo, this,
             [this](double x, double y) { setStatus(QString::fromStdString(maths::SketchReadout(x, y))); });
     sketchColumn->addWidget(sketch_);
