@@ -270,7 +270,7 @@ void StopTimes(MainFrame& frame, testing::FakeServices& fakes, int repeats) {
                 stop.start(window);
                 QElapsedTimer running;
                 running.start();
-                while (running.elapsed() < 100) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+                while (running.elapsed() < 20) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
                 if (!Busy(window)) std::fprintf(stderr, "%s: ended before it was stopped\n", stop.name);
                 QElapsedTimer t;
                 t.start();
