@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotCommand.h"
 
-#include <fstream>
 #include <ostream>
 #include <vector>
 
+#include "FileWriter.h"
 #include "KeyPoints.h"
 #include "PlotView.h"
 #include "Plotter.h"
@@ -127,9 +127,9 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
         }
         const std::string bytes =
             svg ? maths::PictureSvg(picture, kSize, kSize, kFontPx) : maths::PicturePng(picture, kSize, kSize);
-        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-        if (!stream || !stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !stream.flush()) {
-            err << "无法写入文件: " << file << '\n';
+        // Whole or not at all: an old file stays as it was when this fails.
+        if (const WriteResult written = WriteWholeFile(file, bytes); !written.ok()) {
+            err << "无法写入文件: " << file << "（" << WriteFailureReason(written) << "）\n";
             return kRefused;
         }
     }

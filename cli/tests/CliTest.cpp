@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <sstream>
 
 #include "Commands.h"
+#include "WriteFailures.h"
 
 namespace {
 
@@ -194,6 +196,41 @@ TEST(CliPlot, DrawsWhatThePlotterDrawsIntoAFile) {
     EXPECT_EQ(RunCli({"plot", "linear", "1", "0", "--out", "/nonexistent/x.png"}).rc, 1);
     std::remove(svg.c_str());
     std::remove(png.c_str());
+}
+
+// --out writes the picture whole or not at all: an old file stays as it
+// was, and the message says why.
+TEST(CliPlot, OutWritesWholeOrNotAtAll) {
+    using numora::testing::kWriteFailureCases;
+    for (const auto& row : kWriteFailureCases) {
+        SCOPED_TRACE(row.what);
+        const std::string folder = ::testing::TempDir() + "numora-plot-out/";
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        const std::string file = row.missingFolder ? folder + "no/such/f.svg" : folder + "f.svg";
+        if (!row.missingFolder) std::ofstream(file) << "old";
+        Outcome r;
+        {
+            numora::testing::PretendWriteFault pretend(row.fault);
+            r = RunCli({"plot", "linear", "1", "0", "--out", file});
+        }
+        std::ifstream in(file);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!row.reason) {
+            EXPECT_EQ(r.rc, 0);
+            EXPECT_NE(text.find("<svg"), std::string::npos);
+        } else {
+            EXPECT_EQ(r.rc, 1);
+            EXPECT_EQ(r.err, "无法写入文件: " + file + "（" + row.reason + "）\n");
+            if (!row.missingFolder) {
+                EXPECT_EQ(text, "old");
+            }
+        }
+        std::size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+        EXPECT_EQ(entries, row.missingFolder ? 0u : 1u) << "nothing left beside the file";
+        std::filesystem::remove_all(folder);
+    }
 }
 
 namespace {

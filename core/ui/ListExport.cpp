@@ -10,12 +10,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
-#include <QSaveFile>
+#include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 #include <vector>
 
 #include "JobRunner.h"
+#include "SaveFile.h"
 #include "Services.h"
 
 namespace numora {
@@ -242,32 +244,37 @@ void ListExport::copyRows(bool selectedOnly) {
 
 void ListExport::save() {
     if (!view_->model() || view_->model()->rowCount() == 0 || busy()) return;
-    const QString path = services_.dialogs.SaveFileName(view_, U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"),
-                                                        QDir::home().filePath(fileName_));
+    saveAs(QDir::home().filePath(fileName_));
+}
+
+// The dialog, then the file written as a job; a file that could not be
+// written gets the message that says why, and the dialog opens again on
+// its name.
+void ListExport::saveAs(const QString& suggested) {
+    const SaveRequest request{U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"), suggested, U("保存文件失败：")};
+    const QString path = services_.dialogs.SaveFileName(view_, request.title, request.filter, request.suggested);
     if (path.isEmpty()) return;
     const std::shared_ptr<const ListLines> lines = snapshot();
-    auto saved = std::make_shared<bool>(false);
-    job_->start<bool>(
-        [lines, path](JobChannel<bool>& channel) {
-            // Written beside the chosen name and renamed into place when
-            // complete: a failure, or a save given up, leaves no half-written
-            // file under the name.
-            QSaveFile file(path);
-            file.setDirectWriteFallback(false);
-            if (!file.open(QIODevice::WriteOnly)) return channel.send(false);
+    auto saved = std::make_shared<WriteResult>();
+    job_->start<WriteResult>(
+        [lines, name = QFile::encodeName(path).toStdString()](JobChannel<WriteResult>& channel) {
+            // Whole or not at all: a failure, or a save given up, leaves what
+            // stood under the name.
+            FileWriter file(name);
             const Rows all = lines->count() ? Rows{{0, lines->count() - 1}} : Rows{};
-            const bool written = WalkLines(*lines, all, true, [&](const std::string& chunk) {
-                return !channel.cancelled() &&
-                       file.write(chunk.data(), static_cast<qint64>(chunk.size())) == static_cast<qint64>(chunk.size());
-            });
-            if (channel.cancelled()) return;  // the copy is removed
-            channel.send(written && file.commit());
+            WalkLines(*lines, all, true, [&](const std::string& chunk) { return !channel.cancelled() && file.Write(chunk); });
+            if (channel.cancelled()) return;  // the temporary file goes with the writer
+            channel.send(file.Commit());
         },
-        [saved](std::vector<bool>& results) { *saved = results.back(); },
-        [this, saved, path](JobRunner::End end, const QString&) {
-            if (end != JobRunner::End::Cancelled && !*saved)
-                services_.dialogs.Message(view_, U("保存文件失败：") + QDir::toNativeSeparators(path), U("Numora错误报告"),
-                                          MsgIcon::Exclamation, MsgButtons::Ok);
+        [saved](std::vector<WriteResult>& results) { *saved = results.back(); },
+        [this, saved, path, request](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Failed) *saved = FailedWrite(ENOMEM);  // the writing itself failed
+            if (end != JobRunner::End::Cancelled && !saved->ok()) {
+                services_.dialogs.Message(view_, SaveFailedText(request.failurePrefix, path, *saved),
+                                          U("Numora错误报告"), MsgIcon::Exclamation, MsgButtons::Ok);
+                saveAs(path);  // another folder or name, starting from this one
+                if (busy()) return;
+            }
             emit done();
         });
 }

@@ -13,9 +13,9 @@
 // while the window goes on reacting, so millions of lines (and a slow disk)
 // neither stall the window nor trip over a list that changes meanwhile; a
 // copy or save asked for while one is under way is not taken (its menu
-// items are disabled). A file is written beside the chosen name and renamed
-// into place only when it is complete; one that cannot be written gets a
-// message that names it. Closing the window gives up a copy or save under
+// items are disabled). A file is written whole or not at all (SaveFile.h):
+// one that cannot be written gets a message that names it and says why, and
+// the dialog opens again. Closing the window gives up a copy or save under
 // way (the file is then not written).
 #pragma once
 
@@ -85,6 +85,7 @@ private:
                std::function<void(const QString&)> showHint);
     std::shared_ptr<const ListLines> snapshot() const;
     void copyRows(bool selectedOnly);
+    void saveAs(const QString& suggested);
     void showMenu(const QPoint& globalPos);
 
     QAbstractItemView* view_;

@@ -4,12 +4,14 @@
 #include "PlotCanvas.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include <QAccessible>
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QFile>
+#include <QBuffer>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,6 +19,7 @@
 #include <QWindow>
 
 #include "Contrast.h"
+#include "SaveFile.h"
 #include "Services.h"
 
 namespace numora {
@@ -296,27 +299,27 @@ void PlotCanvas::focusOutEvent(QFocusEvent* event) {
 void PlotCanvas::copyPicture() { services_.clipboard.SetImage(image(exportSide_)); }
 
 void PlotCanvas::savePicture() {
-    QString path = services_.dialogs.SaveFileName(this, QString::fromUtf8("保存图象"),
-                                                  QString::fromUtf8("PNG 图片 (*.png);;SVG 图片 (*.svg)"), QString());
-    if (path.isEmpty()) return;
-    const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    if (!svg && !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) path += QLatin1String(".png");
-    bool saved = false;
-    if (svg) {
-        QFile file(path);
-        // Vector at any size: the picture's numbers in the canvas's font size.
-        const int side = exportSide_ > 0 ? exportSide_ : width();
-        const double scale = static_cast<double>(side) / std::max(1, width());
-        const std::string text = maths::PictureSvg(picture(), side, side * height() / std::max(1, width()),
-                                                   QFontInfo(textFont()).pixelSize() * scale);
-        saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-    } else {
-        saved = image(exportSide_).save(path, "PNG");
-    }
-    if (!saved)
-        services_.dialogs.Message(this, QString::fromUtf8("保存图象失败：") + path, QString::fromUtf8("Numora错误报告"),
-                                  MsgIcon::Exclamation, MsgButtons::Ok);
+    const SaveRequest request{QString::fromUtf8("保存图象"), QString::fromUtf8("PNG 图片 (*.png);;SVG 图片 (*.svg)"),
+                              QDir::home().filePath(QString::fromUtf8("函数图象.png")),
+                              QString::fromUtf8("保存图象失败：")};
+    SaveWithDialog(this, services_.dialogs, request, [this](QString& path) {
+        const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+        if (!svg && !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) path += QLatin1String(".png");
+        QByteArray bytes;
+        if (svg) {
+            // Vector at any size: the picture's numbers in the canvas's font size.
+            const int side = exportSide_ > 0 ? exportSide_ : width();
+            const double scale = static_cast<double>(side) / std::max(1, width());
+            bytes = QByteArray::fromStdString(maths::PictureSvg(picture(), side, side * height() / std::max(1, width()),
+                                                                QFontInfo(textFont()).pixelSize() * scale));
+        } else {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!image(exportSide_).save(&buffer, "PNG")) return FailedWrite(EIO);
+        }
+        // Whole or not at all: a picture already there stays on a failure.
+        return SaveBytes(path, bytes);
+    });
 }
 
 }  // namespace numora
