@@ -4,6 +4,7 @@
 #include "Commands.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -293,20 +294,19 @@ int Goldbach(Args args, std::istream&, std::ostream& out, std::ostream& err) {
     }
     const std::uint32_t n = input.n;
     if (countOnly) {
-        out << scientific::GoldbachCount(n) << '\n';
+        out << scientific::GoldbachCount(n).value_or(0) << '\n';
         return kOk;
     }
+    // The list on every core, written in order as the segments come.
     std::vector<char> buffer(1 << 16);
     const std::string prefix = std::to_string(n) + "=";
     std::size_t used = 0;
-    scientific::GoldbachSearch search(n);
-    std::vector<std::uint32_t> ps;
-    while (!search.done()) {
-        ps.clear();
-        search.Step(ps);
+    std::atomic<bool> failed{false};  // the output cannot be written (Run reports it): the search ends
+    scientific::GoldbachList(n, [&](std::vector<std::uint32_t>& ps) {
         for (std::uint32_t p : ps) {
+            if (failed) return;
             if (buffer.size() - used < prefix.size() + 24) {
-                if (!out.write(buffer.data(), static_cast<std::streamsize>(used))) return kOk;  // Run reports it
+                if (!out.write(buffer.data(), static_cast<std::streamsize>(used))) failed = true;
                 used = 0;
             }
             char* at = buffer.data() + used;
@@ -317,8 +317,8 @@ int Goldbach(Args args, std::istream&, std::ostream& out, std::ostream& err) {
             *at++ = '\n';
             used = static_cast<std::size_t>(at - buffer.data());
         }
-    }
-    out.write(buffer.data(), static_cast<std::streamsize>(used));
+    }, 0, &failed);
+    if (!failed) out.write(buffer.data(), static_cast<std::streamsize>(used));
     return kOk;
 }
 

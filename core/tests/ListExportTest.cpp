@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 #include "Fakes.h"
+#include "JobRunner.h"
 #include "ListExport.h"
 #include "QtTestMain.h"
 #include "WriteFailures.h"
@@ -63,12 +64,12 @@ private slots:
         QCOMPARE(fakes->clipboard.text, QStringLiteral("before"));
         select({4, 0, 1});
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(fakes->clipboard.text, QStringLiteral("2\n3\n5"));
+        QTRY_COMPARE(fakes->clipboard.text, QStringLiteral("2\n3\n5"));
         QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(list->selectedItems().size(), 5);
         select({3});
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(fakes->clipboard.text, U("2\n3\n100=3+97\n一二三\n5"));
+        QTRY_COMPARE(fakes->clipboard.text, U("2\n3\n100=3+97\n一二三\n5"));
         QCOMPARE(fakes->clipboard.sets, 2);
     }
 
@@ -92,7 +93,7 @@ private slots:
         list->addItem("7");
         const std::unique_ptr<QMenu> menu = exporter->makeMenu(nullptr);
         menu->actions()[2]->trigger();
-        QCOMPARE(fakes->clipboard.text, QStringLiteral("7"));
+        QTRY_COMPARE(fakes->clipboard.text, QStringLiteral("7"));
     }
 
     // Saved as UTF-8, one line an item, each ending with a line feed; a
@@ -105,6 +106,7 @@ private slots:
         fakes->dialogs.saveFiles.push_back(path);
         select({1});  // saving takes every line, not only the selection
         QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!exporter->busy());
         QCOMPARE(Read(path), U("2\n3\n100=3+97\n一二三\n5\n").toUtf8());
         QCOMPARE(fakes->dialogs.fileTitles, (QStringList{U("保存为文本文件"), U("保存为文本文件")}));
         QCOMPARE(fakes->dialogs.fileFilters.last(), U("文本文件 (*.txt);;所有文件 (*)"));
@@ -151,6 +153,7 @@ private slots:
             {
                 PretendWriteFault pretend(row.fault);
                 exporter->save();
+                QTRY_VERIFY(!exporter->busy());  // the file is written on the job's thread
             }
             setrlimit(RLIMIT_FSIZE, &saved);
             const QString what = row.what;
@@ -170,6 +173,34 @@ private slots:
             QCOMPARE(Read(dir.filePath("old.txt")), QByteArray("old content\n"));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
         }
+    }
+
+    // While a save is under way the window answers, a second copy or save
+    // is not taken (the menu says so), and closing the window gives the save
+    // up: no file under the name, no temporary file left.
+    void oneJobAtATimeAndClosingGivesItUp() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("list.txt");
+        auto* job = exporter->findChild<JobRunner*>(QStringLiteral("ListExportJob"));
+        QVERIFY(job);
+        job->hold();  // the save waits at its first look at the cancel flag
+        fakes->dialogs.saveFiles.push_back(path);
+        fakes->dialogs.saveFiles.push_back(dir.filePath("second.txt"));
+        QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(exporter->busy());
+        const std::unique_ptr<QMenu> menu = exporter->makeMenu(nullptr);
+        select({1});
+        QCOMPARE(menu->actions()[2]->isEnabled(), false);
+        QCOMPARE(exporter->makeMenu(nullptr)->actions()[0]->isEnabled(), false);
+        QCOMPARE(exporter->makeMenu(nullptr)->actions()[1]->isEnabled(), true);  // selecting is no job
+        QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fakes->dialogs.saveFiles.size(), 1);  // no second dialog
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("before"));
+        delete list;  // the window goes while its save waits
+        list = nullptr;
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 };
 

@@ -17,6 +17,7 @@
 #include "Accessibility.h"
 #include "Fakes.h"
 #include "FunctionCanvas.h"
+#include "JobRunner.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Maths.h"
@@ -487,25 +488,48 @@ private slots:
     void sketchDrawsStopsAndClears() {
         window->selectTab(QStringLiteral("TriFunction"));
         PlotCanvas* sketch = window->sketchCanvas();
+        JobRunner* job = window->findChild<JobRunner*>(QStringLiteral("MathsTriFDrawerJob"));
+        const auto buttonsEnabled = [this] {
+            for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+                if (!window->findChild<QPushButton*>(QLatin1String(b))->isEnabled()) return false;
+            return true;
+        };
         click("MathsTriFDrawercmd1");
+        QVERIFY(!buttonsEnabled());  // no second sketch while one runs
         QCOMPARE(sketch->mapping(), (maths::CanvasMapping{-6.283, 2, 6.283, -2}));
+        QTRY_VERIFY(!job->running());
+        QVERIFY(buttonsEnabled());
         const std::size_t sine = sketch->lineCount();
         QVERIFY(sine > 12000);
         click("MathsTriFDrawercmd2");
+        QTRY_VERIFY(!job->running());
         QCOMPARE(sketch->lineCount(), 2 * sine);  // the cosine overlays the sine
         click("MathsTriFDrawercmd3");
         QCOMPARE(sketch->lineCount(), std::size_t(0));
 
-        // R = 20, stopped at the first pause: the buttons come back at once.
+        // R = 20, stopped while it draws: the buttons come back at once, the
+        // curve drawn so far stays.
         type("MathsTriFDrawerText2", "20");
-        QTimer::singleShot(0, this, [this] {
-            QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd1"))->isEnabled());
-            click("MathsTriFDrawercmd4");
-        });
+        job->hold();
+        job->release(100);  // a hundred steps, then the sketch waits
         click("MathsTriFDrawercmd1");
-        QVERIFY(sketch->lineCount() < 40000);
-        for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
-            QVERIFY(window->findChild<QPushButton*>(QLatin1String(b))->isEnabled());
+        QVERIFY(!buttonsEnabled());
+        QTRY_VERIFY(sketch->lineCount() > 0);
+        click("MathsTriFDrawercmd4");
+        QVERIFY(buttonsEnabled());
+        QTRY_VERIFY(!job->running());
+        QCOMPARE(sketch->lineCount(), std::size_t(200));
+        QVERIFY(buttonsEnabled());
+        // Cleared right after a stop: what the stopped sketch still sends is
+        // not drawn.
+        job->release(100);
+        click("MathsTriFDrawercmd1");
+        QTRY_VERIFY(sketch->lineCount() > 200);
+        click("MathsTriFDrawercmd4");
+        click("MathsTriFDrawercmd3");
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QCOMPARE(sketch->lineCount(), std::size_t(0));
+        job->hold(false);
 
         type("MathsTriFDrawerText2", "0");
         click("MathsTriFDrawercmd1");
@@ -515,8 +539,10 @@ private slots:
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
 
         // A huge right end still draws at once.
+        click("MathsTriFDrawercmd3");
         type("MathsTriFDrawerText2", "99999");
         click("MathsTriFDrawercmd1");
+        QTRY_VERIFY(!job->running());
         QVERIFY(sketch->lineCount() <= 2 * (maths::kMaxSketchSteps + 1));
         QMouseEvent move(QEvent::MouseMove, QPointF(sketch->width() / 2.0, sketch->height() / 2.0),
                          sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);

@@ -21,6 +21,7 @@
 #include "EquationSolvers.h"
 #include "FormHelpers.h"
 #include "FunctionCanvas.h"
+#include "JobRunner.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "MathsAccessibility.h"
@@ -153,6 +154,7 @@ protected:
 
 Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Maths"));
+    sketchJob_ = new JobRunner(this, QStringLiteral("MathsTriFDrawerJob"));
     setWindowTitle(U("数学专科计算"));
 
     frame_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
@@ -210,7 +212,7 @@ void Maths::selectTab(const QString& key) { frame_->select(key); }
 PlotCanvas* Maths::plotCanvas() const { return plot_; }
 
 void Maths::closeEvent(QCloseEvent* event) {
-    closing_ = true;
+    sketchJob_->abandon();  // nothing of a running sketch reaches the window any more
     QWidget::closeEvent(event);
 }
 
@@ -401,7 +403,10 @@ QWidget* Maths::buildTrigPage() {
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
     sketch_->setCentreAxes();
     sketch_->setDescriptionBase(U("三角函数草图，横轴 -π 至 π，纵轴 -2 至 2"));
-    connect(clear, &QPushButton::clicked, sketch_, &PlotCanvas::clear);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        sketchJob_->abandon();  // a stopped sketch still ending draws nothing more
+        sketch_->clear();
+    });
     connect(sketch_, &PlotCanvas::mouseMovedTo, this,
             [this](double x, double y) { setStatus(QString::fromStdString(maths::SketchReadout(x, y))); });
     sketchColumn->addWidget(sketch_);
@@ -651,43 +656,48 @@ void Maths::runSketch(bool cosine) {
     const char* const buttons[] = {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"};
     // While the sketch runs, a focus on one of its buttons waits on the stop
     // button; afterwards it goes back where the user had it.
-    FocusKeeper focus;
+    auto focus = std::make_shared<FocusKeeper>();
     for (const char* b : buttons) {
         if (auto* button = findChild<QPushButton*>(QLatin1String(b)); button->hasFocus())
             findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd4"))->setFocus(Qt::OtherFocusReason);
     }
     for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(false);
-    focus.settled();
-    sketchStop_ = false;
+    focus->settled();
     const double r = start.r;
     sketch_->setMapping({-r, 2, r, -2});
     sketch_->setDescriptionBase(U("三角函数草图，横轴 %1 至 %2，纵轴 -2 至 2")
                                     .arg(text("MathsTriFDrawerText1"), text("MathsTriFDrawerText2")));
     sketch_->addDescriptionItem(cosine ? U("余弦曲线 y = cos x(蓝)") : U("正弦曲线 y = sin x(红)"));
     const maths::Rgb colour = cosine ? maths::Rgb{0, 0, 255} : maths::Rgb{255, 0, 0};
-    const double step = maths::SketchStep(r);
-    // The curve grows outwards from x = 0; the window's events run at the
-    // start and then every few milliseconds, when the stop button is heard.
-    std::vector<maths::Segment> pending;
-    LoopPacer pacer(this);
-    bool first = true;
-    for (double t = 0; t <= r; t += step) {
-        if (first || pacer.due()) {
-            first = false;
-            sketch_->addSegments(pending, colour);
-            pending.clear();
-            if (!pacer.pause() || closing_) return;  // the window is going away
-            if (sketchStop_) return;                 // the stop button has enabled the buttons
-        }
-        for (const maths::Segment& s : maths::SketchSegments(cosine, t, step)) pending.push_back(s);
-    }
-    sketch_->addSegments(pending, colour);
-    for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
-    focus.restore();
+    // The curve grows outwards from x = 0 on the job's thread and is drawn
+    // as its segments come. A stop has enabled the buttons already; the
+    // segments sent before it are still drawn.
+    using Segments = std::vector<maths::Segment>;
+    sketchJob_->start<Segments>(
+        [cosine, r, step = maths::SketchStep(r)](JobChannel<Segments>& channel) {
+            Segments pending;
+            for (double t = 0; t <= r; t += step) {
+                if (!pending.empty() && channel.due()) channel.send(std::exchange(pending, {}));
+                if (channel.cancelled()) break;
+                for (const maths::Segment& s : maths::SketchSegments(cosine, t, step)) pending.push_back(s);
+            }
+            if (!pending.empty()) channel.send(std::move(pending));
+        },
+        [this, colour](std::vector<Segments>& batches) {
+            Segments all;
+            for (Segments& batch : batches) all.insert(all.end(), batch.begin(), batch.end());
+            sketch_->addSegments(all, colour);
+        },
+        [this, focus](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Cancelled) return;  // the stop button has enabled the buttons
+            for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+                findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
+            focus->restore();
+        });
 }
 
 void Maths::stopSketch() {
-    sketchStop_ = true;
+    sketchJob_->cancel();
     for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
         findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
 }

@@ -21,6 +21,7 @@ namespace numora {
 
 class FunctionCanvas;
 class HintFilter;
+class JobRunner;
 class MainFrame;
 class PlotCanvas;
 class TabbedWindow;
@@ -78,8 +79,8 @@ private:
     FunctionCanvas* plot_ = nullptr;
     PlotCanvas* sketch_ = nullptr;
     maths::AxisLayout axes_ = maths::DesignAxes();
-    bool sketchStop_ = false;
-    bool closing_ = false;
+    // The sketch's job (JobRunner.h): its curve grows as the job sends it.
+    JobRunner* sketchJob_ = nullptr;
 };
 
 }  // namespace numora
