@@ -93,7 +93,7 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
         if (graphs.back().outcome.failed()) return Refuse(graphs.back().outcome, err);
         curves.push_back(*graphs.back().curve);
     }
-    const maths::CanvasMapping plot{range.minX, range.maxY, static_cast<double>(range.maxX), range.minY};
+    const maths::CanvasMapping plot{range.minX, range.maxY, range.maxX, range.minY};
     const maths::KeyPoints keys = points ? maths::FindKeyPoints(curves, plot) : maths::KeyPoints{};
 
     if (!file.empty()) {

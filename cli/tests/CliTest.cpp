@@ -382,6 +382,24 @@ TEST(CliPlot, ExtremeAndTinyRanges) {
     EXPECT_EQ(tiny.err, "坐标范围过小，无法绘制图象\n");
 }
 
+// Every end of --range is taken as typed: a maximum x of 0.5 or 1.5 is
+// never rounded to a whole number.
+TEST(CliPlot, RangesAreNotRounded) {
+    const struct { std::vector<std::string> range; std::string function; std::string out; } rows[] = {
+        {{"0", "0.5", "-1", "1"}, "x", "零点 0 0\ny轴交点 0 0\n"},
+        {{"0", "1.5", "-1", "1"}, "x-1.8", ""},  // the zero at 1.8 lies outside
+        {{"-1", "0.4", "-1", "1"}, "x-0.3", "y轴交点 0 -0.3\n零点 0.3 0\n"},
+        {{"0.25", "0.75", "-1", "1"}, "x-0.5", "零点 0.5 0\n"},
+    };
+    for (const auto& r : rows) {
+        std::vector<std::string> args = {"plot", "function", r.function, "--points", "--range"};
+        args.insert(args.end(), r.range.begin(), r.range.end());
+        const auto result = RunCli(args);
+        EXPECT_EQ(result.rc, 0) << r.function << " " << result.err;
+        EXPECT_EQ(result.out, r.out) << r.function;
+    }
+}
+
 // A range whose mapping overflows is refused before any file is written.
 TEST(CliPlot, RangesBeyondTheMappingAreRefused) {
     const std::string svg = ::testing::TempDir() + "numora-plot-huge.svg";

@@ -73,10 +73,10 @@ std::string Coordinate(double v) {
 
 std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY, std::string_view minX,
                                    std::string_view maxX) {
-    const auto roundedMaxX = RoundToInt32(LeadingValue(maxX));
-    if (!roundedMaxX) return std::nullopt;
-    const PlotRange range{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), *roundedMaxX};
-    if (!std::isfinite(range.minY) || !std::isfinite(range.maxY) || !std::isfinite(range.minX)) return std::nullopt;
+    const PlotRange range{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), LeadingValue(maxX)};
+    if (!std::isfinite(range.minY) || !std::isfinite(range.maxY) || !std::isfinite(range.minX) ||
+        !std::isfinite(range.maxX))
+        return std::nullopt;
     return range;
 }
 
@@ -139,7 +139,7 @@ ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string
     result.store = {{"MinY", NumberText(range->minY)},
                     {"MaxY", NumberText(range->maxY)},
                     {"MinX", NumberText(range->minX)},
-                    {"MaxX", std::to_string(range->maxX)},
+                    {"MaxX", NumberText(range->maxX)},
                     {"GridNum", NumberText(g)}};
     return result;
 }
@@ -176,7 +176,7 @@ bool HoldsZero(double low, double high) { return low <= 0 && high >= 0; }
 }  // namespace
 
 AxisLayout PlaceAxes(AxisLayout a, const PlotRange& r) {
-    return PlaceAxes(a, CanvasMapping{r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+    return PlaceAxes(a, CanvasMapping{r.minX, r.maxY, r.maxX, r.minY});
 }
 
 AxisLayout PlaceAxes(AxisLayout a, const CanvasMapping& view) {

@@ -48,15 +48,14 @@ struct Segment {
 
 // ---- Range and apply -----------------------------------------------------------
 
-// The range as the commands read it from the boxes: MinX, MinY and MaxY as
-// doubles, MaxX rounded half to even to a 32-bit integer.
+// The range as the commands read it from the boxes, all four as doubles: a
+// typed 0.5 or 1.5 is never rounded to a whole number.
 struct PlotRange {
-    double minY = -4, maxY = 4, minX = -4;
-    std::int32_t maxX = 4;
+    double minY = -4, maxY = 4, minX = -4, maxX = 4;
 };
 
-// Reads the four range boxes (MinY, MaxY, MinX, MaxX); nullopt when MaxX
-// lies beyond the 32-bit range or another value beyond the double range.
+// Reads the four range boxes (MinY, MaxY, MinX, MaxX); nullopt when a value
+// lies beyond the double range.
 std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY, std::string_view minX,
                                    std::string_view maxX);
 
@@ -85,8 +84,7 @@ struct ApplyResult {
 inline constexpr std::array<const char*, 5> kRangeBoxes = {
     "MathsFunctionShapeOptionText1", "MathsFunctionShapeOptionText2", "MathsFunctionShapeOptionText3",
     "MathsFunctionShapeOptionText4", "MathsFunctionShapeOptionText5"};
-// The checks, in order: a range value beyond the double range or MaxX
-// beyond 32 bits: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
+// The checks, in order: a range value beyond the double range: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
 // a range too small to draw (RangeTooSmall; MinX -1E-308 with MaxX 0):
 // kRangeTooSmall; a range the canvas cannot be mapped to (MappingFits;
 // MinY -1E+308 with MaxY 1E+308, say): "数据过大"; then the grid box's

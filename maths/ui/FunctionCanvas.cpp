@@ -37,7 +37,7 @@ FunctionCanvas::FunctionCanvas(Services& services, QSize size, QWidget* parent)
 }
 
 void FunctionCanvas::setStoredRange(const maths::PlotRange& range, int grid, const maths::AxisLayout& axes) {
-    home_ = {range.minX, range.maxY, static_cast<double>(range.maxX), range.minY};
+    home_ = {range.minX, range.maxY, range.maxX, range.minY};
     grid_ = grid;
     homeAxes_ = axes;
     view_ = home_;

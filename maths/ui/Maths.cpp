@@ -599,7 +599,7 @@ void Maths::applyPlotRange() {
     plot_->setAxes(axes_);
     plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1, maths::Picture::Role::Grid);
     const maths::PlotRange& r = result.range;
-    plot_->setMapping({r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+    plot_->setMapping({r.minX, r.maxY, r.maxX, r.minY});
     plot_->setStoredRange(r, result.grid, axes_);
     plot_->setDescriptionBase(U("函数图象，") + PlotRangeText(text(maths::kRangeBoxes[2]), text(maths::kRangeBoxes[3]),
                                                               text(maths::kRangeBoxes[0]), text(maths::kRangeBoxes[1])));
