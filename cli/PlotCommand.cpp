@@ -16,8 +16,10 @@ const char* const kPlotUsage =
     "plot 类型 系数... [--and 类型 系数...] [--range 最小x 最大x 最小y 最大y] [--grid 网格数] "
     "[--out 文件.png|文件.svg] [--points]\n"
     "              （类型：1..11 或 linear quadratic exponential logarithm inverse sine cosine power tangent "
-    "absolute function，或窗口中的中文名称；function 的系数是一个函数式，如 \"x^2-3x+2\"；"
-    "--points 按 x 的顺序列出零点、极值点、y轴交点和交点，每行一个）";
+    "absolute function，或窗口中的中文名称；function 的系数是一个函数式，如 \"x^2-3x+2\"，"
+    "其后可给出其中参数 a b c 的值，如 function \"a*sin(b*x)+c\" 2 1 0；"
+    "--points 按 x 的顺序列出零点、极值点、y轴交点和交点，每行一个，"
+    "函数值恒为0或图象重合时只说一次）";
 
 namespace {
 
@@ -77,8 +79,12 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
         }
     }
     if (requests.empty()) return kUsage;
-    for (const Request& r : requests)
-        if (r.coefficients.size() != maths::kKindBoxes[r.kind]) return kUsage;
+    for (const Request& r : requests) {
+        // A typed function may be followed by the values of a, b and c.
+        const bool typed = r.kind == static_cast<std::size_t>(maths::CurveKind::Typed);
+        const std::size_t n = r.coefficients.size(), boxes = maths::kKindBoxes[r.kind];
+        if (typed ? (n < boxes || n > boxes + 3) : n != boxes) return kUsage;
+    }
     auto endsWith = [&file](const char* ending) { return file.size() > 4 && file.compare(file.size() - 4, 4, ending) == 0; };
     const bool svg = endsWith(".svg"), png = endsWith(".png");
     if (file.empty() ? !points : (!svg && !png)) return kUsage;
@@ -134,6 +140,7 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
         }
     }
     for (const maths::KeyPoint& p : keys.points) out << maths::KeyPointLine(p) << '\n';
+    for (const maths::KeyNote& n : keys.notes) out << maths::KeyNoteLine(n, curves.size()) << '\n';
     if (keys.tooMany) err << "关键点过多，部分未列出\n";
     return kOk;
 }

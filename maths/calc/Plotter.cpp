@@ -283,6 +283,17 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
         TypedFunction::Error error = TypedFunction::Error::None;
         auto f = TypedFunction::Parse(c[0], &error);
         if (!f) return refuse(error == TypedFunction::Error::TooLarge ? kTooLarge : "表达式错误");
+        // The parameters a, b and c the text uses: their boxes follow the
+        // function's (given or not, they start at kParameterDefaults).
+        curve.c = {kParameterDefaults[0], kParameterDefaults[1], kParameterDefaults[2], 0};
+        for (int p = 0; p < 3; ++p) {
+            const std::size_t box = static_cast<std::size_t>(p) + 1;
+            if (!f->Uses(p) || box >= c.size()) continue;
+            if (c[box].empty()) return refuse(kEmptyInput);
+            const double v = LeadingValue(c[box]);
+            if (std::isinf(v)) return refuse(kTooLarge);
+            curve.c[static_cast<std::size_t>(p)] = v;
+        }
         curve.typed = std::make_shared<const TypedFunction>(std::move(*f));
     } else {
         if (AnyBeyondRange(c, boxes)) return refuse(kTooLarge);

@@ -129,6 +129,11 @@ inline constexpr std::array<const char*, kCurveKinds> kKindNames = {
 inline constexpr std::array<std::size_t, kCurveKinds> kKindBoxes = {2, 3, 2, 2, 1, 4, 4, 2, 3, 3, 1};
 // The typed function's box holds at most this many characters.
 inline constexpr int kTypedFunctionLength = 256;
+// A typed function may use the parameters a, b and c (a*sin(b*x)+c); their
+// values follow the function's text among the coefficients, and start at
+// these.
+inline constexpr std::array<double, 3> kParameterDefaults = {1, 1, 0};
+inline constexpr std::array<const char*, 3> kParameterNames = {"a", "b", "c"};
 
 struct Graph {
     Outcome outcome;  // the refusal, when the coefficients are refused
@@ -151,7 +156,9 @@ inline constexpr std::size_t kMaxRunSamples = 10000;
 // absolute-value and typed kinds with SampleCurve over the range. Their
 // checks: power and absolute value refuse a = 0 with "系数不能为0"; the
 // tangent has none beyond the emptiness and range checks; a typed function
-// that cannot be read is refused with "表达式错误".
+// that cannot be read is refused with "表达式错误", and the boxes of the
+// parameters it uses (after its text; missing ones take kParameterDefaults)
+// are checked as coefficients.
 Graph DrawGraph(std::string_view kind, const std::vector<std::string>& coefficients, const PlotRange& range,
                 std::size_t maxRunSamples = kMaxRunSamples);
 
