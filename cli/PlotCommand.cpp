@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KeyPoints.h"
+#include "PlotSession.h"
 #include "PlotView.h"
 #include "Plotter.h"
 
@@ -103,34 +104,16 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
     const maths::KeyPoints keys = points ? maths::FindKeyPoints(curves, plot) : maths::KeyPoints{};
 
     if (!file.empty()) {
-        // The canvas as the window shows it at the stored range: the grid in
-        // layout units, the graphs in plot coordinates, the axes and their
-        // numbers, and the key points when they are asked for.
-        std::vector<maths::Picture::Line> drawn;
-        for (const maths::Segment& s : maths::GridLines(applied.grid))
-            drawn.push_back({s.x1 / maths::kLayoutSize, s.y1 / maths::kLayoutSize, s.x2 / maths::kLayoutSize,
-                             s.y2 / maths::kLayoutSize, maths::kGreen, 1, maths::Picture::Role::Grid});
-        for (const maths::Graph& graph : graphs) {
-            maths::Segment shares{};
-            for (const maths::Segment& s : graph.segments)
-                if (maths::ShareSegment(plot, s, shares))
-                    drawn.push_back({shares.x1, shares.y1, shares.x2, shares.y2, graph.colour, 1});
-        }
-        const maths::AxisLayout axes = maths::PlaceAxes(maths::DesignAxes(), range);
-        maths::Picture picture = maths::PlotPicture(std::move(drawn), axes);
-        bool onGrid = false;
-        const auto xTicks = maths::AxisTicks(plot, false, applied.grid, true, &onGrid);
-        const auto yTicks = maths::AxisTicks(plot, true, applied.grid, true);
+        // The canvas as the window shows it at the stored range: the grid
+        // through the axes' numbers, the graphs, the axes, and the key
+        // points when they are asked for.
+        maths::PlotSession session;
+        session.Apply(range, applied.grid);
+        for (std::size_t i = 0; i < graphs.size(); ++i) session.Add(graphs[i], requests[i].coefficients);
+        session.ShowKeyPoints(points);
         const maths::TextMeasure measure{[](const std::string& t) { return 0.55 * kFontPx * static_cast<double>(t.size()); },
                                          kFontPx, kSize};
-        maths::AxisNumbers numbers = maths::NumberAxes(axes, xTicks, yTicks, onGrid, measure);
-        picture.lines.insert(picture.lines.end(), numbers.marks.begin(), numbers.marks.end());
-        picture.texts.insert(picture.texts.end(), numbers.texts.begin(), numbers.texts.end());
-        for (const maths::KeyPoint& p : keys.points) {
-            const maths::Rgb colour =
-                p.kind == maths::KeyKind::Intersection ? maths::Rgb{0, 0, 0} : graphs[p.curve].colour;
-            picture.marks.push_back({plot.ShareX(p.x), plot.ShareY(p.y), colour, 4});
-        }
+        const maths::Picture picture = session.Draw(measure, 4);
         const std::string bytes =
             svg ? maths::PictureSvg(picture, kSize, kSize, kFontPx) : maths::PicturePng(picture, kSize, kSize);
         std::ofstream stream(file, std::ios::binary | std::ios::trunc);

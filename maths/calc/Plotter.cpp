@@ -528,13 +528,14 @@ std::string PictureSvg(const Picture& picture, int width, int height, double fon
         }
     };
     // The grid lies under the axes' numbers and names; a white outline
-    // keeps it out of them. Axes and graphs are drawn over.
+    // keeps it a few pixels off them ("3" never reads as "-3"). Axes and
+    // graphs are drawn over.
     lines(true);
     svg << "</g>\n";
     for (const auto& t : picture.texts)
         svg << "<text x=\"" << t.left * width << "\" y=\"" << t.top * height
             << "\" dominant-baseline=\"hanging\" font-family=\"Times New Roman, serif\" font-size=\"" << fontPx
-            << "\" fill=\"#ffffff\" stroke=\"#ffffff\" stroke-width=\"3\" stroke-linejoin=\"round\">"
+            << "\" fill=\"#ffffff\" stroke=\"#ffffff\" stroke-width=\"6\" stroke-linejoin=\"round\">"
             << EscapeXml(t.text) << "</text>\n";
     svg << "<g stroke-linecap=\"round\">\n";
     lines(false);
