@@ -204,9 +204,26 @@ bool CoincideOn(const std::vector<Piece>& p, const std::vector<Piece>& q, const 
 
 // ---- One graph -------------------------------------------------------------------
 
+// Each graph's samples for the sign searches, taken once.
+class SampleCache {
+public:
+    SampleCache(const std::vector<Curve>& curves, const Box& box, std::size_t scan)
+        : curves_(curves), box_(box), scan_(scan), samples_(curves.size()) {}
+    const Samples& Of(std::size_t i) {
+        if (!samples_[i]) samples_[i] = SampleSigns(curves_[i], box_.x0, box_.x1, scan_);
+        return *samples_[i];
+    }
+
+private:
+    const std::vector<Curve>& curves_;
+    Box box_;
+    std::size_t scan_;
+    std::vector<std::optional<Samples>> samples_;
+};
+
 // The zeros and extrema a sign search finds, with the family cap.
-void NumericKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size_t scan, Found& out) {
-    const SignSearch found = SearchSigns(f, nullptr, box.x0, box.x1, scan, kMaxKeyPoints);
+void NumericKeyPoints(const Curve& f, std::size_t index, const Box& box, SampleCache& samples, Found& out) {
+    const SignSearch found = SearchSigns(f, samples.Of(index), nullptr, nullptr, box.x0, box.x1, kMaxKeyPoints);
     if (found.zeroEverywhere) {
         out.notes.push_back({KeyNoteKind::ZeroFunction, index, index});
         return;
@@ -217,7 +234,7 @@ void NumericKeyPoints(const Curve& f, std::size_t index, const Box& box, std::si
     for (double x : found.zeros) out.Add(KeyKind::Zero, x, 0, index, index);
 }
 
-void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size_t scan, Found& out) {
+void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, SampleCache& samples, Found& out) {
     auto zero = [&](double x) { out.Add(KeyKind::Zero, x, 0, index, index); };
     const auto& c = f.c;
     switch (f.kind) {
@@ -264,7 +281,7 @@ void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size
             }
             break;
         }
-        case CurveKind::Typed: NumericKeyPoints(f, index, box, scan, out); break;
+        case CurveKind::Typed: NumericKeyPoints(f, index, box, samples, out); break;
     }
     if (box.x0 <= 0 && box.x1 >= 0) {
         const double y = f(0);
@@ -272,7 +289,7 @@ void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size
     }
 }
 
-void PairKeyPoints(const Curve& f, std::size_t i, const Curve& g, std::size_t j, const Box& box, std::size_t scan,
+void PairKeyPoints(const Curve& f, std::size_t i, const Curve& g, std::size_t j, const Box& box, SampleCache& samples,
                    Found& out) {
     if (f.SameAs(g)) {
         out.notes.push_back({KeyNoteKind::SameGraph, i, j});
@@ -289,7 +306,7 @@ void PairKeyPoints(const Curve& f, std::size_t i, const Curve& g, std::size_t j,
         }
         xs = *closed;
     } else {
-        const SignSearch found = SearchSigns(f, &g, box.x0, box.x1, scan, kMaxKeyPoints, false);
+        const SignSearch found = SearchSigns(f, samples.Of(i), &g, &samples.Of(j), box.x0, box.x1, kMaxKeyPoints, false);
         if (found.zeroEverywhere) {
             out.notes.push_back({KeyNoteKind::SameGraph, i, j});
             return;
@@ -331,9 +348,10 @@ KeyPoints FindKeyPoints(const std::vector<Curve>& curves, const CanvasMapping& v
                   std::max(view.top, view.bottom)};
     if (!(box.x0 < box.x1) || !std::isfinite(box.x1 - box.x0) || scan == 0) return result;
     Found found;
-    for (std::size_t i = 0; i < curves.size(); ++i) CurveKeyPoints(curves[i], i, box, scan, found);
+    SampleCache samples(curves, box, scan);
+    for (std::size_t i = 0; i < curves.size(); ++i) CurveKeyPoints(curves[i], i, box, samples, found);
     for (std::size_t i = 0; i < curves.size(); ++i)
-        for (std::size_t j = i + 1; j < curves.size(); ++j) PairKeyPoints(curves[i], i, curves[j], j, box, scan, found);
+        for (std::size_t j = i + 1; j < curves.size(); ++j) PairKeyPoints(curves[i], i, curves[j], j, box, samples, found);
     // A graph that is 0 throughout has no zeros to list: it says so instead.
     auto zeroFunction = [&found](std::size_t curve) {
         return std::any_of(found.notes.begin(), found.notes.end(), [curve](const KeyNote& n) {

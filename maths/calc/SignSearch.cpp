@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -76,23 +77,13 @@ struct Point {
 
 class Search {
 public:
-    Search(const Difference& h, double x0, double x1, std::size_t scan, std::size_t cap)
+    Search(const Difference& h, const Samples& fs, const Samples* gs, double x0, double x1, std::size_t cap)
         : h_(h), x0_(x0), x1_(x1), cap_(cap) {
-        const double step = (x1 - x0) / static_cast<double>(scan);
-        // One step beyond each end: a zero or crest on an end shows.
-        for (std::size_t i = 0; i <= scan + 2; ++i) {
-            double x;
-            if (i == 0)
-                x = x0 - step;
-            else if (i == scan + 1)
-                x = x1;
-            else if (i == scan + 2)
-                x = x1 + step;
-            else
-                x = x0 + static_cast<double>(i - 1) * step;
-            if (!std::isfinite(x)) continue;
-            samples_.push_back({x, h.Value(x)});
-            slopes_.push_back(h.Series<1>(x).c[1]);
+        samples_.reserve(fs.x.size());
+        slopes_.reserve(fs.x.size());
+        for (std::size_t i = 0; i < fs.x.size(); ++i) {
+            samples_.push_back({fs.x[i], gs ? fs.value[i] - gs->value[i] : fs.value[i]});
+            slopes_.push_back(gs ? fs.slope[i] - gs->slope[i] : fs.slope[i]);
         }
     }
 
@@ -142,9 +133,14 @@ public:
 
     // Sign changes among the samples and the crests between them.
     std::vector<double> Zeros(const std::vector<Crest>& crests, bool& tooMany) const {
-        std::vector<Point> points = samples_;
-        for (const Crest& c : crests) points.push_back({c.x, c.v});
-        std::sort(points.begin(), points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+        // The samples are in order already; the crests are merged in.
+        std::vector<Point> crestPoints;
+        for (const Crest& c : crests) crestPoints.push_back({c.x, c.v});
+        std::sort(crestPoints.begin(), crestPoints.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+        std::vector<Point> points;
+        points.reserve(samples_.size() + crestPoints.size());
+        std::merge(samples_.begin(), samples_.end(), crestPoints.begin(), crestPoints.end(), std::back_inserter(points),
+                   [](const Point& a, const Point& b) { return a.x < b.x; });
         std::vector<double> zeros;
         std::optional<Point> last;
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -244,12 +240,16 @@ private:
     // touches the axis.
     bool Touches(const Crest& c, const std::vector<Point>& points) const {
         const int outside = c.maximum ? -1 : 1;  // the sign around a touching zero
+        // The nearest values of certain sign on either side.
         int left = 0, right = 0;
-        for (const Point& p : points) {
-            if (!p.v.Defined() || p.v.Sign() == 0) continue;
-            if (p.x < c.x) left = p.v.Sign();
-            if (p.x > c.x && right == 0) right = p.v.Sign();
+        const auto at = std::lower_bound(points.begin(), points.end(), c.x,
+                                         [](const Point& p, double x) { return p.x < x; });
+        for (auto p = at; p != points.begin() && left == 0;) {
+            --p;
+            if (p->v.Defined()) left = p->v.Sign();
         }
+        for (auto p = at; p != points.end() && right == 0; ++p)
+            if (p->x > c.x && p->v.Defined()) right = p->v.Sign();
         if ((left != 0 && left != outside) || (right != 0 && right != outside)) return false;
         const int s = c.v.Sign();
         if (s == 0) return true;
@@ -366,12 +366,38 @@ private:
 
 }  // namespace
 
-SignSearch SearchSigns(const Curve& f, const Curve* g, double x0, double x1, std::size_t scan, std::size_t cap,
-                       bool extrema) {
+Samples SampleSigns(const Curve& f, double x0, double x1, std::size_t scan) {
+    Samples s;
+    if (!(x0 < x1) || scan == 0) return s;
+    const double step = (x1 - x0) / static_cast<double>(scan);
+    s.x.reserve(scan + 3);
+    for (std::size_t i = 0; i <= scan + 2; ++i) {
+        double x;
+        if (i == 0)
+            x = x0 - step;
+        else if (i == scan + 1)
+            x = x1;
+        else if (i == scan + 2)
+            x = x1 + step;
+        else
+            x = x0 + static_cast<double>(i - 1) * step;
+        if (std::isfinite(x)) s.x.push_back(x);
+    }
+    s.value.reserve(s.x.size());
+    s.slope.reserve(s.x.size());
+    for (double x : s.x) {
+        s.value.push_back(f.Eval(Bounded(x)));
+        s.slope.push_back(f.Eval(Taylor<1>::Variable(x)).c[1]);
+    }
+    return s;
+}
+
+SignSearch SearchSigns(const Curve& f, const Samples& fs, const Curve* g, const Samples* gs, double x0, double x1,
+                       std::size_t cap, bool extrema) {
     SignSearch result;
-    if (!(x0 < x1) || scan == 0) return result;
+    if (!(x0 < x1) || fs.x.empty() || (gs && gs->x != fs.x)) return result;
     const Difference h{f, g};
-    const Search search(h, x0, x1, scan, cap);
+    const Search search(h, fs, gs, x0, x1, cap);
     if (search.ZeroEverywhere()) {
         result.zeroEverywhere = true;
         return result;

@@ -26,6 +26,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "CurveMath.h"
 #include "PlotCurve.h"
 
 namespace numora::maths {
@@ -43,11 +44,21 @@ struct SignSearch {
     bool tooMany = false;
 };
 
-// Searches f − g (g may be null: f alone) on [x0, x1], sampled at `scan`
-// equal steps (and one step beyond each end, so that a zero on an end is
-// seen). Extrema are searched only when `extrema` is set; touching zeros are
-// found either way.
-SignSearch SearchSigns(const Curve& f, const Curve* g, double x0, double x1, std::size_t scan, std::size_t cap,
-                       bool extrema = true);
+// A function's values (with their rounding bounds) and slopes at the scan's
+// samples: `scan` equal steps across [x0, x1] and one step beyond each end,
+// so that a zero on an end is seen. Taken once for a graph, they serve each
+// pair it belongs to.
+struct Samples {
+    std::vector<double> x;
+    std::vector<Bounded> value;
+    std::vector<long double> slope;
+};
+Samples SampleSigns(const Curve& f, double x0, double x1, std::size_t scan);
+
+// Searches f − g (g may be null: f alone) on [x0, x1], from the samples of
+// each (SampleSigns with the same range and scan). Extrema are searched only
+// when `extrema` is set; touching zeros are found either way.
+SignSearch SearchSigns(const Curve& f, const Samples& fs, const Curve* g, const Samples* gs, double x0, double x1,
+                       std::size_t cap, bool extrema = true);
 
 }  // namespace numora::maths
