@@ -114,8 +114,11 @@ int SliderScale::Positions() const {
 
 double SliderScale::ValueAt(int position) const {
     if (position >= Positions()) return max;
-    const double v = min + static_cast<double>(position) * step;
-    // The shortest decimal that reads as this value.
+    double v = min + static_cast<double>(position) * step;
+    // Rounded well below the step's last decimal (-10 + 103 · 0.1 is
+    // 0.3000000000000007), then the shortest decimal that reads as it.
+    const double unit = std::pow(10.0, std::floor(std::log10(step)) - 3);
+    if (const double rounded = std::round(v / unit) * unit; std::isfinite(rounded)) v = rounded;
     return StrictValue(NumberText(v)).value_or(v);
 }
 

@@ -454,13 +454,13 @@ private slots:
         QMouseEvent hover(QEvent::MouseMove, vertex, canvas->mapToGlobal(vertex), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &hover);
         QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(1.5,-0.25)  追踪 曲线1 极小值点 (1.5, -0.25)"));
-        const QPoint from(100, 100), to(100 + 73, 100);  // a fifth of the canvas to the right
+        const QPoint from(100, 100), to(100 + canvas->width() / 5, 100);  // a fifth of the canvas to the right
         QTest::mousePress(canvas, Qt::LeftButton, {}, from);
         QMouseEvent drag(QEvent::MouseMove, to, canvas->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(canvas, &drag);
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
-        QCOMPARE(canvas->view().left, -4 - 8 * 0.2);  // the plane followed the pointer
+        QCOMPARE(canvas->view().left, -4 - 8.0 * (canvas->width() / 5) / canvas->width());  // the plane followed the pointer
         press(Qt::Key_0);
 
         // y of every graph at a typed x.

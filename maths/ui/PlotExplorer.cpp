@@ -13,6 +13,7 @@
 #include "FormHelpers.h"
 #include "FunctionCanvas.h"
 #include "PlotView.h"
+#include "Reflow.h"
 
 namespace numora {
 namespace {
@@ -61,13 +62,17 @@ PlotExplorer::PlotExplorer(FunctionCanvas* canvas, Dialogs& dialogs, QWidget* pa
         emit status(U("追踪 ") + text);
     });
 
-    auto* row = new QHBoxLayout;
+    // On one line while it fits, else the buttons under the check box.
+    auto* rowHolder = new QWidget;
+    auto* row = new FlowLayout(rowHolder);
+    row->setContentsMargins(0, 0, 0, 0);
     auto* keys = new QCheckBox(U("显示关键点"));
     keys->setObjectName(QStringLiteral("MathsFunctionShapeExploreCheck1"));
     keys->setChecked(canvas->keyPointsShown());
     connect(keys, &QCheckBox::toggled, canvas, &FunctionCanvas::setKeyPointsShown);
     connect(canvas, &FunctionCanvas::keyPointsShownChanged, keys, &QCheckBox::setChecked);
     row->addWidget(keys);
+    row->newGroup();
     QPushButton* in = Button("MathsFunctionShapeExplorecmd2", "放大");
     QPushButton* out = Button("MathsFunctionShapeExplorecmd3", "缩小");
     QPushButton* home = Button("MathsFunctionShapeExplorecmd4", "复位视图");
@@ -77,8 +82,7 @@ PlotExplorer::PlotExplorer(FunctionCanvas* canvas, Dialogs& dialogs, QWidget* pa
     row->addWidget(in);
     row->addWidget(out);
     row->addWidget(home);
-    row->addStretch();
-    grid->addLayout(row, 3, 0, 1, 4);
+    grid->addWidget(rowHolder, 3, 0, 1, 4);
     // What is said once instead of points.
     auto* notes = new QLabel;
     notes->setObjectName(QStringLiteral("MathsFunctionShapeExploreLabel1"));

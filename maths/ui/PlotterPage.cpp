@@ -66,8 +66,8 @@ public:
     int heightForWidth(int width) const override {
         const QMargins m = contentsMargins();
         const int w = width - m.left() - m.right();
-        if (w >= kLeastSide + spacing() + panelWidth()) return kLeastSide + m.top() + m.bottom();
-        return std::min(w, kCanvasSide) + spacing() + panelHeight(w) + m.top() + m.bottom();
+        if (w >= kLeastSide + spacing() + panelMinimumWidth()) return kLeastSide + m.top() + m.bottom();
+        return std::min(w, kLeastSide) + spacing() + panelHeight(w) + m.top() + m.bottom();
     }
     QSize sizeHint() const override {
         const QMargins m = contentsMargins();
@@ -82,20 +82,24 @@ public:
     void setGeometry(const QRect& rect) override {
         QLayout::setGeometry(rect);
         const QRect r = rect.marginsRemoved(contentsMargins());
-        const int gap = spacing(), panel = panelWidth();
-        const int beside = std::min(r.height(), r.width() - gap - panel);
-        const int stacked = std::min(r.width(), r.height() - gap - panelHeight(r.width()));
-        if (beside >= kLeastSide && beside >= stacked) {
-            // Spare width goes to the controls, up to half as wide again.
-            const int width = std::min(r.width() - beside - gap, panel * 3 / 2);
+        const int gap = spacing();
+        // The canvas first: the controls beside it at their least width
+        // (they scroll on their own when taller than the page), and any
+        // width left over to them, up to half as wide again as they like.
+        const int beside = std::min(r.height(), r.width() - gap - panelMinimumWidth());
+        if (beside >= kLeastSide) {
+            const int width = std::min(r.width() - beside - gap, panelWidth() * 3 / 2);
             items_[0]->setGeometry(QRect(r.topLeft(), QSize(beside, beside)));
             items_[1]->setGeometry(QRect(r.left() + beside + gap, r.top(), width, r.height()));
-        } else {
-            const int side = std::max(std::min(r.width(), kLeastSide), std::min(r.width(), std::max(stacked, kCanvasSide)));
-            const int top = r.top() + side + gap;
-            items_[0]->setGeometry(QRect(r.left() + (r.width() - side) / 2, r.top(), side, side));
-            items_[1]->setGeometry(QRect(r.left(), top, r.width(), std::max(panelHeight(r.width()), r.bottom() - top)));
+            return;
         }
+        // Under it: the canvas as large as the page leaves above the
+        // controls, at least its least size (the page then scrolls).
+        const int below = panelHeight(r.width());
+        const int side = std::min(r.width(), std::max(std::min(r.width(), kLeastSide), r.height() - gap - below));
+        const int top = r.top() + side + gap;
+        items_[0]->setGeometry(QRect(r.left() + (r.width() - side) / 2, r.top(), side, side));
+        items_[1]->setGeometry(QRect(r.left(), top, r.width(), std::max(below, r.bottom() + 1 - top)));
     }
 
 private:
