@@ -254,6 +254,21 @@ private slots:
         QCOMPARE(find<QLabel>(QStringLiteral("MathsFunctionShapeExploreLabel1"))->text(), U("函数值恒为0 曲线1"));
     }
 
+    // The picture sizes offered: the default (the canvas's design size)
+    // first, the screen's only when larger, whatever size the canvas has.
+    void pictureSizesNeverBelowTheDefault() {
+        for (const QSize size : {QSize(560, 400), QSize(1400, 1000)}) {
+            window->resize(size);
+            QApplication::processEvents();
+            const QList<int> sides = canvas()->exportSides();
+            QCOMPARE(sides.front(), 365);
+            for (int side : sides) QVERIFY2(side >= 365, qPrintable(QString::number(side)));
+            QCOMPARE(sides.contains(int(std::lround(canvas()->width() * canvas()->devicePixelRatioF()))),
+                     canvas()->width() * canvas()->devicePixelRatioF() > 365);
+        }
+        QVERIFY(canvas()->width() > 365);  // the larger window gave the canvas its room
+    }
+
     // The keyboard's trace keeps its point in view; + zooms about it.
     void traceStaysInViewAndZoomsAboutIt() {
         fill(8, {"1", "1", "0"});  // tan(x)
