@@ -32,8 +32,10 @@ double Middle(double lo, double hi) {
     const std::int64_t a = Ordered(lo), b = Ordered(hi);
     return FromOrdered(a / 2 + b / 2 + (a % 2 + b % 2) / 2);
 }
-// How many doubles lie from a to b.
-std::int64_t Apart(double a, double b) { return Ordered(b) - Ordered(a); }
+// How many doubles lie from a to b (a <= b), without overflow across 0.
+std::uint64_t Apart(double a, double b) {
+    return static_cast<std::uint64_t>(Ordered(b)) - static_cast<std::uint64_t>(Ordered(a));
+}
 double Ulp(double x) {
     const double m = std::fabs(x);
     return std::nextafter(m, std::numeric_limits<double>::infinity()) - m;
