@@ -379,6 +379,20 @@ TEST(CliPlot, PointsOfOneOrTwoGraphs) {
         {{"plot", "absolute", "2", "1", "-2", "--points"}, "零点 0 0\ny轴交点 0 0\n极小值点 1 -2\n零点 2 0\n"},
         {{"plot", "power", "1", "-1", "--and", "linear", "1", "0", "--points"},
          "交点 -1 -1\n零点 0 0\ny轴交点 0 0\n交点 1 1\n"},  // the pole of 1/x is no crossing
+        // Rounding invents no points: said once instead.
+        {{"plot", "function", "0", "--points"}, "y轴交点 0 0\n函数值恒为0\n"},
+        {{"plot", "function", "x", "--and", "function", "x*1+0", "--and", "sine", "0", "1", "0", "0", "--points"},
+         "零点 0 0\n零点 0 0\ny轴交点 0 0\ny轴交点 0 0\ny轴交点 0 0\n交点 0 0\n交点 0 0\n函数值恒为0 曲线3\n"
+         "图象重合 曲线1 曲线2\n"},
+        {{"plot", "function", "exp(-x^2)", "--range", "-40", "40", "-4", "4", "--points"}, "极大值点 0 1\ny轴交点 0 1\n"},
+        {{"plot", "function", "x", "--and", "function", "x+1E-300", "--points"},
+         "零点 -1E-300 0\n零点 0 0\ny轴交点 0 0\ny轴交点 0 1E-300\n"},  // parallel: no 交点
+        {{"plot", "function", "tan(x)", "--and", "function", "tan(x)+1", "--range", "-1", "1", "-4", "4", "--points"},
+         "零点 -0.785398163397448 0\n零点 0 0\ny轴交点 0 0\ny轴交点 0 1\n"},
+        // The parameters a, b and c of a typed function.
+        {{"plot", "function", "a*x+b", "2", "-4", "--points"}, "y轴交点 0 -4\n零点 2 0\n"},
+        {{"plot", "function", "a*sin(b*x)+c", "2", "1", "1", "--range", "-1", "1", "-4", "4", "--points"},
+         "零点 -0.523598775598299 0\ny轴交点 0 1\n"},
     };
     for (const auto& r : rows) {
         const auto result = RunCli(r.args);
@@ -398,7 +412,8 @@ TEST(CliPlot, PointsOfOneOrTwoGraphs) {
         {{"plot", "quadratic", "1", "-3", "2"}, 2, ""},                                   // neither --out nor --points
         {{"plot", "quadratic", "1", "-3", "2", "--and", "--points"}, 2, ""},              // --and without a kind
         {{"plot", "quadratic", "1", "-3", "2", "--and", "linear", "1", "--points"}, 2, ""},  // one coefficient short
-        {{"plot", "function", "x", "x", "--points"}, 2, ""},
+        {{"plot", "function", "x", "1", "2", "3", "4", "--points"}, 2, ""},  // a, b and c at most
+        {{"plot", "function", "a*x", "", "--points"}, 1, "请不要使输入框为空\n"},
     };
     for (const auto& r : refused) {
         const auto result = RunCli(r.args);
@@ -426,6 +441,24 @@ TEST(CliPlot, ExtremeAndTinyRanges) {
     auto tiny = RunCli({"plot", "linear", "1", "0", "--range", "-1e-308", "0", "-4", "4", "--points"});
     EXPECT_EQ(tiny.rc, 1);
     EXPECT_EQ(tiny.err, "坐标范围过小，无法绘制图象\n");
+}
+
+// Every end of --range is taken as typed: a maximum x of 0.5 or 1.5 is
+// never rounded to a whole number.
+TEST(CliPlot, RangesAreNotRounded) {
+    const struct { std::vector<std::string> range; std::string function; std::string out; } rows[] = {
+        {{"0", "0.5", "-1", "1"}, "x", "零点 0 0\ny轴交点 0 0\n"},
+        {{"0", "1.5", "-1", "1"}, "x-1.8", ""},  // the zero at 1.8 lies outside
+        {{"-1", "0.4", "-1", "1"}, "x-0.3", "y轴交点 0 -0.3\n零点 0.3 0\n"},
+        {{"0.25", "0.75", "-1", "1"}, "x-0.5", "零点 0.5 0\n"},
+    };
+    for (const auto& r : rows) {
+        std::vector<std::string> args = {"plot", "function", r.function, "--points", "--range"};
+        args.insert(args.end(), r.range.begin(), r.range.end());
+        const auto result = RunCli(args);
+        EXPECT_EQ(result.rc, 0) << r.function << " " << result.err;
+        EXPECT_EQ(result.out, r.out) << r.function;
+    }
 }
 
 // A range whose mapping overflows is refused before any file is written.

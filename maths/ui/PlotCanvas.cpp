@@ -93,6 +93,11 @@ void PlotCanvas::addDescriptionItem(const QString& item) {
     updateDescription();
 }
 
+void PlotCanvas::setDescriptionItems(const QStringList& items) {
+    descriptionItems_ = items;
+    updateDescription();
+}
+
 void PlotCanvas::updateDescription() {
     QString text = descriptionBase_;
     const QString items = descriptionItems_.isEmpty() ? QString::fromUtf8("未绘制图象")
@@ -169,9 +174,11 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen, cons
     // the face, so no grid line runs through them, and axes and graphs
     // are drawn over.
     drawLines(true);
+    // A little face on either side too: a grid line stops short of a
+    // number, so "3" never reads as "-3".
     for (const auto& t : p.texts) {
         const double width = metrics.horizontalAdvance(QString::fromStdString(t.text));
-        painter.fillRect(QRectF(t.left * w, t.top * h, width, metrics.height()), face);
+        painter.fillRect(QRectF(t.left * w - 3, t.top * h, width + 6, metrics.height()), face);
     }
     drawLines(false);
     if (!p.marks.empty()) {
@@ -223,9 +230,11 @@ QList<int> PlotCanvas::exportSides() const {
     QList<int> sides{preferred_.width()};
     const QWindow* window = windowHandle() ? windowHandle() : (this->window() ? this->window()->windowHandle() : nullptr);
     const double ratio = window ? window->devicePixelRatio() : devicePixelRatioF();
+    // A canvas squeezed below its design size offers no smaller picture
+    // than the default as the screen's.
     const int screen = static_cast<int>(std::lround(width() * ratio));
-    if (!sides.contains(screen)) sides << screen;
-    if (!sides.contains(2 * width())) sides << 2 * width();
+    if (screen > sides.front()) sides << screen;
+    if (2 * width() > sides.front() && !sides.contains(2 * width())) sides << 2 * width();
     return sides;
 }
 
