@@ -274,7 +274,7 @@ private slots:
         TypeInto(maths->findChild<QLineEdit*>(QLatin1String(maths::kKindControls[0].boxes[0])), QStringLiteral("2"));
         maths->findChild<QPushButton*>(QLatin1String(maths::kDrawButton))->click();
         QCOMPARE(plot->accessibleDescription(),
-                 QString::fromUtf8("函数图象，X 轴 -4 至 4，Y 轴 -4 至 4，已绘制：一次函数 y = 2x + 0"));
+                 QString::fromUtf8("函数图象，X 轴 -4 至 4，Y 轴 -4 至 4，已绘制：曲线1 y = 2x"));
         maths->findChild<QPushButton*>(QLatin1String(maths::kApplyButton))->click();  // clears
         QVERIFY(plot->accessibleDescription().endsWith(QString::fromUtf8("未绘制图象")));
 

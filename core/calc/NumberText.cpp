@@ -170,13 +170,15 @@ std::string PaddedNumberText(double value) {
     return text[0] == '-' ? text : " " + text;
 }
 
-double LeadingValue(std::string_view text) {
+std::string PackedNumberText(std::string_view text) {
     std::string packed;
     packed.reserve(text.size());
     for (char c : text)
         if (!IsBlank(c)) packed += c;
-    return ScanNumber(packed).value;
+    return packed;
 }
+
+double LeadingValue(std::string_view text) { return ScanNumber(PackedNumberText(text)).value; }
 
 std::optional<double> StrictValue(std::string_view text) {
     std::size_t b = 0, e = text.size();

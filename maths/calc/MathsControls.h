@@ -165,9 +165,12 @@ inline constexpr auto kKindControls = std::to_array<KindControls>({
      {"MathsFunctionShapeFrame9Text1", "MathsFunctionShapeFrame9Text2", "MathsFunctionShapeFrame9Text3"}},
     {"MathsFunctionShapeFrame10",
      {"MathsFunctionShapeFrame10Text1", "MathsFunctionShapeFrame10Text2", "MathsFunctionShapeFrame10Text3"}},
-    {"MathsFunctionShapeFrame11", {"MathsFunctionShapeFrame11Text1"}},
+    {"MathsFunctionShapeFrame11",
+     {"MathsFunctionShapeFrame11Text1", "MathsFunctionShapeFrame11Text2", "MathsFunctionShapeFrame11Text3",
+      "MathsFunctionShapeFrame11Text4"}},
 });
-// The typed function's box (the last kind's only box).
+// The typed function's box (the last kind's first box; the others hold the
+// parameters a, b and c it may use).
 inline constexpr const char* kTypedFunctionBox = "MathsFunctionShapeFrame11Text1";
 // The range and grid options.
 inline constexpr const char* kOptionFrame = "MathsFunctionShapeOption";
@@ -176,6 +179,12 @@ inline constexpr auto kRangeBoxes = std::to_array<const char*>({
     "MathsFunctionShapeOptionText1", "MathsFunctionShapeOptionText2", "MathsFunctionShapeOptionText3",
     "MathsFunctionShapeOptionText4", "MathsFunctionShapeOptionText5"});
 inline constexpr const char* kGridBox = "MathsFunctionShapeOptionText5";
+// The drawn graphs, and the coefficient sliders of the one selected.
+inline constexpr const char* kGraphListFrame = "MathsFunctionShapeList";
+inline constexpr const char* kGraphList = "MathsFunctionShapeList1";
+inline constexpr const char* kRemoveGraphButton = "MathsFunctionShapeListcmd1";
+inline constexpr const char* kSlidersFrame = "MathsFunctionShapeSliders";
+inline constexpr const char* kPlayButton = "MathsFunctionShapeSliderscmd1";
 // Exploring the graphs: values at an x, the trace, key points, zoom.
 inline constexpr const char* kExploreFrame = "MathsFunctionShapeExplore";
 inline constexpr const char* kExploreX = "MathsFunctionShapeExploreText1";
@@ -183,6 +192,7 @@ inline constexpr const char* kValuesButton = "MathsFunctionShapeExplorecmd1";
 inline constexpr const char* kValuesBox = "MathsFunctionShapeExploreText2";
 inline constexpr const char* kTraceBox = "MathsFunctionShapeExploreText3";
 inline constexpr const char* kKeyPointsCheck = "MathsFunctionShapeExploreCheck1";
+inline constexpr const char* kKeyPointNotes = "MathsFunctionShapeExploreLabel1";
 inline constexpr const char* kZoomInButton = "MathsFunctionShapeExplorecmd2";
 inline constexpr const char* kZoomOutButton = "MathsFunctionShapeExplorecmd3";
 inline constexpr const char* kViewResetButton = "MathsFunctionShapeExplorecmd4";

@@ -19,6 +19,7 @@
 #include "ControlTableCheck.h"
 #include "FunctionCanvas.h"
 #include "Utf8.h"
+#include "JobRunner.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Maths.h"
@@ -269,26 +270,36 @@ private slots:
 
     void plotterAppliesOnEverySelection() {
         window->selectTab(QLatin1String(kPlotPage));
-        PlotCanvas* canvas = window->plotCanvas();
-        QCOMPARE(canvas->lineCount(), std::size_t(10));  // the grid of 5 lines each way
+        FunctionCanvas* canvas = window->functionCanvas();
+        const maths::PlotSession& session = canvas->session();
+        auto gridLines = [canvas] {
+            const maths::Picture p = canvas->picture();
+            return std::count_if(p.lines.begin(), p.lines.end(),
+                                 [](const auto& l) { return l.role == maths::Picture::Role::Grid; });
+        };
+        // -10 ... 4 and -4 ... 4 with about 6 bands: lines at -8, -6 ... 2 and -3 ... 3.
+        QCOMPARE(gridLines(), 6 + 7);
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MinX", ""), QStringLiteral("-10"));
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "GridNum", ""), QStringLiteral("5"));
         QCOMPARE(canvas->mapping(), (maths::CanvasMapping{-10, 4, 4, -4}));
 
         click(kDrawButton);  // y = x
-        QCOMPARE(canvas->lineCount(), std::size_t(11));
+        QCOMPARE(session.Graphs().size(), std::size_t(1));
+        QCOMPARE(session.Graphs()[0].drawn.size(), std::size_t(1));  // one straight segment
         auto* kinds = window->findChild<QComboBox*>(QLatin1String(kKindList));
         kinds->setCurrentIndex(5);
         QVERIFY(window->findChild<QWidget*>(QLatin1String(kKindControls[5].frame))->isVisible());
         QVERIFY(!window->findChild<QWidget*>(QLatin1String(kKindControls[0].frame))->isVisible());
         click(kDrawButton);  // the sine adds to the line
-        QVERIFY(canvas->lineCount() > 1000);
+        QCOMPARE(session.Graphs().size(), std::size_t(2));
+        QVERIFY(session.Graphs()[1].drawn.size() > 1000);
         QCOMPARE(window->statusText(), U("正在生成图象......"));
         QVERIFY(window->findChild<QPushButton*>(QLatin1String(kDrawButton))->isEnabled());
 
         window->selectTab(QLatin1String(kFormulaPage));
         window->selectTab(QLatin1String(kPlotPage));
-        QCOMPARE(canvas->lineCount(), std::size_t(10));  // only the grid again
+        QVERIFY(session.Graphs().empty());  // only the grid again
+        QCOMPARE(gridLines(), 6 + 7);
 
         type(kRangeBoxes[2], "5");
         click(kApplyButton);
@@ -461,7 +472,8 @@ private slots:
         // The screen reader hears where the marker came to rest.
         QTRY_VERIFY(!g_announced.isEmpty());
         SetAnnouncementListener(nullptr);
-        QCOMPARE(g_announced.last(), QLatin1String(kTraceBox) + QLatin1Char('=') + U("曲线1 (1.9, -0.09)"));
+        QCOMPARE(g_announced.last(), QLatin1String(kPlotCanvas) + QLatin1Char('=') + U("曲线1 (1.9, -0.09)"));
+        QCOMPARE(g_announced.size(), 1);  // twenty key presses in a row are spoken once, where they end
 
         // Zoom in and back: the graphs are drawn anew for the view, the
         // numbers follow it, and nothing is stored.
@@ -492,13 +504,13 @@ private slots:
         QMouseEvent hover(QEvent::MouseMove, vertex, canvas->mapToGlobal(vertex), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &hover);
         QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(1.5,-0.25)  追踪 曲线1 极小值点 (1.5, -0.25)"));
-        const QPoint from(100, 100), to(100 + 73, 100);  // a fifth of the canvas to the right
+        const QPoint from(100, 100), to(100 + canvas->width() / 5, 100);  // a fifth of the canvas to the right
         QTest::mousePress(canvas, Qt::LeftButton, {}, from);
         QMouseEvent drag(QEvent::MouseMove, to, canvas->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(canvas, &drag);
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
-        QCOMPARE(canvas->view().left, -4 - 8 * 0.2);  // the plane followed the pointer
+        QCOMPARE(canvas->view().left, -4 - 8.0 * (canvas->width() / 5) / canvas->width());  // the plane followed the pointer
         press(Qt::Key_0);
 
         // y of every graph at a typed x.
@@ -550,25 +562,48 @@ private slots:
     void sketchDrawsStopsAndClears() {
         window->selectTab(QLatin1String(kTrigPage));
         PlotCanvas* sketch = window->sketchCanvas();
+        JobRunner* job = window->findChild<JobRunner*>(QStringLiteral("MathsTriFDrawerJob"));
+        const auto buttonsEnabled = [this] {
+            for (const char* b : {kSketchSine, kSketchCosine, kSketchClear})
+                if (!window->findChild<QPushButton*>(QLatin1String(b))->isEnabled()) return false;
+            return true;
+        };
         click(kSketchSine);
+        QVERIFY(!buttonsEnabled());  // no second sketch while one runs
         QCOMPARE(sketch->mapping(), (maths::CanvasMapping{-6.283, 2, 6.283, -2}));
+        QTRY_VERIFY(!job->running());
+        QVERIFY(buttonsEnabled());
         const std::size_t sine = sketch->lineCount();
         QVERIFY(sine > 12000);
         click(kSketchCosine);
+        QTRY_VERIFY(!job->running());
         QCOMPARE(sketch->lineCount(), 2 * sine);  // the cosine overlays the sine
         click(kSketchClear);
         QCOMPARE(sketch->lineCount(), std::size_t(0));
 
-        // R = 20, stopped at the first pause: the buttons come back at once.
+        // R = 20, stopped while it draws: the buttons come back at once, the
+        // curve drawn so far stays.
         type(kSketchRight, "20");
-        QTimer::singleShot(0, this, [this] {
-            QVERIFY(!window->findChild<QPushButton*>(QLatin1String(kSketchSine))->isEnabled());
-            click(kSketchStop);
-        });
+        job->hold();
+        job->release(100);  // a hundred steps, then the sketch waits
         click(kSketchSine);
-        QVERIFY(sketch->lineCount() < 40000);
-        for (const char* b : {kSketchSine, kSketchCosine, kSketchClear})
-            QVERIFY(window->findChild<QPushButton*>(QLatin1String(b))->isEnabled());
+        QVERIFY(!buttonsEnabled());
+        QTRY_VERIFY(sketch->lineCount() > 0);
+        click(kSketchStop);
+        QVERIFY(buttonsEnabled());
+        QTRY_VERIFY(!job->running());
+        QCOMPARE(sketch->lineCount(), std::size_t(200));
+        QVERIFY(buttonsEnabled());
+        // Cleared right after a stop: what the stopped sketch still sends is
+        // not drawn.
+        job->release(100);
+        click(kSketchSine);
+        QTRY_VERIFY(sketch->lineCount() > 200);
+        click(kSketchStop);
+        click(kSketchClear);
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QCOMPARE(sketch->lineCount(), std::size_t(0));
+        job->hold(false);
 
         type(kSketchRight, "0");
         click(kSketchSine);
@@ -578,8 +613,10 @@ private slots:
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
 
         // A huge right end still draws at once.
+        click(kSketchClear);
         type(kSketchRight, "99999");
         click(kSketchSine);
+        QTRY_VERIFY(!job->running());
         QVERIFY(sketch->lineCount() <= 2 * (maths::kMaxSketchSteps + 1));
         QMouseEvent move(QEvent::MouseMove, QPointF(sketch->width() / 2.0, sketch->height() / 2.0),
                          sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);

@@ -13,11 +13,12 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include "Fakes.h"
 #include "ControlTableCheck.h"
 #include "Utf8.h"
+#include "JobRunner.h"
+#include "ListExport.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Scientific.h"
@@ -52,6 +53,17 @@ class ScientificTest : public QObject {
     }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
+    JobRunner* job(const char* name) { return window->findChild<JobRunner*>(QLatin1String(name)); }
+    bool busy() {
+        for (JobRunner* runner : window->findChildren<JobRunner*>())
+            if (runner->running()) return true;
+        for (ListExport* exporter : window->findChildren<ListExport*>())
+            if (exporter->busy()) return true;
+        return false;
+    }
+    // Waits until every job of the window has ended (the Goldbach list of
+    // the largest numbers takes seconds in a sanitizer build).
+    void settle() { QTRY_VERIFY_WITH_TIMEOUT(!busy(), 120000); }
     QStringList goldbachLines() {
         QStringList lines;
         for (int i = 0; i < window->goldbachModel()->rowCount(); ++i) lines << window->goldbachModel()->line(i);
@@ -110,6 +122,7 @@ private slots:
         for (const auto& run : runs) {
             type(kFactorInput, QLatin1String(run.input));
             click(kFactorButton);
+            settle();
             QCOMPARE(Items(list(kFactorList)), run.factors);
             QCOMPARE(field(kFactorCount)->text(), QString::number(run.factors.size()));
             QVERIFY(button(kFactorButton)->isEnabled());
@@ -128,23 +141,28 @@ private slots:
         QCOMPARE(field(kFactorCount)->text(), QStringLiteral("1"));  // the previous count
         field(kFactorInput)->setText(U("１２"));  // full-width, as an input method commits it
         click(kFactorButton);
+        settle();
         QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "3"}));
     }
 
     void goldbach() {
         type(kGoldbachInput, "100");
         click(kGoldbachButton);
+        settle();
         QCOMPARE(goldbachLines(), (QStringList{"100=3+97", "100=11+89", "100=17+83", "100=29+71", "100=41+59", "100=47+53"}));
         QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("6"));
         QCOMPARE(window->statusText(), U("正在计算......"));
         type(kGoldbachInput, "10abc");
         click(kGoldbachButton);
+        settle();
         QCOMPARE(goldbachLines(), (QStringList{"10=3+7", "10=5+5"}));
         field(kGoldbachInput)->setText(U("１２"));  // full-width digits
         click(kGoldbachButton);
+        settle();
         QCOMPARE(goldbachLines(), (QStringList{"12=5+7"}));
         type(kGoldbachInput, "10");
         click(kGoldbachButton);
+        settle();
 
         const struct { const char* input; const char* message; } refusals[] = {
             {"", "请不要使输入框为空"}, {"2", "请输入不小于4的偶数"}, {"abc", "请输入不小于4的偶数"},
@@ -169,6 +187,7 @@ private slots:
     void goldbachOverAMillionLines() {
         type(kGoldbachInput, "999999998");
         click(kGoldbachButton);
+        settle();
         QCOMPARE(window->goldbachModel()->rowCount(), 1705026);
         QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("1705026"));
         QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
@@ -178,6 +197,7 @@ private slots:
         QTemporaryDir dir;
         fakes->dialogs.saveFiles.push_back(dir.filePath("goldbach.txt"));
         QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+        settle();
         QFile saved(dir.filePath("goldbach.txt"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray text = saved.readAll();
@@ -186,6 +206,7 @@ private slots:
         QVERIFY(text.endsWith("\n" + window->goldbachModel()->line(1705025).toLatin1() + "\n"));
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text.size() + 1, text.size());
         QCOMPARE(fakes->clipboard.text + QLatin1Char('\n'), QString::fromLatin1(text));
     }
@@ -194,40 +215,98 @@ private slots:
     void listsCopyTheirLines() {
         type(kFactorInput, "12");
         click(kFactorButton);
+        settle();
         QTest::keyClick(list(kFactorList), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(list(kFactorList), Qt::Key_C, Qt::ControlModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("2\n2\n3"));
 
         window->selectTab(QLatin1String(kMersennePage));
         click(kMersenneButton);
+        settle();
         QTest::keyClick(list(kMersenneList), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("3\n7\n31\n127\n8191\n131071\n524287\n2147483647"));
 
         window->selectTab(QLatin1String(kGoldbachPage));
         type(kGoldbachInput, "100");
         click(kGoldbachButton);
+        settle();
         auto* view = window->findChild<QListView*>(QLatin1String(kGoldbachList));
         view->selectionModel()->select(window->goldbachModel()->index(3), QItemSelectionModel::Select);
         view->selectionModel()->select(window->goldbachModel()->index(1), QItemSelectionModel::Select);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("100=11+89\n100=29+71"));
     }
 
+    // A stop keeps the lines found so far, leaves the count box empty and
+    // says that the count is unknown.
     void stopDuringGoldbach() {
         type(kGoldbachInput, "999999998");
-        QTimer::singleShot(0, this, [this] {
-            QVERIFY(!button(kGoldbachButton)->isEnabled());
-            QVERIFY(field(kGoldbachCount)->text().isEmpty());
-            click(kGoldbachStopButton);
-        });
+        job("GdbhJob")->hold();
+        job("GdbhJob")->release(1);  // one segment's lines, then the job waits
         click(kGoldbachButton);
+        QVERIFY(!button(kGoldbachButton)->isEnabled());
+        QVERIFY(field(kGoldbachCount)->text().isEmpty());
+        QTRY_VERIFY(window->goldbachModel()->rowCount() > 0);
+        click(kGoldbachStopButton);
+        settle();
         QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        QCOMPARE(fakes->dialogs.messages.size(), 1);
         QCOMPARE(fakes->dialogs.messages.last().title, QStringLiteral("Numora"));
         QCOMPARE(fakes->dialogs.messages.last().icon, MessageIcon::Information);
         const int found = window->goldbachModel()->rowCount();
         QVERIFY2(found > 0 && found < 1705026, qPrintable(QString::number(found)));
+        QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
         QCOMPARE(field(kGoldbachCount)->text(), QString());
         QVERIFY(button(kGoldbachButton)->isEnabled());
+    }
+
+    // A stopped factorization keeps the factors found so far and the count
+    // of the run before.
+    void stopDuringFactorization() {
+        window->selectTab(QLatin1String(kFactorPage));
+        type(kFactorInput, "12");
+        click(kFactorButton);
+        settle();
+        type(kFactorInput, "1024");
+        job("FactorJob")->hold();
+        job("FactorJob")->release(4);
+        click(kFactorButton);
+        QTRY_COMPARE(list(kFactorList)->count(), 4);
+        QVERIFY(!button(kFactorButton)->isEnabled());
+        click(kFactorStopButton);
+        settle();
+        QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "2", "2"}));
+        QCOMPARE(field(kFactorCount)->text(), QStringLiteral("3"));
+        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        QVERIFY(button(kFactorButton)->isEnabled());
+    }
+
+    // The tools run side by side: while the Goldbach verification runs (its
+    // start button disabled, so it cannot start again), the factorization
+    // and the Mersenne search run to their ends; the window thread runs no
+    // tool inside another.
+    void toolsRunSideBySide() {
+        type(kGoldbachInput, "100");
+        job("GdbhJob")->hold();
+        click(kGoldbachButton);
+        QVERIFY(!button(kGoldbachButton)->isEnabled());
+        window->selectTab(QLatin1String(kFactorPage));
+        type(kFactorInput, "12");
+        click(kFactorButton);
+        window->selectTab(QLatin1String(kMersennePage));
+        click(kMersenneButton);
+        QTRY_VERIFY(!job("FactorJob")->running() && !job("MosunniJob")->running());
+        QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "3"}));
+        QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
+        QVERIFY(job("GdbhJob")->running());
+        QVERIFY(field(kGoldbachCount)->text().isEmpty());
+        job("GdbhJob")->hold(false);
+        settle();
+        QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("6"));
+        QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 
     // A stop button stops a running tool and only then says the count is
@@ -241,12 +320,14 @@ private slots:
         }
         type(kGoldbachInput, "4");
         click(kGoldbachButton);
+        settle();
         QCOMPARE(goldbachLines(), QStringList{"4=2+2"});
         QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("1"));
         click(kGoldbachStopButton);  // after the list has finished
         window->selectTab(QLatin1String(kFactorPage));
         type(kFactorInput, "12");
         click(kFactorButton);
+        settle();
         click(kFactorStopButton);
         QCOMPARE(field(kFactorCount)->text(), QStringLiteral("3"));
         QVERIFY(fakes->dialogs.messages.isEmpty());
@@ -277,6 +358,7 @@ private slots:
         const QStringList primes = {"3", "7", "31", "127", "8191", "131071", "524287", "2147483647"};
         for (int run = 0; run < 2; ++run) {
             click(kMersenneButton);
+            settle();
             QCOMPARE(Items(list(kMersenneList)), primes);
             QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
             QCOMPARE(field(kMersenneLastExponent)->text(), QStringLiteral("37"));
@@ -284,10 +366,21 @@ private slots:
         click(kMersenneStopButton);
         QVERIFY(fakes->dialogs.messages.isEmpty());
         click(kMersenneButton);
+        settle();
         QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
     }
 
-    void closeDuringGoldbach() {
+    // Closing the window, or quitting (the Quit command; the settings reset
+    // and the end of the session quit the same way), while tools run ends
+    // them with the window: the window goes at once, nothing of a job reaches
+    // it afterwards, no message, and the window's unload is complete.
+    void closeOrQuitWhileToolsRun_data() {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("close the window") << false;
+        QTest::newRow("quit") << true;
+    }
+    void closeOrQuitWhileToolsRun() {
+        QFETCH(bool, quit);
         MainFrame frame(fakes->services);
         Scientific::Register(frame);
         frame.runToolbarKey(QLatin1String(kWindow));
@@ -295,10 +388,23 @@ private slots:
         QVERIFY(scientific);
         QPointer<Scientific> guard(scientific);
         scientific->findChild<QLineEdit*>(QLatin1String(kGoldbachInput))->setText(QStringLiteral("999999998"));
-        QTimer::singleShot(0, &frame, [&] { frame.unloadChild(QLatin1String(kWindow)); });
+        auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
+        job->hold();
+        job->release(2);  // lines come, then the job waits
         scientific->findChild<QPushButton*>(QLatin1String(kGoldbachButton))->click();
+        scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
+        scientific->findChild<QPushButton*>(QLatin1String(kMersenneButton))->click();
+        QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
+        if (quit) {
+            frame.quit();
+            QVERIFY(frame.isUnloaded());
+        } else {
+            QVERIFY(frame.unloadChild(QLatin1String(kWindow)));
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QVERIFY(fakes->dialogs.messages.isEmpty());
         QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
         QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
     }

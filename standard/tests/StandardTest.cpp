@@ -3,7 +3,6 @@
 
 // The basic-calculation window through its real widgets, with fake dialogs.
 #include <QButtonGroup>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +19,7 @@
 #include "Fakes.h"
 #include "ControlTableCheck.h"
 #include "Utf8.h"
+#include "JobRunner.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Standard.h"
@@ -61,6 +61,12 @@ class StandardTest : public QObject {
         QTest::mouseClick(b, Qt::LeftButton);
     }
     QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
+    JobRunner* job(const char* name) { return window->findChild<JobRunner*>(QLatin1String(name)); }
+    // Waits until the power and the list fold have ended.
+    void settle() {
+        QTRY_VERIFY_WITH_TIMEOUT(!job("LargePairJob")->running() && !job("LargeFoldJob")->running(), 60000);
+    }
+    bool enabled(const char* frame) { return window->findChild<QGroupBox*>(QLatin1String(frame))->isEnabled(); }
 
 private slots:
     void init() {
@@ -303,11 +309,13 @@ private slots:
         type(kPairFirst, "2");
         type(kPairSecond, "1000");
         click(kPairButton);
+        settle();
         QCOMPARE(lastMessage(), U("数据过大"));
         QCOMPARE(text(kPairLength), QStringLiteral("4"));  // not updated
         QVERIFY(window->findChild<QGroupBox*>(QLatin1String(kPairFrame))->isEnabled());
         type(kPairSecond, "10");
         click(kPairButton);
+        settle();
         QCOMPARE(text(kPairResult), QStringLiteral("1024"));
         QCOMPARE(text(kPairRemainder), QStringLiteral("6"));  // kept from the division
     }
@@ -325,12 +333,14 @@ private slots:
         QCOMPARE(text(kListCount), QStringLiteral("3"));
         QCOMPARE(text(kFoldResult), QStringLiteral("1"));
         click(kFoldButton);
+        settle();
         QCOMPARE(text(kFoldResult), QStringLiteral("6"));
         QCOMPARE(text(kFoldLength), QStringLiteral("1"));
         QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(kOperations[2].control)), Qt::LeftButton);
         type(kListEntry, "4");
         click(kAddItemButton);
         click(kFoldButton);
+        settle();
         QCOMPARE(text(kFoldResult), QStringLiteral("24"));
 
         // Edit the second item through the input box.
@@ -366,6 +376,7 @@ private slots:
         type(kListEntry, "7");
         click(kAddItemButton);
         click(kFoldButton);
+        settle();
         fakes->dialogs.answers.push_back(MsgAnswer::Cancel);
         click(kClearListButton);
         const RecordedMessage asked = fakes->dialogs.messages.last();
@@ -389,46 +400,50 @@ private slots:
         QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(kOperations[4].control)), Qt::LeftButton);
         type(kPairFirst, "2");
         type(kPairSecond, "1000");
-        bool paneDisabledWhileRunning = false;
-        QTimer::singleShot(0, this, [&] {
-            paneDisabledWhileRunning = !window->findChild<QGroupBox*>(QLatin1String(kPairFrame))->isEnabled();
-            QTest::mouseClick(button(kLargeStopButton), Qt::LeftButton);
-        });
-        QElapsedTimer clock;
-        clock.start();
+        job("LargePairJob")->hold();
+        job("LargePairJob")->release(1);  // one multiplication, then the job waits
         click(kPairButton);
-        QVERIFY(clock.elapsed() < 20000);
-        QVERIFY(paneDisabledWhileRunning);
-        QVERIFY(window->stopRequested());
-        QCOMPARE(text(kPairResult), QStringLiteral("2"));  // one step, taken in the pause
+        QVERIFY(!enabled(kPairFrame));
+        QVERIFY(button(kLargeStopButton)->isEnabled());
+        QTRY_COMPARE(text(kPairResult), QStringLiteral("1"));  // the power so far
+        click(kLargeStopButton);
+        settle();
+        QCOMPARE(text(kPairResult), QStringLiteral("2"));
         QCOMPARE(text(kPairLength), QStringLiteral("1"));
-        QVERIFY(window->findChild<QGroupBox*>(QLatin1String(kPairFrame))->isEnabled());
+        QVERIFY(enabled(kPairFrame));
         QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 
-    // While the collective fold pauses, the pairwise pane computes a power
-    // to its end; the stop button then ends the fold, which keeps its
-    // partial sum and does not update its digit count.
-    void secondComputationDuringAPause() {
+    // While the list fold runs, its pane is disabled (no second fold, no
+    // change of the list) and the pairwise pane computes a power to its end
+    // beside it; the stop button then ends the fold, which keeps its partial
+    // sum and does not update its digit count.
+    void panesRunSideBySide() {
         window->selectTab(QLatin1String(kLargePage));
         auto* list = window->findChild<QListWidget*>(QLatin1String(kList));
-        for (int i = 0; i < 1000000; ++i) list->addItem(QStringLiteral("1"));
-        field(kListCount)->setText(QStringLiteral("1000000"));
-        bool foldDisabledWhileRunning = false;
-        QTimer::singleShot(0, this, [&] {
-            foldDisabledWhileRunning = !window->findChild<QGroupBox*>(QLatin1String(kFoldFrame))->isEnabled();
-            QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(kOperations[4].control)), Qt::LeftButton);
-            type(kPairFirst, "2");
-            type(kPairSecond, "10");
-            click(kPairButton);
-            QTest::mouseClick(button(kLargeStopButton), Qt::LeftButton);
-        });
+        for (int i = 0; i < 1000; ++i) list->addItem(QStringLiteral("1"));
+        field(kListCount)->setText(QStringLiteral("1000"));
+        job("LargeFoldJob")->hold();
+        job("LargeFoldJob")->release(10);  // ten items added, then the fold waits
         click(kFoldButton);
-        QVERIFY(foldDisabledWhileRunning);
+        QVERIFY(!enabled(kFoldFrame));
+        QVERIFY(!button(kFoldButton)->isEnabled());
+        QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(kOperations[2].control)), Qt::LeftButton);
+        QVERIFY(!enabled(kFoldFrame));  // choosing the product does not open the running pane
+        QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(kOperations[4].control)), Qt::LeftButton);
+        type(kPairFirst, "2");
+        type(kPairSecond, "10");
+        click(kPairButton);
+        QTRY_VERIFY(!job("LargePairJob")->running());
         QCOMPARE(text(kPairResult), QStringLiteral("1024"));
-        const QString partial = text(kFoldResult);
-        QVERIFY2(partial.toLongLong() > 1 && partial.toLongLong() < 1000000, qPrintable(partial));
+        QVERIFY(job("LargeFoldJob")->running());
+        click(kLargeStopButton);
+        settle();
+        QCOMPARE(text(kFoldResult), QStringLiteral("11"));
         QCOMPARE(text(kFoldLength), QStringLiteral("1"));
+        QVERIFY(!enabled(kFoldFrame));  // the power option chosen meanwhile keeps the pane disabled
+        QCOMPARE(list->count(), 1000);
+        QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 
     // A power of 0 or 1 is known at once, whatever the exponent: the largest
@@ -439,10 +454,8 @@ private slots:
         for (const char* base : {"1", "0"}) {
             type(kPairFirst, base);
             type(kPairSecond, "2147483647");
-            QElapsedTimer clock;
-            clock.start();
             click(kPairButton);
-            QVERIFY(clock.elapsed() < 20000);
+            settle();
             QCOMPARE(text(kPairResult), QLatin1String(base));
             QCOMPARE(text(kPairLength), QStringLiteral("1"));
         }
@@ -509,6 +522,7 @@ private slots:
             QCOMPARE(list->count(), 2);
         }
         click(kFoldButton);
+        settle();
         QCOMPARE(text(kFoldResult), QStringLiteral("13"));
     }
 
@@ -563,14 +577,15 @@ private slots:
         QVERIFY(button(kDeleteItemButton)->isEnabled());
         // The list's lines are copied from the keyboard.
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(fakes->clipboard.text, list->item(0)->text() + QLatin1Char('\n') + list->item(1)->text());
+        QTRY_COMPARE(fakes->clipboard.text, list->item(0)->text() + QLatin1Char('\n') + list->item(1)->text());
         fakes->dialogs.answers.push_back(MsgAnswer::Ok);
         click(kClearListButton);
         QVERIFY(!button(kDeleteItemButton)->isEnabled());
         QVERIFY(!button(kEditItemButton)->isEnabled());
     }
 
-    // Closing the window while a loop runs ends the loop cleanly.
+    // Closing the window while a power runs ends the job: the window goes at
+    // once and nothing of the job reaches it afterwards.
     void closeDuringAPower() {
         MainFrame frame(fakes->services);
         Standard::Register(frame);
@@ -583,13 +598,15 @@ private slots:
         standard->findChild<QLineEdit*>(QLatin1String(kPairFirst))->setText(QStringLiteral("2"));
         standard->findChild<QLineEdit*>(QLatin1String(kPairSecond))->setText(QStringLiteral("1000"));
         QPointer<Standard> guard(standard);
-        QTimer::singleShot(0, &frame, [&] { frame.unloadChild(QLatin1String(kWindow)); });
-        QElapsedTimer clock;
-        clock.start();
+        auto* job = standard->findChild<JobRunner*>(QStringLiteral("LargePairJob"));
+        job->hold();
         standard->findChild<QPushButton*>(QLatin1String(kPairButton))->click();
-        QVERIFY(clock.elapsed() < 20000);
+        QVERIFY(job->running());
+        QVERIFY(frame.unloadChild(QLatin1String(kWindow)));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QVERIFY(fakes->dialogs.messages.isEmpty());
         QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunStandard"))->isChecked());
         QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("StandardLeft")));
     }
