@@ -424,7 +424,9 @@ TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
         std::string what;
         for (const auto& a : args) what += a + " ";
         EXPECT_FALSE(shows(r.out)) << what << "-> " << r.out;
-        if (r.rc == 1) EXPECT_FALSE(r.err.empty()) << what;
+        if (r.rc == 1) {
+            EXPECT_FALSE(r.err.empty()) << what;
+        }
     };
     for (const auto& command : commands)
         for (const auto& a : edges)
