@@ -29,6 +29,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "Standard.h"
+#include "Version.h"
 #include "frmAbout.h"
 #include "frmBye.h"
 #include "frmData.h"
@@ -44,7 +45,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationName(QStringLiteral("Numora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.8.0"));
+    QApplication::setApplicationVersion(QLatin1String(numora::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("numora"));
     // Ask for the Simplified Chinese face by name: left to the font fallback,
     // the shared Han characters come out in their Japanese forms.

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "Version.h"
 
 namespace {
 
@@ -158,7 +159,7 @@ TEST(CliUsage, VersionNamesTheProgramAndItsVersion) {
     for (const char* option : {"--version", "-V"}) {
         auto v = RunCli({option});
         EXPECT_EQ(v.rc, 0) << option;
-        EXPECT_EQ(v.out.substr(0, v.out.find('\n')), "numora-cli " NUMORA_VERSION) << option;
+        EXPECT_EQ(v.out.substr(0, v.out.find('\n')), std::string("numora-cli ") + numora::kVersion) << option;
         EXPECT_NE(v.out.find("\nLicense GPLv3+: GNU GPL version 3 or later"), std::string::npos) << option;
         EXPECT_EQ(v.err, "") << option;
     }

@@ -20,6 +20,8 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
+#include "Twips.h"
+
 namespace numora {
 namespace {
 
@@ -85,8 +87,8 @@ QSize DefaultSize(const QWidget* window) {
     const QSize twips = window->property("numoraDefaultSize").toSize();
     const QSize hint = window->sizeHint().expandedTo(window->minimumSizeHint());
     if (twips.width() <= 0) return hint;
-    const int width = (twips.width() + 7) / 15;
-    int height = (twips.height() + 7) / 15;
+    const int width = (twips.width() + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    int height = (twips.height() + kTwipsPerPixel / 2) / kTwipsPerPixel;
     if (height <= 0) height = window->hasHeightForWidth() ? window->heightForWidth(width) : hint.height();
     return QSize(width, height);
 }

@@ -179,7 +179,6 @@ ExactFormulaResult EvaluateFormulaExact(std::string_view typed) {
     std::string ascii;
     const std::string_view formula = FromFullWidth(typed, ascii);
     ExactFormulaResult result;
-    result.decimal = "Error";
     if (formula.empty()) return result;
     ExactArithmetic arithmetic;
     formula::FormulaWalk<ExactArithmetic> walk(arithmetic);
@@ -192,7 +191,7 @@ ExactFormulaResult EvaluateFormulaExact(std::string_view typed) {
     result.numerator = Text(mpq_numref(value.q.get()));
     result.denominator = Text(mpq_denref(value.q.get()));
     Rational shown;
-    result.decimalIsExact = ReadDecimalText(result.decimal, arithmetic, shown.get()) &&
+    result.decimalIsExact = ReadDecimalText(*result.decimal, arithmetic, shown.get()) &&
                             mpq_equal(shown.get(), value.q.get()) != 0;
     return result;
 }

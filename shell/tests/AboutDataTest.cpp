@@ -17,6 +17,7 @@
 #include "Fakes.h"
 #include "MainFrame.h"
 #include "ShellTest.h"
+#include "Version.h"
 #include "frmAbout.h"
 #include "frmData.h"
 
@@ -67,7 +68,7 @@ void AboutDataTest::aboutTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("caption") << "" << U("关于 Numora");
     QTest::newRow("title") << "lblTitle" << "Numora";
-    QTest::newRow("version") << "lblVersion" << U("版本 1.8.0");
+    QTest::newRow("version") << "lblVersion" << U("版本 ") + QLatin1String(kVersion);
     QTest::newRow("description") << "lblDescription"
         << U("本软件可供普通用户以及高一及高一以下的学生使用的简明计算器。使用上的有关信息，请见帮助信息。");
     QTest::newRow("close") << "cmdOK" << U("关   闭");

@@ -26,6 +26,7 @@
 #include "MainFrame.h"
 #include "SystemCalculator.h"
 #include "ShellTest.h"
+#include "Version.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
@@ -122,7 +123,7 @@ private slots:
 void MainFrameTest::firstRunOpensMaximizedWithStandardToolbar() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    QCOMPARE(frame.windowTitle(), QStringLiteral("Numora 1.80"));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Numora ") + QLatin1String(kCaptionVersion));
     QCOMPARE(frame.frameStateCode(), 2);
     frame.show();
     QVERIFY(frame.isMaximized());

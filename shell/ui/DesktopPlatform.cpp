@@ -88,7 +88,7 @@ std::optional<int> PrepareSession(int argc, char** argv) {
             return 0;
         }
         if (argument == "--version") {
-            std::fputs(VersionText("numora", NUMORA_VERSION).c_str(), stdout);
+            std::fputs(VersionText("numora").c_str(), stdout);
             return 0;
         }
     }

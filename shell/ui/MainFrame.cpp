@@ -38,6 +38,8 @@
 #include "SystemCalculator.h"
 #include "SimpleCalculator.h"
 #include "ToolbarDialog.h"
+#include "Twips.h"
+#include "Version.h"
 #include "DesktopFit.h"
 #include "DesktopPlatform.h"
 #include "WindowArrange.h"
@@ -56,8 +58,7 @@ const QString kChecks = QStringLiteral("Checks");
 // The user's toolbar: the keys of the buttons shown, in order, joined by ",".
 const QString kToolBarButtons = QStringLiteral("ToolBarButtons");
 
-// Geometry is stored in twips, 15 to a device-independent pixel.
-constexpr float kTwipsPerPixel = 15.0f;
+// Geometry is stored in twips (Twips.h).
 int ToPixels(float twips) { return TwipsToPixels(twips); }
 QString ToTwipsText(int pixels) { return SingleText(static_cast<float>(pixels) * kTwipsPerPixel); }
 // Pixels of a restored window's top edge that stay on screen, so that its
@@ -316,6 +317,8 @@ struct MainFrame::ChildSlot {
     bool storedPlace = false;  // the store had its position when it loaded
 };
 
+QString MainFrame::title() { return QStringLiteral("Numora ") + QLatin1String(kCaptionVersion); }
+
 QStringList MainFrame::childNames() {
     QStringList names;
     for (const auto& row : kCommands)
@@ -332,7 +335,7 @@ QString MainFrame::positionPrefix(const QString& name) {
 MainFrame::MainFrame(Services services, QWidget* parent)
     : QMainWindow(parent), services_(services), simpleText_(U(kInitialSimpleText)) {
     setObjectName(QStringLiteral("MainFrame"));
-    setWindowTitle(QStringLiteral("Numora 1.80"));
+    setWindowTitle(title());
     const QIcon appIcon = QApplication::windowIcon();
     setWindowIcon(appIcon.isNull() ? PaintedApplicationIcon() : appIcon);
 

@@ -53,6 +53,9 @@ public:
     // "Standard", "Maths", "Chem", "Scientific", "frmOption", "frmData", "frmAbout".
     static QStringList childNames();
 
+    // The frame's caption: "Numora" and the version as captions write it.
+    static QString title();
+
     // Creates and loads the frame (state, geometry, marks and toolbar from
     // the store) without showing it.
     explicit MainFrame(Services services, QWidget* parent = nullptr);

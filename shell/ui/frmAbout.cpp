@@ -25,6 +25,7 @@
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Version.h"
 
 namespace numora {
 namespace {
@@ -35,11 +36,6 @@ const char* const kApplicationTitle = "Numora";
 const char* const kDescription =
     "本软件可供普通用户以及高一及高一以下的学生使用的简明计算器。使用上的有关信息，请见帮助信息。";
 const char* const kNotAvailable = "此时系统信息不可用";
-
-// The program's version: major, minor, revision.
-constexpr int kMajor = 1;
-constexpr int kMinor = 8;
-constexpr int kRevision = 0;
 
 // The separator line under the description; it only paints its colour.
 class ColourLine final : public QWidget {
@@ -107,7 +103,7 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     setTitleColour(titleAwayColour());
 
     // The design text, replaced on load by the program's version.
-    auto* version = new QLabel(U("版本 V1.80"), this);
+    auto* version = new QLabel(U("版本 V") + QLatin1String(kCaptionVersion), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setText(versionText());
 
@@ -191,7 +187,7 @@ void frmAbout::Register(MainFrame& frame) {
 }
 
 QString frmAbout::versionText() {
-    return U("版本 ") + QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+    return U("版本 ") + QLatin1String(kVersion);
 }
 
 // ---- Colour animation ---------------------------------------------------------

@@ -40,7 +40,7 @@ public:
     // Registers the window with the main frame's About toggle ("frmAbout").
     static void Register(MainFrame& frame);
 
-    // "版本 1.8.0": the program's major, minor and revision numbers.
+    // "版本 " and the program's version (major, minor and revision: 1.8.0).
     static QString versionText();
 
     // ---- Colour animation of Line1 -----------------------------------------
