@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // numora: the desktop calculator suite. Builds the real services, registers
-// the windows with the main frame and starts with the start-up window; the
-// exit window ends the run.
+// the windows with the main frame (ChildWindowTable.cpp) and starts with the
+// start-up window; the exit window ends the run.
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "AutoplayGuard.h"
-#include "Chem.h"
+#include "ChildWindowTable.h"
 #include "DesktopPlatform.h"
 #include "DesktopTheme.h"
 #include "FormHelpers.h"
@@ -22,18 +22,12 @@
 #include "Messages.h"
 #include "QtMusicPlayer.h"
 #include "SaveProblemNotice.h"
-#include "Maths.h"
-#include "Scientific.h"
 #include "Services.h"
 #include "SessionEnd.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
-#include "Standard.h"
 #include "Version.h"
-#include "frmAbout.h"
 #include "frmBye.h"
-#include "frmData.h"
-#include "frmOption.h"
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
@@ -88,13 +82,7 @@ int main(int argc, char* argv[]) {
     numora::Services services{settings, dialogs, launcher, music, clipboard};
 
     numora::MainFrame frame(services);
-    numora::Standard::Register(frame);
-    numora::Maths::Register(frame);
-    numora::Scientific::Register(frame);
-    numora::Chem::Register(frame);
-    numora::frmAbout::Register(frame);
-    numora::frmData::Register(frame);
-    numora::frmOption::Register(frame);
+    numora::FurnishFrame(frame);
 
     // The background-music window: created by the start-up self-test,
     // closed by the exit sequence.

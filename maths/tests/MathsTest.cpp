@@ -18,7 +18,6 @@
 #include "Fakes.h"
 #include "FunctionCanvas.h"
 #include "WidgetDriver.h"
-#include "MainFrame.h"
 #include "Maths.h"
 #include "PlotCanvas.h"
 
@@ -522,17 +521,6 @@ private slots:
                          sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(sketch, &move);
         QVERIFY(window->statusText().startsWith(U("鼠标坐标:(")));
-    }
-
-    void registersWithTheFrame() {
-        MainFrame frame(fakes->services);
-        Maths::Register(frame);
-        frame.runToolbarKey(QStringLiteral("Maths"));
-        QVERIFY(qobject_cast<Maths*>(frame.child(QStringLiteral("Maths"))));
-        QVERIFY(frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
-        QVERIFY(frame.unloadChild(QStringLiteral("Maths")));
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
-        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("MathsLeft")));
     }
 };
 

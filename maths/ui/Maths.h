@@ -21,7 +21,6 @@ namespace numora {
 
 class FunctionCanvas;
 class HintFilter;
-class MainFrame;
 class PlotCanvas;
 class TabbedWindow;
 struct Outcome;
@@ -32,8 +31,6 @@ class Maths : public QWidget {
 public:
     explicit Maths(Services& services, QWidget* parent = nullptr);
     ~Maths() override;
-
-    static void Register(MainFrame& frame);
 
     QString statusText() const;
     // The tab keys "Equation", "TriFunction", "Formula", "FunctionDrawer".

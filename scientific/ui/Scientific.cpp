@@ -17,7 +17,6 @@
 #include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "Outcome.h"
 #include "Primes.h"
 #include "Reflow.h"
@@ -165,11 +164,6 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
 }
 
 Scientific::~Scientific() = default;
-
-void Scientific::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("Scientific"),
-                        [](Services& services, MainFrame&) { return new Scientific(services); });
-}
 
 void Scientific::installHints() {
     QHash<QString, QString> table;

@@ -23,7 +23,6 @@ class QPushButton;
 namespace numora {
 
 class HintFilter;
-class MainFrame;
 class TabbedWindow;
 
 // The Goldbach lines "N=p+q", kept as the numbers p and made into text
@@ -53,8 +52,6 @@ class Scientific : public QWidget {
 public:
     explicit Scientific(Services& services, QWidget* parent = nullptr);
     ~Scientific() override;
-
-    static void Register(MainFrame& frame);
 
     QString statusText() const;
     // The tab keys "Gdbh", "Factorization", "Mosunni".

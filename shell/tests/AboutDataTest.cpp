@@ -137,7 +137,9 @@ void AboutDataTest::colourAnimation() {
 void AboutDataTest::animationRunsOnlyWhileShown() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frmAbout::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmAbout"), [](Services& s, MainFrame& f) -> QWidget* {
+        return new frmAbout(s, f.windowIcon());
+    });
     frame.show();
     frame.toggleChild("frmAbout");
     auto* about = static_cast<frmAbout*>(frame.child("frmAbout"));
@@ -368,8 +370,11 @@ void AboutDataTest::closingUnloadsFromTheFrame() {
     QFETCH(QString, rightItem);
     FakeServices fake;
     MainFrame frame(fake.services);
-    frmAbout::Register(frame);
-    frmData::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmAbout"), [](Services& s, MainFrame& f) -> QWidget* {
+        return new frmAbout(s, f.windowIcon());
+    });
+    numora::testing::RegisterChild(frame, QStringLiteral("frmData"),
+                                   [](Services&, MainFrame&) -> QWidget* { return new frmData; });
     frame.show();
     frame.toggleChild(window);
     QPointer<QWidget> child = frame.child(window);

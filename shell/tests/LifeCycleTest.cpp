@@ -62,7 +62,7 @@ class LifeCycleTest : public QObject {
                                                                            : checks.takeFirst(); }}};
         Run() {
             for (const char* name : {"Standard", "Maths", "Chem", "Scientific"})
-                frame.registerChild(QLatin1String(name), [](Services&, MainFrame&) { return new QWidget; });
+                numora::testing::RegisterChild(frame, QLatin1String(name), [](Services&, MainFrame&) { return new QWidget; });
         }
     };
 

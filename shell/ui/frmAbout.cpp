@@ -22,7 +22,6 @@
 
 #include "Contrast.h"
 #include "DesktopFit.h"
-#include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "Version.h"
@@ -179,12 +178,6 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
 }
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("frmAbout"), [](Services& services, MainFrame& mainFrame) {
-        return new frmAbout(services, mainFrame.windowIcon());
-    });
-}
 
 QString frmAbout::versionText() {
     return U("版本 ") + QLatin1String(kVersion);

@@ -26,8 +26,6 @@ class QTimer;
 
 namespace numora {
 
-class MainFrame;
-
 class frmAbout : public QWidget {
     Q_OBJECT
 
@@ -36,9 +34,6 @@ public:
     // application's icon is used.
     explicit frmAbout(Services& services, const QIcon& icon = QIcon(), QWidget* parent = nullptr);
     ~frmAbout() override;
-
-    // Registers the window with the main frame's About toggle ("frmAbout").
-    static void Register(MainFrame& frame);
 
     // "版本 " and the program's version (major, minor and revision: 1.8.0).
     static QString versionText();

@@ -17,7 +17,6 @@
 #include <span>
 
 #include "DesktopFit.h"
-#include "MainFrame.h"
 
 namespace numora {
 namespace {
@@ -171,10 +170,6 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
 }
 
 frmData::~frmData() = default;
-
-void frmData::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("frmData"), [](Services&, MainFrame&) { return new frmData; });
-}
 
 // ---- Sheets ----------------------------------------------------------------------
 

@@ -16,17 +16,12 @@ class QLabel;
 
 namespace numora {
 
-class MainFrame;
-
 class frmData : public QWidget {
     Q_OBJECT
 
 public:
     explicit frmData(QWidget* parent = nullptr);
     ~frmData() override;
-
-    // Registers the window with the main frame's reference-data toggle ("frmData").
-    static void Register(MainFrame& frame);
 
     // ---- The sheets ------------------------------------------------------------
     enum class Sheet { Maths, Physics, Chem };

@@ -26,7 +26,6 @@
 #include "FormHelpers.h"
 #include "ListExport.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
 #include "Reflow.h"
@@ -200,11 +199,6 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
 }
 
 Standard::~Standard() = default;
-
-void Standard::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("Standard"),
-                        [](Services& services, MainFrame&) { return new Standard(services); });
-}
 
 void Standard::installHints() {
     QHash<QString, QString> table;

@@ -21,7 +21,6 @@ class QPushButton;
 namespace numora {
 
 class HintFilter;
-class MainFrame;
 class TabbedWindow;
 
 class Standard : public QWidget {
@@ -30,9 +29,6 @@ class Standard : public QWidget {
 public:
     explicit Standard(Services& services, QWidget* parent = nullptr);
     ~Standard() override;
-
-    // Registers the window with the main frame's toggle.
-    static void Register(MainFrame& frame);
 
     QString statusText() const;
     // The tab keys "Full", "Simple", "Large".
