@@ -12,9 +12,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "AutoplayGuard.h"
 #include "ChildWindowTable.h"
+#include "CommandLine.h"
+#include "CompositorWatch.h"
 #include "DesktopPlatform.h"
 #include "DesktopTheme.h"
 #include "FormHelpers.h"
@@ -35,7 +41,12 @@ int main(int argc, char* argv[]) {
     // still ends the run in order.
     numora::SessionEnd::CatchSignalsEarly();
     // --help and --version need no display; a start without one is told.
-    if (const std::optional<int> status = numora::PrepareSession(argc, argv)) return *status;
+    if (const std::optional<std::string> answer = numora::CommandLineAnswer(std::vector<std::string_view>(argv + 1, argv + argc))) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
+    const std::optional<numora::SessionStart> session = numora::PrepareSession();
+    if (!session) return 1;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationName(QStringLiteral("Numora"));
@@ -155,7 +166,9 @@ int main(int argc, char* argv[]) {
     sessionEnd.watchQuitRequests();
     sessionEnd.watchAbruptExit();
     // The loss of the Wayland compositor ends the run as the loss of the X display does.
-    numora::WatchCompositorLoss([&sessionEnd] { sessionEnd.endAbruptly(); });
+    numora::CompositorWatch compositor(session->compositorSocket);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        compositor.watch([&sessionEnd] { sessionEnd.endAbruptly(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame] { frame.storeStateNow(); },
                      Qt::DirectConnection);
 
