@@ -15,6 +15,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <QPair>
 #include <QWidget>
 #include <optional>
 
@@ -37,6 +39,9 @@ public:
 
     // "版本 " and the program's version (major, minor and revision: 1.8.0).
     static QString versionText();
+    // The fixed texts the window shows: control name -> text ("" names the
+    // window's own caption).
+    static const QList<QPair<QString, QString>>& captions();
 
     // ---- Colour animation of Line1 -----------------------------------------
     // Colour values are 24-bit numbers with red in the low byte, green in the
