@@ -146,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mpz_clear(g);
 
     // The decimal text of an operation (a lone number keeps its spelling).
-    const bool computed = decimal == numora::NumberText(std::strtod(decimal.c_str(), nullptr));
+    const bool computed = decimal == numora::NumberText(std::strtod(decimal->c_str(), nullptr));
     if (!inexact && computed && OnlySmallWholeNumbers(formula)) {
         const std::string rounded = Rounded15(q);
         NUMORA_CHECK(rounded == decimal, context() + "\nexact value rounded to 15 digits: " + Shown(rounded));

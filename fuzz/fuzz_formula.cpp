@@ -189,14 +189,14 @@ std::optional<double> ValueOf(const std::optional<std::string>& result) {
 }
 
 // A result as the messages show it.
-std::string Shown(const std::optional<std::string>& result) { return result ? Shown(*result) : "(refused)"; }
+std::string ShownResult(const std::optional<std::string>& result) { return result ? Shown(*result) : "(refused)"; }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view formula = numora::fuzz::AsText(data, size);
     const std::optional<std::string> result = EvaluateFormula(formula);
-    auto context = [&] { return "formula: " + Shown(formula) + "\nresult:  " + Shown(result); };
+    auto context = [&] { return "formula: " + Shown(formula) + "\nresult:  " + ShownResult(result); };
 
     // The largest doubles round to 1.79769313486232E+308, past the double
     // range: the one result text that does not read back.
@@ -217,12 +217,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string grouped = "(" + std::string(formula) + ")";
     std::optional<double> groupedValue = ValueOf(EvaluateFormula(grouped));
     NUMORA_CHECK(groupedValue && *groupedValue == *value,
-                 context() + "\nin parentheses: " + Shown(EvaluateFormula(grouped)));
+                 context() + "\nin parentheses: " + ShownResult(EvaluateFormula(grouped)));
     std::string negated = "-(" + std::string(formula) + ")";
     std::optional<double> negatedValue = ValueOf(EvaluateFormula(negated));
     NUMORA_CHECK(negatedValue && *negatedValue == -*value,
-                 context() + "\nnegated: " + Shown(EvaluateFormula(negated)));
+                 context() + "\nnegated: " + ShownResult(EvaluateFormula(negated)));
     std::string marked = std::string(formula) + "#";
-    NUMORA_CHECK(EvaluateFormula(marked) == result, context() + "\nwith \"#\": " + Shown(EvaluateFormula(marked)));
+    NUMORA_CHECK(EvaluateFormula(marked) == result, context() + "\nwith \"#\": " + ShownResult(EvaluateFormula(marked)));
     return 0;
 }
