@@ -31,6 +31,7 @@
 #include "ScientificControls.h"
 #include "MathsControls.h"
 #include "FunctionCanvas.h"
+#include "Maths.h"
 #include "DesktopFit.h"
 #include "MessageBoxIcon.h"
 #include "QtTestMain.h"

@@ -247,7 +247,6 @@ bool ReadDecimalText(std::string_view text, ExactArithmetic& reader, mpq_ptr out
 
 ExactFormulaResult EvaluateFormulaExact(std::string_view formula) {
     ExactFormulaResult result;
-    result.decimal = "Error";
     if (formula.empty()) return result;
     ExactArithmetic arithmetic;
     formula::FormulaWalk<ExactArithmetic> walk(arithmetic);
@@ -262,7 +261,7 @@ ExactFormulaResult EvaluateFormulaExact(std::string_view formula) {
     result.denominator = Text(mpq_denref(exact));
     Rational shown;
     result.decimalIsExact =
-        ReadDecimalText(result.decimal, arithmetic, shown.get()) && mpq_equal(shown.get(), exact) != 0;
+        ReadDecimalText(*result.decimal, arithmetic, shown.get()) && mpq_equal(shown.get(), exact) != 0;
     return result;
 }
 

@@ -28,18 +28,12 @@ std::string DecimalResultText(const WalkEnd& end, double value) {
 
 }  // namespace formula
 
-namespace {
-
-const std::string kError = "Error";
-
-}  // namespace
-
-std::string EvaluateFormula(std::string_view formula) {
-    if (formula.empty()) return kError;
+std::optional<std::string> EvaluateFormula(std::string_view formula) {
+    if (formula.empty()) return std::nullopt;
     formula::DecimalArithmetic arithmetic;
     formula::FormulaWalk<formula::DecimalArithmetic> walk(arithmetic);
     const formula::WalkEnd end = walk.Run(formula);
-    if (!end.accepted) return kError;
+    if (!end.accepted) return std::nullopt;
     return formula::DecimalResultText(end, walk.result());
 }
 

@@ -35,7 +35,7 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
         services.dialogs.Message(parent, U(kBadExpression), U(kErrorTitle), MessageIcon::Stop, MsgButtons::Ok);
         return;
     }
-    const QString decimal = Q(result.decimal);
+    const QString decimal = Q(result.decimal.value_or(std::string()));
     AddFormulaHistory(services.settings, *formula, decimal);
     services.clipboard.SetText(decimal);
     QString text = *formula + QLatin1Char('=') + decimal;

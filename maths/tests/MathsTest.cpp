@@ -21,7 +21,6 @@
 #include "Utf8.h"
 #include "JobRunner.h"
 #include "WidgetDriver.h"
-#include "MainFrame.h"
 #include "Maths.h"
 #include "MathsControls.h"
 #include "PlotCanvas.h"
@@ -589,6 +588,7 @@ private slots:
         click(kSketchSine);
         QVERIFY(!buttonsEnabled());
         QTRY_VERIFY(sketch->lineCount() > 0);
+        QTRY_VERIFY(job->waiting());  // the hundred steps are taken
         click(kSketchStop);
         QVERIFY(buttonsEnabled());
         QTRY_VERIFY(!job->running());
@@ -622,17 +622,6 @@ private slots:
                          sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(sketch, &move);
         QVERIFY(window->statusText().startsWith(U("鼠标坐标:(")));
-    }
-
-    void registersWithTheFrame() {
-        MainFrame frame(fakes->services);
-        Maths::Register(frame);
-        frame.runToolbarKey(QLatin1String(kWindow));
-        QVERIFY(qobject_cast<Maths*>(frame.child(QLatin1String(kWindow))));
-        QVERIFY(frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
-        QVERIFY(frame.unloadChild(QLatin1String(kWindow)));
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
-        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("MathsLeft")));
     }
 };
 

@@ -23,7 +23,6 @@
 #include "FormHelpers.h"
 #include "JobRunner.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "MathsAccessibility.h"
 #include "MathsControls.h"
 #include "FieldLimit.h"
@@ -102,10 +101,6 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
 }
 
 Maths::~Maths() = default;
-
-void Maths::Register(MainFrame& frame) {
-    frame.registerChild(QLatin1String(maths::kWindow), [](Services& services, MainFrame&) { return new Maths(services); });
-}
 
 void Maths::installHints() {
     QHash<QString, QString> table;

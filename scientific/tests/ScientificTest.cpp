@@ -20,7 +20,6 @@
 #include "JobRunner.h"
 #include "ListExport.h"
 #include "WidgetDriver.h"
-#include "MainFrame.h"
 #include "Scientific.h"
 #include "ScientificControls.h"
 #include "Primes.h"
@@ -370,22 +369,15 @@ private slots:
         QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
     }
 
-    // Closing the window, or quitting (the Quit command; the settings reset
-    // and the end of the session quit the same way), while tools run ends
-    // them with the window: the window goes at once, nothing of a job reaches
-    // it afterwards, no message, and the window's unload is complete.
-    void closeOrQuitWhileToolsRun_data() {
-        QTest::addColumn<bool>("quit");
-        QTest::newRow("close the window") << false;
-        QTest::newRow("quit") << true;
-    }
-    void closeOrQuitWhileToolsRun() {
-        QFETCH(bool, quit);
-        MainFrame frame(fakes->services);
-        Scientific::Register(frame);
-        frame.runToolbarKey(QLatin1String(kWindow));
-        auto* scientific = qobject_cast<Scientific*>(frame.child(QLatin1String(kWindow)));
-        QVERIFY(scientific);
+    // Closing the window while tools run (quitting, the settings reset and
+    // the end of the session close it the same way) ends them with the
+    // window: the window goes at once, nothing of a job reaches it
+    // afterwards, no message (its marks and place:
+    // app/tests/ChildWindowTableTest.cpp).
+    void closeWhileToolsRun() {
+        auto* scientific = new Scientific(fakes->services);
+        scientific->setAttribute(Qt::WA_DeleteOnClose);
+        scientific->show();
         QPointer<Scientific> guard(scientific);
         scientific->findChild<QLineEdit*>(QLatin1String(kGoldbachInput))->setText(QStringLiteral("999999998"));
         auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
@@ -395,18 +387,11 @@ private slots:
         scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
         scientific->findChild<QPushButton*>(QLatin1String(kMersenneButton))->click();
         QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
-        if (quit) {
-            frame.quit();
-            QVERIFY(frame.isUnloaded());
-        } else {
-            QVERIFY(frame.unloadChild(QLatin1String(kWindow)));
-        }
+        QVERIFY(scientific->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
         QTest::qWait(3 * JobControl::kBatchMs);
         QVERIFY(fakes->dialogs.messages.isEmpty());
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
-        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
     }
 };
 

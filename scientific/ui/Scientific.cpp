@@ -19,7 +19,6 @@
 #include "FormHelpers.h"
 #include "JobRunner.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "Outcome.h"
 #include "Primes.h"
 #include "Reflow.h"
@@ -116,11 +115,6 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
 }
 
 Scientific::~Scientific() = default;
-
-void Scientific::Register(MainFrame& frame) {
-    frame.registerChild(QLatin1String(scientific::kWindow),
-                        [](Services& services, MainFrame&) { return new Scientific(services); });
-}
 
 void Scientific::installHints() {
     QHash<QString, QString> table;

@@ -395,7 +395,8 @@ void OptionTest::reset() {
     FakeServices fake;
     fake.settings.WriteSetting("Texts", "Name", U("张三"));
     MainFrame frame(fake.services);
-    frmOption::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmOption"),
+                                   [](Services& s, MainFrame& f) -> QWidget* { return new frmOption(s, f); });
     frame.show();
     frame.toggleChild("frmOption");
     QPointer<QWidget> window = frame.child("frmOption");
@@ -431,7 +432,8 @@ void OptionTest::reset() {
 void OptionTest::closeButtonUnloadsFromFrame() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frmOption::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmOption"),
+                                   [](Services& s, MainFrame& f) -> QWidget* { return new frmOption(s, f); });
     frame.show();
     frame.toggleChild("frmOption");
     QVERIFY(frame.menuItem("mnuOptionOption")->isChecked());

@@ -19,14 +19,16 @@
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Twips.h"
 #include "Utf8.h"
+#include "Version.h"
 
 namespace numora {
 namespace {
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");
-constexpr int kTwips = 15;  // twips per pixel
+constexpr int kTwips = kTwipsPerPixel;
 
 // The logo: the application's icon and name on a soft gradient.
 class Logo final : public QWidget {
@@ -79,7 +81,7 @@ frmSplash::frmSplash(Services& services, MainFrame& frame, Hooks hooks, QWidget*
     status_->setObjectName(QStringLiteral("Label1"));
     percent_ = new QLabel;
     percent_->setObjectName(QStringLiteral("Label2"));
-    auto* version = new QLabel(QStringLiteral("1.80"));
+    auto* version = new QLabel(QLatin1String(kCaptionVersion));
     version->setObjectName(QStringLiteral("lblVersion"));
     for (QLabel* label : {welcome_, status_})
         label->setContentsMargins(16, 0, 16, 0);
@@ -150,7 +152,7 @@ void frmSplash::start() {
     try {
         const QString name = services_.settings.ReadSetting(QStringLiteral("Texts"), QStringLiteral("Name"), U("匿名"));
         setCursor(Qt::WaitCursor);
-        findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QStringLiteral("1.8.0"));
+        findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QLatin1String(kVersion));
         frame_.rightMenu()->menuAction()->setVisible(false);
         status_->show();
         percent_->show();
@@ -287,7 +289,7 @@ void frmSplash::tick() {
             frame_.setEnabled(true);
             frame_.setMainMenusVisible(true);
             frame_.showBarsAsMarked();
-            frame_.setWindowTitle(QStringLiteral("Numora 1.80"));
+            frame_.setWindowTitle(MainFrame::title());
         } else if (w >= 4000) {
             frame_.unsetCursor();
             frame_.setMainMenusEnabled(true);

@@ -28,7 +28,6 @@
 #include "JobRunner.h"
 #include "ListExport.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
 #include "Reflow.h"
@@ -129,11 +128,6 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
 }
 
 Standard::~Standard() = default;
-
-void Standard::Register(MainFrame& frame) {
-    frame.registerChild(QLatin1String(standard::kWindow),
-                        [](Services& services, MainFrame&) { return new Standard(services); });
-}
 
 void Standard::installHints() {
     QHash<QString, QString> table;
