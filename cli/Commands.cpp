@@ -119,6 +119,7 @@ bool EvaluateLines(NextByte source, std::ostream& out, std::ostream& err, bool e
             return false;
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        line = FromFullWidth(line);  // as the arguments are read
         out << (exact ? ExactLine(line) : EvaluateFormula(line).value_or(kRefusedLine)) << '\n';
         if (!out) return true;  // the caller reports the failed output
     }
@@ -227,12 +228,12 @@ auto Binary(Compute compute, std::initializer_list<const char*> fields) {
 
 int Quick(standard::QuickOp op, Args args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2) return kUsage;
-    return Print(standard::QuickOperation(op, args[0], args[1]), {"CommonSimpleFrame2Text1"}, out, err);
+    return Print(standard::QuickOperation(op, args[0], args[1]), {standard::kQuickResult}, out, err);
 }
 
 int Factorial(Args args, std::istream&, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return kUsage;
-    return Print(standard::CommonFactorial(args[0]), {"CommonFactorialText2"}, out, err);
+    return Print(standard::CommonFactorial(args[0]), {standard::kFactorialResult}, out, err);
 }
 
 int Big(Args args, std::istream&, std::ostream& out, std::ostream& err) {
@@ -243,7 +244,7 @@ int Big(Args args, std::istream&, std::ostream& out, std::ostream& err) {
         if (items.empty()) return kUsage;
         for (const std::string& item : items)
             if (auto refusal = standard::CheckListItem(item)) return Print(Outcome::Error(*refusal), {}, out, err);
-        return Print(standard::FoldList(what == "product", items), {"LargeText5"}, out, err);
+        return Print(standard::FoldList(what == "product", items), {standard::kFoldResult}, out, err);
     }
     const std::pair<const char*, standard::LargeOp> ops[] = {
         {"add", standard::LargeOp::Add},      {"sub", standard::LargeOp::Minus},
@@ -256,8 +257,9 @@ int Big(Args args, std::istream&, std::ostream& out, std::ostream& err) {
         if (auto refusal = standard::CheckPairwise(op, args[1], args[2]))
             return Print(Outcome::Error(*refusal), {}, out, err);
         const Outcome outcome = standard::PairwiseResult(op, args[1], args[2]);
-        if (op == standard::LargeOp::Divide) return Print(outcome, {"LargeText3", "LargeText3Se"}, out, err);
-        return Print(outcome, {"LargeText3"}, out, err);
+        if (op == standard::LargeOp::Divide)
+            return Print(outcome, {standard::kPairResult, standard::kPairRemainder}, out, err);
+        return Print(outcome, {standard::kPairResult}, out, err);
     }
     return kUsage;
 }
@@ -397,15 +399,15 @@ const std::vector<Command>& Commands() {
         {"eval", "eval 公式 | eval --file 文件   （文件为“-”时读标准输入；一行最多 16 MiB）"
                  "\n  numora-cli eval --exact 公式 | eval --exact --file 文件   （精确值，最简分数：1/3、-7/2、5）",
          Eval},
-        {"add", "add 被加数 加数", Binary(standard::CommonSum, {"CommonAddText3"})},
-        {"sub", "sub 被减数 减数", Binary(standard::CommonDifference, {"CommonReduceText3"})},
-        {"mul", "mul 被乘数 乘数", Binary(standard::CommonProduct, {"CommonMultiplyText3"})},
+        {"add", "add 被加数 加数", Binary(standard::CommonSum, {standard::kAddResult})},
+        {"sub", "sub 被减数 减数", Binary(standard::CommonDifference, {standard::kSubtractResult})},
+        {"mul", "mul 被乘数 乘数", Binary(standard::CommonProduct, {standard::kMultiplyResult})},
         {"div", "div 被除数 除数   （输出：商、整数商、余数）",
-         Binary(standard::CommonQuotient, {"CommonChuText5", "CommonChuText3", "CommonChuText4"})},
-        {"pow", "pow 底数 指数", Binary(standard::CommonPower, {"CommonPowerText3"})},
+         Binary(standard::CommonQuotient, {standard::kQuotient, standard::kIntegerQuotient, standard::kRemainder})},
+        {"pow", "pow 底数 指数", Binary(standard::CommonPower, {standard::kPowerResult})},
         {"root", "root 被开方数 根指数 [--exact|--steps]   （输出：方根、取整的方根）",
-         Binary(standard::CommonRoot, {"CommonKaiText2", "CommonKaiText3"})},
-        {"log", "log 真数 底数", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
+         Binary(standard::CommonRoot, {standard::kRootResult, standard::kRoundedRoot})},
+        {"log", "log 真数 底数", Binary(standard::CommonLogarithm, {standard::kLogResult})},
         {"fact", "fact 整数   （阶乘）", Factorial},
         {"quick", "quick add|sub|mul|div|pow|root|log 第一个数 第二个数   （简易界面）\n"
          "  numora-cli quick root 被开方数 根指数 --exact   （简易界面的开方，精确值）",

@@ -86,7 +86,7 @@ int Root(Option option, Args args, std::ostream& out, std::ostream& err) {
     return WithOperands<2>(args, [&](const auto& radicand, const auto& index) {
         if (option == Option::Steps) return PrintSteps(standard::RootSolution(radicand, index), out, err);
         return PrintExact(standard::CommonRoot(radicand, index), standard::ExactRoot(radicand, index),
-                          {"CommonKaiText2", "CommonKaiText3"}, out, err);
+                          {standard::kRootResult, standard::kRoundedRoot}, out, err);
     });
 }
 
@@ -94,7 +94,7 @@ int QuickRoot(Option option, Args args, std::ostream& out, std::ostream& err) {
     if (option != Option::Exact || args.empty() || args[0] != "root") return kUsage;
     return WithOperands<2>(args.subspan(1), [&](const auto& radicand, const auto& index) {
         return PrintExact(standard::QuickOperation(standard::QuickOp::Root, radicand, index),
-                          standard::ExactQuickRoot(radicand, index), {"CommonSimpleFrame2Text1"}, out, err);
+                          standard::ExactQuickRoot(radicand, index), {standard::kQuickResult}, out, err);
     });
 }
 

@@ -18,9 +18,9 @@
 //
 // The page's checks get the bytes as they are (blanks, signs, points,
 // letters, multi-byte UTF-8 such as full-width digits, broken UTF-8):
-//  - an operand is taken exactly when, with full-width digits and signs
-//    read as ASCII and without the blanks (spaces, tabs) at both ends, it is
-//    one or more of the digits 0-9; otherwise the message
+//  - an operand is taken exactly when, without the blanks (spaces, tabs) at
+//    both ends, it is one or more of the digits 0-9 (typed full-width digits
+//    reach the page as ASCII); otherwise the message
 //    is "请不要使输入框为空" for an empty text, "请输入非负数" for a leading
 //    "-", and the digits-only message for anything else;
 //  - of two taken operands, the divisor is refused exactly when its value is
@@ -51,6 +51,8 @@
 namespace {
 
 using namespace numora::standard;
+using numora::kEmptyInput;
+using numora::kTooLarge;
 using numora::fuzz::Shown;
 
 // The value a text writes; any character that is not a digit is the digit 0.
@@ -125,7 +127,7 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
     const bool tooLong = Digits(va) > kLargeDigits || Digits(vb) > kLargeDigits;
     const auto refusal = [&](LargeOp op) { return CheckPairwise(op, rawA, rawB).value_or(""); };
     NUMORA_CHECK(refusal(LargeOp::Add) == (tooLong ? kTooLarge : ""), operands() + "\nadd: " + refusal(LargeOp::Add));
-    NUMORA_CHECK(refusal(LargeOp::Divide) == (vb == 0 ? "除数不能为0" : tooLong ? kTooLarge : ""),
+    NUMORA_CHECK(refusal(LargeOp::Divide) == (vb == 0 ? numora::kDivisorZero : tooLong ? kTooLarge : ""),
                  operands() + "\ndivide: " + refusal(LargeOp::Divide));
     NUMORA_CHECK(refusal(LargeOp::Power) == (va == 0 && vb == 0 ? "0没有0次方" : tooLong ? kTooLarge : ""),
                  operands() + "\npower: " + refusal(LargeOp::Power));
@@ -133,12 +135,12 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
 
     auto shownResult = [](const numora::Outcome& out) {
         return out.failed() ? "message " + out.message->text
-                            : Shown(out.Field("LargeText3").value_or("")) + " " +
-                                  Shown(out.Field("LargeText3Se").value_or(""));
+                            : Shown(out.Field(kPairResult).value_or("")) + " " +
+                                  Shown(out.Field(kPairRemainder).value_or(""));
     };
     auto checkLength = [&](const numora::Outcome& out) {
-        const std::string result = out.Field("LargeText3").value_or("");
-        NUMORA_CHECK(out.Field("LargeLenText1") == ResultLengthText(result),
+        const std::string result = out.Field(kPairResult).value_or("");
+        NUMORA_CHECK(out.Field(kPairLength) == ResultLengthText(result),
                      operands() + "\nLargeLenText1 of " + Shown(result));
     };
     const std::size_t da = Digits(va), db = Digits(vb);
@@ -154,14 +156,14 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
     for (const auto& [op, want, mustSucceed] : pairwise) {
         const numora::Outcome out = PairwiseResult(op, rawA, rawB);
         NUMORA_CHECK(out.failed() ? !mustSucceed && out.message->text == kTooLarge
-                                  : SignedValue(out.Field("LargeText3").value_or("")) == want,
+                                  : SignedValue(out.Field(kPairResult).value_or("")) == want,
                      operands() + "\nop " + std::to_string(static_cast<int>(op)) + ": " + shownResult(out) +
                          "\nexpected the value " + Text(want));
         if (!out.failed()) checkLength(out);
     }
     if (vb != 0) {
         const numora::Outcome out = PairwiseResult(LargeOp::Divide, rawA, rawB);
-        const std::string q = out.Field("LargeText3").value_or(""), r = out.Field("LargeText3Se").value_or("");
+        const std::string q = out.Field(kPairResult).value_or(""), r = out.Field(kPairRemainder).value_or("");
         const std::string aText = PageOperand(rawA), bText = PageOperand(rawB);
         const bool ownRemainder = aText.size() < bText.size() && va < vb;
         NUMORA_CHECK(!out.failed() && AllDigits(q) && Value(q) == va / vb &&
@@ -176,7 +178,7 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
         const numora::Outcome out = PairwiseResult(LargeOp::Power, rawA, rawB);
         const bool fits = Digits(power) + da <= kLargeCapacity;
         NUMORA_CHECK(out.failed() ? !fits && out.message->text == kTooLarge
-                                  : out.Field("LargeText3") == Text(power),
+                                  : out.Field(kPairResult) == Text(power),
                      operands() + "\npower: " + shownResult(out) + "\nexpected " + Shown(Text(power)));
         if (!out.failed()) checkLength(out);
     }

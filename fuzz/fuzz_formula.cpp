@@ -6,8 +6,8 @@
 // Every input is evaluated by the library and by an independent reference
 // evaluator written here from the documented grammar (recursive descent,
 // numbers read with strtod, the same double arithmetic in the same order),
-// and the two results must be the same text (the reference reads the
-// formula after FromFullWidth, as the library does). Besides:
+// and the two results must be the same text (both read the formula as it
+// is: full-width forms are turned into ASCII where it is typed). Besides:
 //  - the result is a refusal or a text StrictValue reads back (but for the
 //    largest doubles, whose 15-digit text is past the double range);
 //  - a formula's value does not change inside parentheses, "-( )" negates it,
@@ -21,7 +21,6 @@
 #include <string_view>
 
 #include "Formula.h"
-#include "FullWidth.h"
 #include "FuzzCheck.h"
 #include "NumberText.h"
 
@@ -204,8 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::optional<double> value = ValueOf(result);
     NUMORA_CHECK(!result || largest || value.has_value(), context() + "\n(not a number StrictValue reads)");
 
-    const std::string ascii = numora::FromFullWidth(formula);
-    Expected expected = Reference(ascii).Evaluate();
+    Expected expected = Reference(formula).Evaluate();
     if (expected.kind == Expected::kError)
         NUMORA_CHECK(!result, context() + "\nexpected: a refusal");
     else if (expected.kind == Expected::kText)

@@ -15,9 +15,9 @@
 //  - ReadDecimalPrefix: the unsigned decimal number at the start, its
 //    length (0 when none starts there), its value, and whether it is beyond
 //    the double range.
-// LeadingValue and StrictValue read full-width digits and signs as ASCII
-// first; the readings here start from FromFullWidth's text (its table has
-// its own tests).
+// The readers read the text as it is: full-width digits and signs were
+// turned into ASCII where the text was typed (FromFullWidth, tested on its
+// own), so here they are just bytes that are no number.
 // A decimal number: an optional sign, digits with at most one "." (at least
 // one digit), then an exponent when an "E"/"e" and an optional sign are
 // followed by digits. The values must match to the bit, the sign of zero
@@ -29,7 +29,6 @@
 #include <string>
 #include <string_view>
 
-#include "FullWidth.h"
 #include "FuzzCheck.h"
 #include "NumberText.h"
 
@@ -71,9 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text = numora::fuzz::AsText(data, size);
 
     double leading = LeadingValue(text);
-    const std::string ascii = numora::FromFullWidth(text);
     std::string packed;
-    for (char c : ascii)
+    for (char c : text)
         if (!IsBlank(c)) packed += c;
     std::size_t length = NumberPrefix(packed);
     double wantLeading = length == 0 ? 0.0 : Read(std::string_view(packed).substr(0, length));
@@ -81,10 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  "LeadingValue of " + Shown(text) + " = " + Shown(leading) + "\nexpected " + Shown(wantLeading));
 
     std::optional<double> strict = StrictValue(text);
-    std::size_t b = 0, e = ascii.size();
-    while (b < e && IsBlank(ascii[b])) ++b;
-    while (e > b && IsBlank(ascii[e - 1])) --e;
-    std::string_view body = std::string_view(ascii).substr(b, e - b);
+    std::size_t b = 0, e = text.size();
+    while (b < e && IsBlank(text[b])) ++b;
+    while (e > b && IsBlank(text[e - 1])) --e;
+    std::string_view body = text.substr(b, e - b);
     std::optional<double> wantStrict;
     if (!body.empty() && NumberPrefix(body) == body.size() && std::isfinite(Read(body))) wantStrict = Read(body);
     NUMORA_CHECK(strict.has_value() == wantStrict.has_value() && (!strict || SameDouble(*strict, *wantStrict)),

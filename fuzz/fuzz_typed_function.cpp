@@ -53,7 +53,8 @@ struct Reading {
 // postfix := primary { "²" | "³" }
 // primary := number | x | pi | π | e | a | b | c | name "(" expr ")" | "(" expr ")"
 // Names (sqrt abs sin cos tan exp ln lg pi x e) in any case, the longest
-// first; blanks between tokens; × · ÷ − （ ） as * * / - ( ).
+// first; blanks between tokens; · − as * -. (× ÷ and the full-width forms
+// are turned into ASCII where the text is typed, before any reader.)
 class Reference {
 public:
     Reference(std::string_view text, Wide x) : t_(text), x_(x) {}
@@ -88,10 +89,10 @@ private:
     }
     bool Plus() { return Eat("+"); }
     bool Minus() { return Eat("-") || Eat("\xE2\x88\x92"); }
-    bool Times() { return Eat("*") || Eat("\xC3\x97") || Eat("\xC2\xB7"); }
-    bool Divide() { return Eat("/") || Eat("\xC3\xB7"); }
-    bool Open() { return Eat("(") || Eat("\xEF\xBC\x88"); }
-    bool Close() { return Eat(")") || Eat("\xEF\xBC\x89"); }
+    bool Times() { return Eat("*") || Eat("\xC2\xB7"); }
+    bool Divide() { return Eat("/"); }
+    bool Open() { return Eat("("); }
+    bool Close() { return Eat(")"); }
 
     // The name at the reading position (without taking it), or -1.
     int NameAt(std::size_t& length) {
@@ -118,7 +119,7 @@ private:
     bool StartsFactor() {
         std::size_t length = 0;
         if (NameAt(length) >= 0) return true;
-        return t_.substr(p_, 1) == "(" || t_.substr(p_, 3) == "\xEF\xBC\x88";
+        return t_.substr(p_, 1) == "(";
     }
 
     bool Expr(Wide& v) {

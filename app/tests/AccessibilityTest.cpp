@@ -36,11 +36,14 @@
 #include "Fakes.h"
 #include "MainFrame.h"
 #include "Maths.h"
+#include "MathsControls.h"
 #include "PlotCanvas.h"
 #include "QtTestMain.h"
 #include "Scientific.h"
+#include "ScientificControls.h"
 #include "ShellIcons.h"
 #include "Standard.h"
+#include "StandardControls.h"
 #include "WidgetDriver.h"
 #include "frmAbout.h"
 #include "frmOption.h"
@@ -181,7 +184,7 @@ private slots:
         maths->show();
         QApplication::setActiveWindow(maths);
         QVERIFY(QTest::qWaitForWindowActive(maths));
-        auto* field = maths->findChild<QLineEdit*>(QStringLiteral("MathsEquationFrame1Text1"));
+        auto* field = maths->findChild<QLineEdit*>(QLatin1String(maths::kQuadraticBoxes[0]));
         field->setFocus();
         auto* tabs = maths->findChild<QTabBar*>();
         QCOMPARE(tabs->currentIndex(), 0);
@@ -204,17 +207,17 @@ private slots:
             return QAccessible::queryAccessibleInterface(standard->findChild<QWidget*>(QLatin1String(control)))
                 ->text(QAccessible::Description);
         };
-        QCOMPARE(name("CommonAddText1"), QString::fromUtf8("加法运算 被加数"));
-        QCOMPARE(name("CommonAddText2"), QString::fromUtf8("加法运算 加数"));
-        QCOMPARE(name("CommonAddText3"), QString::fromUtf8("加法运算 和"));
-        QCOMPARE(name("Commoncmd4"), QString::fromUtf8("除法运算 开始"));
+        QCOMPARE(name(standard::kAddFirst), QString::fromUtf8("加法运算 被加数"));
+        QCOMPARE(name(standard::kAddSecond), QString::fromUtf8("加法运算 加数"));
+        QCOMPARE(name(standard::kAddResult), QString::fromUtf8("加法运算 和"));
+        QCOMPARE(name(standard::kDivideButton), QString::fromUtf8("除法运算 开始"));
         // Descriptions come from the status-bar hints and follow them.
-        QCOMPARE(description("Commoncmd4"), QString::fromUtf8("计算商以及整除求余"));
-        QCOMPARE(description("LargeText1"), QString::fromUtf8("输入被加数"));
-        standard->selectTab(QStringLiteral("Large"));
-        standard->findChild<QRadioButton*>(QStringLiteral("LargeOption4"))->click();
-        QCOMPARE(description("LargeText1"), QString::fromUtf8("输入被除数"));
-        QCOMPARE(description("LargeText2"), QString::fromUtf8("输入除数"));
+        QCOMPARE(description(standard::kDivideButton), QString::fromUtf8("计算商以及整除求余"));
+        QCOMPARE(description(standard::kPairFirst), QString::fromUtf8("输入被加数"));
+        standard->selectTab(QLatin1String(standard::kLargePage));
+        standard->findChild<QRadioButton*>(QLatin1String(standard::kOperations[3].control))->click();
+        QCOMPARE(description(standard::kPairFirst), QString::fromUtf8("输入被除数"));
+        QCOMPARE(description(standard::kPairSecond), QString::fromUtf8("输入除数"));
     }
 
     // A command's results are read out at the keyboard focus: the focused
@@ -228,9 +231,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(standard));
         g_values.clear();
         SetAnnouncementListener(Record);
-        TypeInto(standard->findChild<QLineEdit*>(QStringLiteral("CommonChuText1")), QStringLiteral("12"));
-        TypeInto(standard->findChild<QLineEdit*>(QStringLiteral("CommonChuText2")), QStringLiteral("5"));
-        auto* start = standard->findChild<QPushButton*>(QStringLiteral("Commoncmd4"));
+        TypeInto(standard->findChild<QLineEdit*>(QLatin1String(standard::kDividend)), QStringLiteral("12"));
+        TypeInto(standard->findChild<QLineEdit*>(QLatin1String(standard::kDivisor)), QStringLiteral("5"));
+        auto* start = standard->findChild<QPushButton*>(QLatin1String(standard::kDivideButton));
         start->setFocus(Qt::TabFocusReason);
         QTest::keyClick(start, Qt::Key_Space);  // from the keyboard
         QTRY_COMPARE(start->accessibleDescription(),
@@ -239,22 +242,22 @@ private slots:
         QCOMPARE(g_values.size(), 3);  // typing into the inputs is not announced
         QCOMPARE(g_values[0].second, QStringLiteral("2.4"));
         // Leaving the button gives it back its hint.
-        standard->findChild<QLineEdit*>(QStringLiteral("CommonChuText1"))->setFocus(Qt::TabFocusReason);
+        standard->findChild<QLineEdit*>(QLatin1String(standard::kDividend))->setFocus(Qt::TabFocusReason);
         QCOMPARE(start->accessibleDescription(), QString::fromUtf8("计算商以及整除求余"));
         // A long loop that shows its progress is told once, at its end.
-        standard->selectTab(QStringLiteral("Large"));
+        standard->selectTab(QLatin1String(standard::kLargePage));
         g_values.clear();
         SetAnnouncementListener(Record);
-        TypeInto(standard->findChild<QLineEdit*>(QStringLiteral("LargeText1")), QStringLiteral("3"));
-        TypeInto(standard->findChild<QLineEdit*>(QStringLiteral("LargeText2")), QStringLiteral("200"));
-        standard->findChild<QRadioButton*>(QStringLiteral("LargeOption5"))->click();
-        auto* power = standard->findChild<QPushButton*>(QStringLiteral("Largecmd1"));
+        TypeInto(standard->findChild<QLineEdit*>(QLatin1String(standard::kPairFirst)), QStringLiteral("3"));
+        TypeInto(standard->findChild<QLineEdit*>(QLatin1String(standard::kPairSecond)), QStringLiteral("200"));
+        standard->findChild<QRadioButton*>(QLatin1String(standard::kOperations[4].control))->click();
+        auto* power = standard->findChild<QPushButton*>(QLatin1String(standard::kPairButton));
         power->setFocus(Qt::TabFocusReason);
         QTest::keyClick(power, Qt::Key_Space);
         QTRY_VERIFY(power->accessibleDescription().startsWith(QString::fromUtf8("计算窗格1 结果：2656139")));
         SetAnnouncementListener(nullptr);
         int told = 0;
-        for (const auto& [object, value] : g_values) told += object->objectName() == QLatin1String("LargeText3");
+        for (const auto& [object, value] : g_values) told += object->objectName() == QLatin1String(standard::kPairResult);
         QCOMPARE(told, 1);
     }
 
@@ -264,22 +267,22 @@ private slots:
         rig.window.reset(maths);
         maths->show();
         QVERIFY(QTest::qWaitForWindowExposed(maths));
-        maths->selectTab(QStringLiteral("FunctionDrawer"));  // applies the range
+        maths->selectTab(QLatin1String(maths::kPlotPage));  // applies the range
         PlotCanvas* plot = maths->plotCanvas();
         QCOMPARE(plot->accessibleName(), QString::fromUtf8("函数图象"));
         QCOMPARE(plot->accessibleDescription(), QString::fromUtf8("函数图象，X 轴 -4 至 4，Y 轴 -4 至 4，未绘制图象"));
-        TypeInto(maths->findChild<QLineEdit*>(QStringLiteral("MathsFunctionShapeFrame1Text1")), QStringLiteral("2"));
-        maths->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->click();
+        TypeInto(maths->findChild<QLineEdit*>(QLatin1String(maths::kKindControls[0].boxes[0])), QStringLiteral("2"));
+        maths->findChild<QPushButton*>(QLatin1String(maths::kDrawButton))->click();
         QCOMPARE(plot->accessibleDescription(),
                  QString::fromUtf8("函数图象，X 轴 -4 至 4，Y 轴 -4 至 4，已绘制：曲线1 y = 2x"));
-        maths->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd2"))->click();  // clears
+        maths->findChild<QPushButton*>(QLatin1String(maths::kApplyButton))->click();  // clears
         QVERIFY(plot->accessibleDescription().endsWith(QString::fromUtf8("未绘制图象")));
 
-        maths->selectTab(QStringLiteral("TriFunction"));
+        maths->selectTab(QLatin1String(maths::kTrigPage));
         PlotCanvas* sketch = maths->sketchCanvas();
         QCOMPARE(sketch->accessibleName(), QString::fromUtf8("三角函数草图"));
-        TypeInto(maths->findChild<QLineEdit*>(QStringLiteral("MathsTriFDrawerText2")), QStringLiteral("3"));
-        auto* cosine = maths->findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd2"));
+        TypeInto(maths->findChild<QLineEdit*>(QLatin1String(maths::kSketchRight)), QStringLiteral("3"));
+        auto* cosine = maths->findChild<QPushButton*>(QLatin1String(maths::kSketchCosine));
         cosine->click();
         QTRY_VERIFY_WITH_TIMEOUT(cosine->isEnabled(), 20000);
         QCOMPARE(sketch->accessibleDescription(),
@@ -330,15 +333,15 @@ private slots:
         standard->show();
         QApplication::setActiveWindow(standard);
         QVERIFY(QTest::qWaitForWindowActive(standard));
-        standard->selectTab(QStringLiteral("Large"));
-        auto* entry = standard->findChild<QLineEdit*>(QStringLiteral("LargeText4"));
+        standard->selectTab(QLatin1String(standard::kLargePage));
+        auto* entry = standard->findChild<QLineEdit*>(QLatin1String(standard::kListEntry));
         for (const char* number : {"11", "22", "33"}) {
             TypeInto(entry, QLatin1String(number));
             QTest::keyClick(entry, Qt::Key_Return);
         }
-        auto* list = standard->findChild<QListWidget*>(QStringLiteral("LargeList1"));
-        auto* remove = standard->findChild<QPushButton*>(QStringLiteral("Largecmd3"));
-        auto* edit = standard->findChild<QPushButton*>(QStringLiteral("Largecmd5"));
+        auto* list = standard->findChild<QListWidget*>(QLatin1String(standard::kList));
+        auto* remove = standard->findChild<QPushButton*>(QLatin1String(standard::kDeleteItemButton));
+        auto* edit = standard->findChild<QPushButton*>(QLatin1String(standard::kEditItemButton));
         QCOMPARE(list->count(), 3);
         QVERIFY(!remove->isEnabled());
         list->setFocus(Qt::TabFocusReason);
@@ -347,7 +350,7 @@ private slots:
         QVERIFY(remove->isEnabled() && edit->isEnabled());  // as after a click
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(list->count(), 2);
-        QCOMPARE(standard->findChild<QLineEdit*>(QStringLiteral("LargeText6"))->text(), QStringLiteral("2"));
+        QCOMPARE(standard->findChild<QLineEdit*>(QLatin1String(standard::kListCount))->text(), QStringLiteral("2"));
         QTest::keyClick(list, Qt::Key_Home);
         rig.fake.dialogs.inputs.push_back(QStringLiteral("44"));
         QTest::keyClick(list, Qt::Key_F2);
@@ -393,7 +396,7 @@ private slots:
         maths->show();
         QApplication::setActiveWindow(maths);
         QVERIFY(QTest::qWaitForWindowActive(maths));
-        maths->selectTab(QStringLiteral("FunctionDrawer"));
+        maths->selectTab(QLatin1String(maths::kPlotPage));
         PlotCanvas* plot = maths->plotCanvas();
         plot->setFocus(Qt::TabFocusReason);
         QVERIFY(plot->hasFocus());
@@ -416,12 +419,12 @@ private slots:
         scientific->show();
         QApplication::setActiveWindow(scientific);
         QVERIFY(QTest::qWaitForWindowActive(scientific));
-        TypeInto(scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1")), QStringLiteral("100"));
-        auto* start = scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"));
+        TypeInto(scientific->findChild<QLineEdit*>(QLatin1String(scientific::kGoldbachInput)), QStringLiteral("100"));
+        auto* start = scientific->findChild<QPushButton*>(QLatin1String(scientific::kGoldbachButton));
         start->setFocus();
         QTest::keyClick(start, Qt::Key_Space);
-        QTRY_COMPARE(scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame3Text1"))->text(), QStringLiteral("6"));
-        auto* list = scientific->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        QTRY_COMPARE(scientific->findChild<QLineEdit*>(QLatin1String(scientific::kGoldbachCount))->text(), QStringLiteral("6"));
+        auto* list = scientific->findChild<QListView*>(QLatin1String(scientific::kGoldbachList));
         list->setFocus(Qt::TabFocusReason);
         QTest::keyClick(list, Qt::Key_End);
         QCOMPARE(list->currentIndex().row(), 5);
@@ -450,7 +453,7 @@ private slots:
         rig.window.reset(maths);
         maths->show();
         QVERIFY(QTest::qWaitForWindowExposed(maths));
-        maths->selectTab(QStringLiteral("FunctionDrawer"));
+        maths->selectTab(QLatin1String(maths::kPlotPage));
         const qreal ratio = maths->devicePixelRatioF();
         const QPixmap shot = maths->plotCanvas()->grab();
         QCOMPARE(shot.devicePixelRatio(), ratio);
@@ -478,13 +481,13 @@ private slots:
                 QVERIFY2(ratio >= 4.5, qPrintable(field->objectName() + QStringLiteral(": ") + QString::number(ratio)));
             }
         }
-        auto* sum = standard->findChild<QLineEdit*>(QStringLiteral("CommonAddText3"));
+        auto* sum = standard->findChild<QLineEdit*>(QLatin1String(standard::kAddResult));
         // Apart from an input field's face (the button face is too close to it here).
-        auto* input = standard->findChild<QLineEdit*>(QStringLiteral("CommonAddText1"));
+        auto* input = standard->findChild<QLineEdit*>(QLatin1String(standard::kAddFirst));
         QVERIFY(ContrastRatio(Of(sum->palette().color(QPalette::Base)), Of(input->palette().color(QPalette::Base))) >=
                 1.5);  // kFacesApart
         // The plot: dark face, axes lightened to read against it.
-        maths->selectTab(QStringLiteral("FunctionDrawer"));
+        maths->selectTab(QLatin1String(maths::kPlotPage));
         const QImage shot = maths->plotCanvas()->grab().toImage();
         const QColor face = shot.pixelColor(3, 3);
         QVERIFY(IsDark(Of(face)));
@@ -539,7 +542,7 @@ private slots:
             for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
                 if (tabs) tabs->setCurrentIndex(page);
                 if (auto* maths = qobject_cast<Maths*>(w); maths && page == 3)
-                    maths->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->click();
+                    maths->findChild<QPushButton*>(QLatin1String(maths::kDrawButton))->click();
                 QTest::qWait(50);
                 const QString name = QStringLiteral("%1/%2-%3-dark-x%4.png")
                                          .arg(folder, QLatin1String(title))

@@ -18,6 +18,7 @@
 #include "FrameCommands.h"
 #include "QtTestMain.h"
 #include "Standard.h"
+#include "StandardControls.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
@@ -62,13 +63,13 @@ private slots:
         frame.runToolbarKey(QStringLiteral("Standard"));
         auto* standard = qobject_cast<Standard*>(frame.child(QStringLiteral("Standard")));
         QVERIFY(standard);
-        standard->selectTab(QStringLiteral("Large"));
-        standard->findChild<QRadioButton*>(QStringLiteral("LargeOption5"))->setChecked(true);
-        standard->findChild<QLineEdit*>(QStringLiteral("LargeText1"))->setText(QStringLiteral("2"));
-        standard->findChild<QLineEdit*>(QStringLiteral("LargeText2"))->setText(QStringLiteral("1000"));
+        standard->selectTab(QLatin1String(standard::kLargePage));
+        standard->findChild<QRadioButton*>(QLatin1String(standard::kOperations[4].control))->setChecked(true);
+        standard->findChild<QLineEdit*>(QLatin1String(standard::kPairFirst))->setText(QStringLiteral("2"));
+        standard->findChild<QLineEdit*>(QLatin1String(standard::kPairSecond))->setText(QStringLiteral("1000"));
         QPointer<Standard> guard(standard);
         QTimer::singleShot(0, &frame, [&] { frame.unloadChild(QStringLiteral("Standard")); });
-        standard->findChild<QPushButton*>(QStringLiteral("Largecmd1"))->click();
+        standard->findChild<QPushButton*>(QLatin1String(standard::kPairButton))->click();
         QTRY_VERIFY(!guard);
         QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunStandard"))->isChecked());
         QVERIFY(fake.settings.contains(QStringLiteral("Settings"), QStringLiteral("StandardLeft")));

@@ -33,21 +33,23 @@
 #include "FormHelpers.h"
 #include "MainFrame.h"
 #include "Maths.h"
+#include "MathsControls.h"
 #include "MessageDialog.h"
 #include "Scientific.h"
+#include "ScientificControls.h"
 #include "Standard.h"
+#include "StandardControls.h"
 #include "ToolbarDialog.h"
 #include "frmOption.h"
 #include "PlotCanvas.h"
 #include "QtTestMain.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::Desk;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kCalculators[] = {"Standard", "Maths", "Chem", "Scientific"};
 
@@ -191,24 +193,24 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("cube sum") << "Maths" << "Formula"
-                                  << QStringList{"MathsMultiplicationText1", "123456789", "MathsMultiplicationText2",
+        QTest::newRow("cube sum") << "Maths" << maths::kFormulaPage
+                                  << QStringList{maths::kFormulaA, "123456789", maths::kFormulaB,
                                                  "987654321"}
-                                  << "MathsMultiplicationcmd4" << "MathsMultiplicationText3"
+                                  << maths::kFormulaButtons[3].control << maths::kFormulaResult
                                   << "9.65300005065285E+26";
         QTest::newRow("molarity") << "Chem" << ""
                                   << QStringList{"ChemFrame1Frame4Text1", "1", "ChemFrame1Frame4Text2", "3"}
                                   << "ChemFrame1Frame4cmd1" << "ChemFrame1Frame4Text3"
                                   << "0.333333333333333mol/L";
-        QTest::newRow("quotient") << "Standard" << "Full"
-                                  << QStringList{"CommonChuText1", "-2", "CommonChuText2", "3"} << "Commoncmd4"
-                                  << "CommonChuText5" << "-0.666666666666667";
-        QTest::newRow("root") << "Standard" << "Full" << QStringList{"CommonKaiText1", "2", "CommonKaiText4", "7"}
-                              << "Commoncmd7" << "CommonKaiText2" << "1.10408951367381";
-        QTest::newRow("quadratic") << "Maths" << "Equation"
-                                   << QStringList{"MathsEquationFrame1Text1", "3", "MathsEquationFrame1Text2", "7",
-                                                  "MathsEquationFrame1Text3", "-1"}
-                                   << "MathsEquationFrame1cmd1" << "MathsEquationFrame1Text4"
+        QTest::newRow("quotient") << "Standard" << standard::kFullPage
+                                  << QStringList{standard::kDividend, "-2", standard::kDivisor, "3"} << standard::kDivideButton
+                                  << standard::kQuotient << "-0.666666666666667";
+        QTest::newRow("root") << "Standard" << standard::kFullPage << QStringList{standard::kRadicand, "2", standard::kRootIndex, "7"}
+                              << standard::kRootButton << standard::kRootResult << "1.10408951367381";
+        QTest::newRow("quadratic") << "Maths" << maths::kEquationPage
+                                   << QStringList{maths::kQuadraticBoxes[0], "3", maths::kQuadraticBoxes[1], "7",
+                                                  maths::kQuadraticBoxes[2], "-1"}
+                                   << maths::kQuadraticButton << maths::kQuadraticX1
                                    << "0.135041612651109";
     }
 
@@ -259,7 +261,7 @@ private slots:
     void messageBoxShowsWholeTitleAndText() {
         QFETCH(QString, title);
         QFETCH(QString, text);
-        MessageDialog box(nullptr, text, title, MsgIcon::Information, MsgButtons::Ok);
+        MessageDialog box(nullptr, text, title, MessageIcon::Information, MsgButtons::Ok);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QVERIFY(box.width() >= MessageDialog::TitleBarWidth(title, box.font()));
@@ -277,7 +279,7 @@ private slots:
 
     void messageBoxKeys() {
         {
-            MessageDialog box(nullptr, U("确实要执行复位命令吗?"), QStringLiteral("Numora"), MsgIcon::Information,
+            MessageDialog box(nullptr, U("确实要执行复位命令吗?"), QStringLiteral("Numora"), MessageIcon::Information,
                               MsgButtons::OkCancel, MsgAnswer::Cancel);
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));
@@ -285,7 +287,7 @@ private slots:
             QCOMPARE(box.answer(), MsgAnswer::Cancel);
         }
         {
-            MessageDialog box(nullptr, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop, MsgButtons::Ok);
+            MessageDialog box(nullptr, U("表达式错误"), U("Numora错误报告"), MessageIcon::Stop, MsgButtons::Ok);
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -293,7 +295,7 @@ private slots:
             QVERIFY(!box.isVisible());
         }
         {
-            MessageDialog box(nullptr, U("现在要重新启动Numora吗?"), QStringLiteral("Numora"), MsgIcon::Information,
+            MessageDialog box(nullptr, U("现在要重新启动Numora吗?"), QStringLiteral("Numora"), MessageIcon::Information,
                               MsgButtons::YesNoCancel);
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));
@@ -309,19 +311,19 @@ private slots:
         QWidget* w = desk.open(QStringLiteral("Standard"));
         desk.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(desk.frame.get()));
-        w->findChild<QLineEdit*>("CommonReduceText1")->setText("7");
-        w->findChild<QLineEdit*>("CommonReduceText2")->setText("2");
-        auto* button = w->findChild<QPushButton*>("Commoncmd2");
+        w->findChild<QLineEdit*>(standard::kSubtractFirst)->setText("7");
+        w->findChild<QLineEdit*>(standard::kSubtractSecond)->setText("2");
+        auto* button = w->findChild<QPushButton*>(standard::kSubtractButton);
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Return);
-        QCOMPARE(w->findChild<QLineEdit*>("CommonReduceText3")->text(), QStringLiteral("5"));
+        QCOMPARE(w->findChild<QLineEdit*>(standard::kSubtractResult)->text(), QStringLiteral("5"));
         // Enter in a field runs its frame's command.
-        auto* second = w->findChild<QLineEdit*>("CommonAddText2");
-        w->findChild<QLineEdit*>("CommonAddText1")->setText("2");
+        auto* second = w->findChild<QLineEdit*>(standard::kAddSecond);
+        w->findChild<QLineEdit*>(standard::kAddFirst)->setText("2");
         second->setText("3");
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(w->findChild<QLineEdit*>("CommonAddText3")->text(), QStringLiteral("5"));
+        QCOMPARE(w->findChild<QLineEdit*>(standard::kAddResult)->text(), QStringLiteral("5"));
         // A result field and a list are left alone.
         QVERIFY(!EnterCommandOf(w, nullptr));
     }
@@ -331,20 +333,20 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("button");
         const char* const rows[][3] = {
-            {"Standard", "CommonAddText1", "Commoncmd1"},
-            {"Standard", "CommonChuText2", "Commoncmd4"},
-            {"Standard", "CommonPowerText2", "Commoncmd6"},
-            {"Standard", "CommonKaiText4", "Commoncmd7"},
-            {"Standard", "CommonLogText2", "Commoncmd8"},
-            {"Standard", "CommonFactorialText1", "Commoncmd9"},
-            {"Standard", "CommonSimpleFrame1Text2", ""},  // the input frame: the user picks the operation
-            {"Standard", "LargeText2", "Largecmd1"},
-            {"Scientific", "GdbhFrame1Text1", "GdbhFrame1cmd1"},
-            {"Scientific", "FactorizationFrame1Text1", "FactorizationFrame1cmd1"},
-            {"Maths", "MathsEquationFrame1Text3", "MathsEquationFrame1cmd1"},
-            {"Maths", "MathsTriFText1", "MathsTriFcmd1"},
-            {"Maths", "MathsTriFDrawerText2", "MathsTriFDrawercmd1"},
-            {"Maths", "MathsMultiplicationText2", "MathsMultiplicationcmd1"},
+            {"Standard", standard::kAddFirst, standard::kAddButton},
+            {"Standard", standard::kDivisor, standard::kDivideButton},
+            {"Standard", standard::kPowerExponent, standard::kPowerButton},
+            {"Standard", standard::kRootIndex, standard::kRootButton},
+            {"Standard", standard::kLogBase, standard::kLogButton},
+            {"Standard", standard::kFactorialInput, standard::kFactorialButton},
+            {"Standard", standard::kQuickSecond, ""},  // the input frame: the user picks the operation
+            {"Standard", standard::kPairSecond, standard::kPairButton},
+            {"Scientific", scientific::kGoldbachInput, scientific::kGoldbachButton},
+            {"Scientific", scientific::kFactorInput, scientific::kFactorButton},
+            {"Maths", maths::kQuadraticBoxes[2], maths::kQuadraticButton},
+            {"Maths", maths::kAngle, maths::kTrigButtons[0].control},
+            {"Maths", maths::kSketchRight, maths::kSketchSine},
+            {"Maths", maths::kFormulaB, maths::kFormulaButtons[0].control},
             {"Chem", "ChemFrame1Frame4Text2", "ChemFrame1Frame4cmd1"},
             {"Chem", "ChemFrame1Frame5Text4", "ChemFrame1Frame5cmd1"},
             {"frmOption", "UserText1", ""},  // no command of its own: nothing
@@ -368,10 +370,10 @@ private slots:
     void sketchKeepsFocus() {
         Desk desk(QSize(1280, 900));
         auto* maths = qobject_cast<Maths*>(desk.open(QStringLiteral("Maths")));
-        maths->selectTab(QStringLiteral("TriFunction"));
+        maths->selectTab(QLatin1String(maths::kTrigPage));
         desk.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(desk.frame.get()));
-        auto* sine = maths->findChild<QPushButton*>("MathsTriFDrawercmd1");
+        auto* sine = maths->findChild<QPushButton*>(maths::kSketchSine);
         sine->setFocus();
         QVERIFY(sine->hasFocus());
         QTest::keyClick(sine, Qt::Key_Return);
@@ -483,7 +485,7 @@ private slots:
         QTest::addColumn<QString>("order");
         // Left to right, top to bottom; a frame's inputs before its button.
         const char* const rows[][3] = {
-            {"Standard", "Full",
+            {"Standard", standard::kFullPage,
              "CommonAddText1 CommonAddText2 CommonAddText3 Commoncmd1 "
              "CommonReduceText1 CommonReduceText2 CommonReduceText3 Commoncmd2 "
              "CommonMultiplyText1 CommonMultiplyText2 CommonMultiplyText3 Commoncmd3 "
@@ -492,16 +494,16 @@ private slots:
              "CommonKaiText4 CommonKaiText1 CommonKaiText2 CommonKaiText3 Commoncmd7 "
              "CommonLogText2 CommonLogText1 CommonLogText3 Commoncmd8 "
              "CommonFactorialText1 CommonFactorialText2 Commoncmd9"},
-            {"Standard", "Simple",
+            {"Standard", standard::kQuickPage,
              "CommonSimpleFrame1Text1 CommonSimpleFrame1Text2 CommonSimpleFrame2cmd1 CommonSimpleFrame2cmd2 "
              "CommonSimpleFrame2cmd3 CommonSimpleFrame2cmd4 CommonSimpleFrame2cmd5 CommonSimpleFrame2cmd6 "
              "CommonSimpleFrame2cmd7 CommonSimpleFrame2Text1"},
-            {"Standard", "Large",
+            {"Standard", standard::kLargePage,
              "LargeStopcmd LargeText1 LargeText2 LargeOption1 LargeOption2 LargeOption3 LargeOption4 LargeOption5 "
              "Largecmd1 LargeText3 LargeText3Se LargeLenText1 "
              "LargeText4 Largecmd2 LargeList1 Largecmd3 Largecmd5 Largecmd6 Largecmd4 LargeText6 LargeText5 "
              "LargeLenText2"},
-            {"Maths", "Equation",
+            {"Maths", maths::kEquationPage,
              "MathsEquationFrame1Text1 MathsEquationFrame1Text2 MathsEquationFrame1Text3 MathsEquationFrame1cmd1 "
              "MathsEquationFrame1Text4 MathsEquationFrame1Text5 "
              "MathsEquationFrame2Text1 MathsEquationFrame2Text2 MathsEquationFrame2Text3 MathsEquationFrame2Text4 "
@@ -512,15 +514,15 @@ private slots:
              "MathsEquationFrame3Text9 MathsEquationFrame3Text10 MathsEquationFrame3Text11 "
              "MathsEquationFrame3Text12 MathsEquationFrame3cmd1 MathsEquationFrame3Text13 "
              "MathsEquationFrame3Text14 MathsEquationFrame3Text15"},
-            {"Maths", "TriFunction",
+            {"Maths", maths::kTrigPage,
              "MathsTriFText1 MathsTriFOption1 MathsTriFOption2 MathsTriFcmd1 MathsTriFcmd2 MathsTriFcmd3 "
              "MathsTriFcmd4 MathsTriFcmd5 MathsTriFcmd6 MathsTriFText2 "
              "MathsTriFDrawerText1 MathsTriFDrawerText2 MathsTriFDrawercmd1 MathsTriFDrawercmd2 "
              "MathsTriFDrawercmd4 MathsTriFDrawercmd3 MathsTriFDrawerBox1"},
-            {"Maths", "Formula",
+            {"Maths", maths::kFormulaPage,
              "MathsMultiplicationText1 MathsMultiplicationText2 MathsMultiplicationText3 MathsMultiplicationcmd1 "
              "MathsMultiplicationcmd2 MathsMultiplicationcmd3 MathsMultiplicationcmd4 MathsMultiplicationcmd5"},
-            {"Maths", "FunctionDrawer",
+            {"Maths", maths::kPlotPage,
              "MathsFunctionShapeBox1 MathsFunctionShapeCombo1 MathsFunctionShapeFrame1Text1 MathsFunctionShapeFrame1Text2 "
              "MathsFunctionShapeFrame1Slider1 MathsFunctionShapeFrame1Slider1Min MathsFunctionShapeFrame1Slider1Max "
              "MathsFunctionShapeFrame1Slider1Step MathsFunctionShapeFrame1Slider2 MathsFunctionShapeFrame1Slider2Min "
@@ -541,11 +543,11 @@ private slots:
              "ChemFrame1Frame4Text1 ChemFrame1Frame4Text2 ChemFrame1Frame4cmd1 ChemFrame1Frame4Text3 "
              "ChemFrame1Frame5Text1 ChemFrame1Frame5Text2 ChemFrame1Frame5Text3 ChemFrame1Frame5Option1 "
              "ChemFrame1Frame5Option2 ChemFrame1Frame5Text4 ChemFrame1Frame5cmd1"},
-            {"Scientific", "Gdbh", "GdbhFrame1Text1 GdbhFrame1cmd1 GdbhStopcmd GdbhFrame3List1 GdbhFrame3Text1"},
-            {"Scientific", "Factorization",
+            {"Scientific", scientific::kGoldbachPage, "GdbhFrame1Text1 GdbhFrame1cmd1 GdbhStopcmd GdbhFrame3List1 GdbhFrame3Text1"},
+            {"Scientific", scientific::kFactorPage,
              "FactorizationFrame1Text1 FactorizationFrame1cmd1 FactorStopcmd FactorizationFrame2List1 "
              "FactorizationFrame2Text1"},
-            {"Scientific", "Mosunni", "MosunniFrame1List1 MosunniFrame1Text1 MosunniFrame1Text2 Mosunnicmd1 Mosunnicmd2"},
+            {"Scientific", scientific::kMersennePage, "MosunniFrame1List1 MosunniFrame1Text1 MosunniFrame1Text2 Mosunnicmd1 Mosunnicmd2"},
         };
         for (const auto& row : rows)
             QTest::newRow(qPrintable(QString("%1 %2").arg(row[0], row[1]))) << QString(row[0]) << QString(row[1])

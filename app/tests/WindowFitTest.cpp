@@ -27,6 +27,9 @@
 #include <memory>
 
 #include "Desk.h"
+#include "StandardControls.h"
+#include "ScientificControls.h"
+#include "MathsControls.h"
 #include "FunctionCanvas.h"
 #include "Maths.h"
 #include "DesktopFit.h"
@@ -138,12 +141,12 @@ private slots:
         QTest::addColumn<int>("turns");
         QTest::addColumn<QString>("focus");
         const std::tuple<const char*, int, const char*> rows[] = {
-            {"Standard", 0, "CommonAddText1"},     {"Standard", 1, "CommonSimpleFrame1Text1"},
-            {"Standard", 2, "LargeText1"},         {"Scientific", 0, "GdbhFrame1Text1"},
-            {"Scientific", 1, "FactorizationFrame1Text1"},
-            {"Scientific", 2, "MosunniFrame1List1"},  // no input field: its first control
-            {"Maths", 0, "MathsEquationFrame1Text1"}, {"Maths", 1, "MathsTriFText1"},
-            {"Maths", 2, "MathsMultiplicationText1"}, {"Maths", 3, "MathsFunctionShapeFrame1Text1"},
+            {"Standard", 0, standard::kAddFirst},     {"Standard", 1, standard::kQuickFirst},
+            {"Standard", 2, standard::kPairFirst},         {"Scientific", 0, scientific::kGoldbachInput},
+            {"Scientific", 1, scientific::kFactorInput},
+            {"Scientific", 2, scientific::kMersenneList},  // no input field: its first control
+            {"Maths", 0, maths::kQuadraticBoxes[0]}, {"Maths", 1, maths::kAngle},
+            {"Maths", 2, maths::kFormulaA}, {"Maths", 3, maths::kKindControls[0].boxes[0]},
             {"Chem", 0, "ChemFrame1Frame2Text1"},  {"frmOption", 0, "BackFrame3List1"},
             {"frmOption", 2, "UserText1"},          {"frmOption", 3, "BackFrame3List1"},  // round again
             {"Standard", -2, "TabStrip1"},          {"frmOption", -1, "TabStrip"},
@@ -493,9 +496,9 @@ private slots:
         QTest::addColumn<int>("turns");
         QTest::addColumn<QString>("control");
         QTest::newRow("volume slider") << "frmOption" << 0 << "BackSlider1";
-        QTest::newRow("kind of function") << "Maths" << 3 << "MathsFunctionShapeCombo1";
-        QTest::newRow("big-number list") << "Standard" << 2 << "LargeList1";
-        QTest::newRow("Goldbach list") << "Scientific" << 0 << "GdbhFrame3List1";
+        QTest::newRow("kind of function") << "Maths" << 3 << maths::kKindList;
+        QTest::newRow("big-number list") << "Standard" << 2 << standard::kList;
+        QTest::newRow("Goldbach list") << "Scientific" << 0 << scientific::kGoldbachList;
     }
 
     // A wheel that passes over a control leaves it as it is, unless the user
@@ -514,8 +517,8 @@ private slots:
         if (auto* list = content->findChild<QListWidget*>(control))
             for (int i = 0; i < 200; ++i) list->addItem(QString::number(i));
         if (window == QLatin1String("Scientific")) {
-            content->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("100000"));
-            content->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+            content->findChild<QLineEdit*>(QLatin1String(scientific::kGoldbachInput))->setText(QStringLiteral("100000"));
+            content->findChild<QPushButton*>(QLatin1String(scientific::kGoldbachButton))->click();
         }
         auto state = [target] {
             if (auto* slider = qobject_cast<QAbstractSlider*>(target)) return slider->value();
@@ -540,10 +543,10 @@ private slots:
     // Drawn at the screen's pixel ratio: as many pixels as the screen shows,
     // each kind its own picture.
     void messageIconsAreDrawnAtTheScreenScale() {
-        const MsgIcon kinds[] = {MsgIcon::Information, MsgIcon::Exclamation, MsgIcon::Stop, MsgIcon::Question};
+        const MessageIcon kinds[] = {MessageIcon::Information, MessageIcon::Exclamation, MessageIcon::Stop, MessageIcon::Question};
         for (qreal ratio : {1.0, 1.5, 2.0}) {
             QList<QImage> pictures;
-            for (MsgIcon kind : kinds) {
+            for (MessageIcon kind : kinds) {
                 const QImage picture = MessageBoxIcon::Render(kind, 32, ratio);
                 QCOMPARE(picture.size(), QSize(qRound(32 * ratio), qRound(32 * ratio)));
                 QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() * 3 / 4).alpha() > 0);

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "ControlTable.h"
+
 namespace numora::chem {
 
 // ---- The window ----------------------------------------------------------
@@ -129,11 +131,6 @@ inline constexpr std::array<DirectionRow, 2> kDirections = {{
 
 // ---- Captions, initial texts, result boxes ------------------------------------
 
-struct ControlText {
-    const char* control;
-    const char* text;
-};
-
 // Frames, buttons and option buttons. "开  始" has two ASCII blanks.
 inline constexpr std::array<ControlText, 16> kCaptions = {{
     {"ChemFrame1", "溶液问题"},
@@ -224,9 +221,7 @@ constexpr const char* HintFor(std::string_view control, Direction direction) {
     if (control == kDilutionTarget)
         for (const DirectionRow& row : kDirections)
             if (row.direction == direction) return row.targetHint;
-    for (const ControlText& hint : kHints)
-        if (control == hint.control) return hint.text;
-    return nullptr;
+    return TextOf(kHints, control);
 }
 
 // ---- What a mode switch does ------------------------------------------------------

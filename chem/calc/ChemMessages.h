@@ -4,19 +4,12 @@
 // The messages, titles and status text of the chemistry window's solution
 // calculators. Every refusal is shown with the exclamation icon and the
 // title "Numora错误报告" (Outcome::Error); the dilution answer with the
-// information icon and the title kAnswerTitle.
+// information icon and the title kResultTitle.
 #pragma once
 
+#include "SharedMessages.h"
+
 namespace numora::chem {
-
-// Status bar text the window writes when a command starts; it stays there
-// whatever the command's outcome. The commands do not report it.
-inline constexpr const char* kCalculating = "正在计算......";
-
-// Title of the dilution and concentration answer box (information icon).
-inline constexpr const char* kAnswerTitle = "Numora计算结果";
-
-inline constexpr const char* kEmptyInput = "请不要使输入框为空";
 
 // The masses.
 inline constexpr const char* kSolutionNotPositive = "溶液质量不能小于或等于0";
@@ -39,8 +32,5 @@ inline constexpr const char* kVolumeNotPositive = "溶液体积不能小于或�
 inline constexpr const char* kTargetOutOfRange = "质量分数应小于100%,大于0%(不需填“%”)";
 inline constexpr const char* kNotMoreDilute = "稀释后的质量分数应小于稀释前的质量分数";
 inline constexpr const char* kNotMoreConcentrated = "稀释前的质量分数应大于稀释后的质量分数";
-
-// A typed number or a result beyond the double range.
-inline constexpr const char* kTooLarge = "数据过大";
 
 }  // namespace numora::chem

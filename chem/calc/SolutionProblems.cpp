@@ -177,7 +177,7 @@ Outcome Dilution(Direction direction, KnownMasses mode, const MassTexts& texts, 
     text += (dilute ? "应减少溶质" : "应增加溶质") + number(d1) + "g\n或者\n";
     text += (dilute ? "增加溶剂" : "减少溶剂") + number(d2) + "g";
     Outcome answer;
-    answer.message = Message{std::move(text), kAnswerTitle, MessageIcon::Information};
+    answer.message = Message{std::move(text), kResultTitle, MessageIcon::Information};
     return answer;
 }
 

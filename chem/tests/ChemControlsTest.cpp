@@ -68,7 +68,7 @@ TEST(Hints, FollowTheControlAndTheDirection) {
         EXPECT_EQ(hint ? std::string(hint) : "(none)", c.hint ? std::string(c.hint) : "(none)") << c.control;
     }
     // Every text box other than a result box has a hint.
-    for (const ControlText& box : kInitialTexts) {
+    for (const auto& box : kInitialTexts) {
         bool result = false;
         for (const ResultBox& r : kResultBoxes) result = result || std::string(r.control) == box.control;
         EXPECT_EQ(HintFor(box.control, Direction::Dilute) == nullptr, result) << box.control;

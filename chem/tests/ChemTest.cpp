@@ -9,16 +9,16 @@
 #include <QTest>
 
 #include "Chem.h"
+#include "ChemControls.h"
+#include "ControlTableCheck.h"
 #include "Fakes.h"
+#include "Utf8.h"
 #include "WidgetDriver.h"
 #include "QtTestMain.h"
 
 using namespace numora;
 using namespace numora::testing;
 
-namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-}  // namespace
 
 class ChemTest : public QObject {
     Q_OBJECT
@@ -32,7 +32,8 @@ class ChemTest : public QObject {
     }
     void click(const char* name) { QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton); }
     void mode(int m) {
-        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("ChemFrame1Frame1Option%1").arg(m)), Qt::LeftButton);
+        const char* option = chem::kModes[static_cast<std::size_t>(m - 1)].control;
+        QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(option)), Qt::LeftButton);
     }
     QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
 
@@ -52,75 +53,86 @@ private slots:
     // their text; only mode 1 enables the molar-concentration frame.
     void modesLockBoxes() {
         QCOMPARE(window->windowTitle(), U("化学专科计算"));
-        QVERIFY(field("ChemFrame1Frame2Text2")->isReadOnly());
-        QVERIFY(!field("ChemFrame1Frame2Text1")->isReadOnly());
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("ChemFrame1Frame4"))->isEnabled());
-        type("ChemFrame1Frame4Text1", "0.5");
-        field("ChemFrame1Frame5Text1")->setText(QStringLiteral("7"));
+        QVERIFY(field(chem::kFractionBoxes.solvent)->isReadOnly());
+        QVERIFY(!field(chem::kFractionBoxes.solute)->isReadOnly());
+        QVERIFY(window->findChild<QWidget*>(QLatin1String(chem::kMolarityFrame))->isEnabled());
+        type(chem::kMolarityAmount, "0.5");
+        field(chem::kDilutionBoxes.solute)->setText(QStringLiteral("7"));
         mode(2);
-        for (const char* box : {"ChemFrame1Frame2Text1", "ChemFrame1Frame3Text1", "ChemFrame1Frame5Text1"})
+        for (const char* box : {chem::kFractionBoxes.solute, chem::kSolubilityBoxes.solute, chem::kDilutionBoxes.solute})
             QVERIFY2(field(box)->isReadOnly(), box);
-        for (const char* box : {"ChemFrame1Frame2Text2", "ChemFrame1Frame3Text2", "ChemFrame1Frame5Text2"})
+        for (const char* box : {chem::kFractionBoxes.solvent, chem::kSolubilityBoxes.solvent, chem::kDilutionBoxes.solvent})
             QVERIFY2(!field(box)->isReadOnly(), box);
-        QCOMPARE(field("ChemFrame1Frame5Text1")->text(), QStringLiteral("7"));
-        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("ChemFrame1Frame4"))->isEnabled());
-        QCOMPARE(field("ChemFrame1Frame4Text1")->text(), QStringLiteral("0.5"));  // kept while disabled
-        QTest::keyClicks(field("ChemFrame1Frame5Text1"), QStringLiteral("9"));
-        QCOMPARE(field("ChemFrame1Frame5Text1")->text(), QStringLiteral("7"));    // cannot be edited
+        QCOMPARE(field(chem::kDilutionBoxes.solute)->text(), QStringLiteral("7"));
+        QVERIFY(!window->findChild<QWidget*>(QLatin1String(chem::kMolarityFrame))->isEnabled());
+        QCOMPARE(field(chem::kMolarityAmount)->text(), QStringLiteral("0.5"));  // kept while disabled
+        QTest::keyClicks(field(chem::kDilutionBoxes.solute), QStringLiteral("9"));
+        QCOMPARE(field(chem::kDilutionBoxes.solute)->text(), QStringLiteral("7"));    // cannot be edited
         mode(3);
-        QVERIFY(field("ChemFrame1Frame2Text3")->isReadOnly());
-        QVERIFY(!field("ChemFrame1Frame2Text1")->isReadOnly());
+        QVERIFY(field(chem::kFractionBoxes.solution)->isReadOnly());
+        QVERIFY(!field(chem::kFractionBoxes.solute)->isReadOnly());
     }
+
+    // The control table names the window's controls: every hint row shows
+    // its hint.
+    void controlTableNamesTheWindowsControls() { QCOMPARE(HintsNotShown(window, chem::kHints), QStringList()); }
 
     void calculators() {
         // Mode 1: solute 20 g in 100 g of solution.
-        type("ChemFrame1Frame2Text1", "20");
-        type("ChemFrame1Frame2Text3", "100");
-        click("ChemFrame1Frame2cmd1");
-        QCOMPARE(field("ChemFrame1Frame2Text4")->text(), QStringLiteral("20%"));
-        click("ChemFrame1Frame2cmd2");
-        QCOMPARE(field("ChemFrame1Frame2Text4")->text(), QStringLiteral("80%"));
+        type(chem::kFractionBoxes.solute, "20");
+        type(chem::kFractionBoxes.solution, "100");
+        click(chem::kSoluteFractionButton);
+        QCOMPARE(field(chem::kFractionResult)->text(), QStringLiteral("20%"));
+        click(chem::kSolventFractionButton);
+        QCOMPARE(field(chem::kFractionResult)->text(), QStringLiteral("80%"));
         QCOMPARE(window->statusText(), U("正在计算......"));
-        QCOMPARE(field("ChemFrame1Frame2Text4")->toolTip(), QStringLiteral("80%"));
+        QCOMPARE(field(chem::kFractionResult)->toolTip(), QStringLiteral("80%"));
 
-        type("ChemFrame1Frame4Text1", "0.5");
-        type("ChemFrame1Frame4Text2", "1");
-        click("ChemFrame1Frame4cmd1");
-        QCOMPARE(field("ChemFrame1Frame4Text3")->text(), QStringLiteral("0.5mol/L"));
+        type(chem::kMolarityAmount, "0.5");
+        type(chem::kMolarityVolume, "1");
+        click(chem::kMolarityButton);
+        QCOMPARE(field(chem::kMolarityResult)->text(), QStringLiteral("0.5mol/L"));
+
+        // Full-width digits and the ideographic full stop, as an input
+        // method commits them.
+        field(chem::kMolarityAmount)->setText(U("０。２５"));
+        field(chem::kMolarityVolume)->setText(U("１"));
+        click(chem::kMolarityButton);
+        QCOMPARE(field(chem::kMolarityResult)->text(), QStringLiteral("0.25mol/L"));
 
         // Mode 3: solute and solvent known.
         mode(3);
-        type("ChemFrame1Frame3Text1", "36");
-        type("ChemFrame1Frame3Text2", "100");
-        click("ChemFrame1Frame3cmd1");
-        QCOMPARE(field("ChemFrame1Frame3Text4")->text(), QStringLiteral("36g"));
+        type(chem::kSolubilityBoxes.solute, "36");
+        type(chem::kSolubilityBoxes.solvent, "100");
+        click(chem::kSolubilityButton);
+        QCOMPARE(field(chem::kSolubilityResult)->text(), QStringLiteral("36g"));
 
         // The dilution answer, exactly as the box shows it.
         mode(1);
-        type("ChemFrame1Frame5Text1", "1");
-        type("ChemFrame1Frame5Text3", "3");
-        type("ChemFrame1Frame5Text4", "20");
-        click("ChemFrame1Frame5cmd1");
+        type(chem::kDilutionBoxes.solute, "1");
+        type(chem::kDilutionBoxes.solution, "3");
+        type(chem::kDilutionTarget, "20");
+        click(chem::kDilutionButton);
         const RecordedMessage answer = fakes->dialogs.messages.last();
         QCOMPARE(answer.text, U("当前溶质的质量分数为 33.3333333333333%\n\n应减少溶质 .5g\n或者\n增加溶剂 2g"));
         QCOMPARE(answer.title, U("Numora计算结果"));
-        QCOMPARE(answer.icon, MsgIcon::Information);
+        QCOMPARE(answer.icon, MessageIcon::Information);
 
         // The target box's hint follows the direction.
         QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(field("ChemFrame1Frame5Text4"), &enter);
+        QApplication::sendEvent(field(chem::kDilutionTarget), &enter);
         QCOMPARE(window->statusText(), U("稀释后的质量分数(%)"));
-        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("ChemFrame1Frame5Option2")), Qt::LeftButton);
-        QApplication::sendEvent(field("ChemFrame1Frame5Text4"), &enter);
+        QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(chem::kDirections[1].control)), Qt::LeftButton);
+        QApplication::sendEvent(field(chem::kDilutionTarget), &enter);
         QCOMPARE(window->statusText(), U("稀释前的质量分数(%)"));
     }
 
     void refusalsLeaveResults() {
-        type("ChemFrame1Frame2Text1", "");
-        click("ChemFrame1Frame2cmd1");
+        type(chem::kFractionBoxes.solute, "");
+        click(chem::kSoluteFractionButton);
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
         QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
-        QCOMPARE(field("ChemFrame1Frame2Text4")->text(), QStringLiteral("0%"));
+        QCOMPARE(field(chem::kFractionResult)->text(), QStringLiteral("0%"));
     }
 };
 

@@ -18,17 +18,17 @@
 #include "ChemAccessibility.h"
 #include "ChemControls.h"
 #include "ChemMessages.h"
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "FieldLimit.h"
 #include "FormHelpers.h"
 #include "Reflow.h"
 #include "Outcome.h"
 #include "SolutionProblems.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString Caption(const char* control) {
     for (const auto& c : chem::kCaptions)
@@ -42,44 +42,27 @@ QString Initial(const char* control) {
     return QStringLiteral("0");
 }
 
-QLineEdit* Box(const char* control) {
-    auto* box = new QLineEdit(Initial(control));
-    box->setObjectName(QLatin1String(control));
-    box->setMinimumWidth(60);
-    return box;
-}
+// The controls of the window's table, with their initial texts and
+// captions from it.
+QLineEdit* BoxOf(const char* control) { return Box(control, Initial(control)); }
 
-QLineEdit* Result(const char* control) {
-    QLineEdit* box = Box(control);
+QLineEdit* ResultOf(const char* control) {
+    bool typable = false;
     for (const auto& r : chem::kResultBoxes)
-        if (std::string_view(r.control) == control) box->setReadOnly(r.readOnly);
+        if (std::string_view(r.control) == control) typable = !r.readOnly;
+    QLineEdit* box = Result(control, Initial(control), typable);
     // Each result is a number followed by its unit.
     const std::pair<const char*, const char*> units[] = {
         {chem::kFractionResult, "%"}, {chem::kSolubilityResult, "g"}, {chem::kMolarityResult, "mol/L"}};
     for (const auto& [name, unit] : units)
         if (std::string_view(name) == control) FitResultWidth(box, QLatin1String(unit));
-    ResultFace(box);
     TooltipFollowsText(box);
     return box;
 }
 
-QGroupBox* Frame(const char* control) {
-    auto* frame = new QGroupBox(Caption(control));
-    frame->setObjectName(QLatin1String(control));
-    return frame;
-}
-
-QPushButton* Button(const char* control) {
-    auto* button = new QPushButton(Caption(control));
-    button->setObjectName(QLatin1String(control));
-    return button;
-}
-
-QRadioButton* Option(const char* control) {
-    auto* option = new QRadioButton(Caption(control));
-    option->setObjectName(QLatin1String(control));
-    return option;
-}
+QGroupBox* FrameOf(const char* control) { return Frame(control, Caption(control)); }
+QPushButton* ButtonOf(const char* control) { return Button(control, Caption(control)); }
+QRadioButton* OptionOf(const char* control) { return Option(control, Caption(control)); }
 
 // A row of the three mass boxes with their units; each mass goes under
 // the one before when the row is narrow.
@@ -90,7 +73,7 @@ QWidget* MassRow(const chem::MassBoxes& boxes) {
     const char* const labels[] = {"溶质", "溶剂", "溶液"};
     const char* const names[] = {boxes.solute, boxes.solvent, boxes.solution};
     for (int i = 0; i < 3; ++i)
-        layout->addWidget(Piece({new QLabel(U(labels[i])), Box(names[i]), new QLabel(QStringLiteral("g"))}));
+        layout->addWidget(Piece({Label(U(labels[i])), BoxOf(names[i]), Label(QStringLiteral("g"))}));
     return row;
 }
 
@@ -146,7 +129,7 @@ QString Chem::statusText() const { return status_->text(); }
 void Chem::setStatus(const QString& text) { status_->setText(text); }
 
 std::string Chem::text(const char* control) const {
-    return FieldText(const_cast<Chem*>(this), QLatin1String(control)).toStdString();
+    return CalcText(const_cast<Chem*>(this), QLatin1String(control));
 }
 
 QWidget* Chem::buildFrame() {
@@ -154,16 +137,16 @@ QWidget* Chem::buildFrame() {
     page->setObjectName(QLatin1String(chem::kPage));
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
-    QGroupBox* all = Frame(chem::kSolutionFrame);
+    QGroupBox* all = FrameOf(chem::kSolutionFrame);
     pageLayout->addWidget(all);
     auto* column = new QVBoxLayout(all);
 
     // The known masses.
-    QGroupBox* modeFrame = Frame(chem::kModeFrame);
+    QGroupBox* modeFrame = FrameOf(chem::kModeFrame);
     auto* modeRow = new FlowLayout(modeFrame);
     modes_ = new QButtonGroup(this);
     for (const auto& mode : chem::kModes) {
-        QRadioButton* option = Option(mode.control);
+        QRadioButton* option = OptionOf(mode.control);
         modes_->addButton(option, static_cast<int>(mode.mode));
         modeRow->addWidget(option);
     }
@@ -172,45 +155,45 @@ QWidget* Chem::buildFrame() {
     column->addWidget(modeFrame);
 
     // Mass fraction.
-    QGroupBox* fraction = Frame(chem::kFractionFrame);
+    QGroupBox* fraction = FrameOf(chem::kFractionFrame);
     QWidget* fractionMasses = MassRow(chem::kFractionBoxes);
-    QPushButton* soluteButton = Button(chem::kSoluteFractionButton);
-    QPushButton* solventButton = Button(chem::kSolventFractionButton);
+    QPushButton* soluteButton = ButtonOf(chem::kSoluteFractionButton);
+    QPushButton* solventButton = ButtonOf(chem::kSolventFractionButton);
     connect(soluteButton, &QPushButton::clicked, this, [this] { massFraction(false); });
     connect(solventButton, &QPushButton::clicked, this, [this] { massFraction(true); });
-    FrameRow(fraction, {fractionMasses}, {soluteButton, solventButton, Result(chem::kFractionResult)});
+    FrameRow(fraction, {fractionMasses}, {soluteButton, solventButton, ResultOf(chem::kFractionResult)});
     column->addWidget(fraction);
 
     // Solubility.
-    QGroupBox* solubility = Frame(chem::kSolubilityFrame);
+    QGroupBox* solubility = FrameOf(chem::kSolubilityFrame);
     QWidget* solubilityMasses = MassRow(chem::kSolubilityBoxes);
-    QPushButton* solubilityButton = Button(chem::kSolubilityButton);
+    QPushButton* solubilityButton = ButtonOf(chem::kSolubilityButton);
     connect(solubilityButton, &QPushButton::clicked, this, &Chem::solubility);
-    FrameRow(solubility, {solubilityMasses}, {solubilityButton, Result(chem::kSolubilityResult)});
+    FrameRow(solubility, {solubilityMasses}, {solubilityButton, ResultOf(chem::kSolubilityResult)});
     column->addWidget(solubility);
 
     // Molar concentration.
-    QGroupBox* molarity = Frame(chem::kMolarityFrame);
-    QWidget* amount = Piece({Box(chem::kMolarityAmount), new QLabel(QStringLiteral("mol"))});
-    QWidget* volume = Piece({Box(chem::kMolarityVolume), new QLabel(QStringLiteral("L"))});
-    QPushButton* molarityButton = Button(chem::kMolarityButton);
+    QGroupBox* molarity = FrameOf(chem::kMolarityFrame);
+    QWidget* amount = Piece({BoxOf(chem::kMolarityAmount), Label(QStringLiteral("mol"))});
+    QWidget* volume = Piece({BoxOf(chem::kMolarityVolume), Label(QStringLiteral("L"))});
+    QPushButton* molarityButton = ButtonOf(chem::kMolarityButton);
     connect(molarityButton, &QPushButton::clicked, this, &Chem::molarity);
-    FrameRow(molarity, {amount, volume}, {molarityButton, Result(chem::kMolarityResult)});
+    FrameRow(molarity, {amount, volume}, {molarityButton, ResultOf(chem::kMolarityResult)});
     column->addWidget(molarity);
 
     // Dilution and concentration.
-    QGroupBox* dilution = Frame(chem::kDilutionFrame);
+    QGroupBox* dilution = FrameOf(chem::kDilutionFrame);
     FlowLayout* dilutionRow = FrameRow(dilution, {MassRow(chem::kDilutionBoxes)}, {});
     directions_ = new QButtonGroup(this);
     for (const auto& d : chem::kDirections) {
-        QRadioButton* option = Option(d.control);
+        QRadioButton* option = OptionOf(d.control);
         directions_->addButton(option, static_cast<int>(d.direction));
         dilutionRow->addWidget(option);
     }
     directions_->button(static_cast<int>(chem::kInitialDirection))->setChecked(true);
     connect(directions_, &QButtonGroup::idClicked, this, &Chem::directionChanged);
-    dilutionRow->addWidget(Piece({Box(chem::kDilutionTarget), new QLabel(QStringLiteral("%"))}));
-    QPushButton* dilutionButton = Button(chem::kDilutionButton);
+    dilutionRow->addWidget(Piece({BoxOf(chem::kDilutionTarget), Label(QStringLiteral("%"))}));
+    QPushButton* dilutionButton = ButtonOf(chem::kDilutionButton);
     connect(dilutionButton, &QPushButton::clicked, this, &Chem::dilution);
     dilutionRow->addWidget(dilutionButton);
     column->addWidget(dilution);
@@ -238,7 +221,7 @@ chem::MassTexts Masses(const std::string (&t)[3]) { return {t[0], t[1], t[2]}; }
 }  // namespace
 
 void Chem::massFraction(bool solvent) {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     const std::string t[3] = {text(chem::kFractionBoxes.solute), text(chem::kFractionBoxes.solvent),
                               text(chem::kFractionBoxes.solution)};
     ApplyOutcome(this,
@@ -248,20 +231,20 @@ void Chem::massFraction(bool solvent) {
 }
 
 void Chem::solubility() {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     const std::string t[3] = {text(chem::kSolubilityBoxes.solute), text(chem::kSolubilityBoxes.solvent),
                               text(chem::kSolubilityBoxes.solution)};
     ApplyOutcome(this, chem::Solubility(static_cast<chem::KnownMasses>(mode_), Masses(t)), services_.dialogs);
 }
 
 void Chem::molarity() {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     ApplyOutcome(this, chem::MolarConcentration(text(chem::kMolarityAmount), text(chem::kMolarityVolume)),
                  services_.dialogs);
 }
 
 void Chem::dilution() {
-    setStatus(U(chem::kCalculating));
+    setStatus(U(kCalculating));
     const std::string t[3] = {text(chem::kDilutionBoxes.solute), text(chem::kDilutionBoxes.solvent),
                               text(chem::kDilutionBoxes.solution)};
     ApplyOutcome(this,

@@ -373,6 +373,9 @@ TEST(CliPlot, PointsOfOneOrTwoGraphs) {
     const struct { std::vector<std::string> args; std::string out; } rows[] = {
         {{"plot", "quadratic", "1", "-3", "2", "--points"}, pupil},
         {{"plot", "function", "x^2-3x+2", "--points"}, pupil},
+        // Full-width digits and signs, read as the window reads them.
+        {{"plot", "自定义函数", "１+x", "--points"}, "零点 -1 0\ny轴交点 0 1\n"},
+        {{"plot", "function", "（x－1）×（x－2）", "--points"}, pupil},
         {{"plot", "quadratic", "1", "-3", "2", "--and", "linear", "1", "-1", "--points"},
          "y轴交点 0 2\ny轴交点 0 -1\n零点 1 0\n零点 1 0\n交点 1 0\n极小值点 1.5 -0.25\n零点 2 0\n交点 3 2\n"},
         {{"plot", "11", "sqrt(x)-1", "--points", "--range", "-1", "4", "-2", "2"}, "y轴交点 0 -1\n零点 1 0\n"},

@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "SharedMessages.h"
+
 namespace numora::exact {
 
 // No numerator or denominator made here has more decimal digits than this.
@@ -30,7 +32,7 @@ namespace numora::exact {
 inline constexpr std::size_t kDigitCap = 2000;
 
 struct TooLarge : std::exception {
-    const char* what() const noexcept override { return "数据过大"; }
+    const char* what() const noexcept override { return kTooLarge; }
 };
 
 // `value` itself, or TooLarge when it has more than kDigitCap digits.

@@ -3,9 +3,12 @@
 
 // Full-width input. A Chinese input method in full-width mode types the
 // digits and the arithmetic signs as full-width characters (（１＋２）×３,
-// －５, ．５). Every reader of typed numbers and formulas first turns them into
-// their ASCII counterparts, so that they mean what the user sees; the
-// reading rules themselves are unchanged.
+// －５, ．５). They are turned into their ASCII counterparts once, where a
+// typed text enters a computation, so that they mean what the user sees:
+// every window field and input box through CalcText (core/ui), numora-cli's
+// arguments (file names aside) and the lines of its formula files. The
+// readers of numbers, formulas and typed functions then read ASCII; their
+// reading rules are unchanged.
 #pragma once
 
 #include <string>

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "FullWidth.h"
 
 namespace numora {
 namespace {
@@ -171,9 +170,7 @@ std::string PaddedNumberText(double value) {
     return text[0] == '-' ? text : " " + text;
 }
 
-std::string PackedNumberText(std::string_view typed) {
-    std::string ascii;
-    const std::string_view text = FromFullWidth(typed, ascii);
+std::string PackedNumberText(std::string_view text) {
     std::string packed;
     packed.reserve(text.size());
     for (char c : text)
@@ -181,11 +178,9 @@ std::string PackedNumberText(std::string_view typed) {
     return packed;
 }
 
-double LeadingValue(std::string_view typed) { return ScanNumber(PackedNumberText(typed)).value; }
+double LeadingValue(std::string_view text) { return ScanNumber(PackedNumberText(text)).value; }
 
-std::optional<double> StrictValue(std::string_view typed) {
-    std::string ascii;
-    const std::string_view text = FromFullWidth(typed, ascii);
+std::optional<double> StrictValue(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && IsBlank(text[b])) ++b;
     while (e > b && IsBlank(text[e - 1])) --e;

@@ -27,8 +27,8 @@ std::string SingleNumberText(float value);
 // The padded form: one blank in front of a value that is not negative.
 std::string PaddedNumberText(double value);
 
-// Both readers below first read full-width digits and signs as ASCII
-// (FromFullWidth): "１２" is 12, "－．５" is -0.5.
+// Both readers below read ASCII: full-width digits and signs were turned
+// into it where the text entered (FromFullWidth).
 //
 // value(text): blanks, tabs and line feeds are ignored wherever they stand;
 // then the longest leading part that forms a decimal number (sign, digits,
@@ -38,8 +38,8 @@ std::string PaddedNumberText(double value);
 // "数据过大".
 double LeadingValue(std::string_view text);
 
-// The text as LeadingValue reads it: full-width forms as ASCII, blanks,
-// tabs and line feeds dropped wherever they stand.
+// The text as LeadingValue reads it: blanks, tabs and line feeds dropped
+// wherever they stand.
 std::string PackedNumberText(std::string_view text);
 
 // The unsigned decimal number at the start of `text`: digits with at most

@@ -11,9 +11,10 @@
 #include <utility>
 #include <vector>
 
-namespace numora {
+#include "MessageIcon.h"
+#include "SharedMessages.h"
 
-enum class MessageIcon { None, Information, Exclamation, Stop, Question };
+namespace numora {
 
 struct Message {
     std::string text;
@@ -21,9 +22,6 @@ struct Message {
     MessageIcon icon = MessageIcon::Exclamation;
     bool operator==(const Message&) const = default;
 };
-
-// The title of every input-error message of the calculator windows.
-inline constexpr const char* kErrorTitle = "Numora错误报告";
 
 struct Outcome {
     // Control name -> new text, applied in this order.

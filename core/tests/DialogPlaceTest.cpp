@@ -61,7 +61,7 @@ private slots:
         });
         closer.start();
         static_cast<Dialogs&>(real).Message(content, QStringLiteral("您已经中止计算,无法确定结果总数!"),
-                                            QStringLiteral("Numora"), MsgIcon::Information);
+                                            QStringLiteral("Numora"), MessageIcon::Information);
         QVERIFY(shown.isValid());
         // Over the child window, as far as the screen lets it, not in the
         // middle of the frame.

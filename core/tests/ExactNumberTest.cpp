@@ -12,6 +12,7 @@
 
 #include "ExactNotation.h"
 #include "ExactNumber.h"
+#include "FullWidth.h"
 #include "Notation.h"
 #include "NotationReader.h"
 
@@ -52,7 +53,7 @@ TEST(TypedValue, ReadsWhatTheLeadingNumberParseReads) {
         {"1E+999999999999", nullptr},                  {"3.14159", "314159/100000"},
     };
     for (const auto& row : rows) {
-        const auto v = TypedValue(row.text);
+        const auto v = TypedValue(FromFullWidth(row.text));  // as typed, converted where it was
         if (!row.value) {
             EXPECT_FALSE(v) << row.text;
             continue;

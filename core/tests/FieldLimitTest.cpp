@@ -91,7 +91,7 @@ private slots:
             QCOMPARE(dialogs.messages.size(), messages + 1);
             QCOMPARE(dialogs.messages.last().text, QStringLiteral("数据过大"));
             QCOMPARE(dialogs.messages.last().title, QStringLiteral("Numora错误报告"));
-            QCOMPARE(dialogs.messages.last().icon, MsgIcon::Exclamation);
+            QCOMPARE(dialogs.messages.last().icon, MessageIcon::Exclamation);
         }
 
         // A field the window names no message for says how much it holds.

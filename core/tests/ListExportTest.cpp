@@ -15,14 +15,13 @@
 #include "JobRunner.h"
 #include "ListExport.h"
 #include "QtTestMain.h"
+#include "Utf8.h"
 #include "WriteFailures.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QByteArray Read(const QString& path) {
     QFile file(path);
@@ -166,7 +165,7 @@ private slots:
             QCOMPARE(fakes->dialogs.messages[0].text,
                      U("保存文件失败：") + QDir::toNativeSeparators(path) + QLatin1Char('\n') + row.reason);
             QCOMPARE(fakes->dialogs.messages[0].title, U("Numora错误报告"));
-            QCOMPARE(fakes->dialogs.messages[0].icon, MsgIcon::Exclamation);
+            QCOMPARE(fakes->dialogs.messages[0].icon, MessageIcon::Exclamation);
             // The dialog again, on the name that failed (then cancelled here).
             QCOMPARE(fakes->dialogs.saveSuggestions, (QStringList{QDir::home().filePath("list.txt"), path}));
             QVERIFY2(QFileInfo(dir.filePath("folder")).isDir(), qPrintable(what));

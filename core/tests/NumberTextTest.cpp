@@ -59,11 +59,12 @@ TEST(LeadingValue, ReadsTheLongestLeadingNumber) {
         {"1e3", 1000}, {"1E3x", 1000}, {"1e", 1}, {"1e+", 1}, {"1e-2", 0.01}, {"1.2.3", 1.2},
         {".5", 0.5}, {"-.5", -0.5}, {"+7", 7}, {"-", 0}, {".", 0}, {"12g", 12}, {"g12", 0},
         {"00", 0}, {"1,5", 1}, {"- 5", -5}, {"1e-400", 0}, {"2147483647", 2147483647.0},
-        // Full-width digits and signs, and the ideographic full stop.
+        // Full-width digits and signs, and the ideographic full stop, as
+        // they arrive: converted where they were typed.
         {"１２", 12}, {"－５", -5}, {"．５", 0.5}, {"１。５", 1.5}, {"＋７", 7}, {"１２ｇ", 12},
         {"３×２", 3}, {"ｇ１２", 0}, {"１ ２", 12}, {"1e２", 100},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingValue(c.text), c.value) << c.text;
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingValue(FromFullWidth(c.text)), c.value) << c.text;
     EXPECT_EQ(LeadingValue("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(LeadingValue("-1e400"), -std::numeric_limits<double>::infinity());
     // Out of range by its digits rather than its exponent.
@@ -80,7 +81,7 @@ TEST(StrictValue, AcceptsOnlyAWholeNumber) {
         {"1.2.3", std::nullopt}, {"1e400", std::nullopt}, {"--1", std::nullopt}, {"0x10", std::nullopt},
         {"－１２．５", -12.5}, {" ２ ", 2}, {"２。", 2}, {"１２ａ", std::nullopt}, {"２×３", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(StrictValue(c.text), c.value) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(StrictValue(FromFullWidth(c.text)), c.value) << c.text;
 }
 
 TEST(RoundToInt, HalvesGoToTheEvenNeighbour) {

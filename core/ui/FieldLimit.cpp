@@ -56,7 +56,7 @@ private:
         if (showing_) return;  // one message for a burst of refused keys
         showing_ = true;
         QPointer<LengthGuard> self(this);
-        dialogs_.Message(field_, message_, QStringLiteral("Numora错误报告"), MsgIcon::Exclamation, MsgButtons::Ok);
+        dialogs_.Message(field_, message_, QStringLiteral("Numora错误报告"), MessageIcon::Exclamation, MsgButtons::Ok);
         if (self) showing_ = false;
     }
 

@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "FullWidth.h"
 #include "Outcome.h"
 #include "Reflow.h"
 #include "Services.h"
@@ -131,6 +132,10 @@ QString FieldText(QWidget* root, const QString& name) {
     return {};
 }
 
+std::string CalcText(QWidget* root, const QString& name) { return CalcText(FieldText(root, name)); }
+
+std::string CalcText(const QString& typed) { return FromFullWidth(typed.toStdString()); }
+
 void SetFieldText(QWidget* root, const QString& name, const QString& text) {
     if (auto* line = root->findChild<QLineEdit*>(name)) {
         line->setText(text);
@@ -146,16 +151,8 @@ void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs) {
     for (const auto& [name, text] : outcome.writes)
         SetFieldText(root, QString::fromStdString(name), QString::fromStdString(text));
     if (!outcome.message) return;
-    MsgIcon icon = MsgIcon::Exclamation;
-    switch (outcome.message->icon) {
-        case MessageIcon::None: icon = MsgIcon::None; break;
-        case MessageIcon::Information: icon = MsgIcon::Information; break;
-        case MessageIcon::Exclamation: icon = MsgIcon::Exclamation; break;
-        case MessageIcon::Stop: icon = MsgIcon::Stop; break;
-        case MessageIcon::Question: icon = MsgIcon::Question; break;
-    }
     dialogs.Message(root, QString::fromStdString(outcome.message->text),
-                    QString::fromStdString(outcome.message->title), icon, MsgButtons::Ok);
+                    QString::fromStdString(outcome.message->title), outcome.message->icon, MsgButtons::Ok);
 }
 
 void ShapeWindow(QWidget* window) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QHash>
 #include <QObject>
@@ -49,6 +50,13 @@ void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs);
 
 // The text of the field named `name` under `root` (empty when none).
 QString FieldText(QWidget* root, const QString& name);
+// What a command reads from the field named `name` under `root`: its text
+// with full-width digits and signs as ASCII (FromFullWidth). Text from a
+// window enters a computation only through here, converted once; the
+// computations read ASCII.
+std::string CalcText(QWidget* root, const QString& name);
+// The same for a text typed elsewhere (an input box, a list item's edit).
+std::string CalcText(const QString& typed);
 // Sets the text of the field named `name` under `root`.
 void SetFieldText(QWidget* root, const QString& name, const QString& text);
 

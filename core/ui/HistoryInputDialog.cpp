@@ -13,11 +13,10 @@
 
 #include "Accessibility.h"
 #include "FieldLimit.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Control name -> accessible name, description (also the tool tip: the box
 // has no status bar for hints).

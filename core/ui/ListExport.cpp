@@ -19,6 +19,7 @@
 #include "JobRunner.h"
 #include "SaveFile.h"
 #include "Services.h"
+#include "Utf8.h"
 
 namespace numora {
 
@@ -37,8 +38,6 @@ const MenuItem kMenuItems[] = {
     {"ListCopyAll", "全部复制(&L)", "复制列表中的全部行"},
     {"ListSave", "保存为文本文件(&S)…", "把列表中的全部行保存为文本文件(UTF-8编码，每行一项)"},
 };
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Lines handed on at a time: about a megabyte of text.
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
@@ -271,7 +270,7 @@ void ListExport::saveAs(const QString& suggested) {
             if (end == JobRunner::End::Failed) *saved = FailedWrite(ENOMEM);  // the writing itself failed
             if (end != JobRunner::End::Cancelled && !saved->ok()) {
                 services_.dialogs.Message(view_, SaveFailedText(request.failurePrefix, path, *saved),
-                                          U("Numora错误报告"), MsgIcon::Exclamation, MsgButtons::Ok);
+                                          U("Numora错误报告"), MessageIcon::Exclamation, MsgButtons::Ok);
                 saveAs(path);  // another folder or name, starting from this one
                 if (busy()) return;
             }

@@ -11,7 +11,7 @@ namespace numora {
 namespace {
 
 // Draws `icon` in the square (0, 0, side, side) of `p`, in logical units.
-void Draw(QPainter& p, MsgIcon icon, qreal side) {
+void Draw(QPainter& p, MessageIcon icon, qreal side) {
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = side;
     auto pen = [s](const QColor& colour, qreal width) {
@@ -32,13 +32,13 @@ void Draw(QPainter& p, MsgIcon icon, qreal side) {
     };
     const QColor white(Qt::white);
     switch (icon) {
-    case MsgIcon::Information:
+    case MessageIcon::Information:
         disc(QColor(0x2f, 0x6f, 0xd0));
         dot(white, 0.5, 0.28);
         p.setPen(pen(white, 0.13));
         p.drawLine(QPointF(0.5 * s, 0.45 * s), QPointF(0.5 * s, 0.74 * s));
         break;
-    case MsgIcon::Question: {
+    case MessageIcon::Question: {
         disc(QColor(0x2f, 0x6f, 0xd0));
         QPainterPath hook;
         hook.arcMoveTo(QRectF(0.34 * s, 0.2 * s, 0.32 * s, 0.3 * s), 160);
@@ -50,7 +50,7 @@ void Draw(QPainter& p, MsgIcon icon, qreal side) {
         dot(white, 0.5, 0.76);
         break;
     }
-    case MsgIcon::Exclamation: {
+    case MessageIcon::Exclamation: {
         QPainterPath triangle;
         triangle.moveTo(0.5 * s, 0.08 * s);
         triangle.lineTo(0.95 * s, 0.9 * s);
@@ -65,25 +65,25 @@ void Draw(QPainter& p, MsgIcon icon, qreal side) {
         dot(ink, 0.5, 0.78);
         break;
     }
-    case MsgIcon::Stop:
+    case MessageIcon::Stop:
         disc(QColor(0xd3, 0x3a, 0x2c));
         p.setPen(pen(white, 0.12));
         p.drawLine(QPointF(0.33 * s, 0.33 * s), QPointF(0.67 * s, 0.67 * s));
         p.drawLine(QPointF(0.67 * s, 0.33 * s), QPointF(0.33 * s, 0.67 * s));
         break;
-    case MsgIcon::None:
+    case MessageIcon::None:
         break;
     }
 }
 
 }  // namespace
 
-MessageBoxIcon::MessageBoxIcon(MsgIcon icon, int side, QWidget* parent) : QWidget(parent), icon_(icon), side_(side) {
+MessageBoxIcon::MessageBoxIcon(MessageIcon icon, int side, QWidget* parent) : QWidget(parent), icon_(icon), side_(side) {
     setObjectName(QStringLiteral("MessageIcon"));
     setFixedSize(side, side);
 }
 
-QImage MessageBoxIcon::Render(MsgIcon icon, int side, qreal ratio) {
+QImage MessageBoxIcon::Render(MessageIcon icon, int side, qreal ratio) {
     QImage image(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);

@@ -16,19 +16,19 @@ class MessageBoxIcon final : public QWidget {
 
 public:
     // `side`: the icon's width and height in device-independent pixels.
-    MessageBoxIcon(MsgIcon icon, int side, QWidget* parent = nullptr);
-    MsgIcon icon() const { return icon_; }
+    MessageBoxIcon(MessageIcon icon, int side, QWidget* parent = nullptr);
+    MessageIcon icon() const { return icon_; }
     QSize sizeHint() const override { return QSize(side_, side_); }
 
     // The icon drawn into an image of `side` device-independent pixels at
     // `ratio` device pixels each.
-    static QImage Render(MsgIcon icon, int side, qreal ratio);
+    static QImage Render(MessageIcon icon, int side, qreal ratio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    MsgIcon icon_;
+    MessageIcon icon_;
     int side_;
 };
 

@@ -53,7 +53,7 @@ bool BreaksAfter(QChar c) {
 
 }  // namespace
 
-MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                              MsgButtons buttons, std::optional<MsgAnswer> defaultButton)
     : QDialog(parent) {
     setObjectName(QStringLiteral("MessageBox"));
@@ -64,7 +64,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setHorizontalSpacing(14);
     int textColumn = 0;
-    if (icon != MsgIcon::None) {
+    if (icon != MessageIcon::None) {
         // Drawn as shapes: sharp at any screen scale.
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
         grid->addWidget(new MessageBoxIcon(icon, size), 0, 0, Qt::AlignTop | Qt::AlignHCenter);

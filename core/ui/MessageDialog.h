@@ -21,7 +21,7 @@ class MessageDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    MessageDialog(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+    MessageDialog(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                   MsgButtons buttons, std::optional<MsgAnswer> defaultButton = std::nullopt);
 
     // The button pressed; Cancel when the box was closed otherwise.

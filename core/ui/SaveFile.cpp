@@ -32,7 +32,7 @@ void SaveWithDialog(QWidget* parent, Dialogs& dialogs, const SaveRequest& reques
         const std::optional<WriteResult> saved = save(path);
         if (!saved || saved->ok() || (parent && !window)) return;
         dialogs.Message(parent, SaveFailedText(request.failurePrefix, path, *saved), QStringLiteral("Numora错误报告"),
-                        MsgIcon::Exclamation, MsgButtons::Ok);
+                        MessageIcon::Exclamation, MsgButtons::Ok);
         if (parent && !window) return;
         suggested = path;  // another folder or name, starting from this one
     }

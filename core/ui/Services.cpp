@@ -57,7 +57,7 @@ void OwnDialog(QDialog& dialog, QWidget* owner) {
 
 }  // namespace
 
-MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+MsgAnswer QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                              MsgButtons buttons, std::optional<MsgAnswer> defaultButton) {
     QWidget* owner = MessageOwner(parent);
     MessageDialog box(owner, text, title, icon, buttons, defaultButton);

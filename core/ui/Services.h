@@ -12,6 +12,8 @@
 #include <functional>
 #include <optional>
 
+#include "MessageIcon.h"
+
 class QImage;
 class QWidget;
 
@@ -19,7 +21,6 @@ namespace numora {
 
 class SettingsStore;
 
-enum class MsgIcon { None, Information, Exclamation, Stop, Question };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
 
@@ -36,7 +37,7 @@ public:
     // A modal message box; returns the button pressed (Cancel when closed).
     // `defaultButton` is the button Enter presses (the first one when absent).
     virtual MsgAnswer Message(QWidget* parent, const QString& text, const QString& title,
-                              MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
+                              MessageIcon icon, MsgButtons buttons = MsgButtons::Ok,
                               std::optional<MsgAnswer> defaultButton = std::nullopt) = 0;
     // A modal input box; nullopt when the user cancels.
     virtual std::optional<QString> InputBox(QWidget* parent, const QString& prompt,
@@ -125,7 +126,7 @@ QWidget* MessageOwner(QWidget* requested);
 // input boxes are placed over the window `parent` belongs to (PlaceOver).
 class QtDialogs final : public Dialogs {
 public:
-    MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+    MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                       MsgButtons buttons, std::optional<MsgAnswer> defaultButton) override;
     std::optional<QString> InputBox(QWidget* parent, const QString& prompt, const QString& title,
                                     const QString& defaultText) override;

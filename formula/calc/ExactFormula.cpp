@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "FormulaWalk.h"
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora {
@@ -246,9 +245,7 @@ bool ReadDecimalText(std::string_view text, ExactArithmetic& reader, mpq_ptr out
 
 }  // namespace
 
-ExactFormulaResult EvaluateFormulaExact(std::string_view typed) {
-    std::string ascii;
-    const std::string_view formula = FromFullWidth(typed, ascii);
+ExactFormulaResult EvaluateFormulaExact(std::string_view formula) {
     ExactFormulaResult result;
     if (formula.empty()) return result;
     ExactArithmetic arithmetic;

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "FullWidth.h"
 #include "FormulaWalk.h"
 #include "NumberText.h"
 
@@ -29,9 +28,7 @@ std::string DecimalResultText(const WalkEnd& end, double value) {
 
 }  // namespace formula
 
-std::optional<std::string> EvaluateFormula(std::string_view typed) {
-    std::string ascii;
-    const std::string_view formula = FromFullWidth(typed, ascii);
+std::optional<std::string> EvaluateFormula(std::string_view formula) {
     if (formula.empty()) return std::nullopt;
     formula::DecimalArithmetic arithmetic;
     formula::FormulaWalk<formula::DecimalArithmetic> walk(arithmetic);

@@ -31,8 +31,9 @@ namespace numora {
 //  - A formula that performs no operation returns its number as typed: the
 //    formula's leading and trailing blanks, the net sign, the number's own
 //    spelling ("7", " 7", "1e2", "-5" for --(-5)...).
-//  - Full-width digits and signs read as ASCII (FromFullWidth), × and ÷
-//    as "*" and "/": （１＋２）×３ = 9.
+//  - The formula is ASCII: full-width digits and signs, × and ÷ were read
+//    as ASCII, "*" and "/" where it was typed (FromFullWidth), so that
+//    （１＋２）×３ is (1+2)*3 = 9.
 //  - A single "#" at the very end is an end marker and is ignored.
 // Errors: an empty formula, operators in a row, an operator at the start or
 // end, anything that is not a number, "()", unbalanced parentheses,

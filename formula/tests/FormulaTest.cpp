@@ -8,10 +8,12 @@
 
 #include "ExactFormula.h"
 #include "Formula.h"
+#include "FullWidth.h"
 
 using numora::EvaluateFormula;
 using numora::EvaluateFormulaExact;
 using numora::ExactFormulaResult;
+using numora::FromFullWidth;
 
 namespace {
 
@@ -23,12 +25,15 @@ constexpr const char* kRefused = nullptr;
 
 // Every row also goes through the exact evaluation, which reads the same
 // formula: the same decimal text, refused exactly when the decimal is.
+// Each formula as the formula calculator reads what was typed: full-width
+// forms as ASCII.
 void ExpectAll(std::initializer_list<Case> cases) {
     for (const Case& c : cases) {
         const std::optional<std::string> expected =
             c.result ? std::optional<std::string>(c.result) : std::nullopt;
-        EXPECT_EQ(EvaluateFormula(c.formula), expected) << "formula: [" << c.formula << "]";
-        const ExactFormulaResult exact = EvaluateFormulaExact(c.formula);
+        const std::string formula = FromFullWidth(c.formula);
+        EXPECT_EQ(EvaluateFormula(formula), expected) << "formula: [" << c.formula << "]";
+        const ExactFormulaResult exact = EvaluateFormulaExact(formula);
         EXPECT_EQ(exact.decimal, expected) << "exact evaluation of [" << c.formula << "]";
         EXPECT_EQ(exact.exact == ExactFormulaResult::Exact::Refused, !expected)
             << "exact evaluation of [" << c.formula << "]";

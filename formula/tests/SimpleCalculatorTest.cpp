@@ -11,15 +11,11 @@
 #include "Fakes.h"
 #include "QtTestMain.h"
 #include "SimpleCalculator.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 class SimpleCalculatorTest : public QObject {
     Q_OBJECT
@@ -39,7 +35,7 @@ void SimpleCalculatorTest::simpleCalculator_data() {
     QTest::addColumn<int>("icon");
 
     const QString pasted = U("\n\n计算结果已经粘贴入剪贴板");
-    const int info = int(MsgIcon::Information), stop = int(MsgIcon::Stop);
+    const int info = int(MessageIcon::Information), stop = int(MessageIcon::Stop);
     QTest::newRow("sum") << "1+1" << false << "2" << "1+1=2" + pasted << U("Numora计算结果") << info;
     QTest::newRow("fraction without leading zero")
         << "1/2" << false << ".5" << "1/2=.5" + pasted << U("Numora计算结果") << info;

@@ -4,13 +4,15 @@
 #include "SimpleCalculator.h"
 
 #include "ExactFormula.h"
+#include "FormHelpers.h"
 #include "FormulaHistoryStore.h"
 #include "Services.h"
+#include "SharedMessages.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
@@ -27,10 +29,10 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     if (!formula || formula->isEmpty()) return;
 
     // One walk gives the decimal result and the exact value of the formula.
-    const ExactFormulaResult result = EvaluateFormulaExact(formula->toStdString());
+    const ExactFormulaResult result = EvaluateFormulaExact(CalcText(*formula));
     if (result.exact == ExactFormulaResult::Exact::Refused) {
-        AddFormulaHistory(services.settings, *formula, U("表达式错误"));
-        services.dialogs.Message(parent, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop, MsgButtons::Ok);
+        AddFormulaHistory(services.settings, *formula, U(kBadExpression));
+        services.dialogs.Message(parent, U(kBadExpression), U(kErrorTitle), MessageIcon::Stop, MsgButtons::Ok);
         return;
     }
     const QString decimal = Q(result.decimal.value_or(std::string()));
@@ -38,8 +40,8 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
     services.clipboard.SetText(decimal);
     QString text = *formula + QLatin1Char('=') + decimal;
     if (const std::optional<std::string> fraction = FractionLine(result)) text += QLatin1Char('\n') + Q(*fraction);
-    services.dialogs.Message(parent, text + QStringLiteral("\n\n") + U("计算结果已经粘贴入剪贴板"), U("Numora计算结果"),
-                             MsgIcon::Information, MsgButtons::Ok);
+    services.dialogs.Message(parent, text + QStringLiteral("\n\n") + U("计算结果已经粘贴入剪贴板"), U(kResultTitle),
+                             MessageIcon::Information, MsgButtons::Ok);
 }
 
 }  // namespace numora

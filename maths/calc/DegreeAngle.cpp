@@ -10,7 +10,6 @@
 #include <tuple>
 #include <utility>
 
-#include "FullWidth.h"
 #include "NumberText.h"  // ReadDecimalPrefix
 
 namespace numora::maths {
@@ -70,9 +69,8 @@ std::string ComplementFraction(const std::string& f) {
 }  // namespace
 
 DegreeAngle ReduceDegrees(std::string_view angleText) {
-    std::string ascii;
     std::string packed;
-    for (char c : FromFullWidth(angleText, ascii))
+    for (char c : angleText)
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') packed += c;
     std::string_view s = packed;
     DegreeAngle angle;

@@ -25,8 +25,8 @@ struct DegreeAngle {
     bool operator==(const DegreeAngle&) const = default;
 };
 
-// The angle of `angleText` as the leading-number parse reads it (full-width
-// forms as ASCII, blanks ignored, no leading number is 0), reduced.
+// The angle of `angleText` as the leading-number parse reads it (blanks
+// ignored, no leading number is 0), reduced.
 DegreeAngle ReduceDegrees(std::string_view angleText);
 
 // The reduced angle itself, in (-360, 360) with the typed angle's sign: the

@@ -11,21 +11,13 @@
 
 #include <string_view>
 
+#include "MathsControls.h"
 #include "MathsMessages.h"
 #include "Outcome.h"
 
 namespace numora::maths {
 
-// Result boxes.
-inline constexpr const char* kQuadraticX1 = "MathsEquationFrame1Text4";
-inline constexpr const char* kQuadraticX2 = "MathsEquationFrame1Text5";
-inline constexpr const char* kLinear2X = "MathsEquationFrame2Text7";
-inline constexpr const char* kLinear2Y = "MathsEquationFrame2Text8";
-inline constexpr const char* kLinear3X = "MathsEquationFrame3Text13";
-inline constexpr const char* kLinear3Y = "MathsEquationFrame3Text14";
-inline constexpr const char* kLinear3Z = "MathsEquationFrame3Text15";
-
-// a·x² + b·x + c = 0 (boxes MathsEquationFrame1Text1..3) -> x1, x2.
+// a·x² + b·x + c = 0 (kQuadraticBoxes) -> kQuadraticX1, kQuadraticX2.
 // In order: a coefficient beyond the double range: "数据过大"; D < 0:
 // "此方程无解！"; a = 0: "二次项系数不能为0"; then x1 = (−b + √D) / (2·a),
 // x2 = (−b − √D) / (2·a), "数据过大" when either is beyond the double range.
@@ -36,7 +28,7 @@ inline constexpr const char* kLinear3Z = "MathsEquationFrame3Text15";
 // (1, 1E+08, 1 gives -1E-08 and -100000000).
 Outcome SolveQuadratic(std::string_view a, std::string_view b, std::string_view c);
 
-// a1·x + b1·y = c1, a2·x + b2·y = c2 (MathsEquationFrame2Text1..6) -> x, y.
+// a1·x + b1·y = c1, a2·x + b2·y = c2 (kLinear2Boxes) -> kLinear2X, kLinear2Y.
 // An empty box: "请不要使输入框为空", before anything else. Infinitely many
 // solutions: "此方程组不止一组解"; none: "此方程组无解！"; a coefficient or the
 // solution beyond the double range: "数据过大" (the kind is decided by
@@ -48,7 +40,7 @@ Outcome SolveQuadratic(std::string_view a, std::string_view b, std::string_view 
 Outcome SolveLinear2(std::string_view a1, std::string_view b1, std::string_view c1,
                      std::string_view a2, std::string_view b2, std::string_view c2);
 
-// ai·x + bi·y + ci·z = di, i = 1..3 (MathsEquationFrame3Text1..12, row by
+// ai·x + bi·y + ci·z = di, i = 1..3 (kLinear3Boxes, row by
 // row) -> x, y, z. No emptiness check. Messages as for two unknowns; every
 // system with exactly one solution is solved, whatever its coefficient order
 // (SolveSystem: exact rational arithmetic or elimination with partial pivoting).

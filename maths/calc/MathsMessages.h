@@ -6,15 +6,9 @@
 // "Numora错误报告" (Outcome::Error).
 #pragma once
 
+#include "SharedMessages.h"
+
 namespace numora::maths {
-
-// Status bar text set when a calculation starts; the window sets it, the
-// calculators do not report it.
-inline constexpr const char* kCalculating = "正在计算......";
-
-inline constexpr const char* kEmptyInput = "请不要使输入框为空";
-// A typed number, an intermediate value or a result beyond the double range.
-inline constexpr const char* kTooLarge = "数据过大";
 
 // Equation solvers.
 inline constexpr const char* kNoRealRoot = "此方程无解！";

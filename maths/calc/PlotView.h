@@ -136,7 +136,6 @@ std::string TraceText(std::size_t curve, double x, double y, const char* keyName
 // typed x, into the result box kValuesBox ("曲线1 y = -0.25；曲线2 y = 0";
 // "未绘制图象" without graphs). An empty field: "请不要使输入框为空"; an x
 // beyond the double range: "数据过大".
-inline constexpr const char* kValuesBox = "MathsFunctionShapeExploreText2";
 Outcome CurveValues(const std::vector<Curve>& curves, std::string_view xText);
 
 }  // namespace numora::maths

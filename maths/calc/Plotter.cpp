@@ -282,7 +282,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
     if (curveKind == CurveKind::Typed) {
         TypedFunction::Error error = TypedFunction::Error::None;
         auto f = TypedFunction::Parse(c[0], &error);
-        if (!f) return refuse(error == TypedFunction::Error::TooLarge ? kTooLarge : "表达式错误");
+        if (!f) return refuse(error == TypedFunction::Error::TooLarge ? kTooLarge : kBadExpression);
         // The parameters a, b and c the text uses: their boxes follow the
         // function's (given or not, they start at kParameterDefaults).
         curve.c = {kParameterDefaults[0], kParameterDefaults[1], kParameterDefaults[2], 0};
@@ -314,7 +314,7 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
         case CurveKind::Exponential:  // y = r^x, y = log_r x
         case CurveKind::Logarithm: {
             const double p = curve.c[0], q = curve.c[1];
-            if (q == 0) return refuse("除数不能为0");
+            if (q == 0) return refuse(kDivisorZero);
             const double r = p / q;
             if (r <= 0 || r == 1) return refuse("底数应大于0且不等于1");
             curve.c = {r, 0, 0, 0};

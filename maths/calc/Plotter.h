@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "MathsControls.h"
 #include "Outcome.h"
 #include "PlotCurve.h"
 
@@ -80,10 +81,7 @@ struct ApplyResult {
     // The settings of section FunctionDrawer to store (key, text), when ok.
     std::vector<std::pair<std::string, std::string>> store;
 };
-// Box names of the range and grid boxes, in the order MinY, MaxY, MinX, MaxX, grid.
-inline constexpr std::array<const char*, 5> kRangeBoxes = {
-    "MathsFunctionShapeOptionText1", "MathsFunctionShapeOptionText2", "MathsFunctionShapeOptionText3",
-    "MathsFunctionShapeOptionText4", "MathsFunctionShapeOptionText5"};
+// The range and grid boxes are kRangeBoxes (MathsControls.h).
 // The checks, in order: a range value beyond the double range: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
 // a range too small to draw (RangeTooSmall; MinX -1E-308 with MaxX 0):
 // kRangeTooSmall; a range the canvas cannot be mapped to (MappingFits;

@@ -10,6 +10,7 @@
 #include <numbers>
 #include <string_view>
 
+#include "MathsControls.h"
 #include "MathsMessages.h"
 #include "Outcome.h"
 
@@ -20,27 +21,10 @@ namespace numora::maths {
 // enough to show tan 45° as 0.999999999999998.
 inline constexpr double kPi = std::numbers::pi;
 
-// The result box.
-inline constexpr const char* kTrigResult = "MathsTriFText2";
-
-enum class TrigFunction { Sine, Cosine, Tangent, Cotangent, Secant, Cosecant };
-
-// The six buttons MathsTriFcmd1..6, left to right.
-struct TrigButton {
-    const char* control;
-    const char* caption;
-    TrigFunction function;
-};
-inline constexpr std::array<TrigButton, 6> kTrigButtons = {{
-    {"MathsTriFcmd1", "正 弦", TrigFunction::Sine},
-    {"MathsTriFcmd2", "余 弦", TrigFunction::Cosine},
-    {"MathsTriFcmd3", "正 切", TrigFunction::Tangent},
-    {"MathsTriFcmd4", "余 切", TrigFunction::Cotangent},
-    {"MathsTriFcmd5", "正 割", TrigFunction::Secant},
-    {"MathsTriFcmd6", "余 割", TrigFunction::Cosecant},
-}};
-
-// f of the angle in `angleText` (the text of MathsTriFText1) -> MathsTriFText2.
+// The functions (TrigFunction), their buttons (kTrigButtons) and the boxes
+// (kAngle, kTrigResult) are in MathsControls.h.
+//
+// f of the angle in `angleText` (the text of kAngle) -> kTrigResult.
 // An empty text: "请不要使输入框为空"; a text without a leading number is the
 // angle 0; an angle beyond the double range or a result that is not finite:
 // "数据过大".

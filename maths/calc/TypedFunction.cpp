@@ -74,21 +74,18 @@ public:
             default: break;
         }
         --pos_;
-        // The mathematical signs pupils find on their keyboards.
+        // The mathematical signs pupils find on their keyboards (× ÷ and
+        // the full-width forms arrive as ASCII: FromFullWidth).
         struct Sign {
             std::string_view utf8;
             Lexeme lexeme;
         };
         static const Sign signs[] = {
             {"\xCF\x80", {Token::Constant, std::numbers::pi}},  // π
-            {"\xC3\x97", {Token::Times}},                      // ×
             {"\xC2\xB7", {Token::Times}},                      // ·
-            {"\xC3\xB7", {Token::Divide}},                     // ÷
             {"\xE2\x88\x92", {Token::Minus}},                  // −
             {"\xC2\xB2", {Token::Square}},                     // ²
             {"\xC2\xB3", {Token::Cube}},                       // ³
-            {"\xEF\xBC\x88", {Token::Open}},                   // （
-            {"\xEF\xBC\x89", {Token::Close}},                  // ）
         };
         for (const Sign& s : signs) {
             if (text_.substr(pos_, s.utf8.size()) == s.utf8) {

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // A function y = f(x) as a pupil types it: x, numbers, + - * / ^ (also
-// − × ÷ ·), parentheses, the functions sqrt abs sin cos tan (radians) ln lg
-// exp, the constants π (or pi) and e, x² x³, and the parameters a, b and c
-// (a*sin(b*x)+c), whose values are given with each evaluation. A number or a closing
+// − and ·; × ÷ and full-width digits and signs come as ASCII, converted
+// where the text was typed: FromFullWidth), parentheses, the functions sqrt
+// abs sin cos tan (radians) ln lg exp, the constants π (or pi) and e, x² x³,
+// and the parameters a, b and c (a*sin(b*x)+c), whose values are given with
+// each evaluation. A number or a closing
 // parenthesis written against x, a constant, a function or "(" multiplies
 // (2x, 3(x+1), (x+1)(x-1), 2sin(x)); a minus sign after an operator or "("
 // is a sign; ^ binds tighter than the sign (-x^2 is -(x^2)) and groups to

@@ -15,6 +15,7 @@
 #include "ExactNotation.h"
 #include "ExactSolvers.h"
 #include "ExactTrig.h"
+#include "FullWidth.h"
 #include "NotationReader.h"
 #include "NumberText.h"
 #include "Trigonometry.h"
@@ -99,8 +100,10 @@ TEST(ExactQuadratic, RootsInSimplestForm) {
     };
     for (const auto& row : rows) {
         const std::string what = std::string(row.a) + " " + row.b + " " + row.c;
-        const Outcome decimal = SolveQuadratic(row.a, row.b, row.c);
-        const auto forms = ExactQuadratic(row.a, row.b, row.c);
+        // The coefficients as typed, converted where they were.
+        const std::string a = FromFullWidth(row.a), b = FromFullWidth(row.b), c = FromFullWidth(row.c);
+        const Outcome decimal = SolveQuadratic(a, b, c);
+        const auto forms = ExactQuadratic(a, b, c);
         ASSERT_TRUE(forms) << what;
         const std::string x1 = forms->Field(kQuadraticX1).value_or(""), x2 = forms->Field(kQuadraticX2).value_or("");
         if (row.x1) {
@@ -112,8 +115,8 @@ TEST(ExactQuadratic, RootsInSimplestForm) {
         if (row.line) {
             EXPECT_EQ(forms->line, row.line) << what;
         }
-        CheckExact(x1, QuadraticRoot(row.a, row.b, row.c, 1), *decimal.Field(kQuadraticX1), what + " x1");
-        CheckExact(x2, QuadraticRoot(row.a, row.b, row.c, -1), *decimal.Field(kQuadraticX2), what + " x2");
+        CheckExact(x1, QuadraticRoot(a.c_str(), b.c_str(), c.c_str(), 1), *decimal.Field(kQuadraticX1), what + " x1");
+        CheckExact(x2, QuadraticRoot(a.c_str(), b.c_str(), c.c_str(), -1), *decimal.Field(kQuadraticX2), what + " x2");
     }
 }
 
@@ -227,7 +230,7 @@ TEST(ExactTrig, KnownValues) {
         {TrigFunction::Sine, "１５０", "1/2"},         {TrigFunction::Sine, "30.0", "1/2"},
     };
     for (const auto& row : rows) {
-        const auto forms = ExactTrig(row.f, row.angle, false);
+        const auto forms = ExactTrig(row.f, FromFullWidth(row.angle), false);  // as typed, converted
         ASSERT_TRUE(forms) << row.angle;
         EXPECT_EQ(forms->Field(kTrigResult), row.text) << row.angle;
         EXPECT_EQ(forms->line, std::string("精确值: ") + row.text);

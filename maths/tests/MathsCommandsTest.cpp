@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DegreeAngle.h"
+#include "FullWidth.h"
 #include "EquationSolvers.h"
 #include "MultiplicationFormulas.h"
 #include "Trigonometry.h"
@@ -285,7 +286,7 @@ TEST(Trig, DegreesReduceOnTheTypedDigits) {
         {"abc", {}},                              {"-0", {true, 0, 0, false}},
     };
     for (const auto& [typed, want] : cases) {
-        const DegreeAngle got = ReduceDegrees(typed);
+        const DegreeAngle got = ReduceDegrees(FromFullWidth(typed));  // as the window hands it over
         EXPECT_EQ(got, want) << typed << ": " << got.negative << " " << got.quadrant << " "
                              << static_cast<double>(got.octant) << " " << got.folded;
     }

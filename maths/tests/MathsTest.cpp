@@ -16,10 +16,13 @@
 
 #include "Accessibility.h"
 #include "Fakes.h"
+#include "ControlTableCheck.h"
 #include "FunctionCanvas.h"
+#include "Utf8.h"
 #include "JobRunner.h"
 #include "WidgetDriver.h"
 #include "Maths.h"
+#include "MathsControls.h"
 #include "PlotCanvas.h"
 
 #include <QMouseEvent>
@@ -29,10 +32,10 @@
 #include "QtTestMain.h"
 
 using namespace numora;
+using namespace numora::maths;
 using namespace numora::testing;
 
 namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // What the screen reader is told while a test runs.
 QStringList g_announced;
@@ -55,8 +58,10 @@ class MathsTest : public QObject {
         QTest::mouseClick(b, Qt::LeftButton);
     }
     QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
-    void fill(const QString& frame, const QStringList& values, int first = 1) {
-        for (int i = 0; i < values.size(); ++i) type(QStringLiteral("%1Text%2").arg(frame).arg(first + i), values[i]);
+    // Types `values` into the boxes, in order.
+    template <std::size_t N>
+    void fill(const std::array<const char*, N>& boxes, const QStringList& values) {
+        for (int i = 0; i < values.size(); ++i) type(QLatin1String(boxes[static_cast<std::size_t>(i)]), values[i]);
     }
 
 private slots:
@@ -73,24 +78,40 @@ private slots:
         delete fakes;
     }
 
+    // The control table names the window's controls, the plotter's too:
+    // every hint row shows its hint, the results are read-only, every box of
+    // the solvers and the plotter is there.
+    void controlTableNamesTheWindowsControls() {
+        QCOMPARE(HintsNotShown(window, kHints), QStringList());
+        for (const char* name : kTooltipResults) QVERIFY2(field(name) && field(name)->isReadOnly(), name);
+        QStringList missing = MissingControls(window, kQuadraticBoxes) + MissingControls(window, kLinear2Boxes) +
+                              MissingControls(window, kLinear3Boxes) + MissingControls(window, kRangeBoxes);
+        for (const KindControls& kind : kKindControls) {
+            missing += MissingControls(window, std::array{kind.frame});
+            for (const char* box : kind.boxes)
+                if (box) missing += MissingControls(window, std::array{box});
+        }
+        QCOMPARE(missing, QStringList());
+    }
+
     void opensOnTheEquationTab() {
         QCOMPARE(window->windowTitle(), U("数学专科计算"));
         QCOMPARE(window->statusText(), U("Numora - 数学专科计算"));
-        auto* tabs = window->findChild<QTabBar*>(QStringLiteral("TabStrip"));
+        auto* tabs = window->findChild<QTabBar*>(QLatin1String(kTabStrip));
         const char* captions[] = {"方程", "三角函数", "公式", "函数图象"};
-        const char* keys[] = {"Equation", "TriFunction", "Formula", "FunctionDrawer"};
+        const char* keys[] = {kEquationPage, kTrigPage, kFormulaPage, kPlotPage};
         QCOMPARE(tabs->count(), 4);
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(tabs->tabText(i), U(captions[i]));
             QCOMPARE(tabs->tabData(i).toString(), QLatin1String(keys[i]));
         }
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Equation"))->isVisible());
-        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("FunctionDrawer"))->isVisible());
+        QVERIFY(window->findChild<QWidget*>(QLatin1String(kEquationPage))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QLatin1String(kPlotPage))->isVisible());
         // The plotter's range boxes come from the store even while hidden.
         const QStringList range = {"-4", "4", "-10", "4", "5"};
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(field(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1))->text(), range[i]);
-        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+            QCOMPARE(field(kRangeBoxes[static_cast<std::size_t>(i)])->text(), range[i]);
+        auto* kinds = window->findChild<QComboBox*>(QLatin1String(kKindList));
         QCOMPARE(kinds->count(), 11);
         QCOMPARE(kinds->currentText(), U("一次函数"));
     }
@@ -113,113 +134,141 @@ private slots:
         QFETCH(QString, x1);
         QFETCH(QString, x2);
         QFETCH(QString, message);
-        fill("MathsEquationFrame1", coefficients);
-        click("MathsEquationFrame1cmd1");
-        QCOMPARE(field("MathsEquationFrame1Text4")->text(), x1);
-        QCOMPARE(field("MathsEquationFrame1Text5")->text(), x2);
+        fill(kQuadraticBoxes, coefficients);
+        click(kQuadraticButton);
+        QCOMPARE(field(kQuadraticX1)->text(), x1);
+        QCOMPARE(field(kQuadraticX2)->text(), x2);
         QCOMPARE(lastMessage(), message);
     }
 
     void linearSystems() {
-        fill("MathsEquationFrame2", {"1", "1", "3", "1", "-1", "1"});
-        click("MathsEquationFrame2cmd1");
+        fill(kLinear2Boxes, {"1", "1", "3", "1", "-1", "1"});
+        click(kLinear2Button);
         QCOMPARE(window->statusText(), U("正在计算......"));
-        QCOMPARE(field("MathsEquationFrame2Text7")->text(), QStringLiteral("2"));
-        QCOMPARE(field("MathsEquationFrame2Text8")->text(), QStringLiteral("1"));
-        fill("MathsEquationFrame2", {"1", "1", "2", "2", "2", "4"});
-        click("MathsEquationFrame2cmd1");
+        QCOMPARE(field(kLinear2X)->text(), QStringLiteral("2"));
+        QCOMPARE(field(kLinear2Y)->text(), QStringLiteral("1"));
+        fill(kLinear2Boxes, {"1", "1", "2", "2", "2", "4"});
+        click(kLinear2Button);
         QCOMPARE(lastMessage(), U("此方程组不止一组解"));
-        fill("MathsEquationFrame2", {"1", "1", "2", "1", "1", "3"});
-        click("MathsEquationFrame2cmd1");
+        fill(kLinear2Boxes, {"1", "1", "2", "1", "1", "3"});
+        click(kLinear2Button);
         QCOMPARE(lastMessage(), U("此方程组无解！"));
-        QCOMPARE(field("MathsEquationFrame2Text7")->text(), QStringLiteral("2"));  // nothing half-written
-        type("MathsEquationFrame2Text5", "");
-        click("MathsEquationFrame2cmd1");
+        QCOMPARE(field(kLinear2X)->text(), QStringLiteral("2"));  // nothing half-written
+        type(kLinear2Boxes[4], "");
+        click(kLinear2Button);
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
 
         // A first coefficient of 0 is solved like any other system.
-        fill("MathsEquationFrame3", {"0", "1", "1", "5", "1", "0", "1", "4", "1", "1", "0", "3"});
-        click("MathsEquationFrame3cmd1");
-        QCOMPARE(field("MathsEquationFrame3Text13")->text(), QStringLiteral("1"));
-        QCOMPARE(field("MathsEquationFrame3Text14")->text(), QStringLiteral("2"));
-        QCOMPARE(field("MathsEquationFrame3Text15")->text(), QStringLiteral("3"));
+        fill(kLinear3Boxes, {"0", "1", "1", "5", "1", "0", "1", "4", "1", "1", "0", "3"});
+        click(kLinear3Button);
+        QCOMPARE(field(kLinear3X)->text(), QStringLiteral("1"));
+        QCOMPARE(field(kLinear3Y)->text(), QStringLiteral("2"));
+        QCOMPARE(field(kLinear3Z)->text(), QStringLiteral("3"));
         // The result box shows its text as its tool tip under the mouse.
         QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(field("MathsEquationFrame3Text15"), &enter);
-        QCOMPARE(field("MathsEquationFrame3Text15")->toolTip(), QStringLiteral("3"));
+        QApplication::sendEvent(field(kLinear3Z), &enter);
+        QCOMPARE(field(kLinear3Z)->toolTip(), QStringLiteral("3"));
+    }
+
+    // Full-width digits and signs, as a Chinese input method commits them,
+    // in the fields of the solvers, the trigonometry and the formulas.
+    void fullWidthInput() {
+        const struct {
+            const char* page;
+            std::vector<std::pair<const char*, const char*>> inputs;
+            const char* command;
+            const char* result;
+            const char* text;
+        } rows[] = {
+            {kEquationPage, {{kQuadraticBoxes[0], "１"}, {kQuadraticBoxes[1], "－３"}, {kQuadraticBoxes[2], "２"}},
+             kQuadraticButton, kQuadraticX1, "2"},
+            {kTrigPage, {{kAngle, "４５"}}, kTrigButtons[2].control, kTrigResult, "1"},
+            {kFormulaPage, {{kFormulaA, "２"}, {kFormulaB, "．５"}}, kFormulaButtons[0].control, kFormulaResult, "3.75"},
+        };
+        for (const auto& row : rows) {
+            window->selectTab(QLatin1String(row.page));
+            for (const auto& [box, typed] : row.inputs) field(box)->setText(U(typed));
+            click(row.command);
+            QCOMPARE(field(row.result)->text(), QLatin1String(row.text));
+        }
+        QVERIFY(fakes->dialogs.messages.isEmpty());
+        window->selectTab(QLatin1String(kTrigPage));
+        field(kSketchRight)->setText(U("－１"));
+        click(kSketchSine);
+        QCOMPARE(lastMessage(), U("请使横坐标最右限为正数"));
     }
 
     void trigonometry() {
-        window->selectTab(QStringLiteral("TriFunction"));
-        type("MathsTriFText1", "30");
-        click("MathsTriFcmd1");
-        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("0.5"));
-        type("MathsTriFText1", "90");
-        click("MathsTriFcmd3");
+        window->selectTab(QLatin1String(kTrigPage));
+        type(kAngle, "30");
+        click(kTrigButtons[0].control);
+        QCOMPARE(field(kTrigResult)->text(), QStringLiteral("0.5"));
+        type(kAngle, "90");
+        click(kTrigButtons[2].control);
         QCOMPARE(lastMessage(), U("该角终边不可与纵坐标轴重合"));
-        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("0.5"));
-        type("MathsTriFText1", "90.6");
-        click("MathsTriFcmd3");
-        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("-95.4894751711134"));
+        QCOMPARE(field(kTrigResult)->text(), QStringLiteral("0.5"));
+        type(kAngle, "90.6");
+        click(kTrigButtons[2].control);
+        QCOMPARE(field(kTrigResult)->text(), QStringLiteral("-95.4894751711134"));
 
         QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(field("MathsTriFText1"), &enter);
+        QApplication::sendEvent(field(kAngle), &enter);
         QCOMPARE(window->statusText(), U("请输入欲计算的数据(角度制)"));
-        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("MathsTriFOption2")), Qt::LeftButton);
-        QApplication::sendEvent(field("MathsTriFText1"), &enter);
+        QTest::mouseClick(window->findChild<QRadioButton*>(QLatin1String(kUnits[1].control)), Qt::LeftButton);
+        QApplication::sendEvent(field(kAngle), &enter);
         QCOMPARE(window->statusText(), U("请输入欲计算的数据(弧度制)"));
-        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("-95.4894751711134"));  // no recomputation
-        type("MathsTriFText1", "1");
-        click("MathsTriFcmd1");
-        QCOMPARE(field("MathsTriFText2")->text(), QStringLiteral("0.841470984807897"));
-        type("MathsTriFText1", "0");
-        click("MathsTriFcmd4");
+        QCOMPARE(field(kTrigResult)->text(), QStringLiteral("-95.4894751711134"));  // no recomputation
+        type(kAngle, "1");
+        click(kTrigButtons[0].control);
+        QCOMPARE(field(kTrigResult)->text(), QStringLiteral("0.841470984807897"));
+        type(kAngle, "0");
+        click(kTrigButtons[3].control);
         QCOMPARE(lastMessage(), U("该角终边不可与横坐标轴重合"));
-        QApplication::sendEvent(window->findChild<QPushButton*>(QStringLiteral("MathsTriFcmd4")), &enter);
+        QApplication::sendEvent(window->findChild<QPushButton*>(QLatin1String(kTrigButtons[3].control)), &enter);
         QCOMPARE(window->statusText(), U("选择运算方式－余切(cot/ctan/ctg)"));
     }
 
     void sketchRangeFollowsTheRightEnd() {
-        window->selectTab(QStringLiteral("TriFunction"));
-        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("-6.283"));
-        type("MathsTriFDrawerText2", "3");
-        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("-3"));
-        type("MathsTriFDrawerText2", "");
-        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("-"));
-        type("MathsTriFDrawerText2", "-3");
-        QCOMPARE(field("MathsTriFDrawerText1")->text(), QStringLiteral("--3"));
-        QVERIFY(field("MathsTriFDrawerText1")->isReadOnly());
+        window->selectTab(QLatin1String(kTrigPage));
+        QCOMPARE(field(kSketchLeft)->text(), QStringLiteral("-6.283"));
+        type(kSketchRight, "3");
+        QCOMPARE(field(kSketchLeft)->text(), QStringLiteral("-3"));
+        type(kSketchRight, "");
+        QCOMPARE(field(kSketchLeft)->text(), QStringLiteral("-"));
+        type(kSketchRight, "-3");
+        QCOMPARE(field(kSketchLeft)->text(), QStringLiteral("--3"));
+        QVERIFY(field(kSketchLeft)->isReadOnly());
     }
 
     void multiplicationFormulas() {
-        window->selectTab(QStringLiteral("Formula"));
-        type("MathsMultiplicationText1", "3");
-        type("MathsMultiplicationText2", "2");
+        window->selectTab(QLatin1String(kFormulaPage));
+        type(kFormulaA, "3");
+        type(kFormulaB, "2");
         const char* results[] = {"5", "25", "1", "35", "19"};
         const char* identities[] = {"(a+b)*(a-b)=a^2-b^2", "(a+b)^2=a^2+2ab+b^2", "(a-b)^2=a^2-2ab+b^2",
                                     "(a+b)(a^2-ab+b^2)=a^3+b^3", "(a-b)(a^2+ab+b^2)=a^3-b^3"};
         for (int i = 0; i < 5; ++i) {
-            const QString name = QStringLiteral("MathsMultiplicationcmd%1").arg(i + 1);
+            const QString name = QLatin1String(kFormulaButtons[static_cast<std::size_t>(i)].control);
             QCOMPARE(window->findChild<QPushButton*>(name)->toolTip(), QLatin1String(identities[i]));
             click(name);
-            QCOMPARE(field("MathsMultiplicationText3")->text(), QLatin1String(results[i]));
+            QCOMPARE(field(kFormulaResult)->text(), QLatin1String(results[i]));
         }
-        QCOMPARE(field("MathsMultiplicationText1")->toolTip(), U("a值"));
-        type("MathsMultiplicationText1", "");
-        click("MathsMultiplicationcmd1");
+        QCOMPARE(field(kFormulaA)->toolTip(), U("a值"));
+        type(kFormulaA, "");
+        click(kFormulaButtons[0].control);
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
-        QCOMPARE(field("MathsMultiplicationText3")->text(), QStringLiteral("19"));
+        QCOMPARE(field(kFormulaResult)->text(), QStringLiteral("19"));
     }
 
     void selectAllOnFocus() {
-        QLineEdit* box = field("MathsEquationFrame1Text1");
+        QLineEdit* box = field(kQuadraticBoxes[0]);
         box->setText(QStringLiteral("12.5"));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
         QTRY_COMPARE(box->selectedText(), QStringLiteral("12.5"));
     }
 
     void plotterAppliesOnEverySelection() {
-        window->selectTab(QStringLiteral("FunctionDrawer"));
+        window->selectTab(QLatin1String(kPlotPage));
         FunctionCanvas* canvas = window->functionCanvas();
         const maths::PlotSession& session = canvas->session();
         auto gridLines = [canvas] {
@@ -233,37 +282,37 @@ private slots:
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "GridNum", ""), QStringLiteral("5"));
         QCOMPARE(canvas->mapping(), (maths::CanvasMapping{-10, 4, 4, -4}));
 
-        click("MathsFunctionShapecmd1");  // y = x
+        click(kDrawButton);  // y = x
         QCOMPARE(session.Graphs().size(), std::size_t(1));
         QCOMPARE(session.Graphs()[0].drawn.size(), std::size_t(1));  // one straight segment
-        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        auto* kinds = window->findChild<QComboBox*>(QLatin1String(kKindList));
         kinds->setCurrentIndex(5);
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("MathsFunctionShapeFrame6"))->isVisible());
-        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("MathsFunctionShapeFrame1"))->isVisible());
-        click("MathsFunctionShapecmd1");  // the sine adds to the line
+        QVERIFY(window->findChild<QWidget*>(QLatin1String(kKindControls[5].frame))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QLatin1String(kKindControls[0].frame))->isVisible());
+        click(kDrawButton);  // the sine adds to the line
         QCOMPARE(session.Graphs().size(), std::size_t(2));
         QVERIFY(session.Graphs()[1].drawn.size() > 1000);
         QCOMPARE(window->statusText(), U("正在生成图象......"));
-        QVERIFY(window->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->isEnabled());
+        QVERIFY(window->findChild<QPushButton*>(QLatin1String(kDrawButton))->isEnabled());
 
-        window->selectTab(QStringLiteral("Formula"));
-        window->selectTab(QStringLiteral("FunctionDrawer"));
+        window->selectTab(QLatin1String(kFormulaPage));
+        window->selectTab(QLatin1String(kPlotPage));
         QVERIFY(session.Graphs().empty());  // only the grid again
         QCOMPARE(gridLines(), 6 + 7);
 
-        type("MathsFunctionShapeOptionText3", "5");
-        click("MathsFunctionShapecmd2");
+        type(kRangeBoxes[2], "5");
+        click(kApplyButton);
         QCOMPARE(lastMessage(), U("最大值应大于最小值"));
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MinX", ""), QStringLiteral("-10"));
         QCOMPARE(canvas->mapping(), (maths::CanvasMapping{-10, 4, 4, -4}));
-        type("MathsFunctionShapeOptionText5", "");
-        type("MathsFunctionShapeOptionText3", "-4");
-        click("MathsFunctionShapecmd2");
+        type(kGridBox, "");
+        type(kRangeBoxes[2], "-4");
+        click(kApplyButton);
         QCOMPARE(lastMessage(), U("请输入网格数"));
 
         kinds->setCurrentIndex(3);
-        type("MathsFunctionShapeFrame4Text1", "1");
-        click("MathsFunctionShapecmd1");
+        type(kKindControls[3].boxes[0], "1");
+        click(kDrawButton);
         QCOMPARE(lastMessage(), U("底数应大于0且不等于1"));
     }
 
@@ -271,28 +320,28 @@ private slots:
     // its drawing and mapping, nothing is stored, and no NaN or infinity
     // reaches the canvas or a saved picture.
     void plotRangesNearTheDoubleLimit() {
-        window->selectTab(QStringLiteral("FunctionDrawer"));
+        window->selectTab(QLatin1String(kPlotPage));
         PlotCanvas* canvas = window->plotCanvas();
         const maths::CanvasMapping before = canvas->mapping();
-        type("MathsFunctionShapeOptionText1", "-1e308");
-        type("MathsFunctionShapeOptionText2", "1e308");
-        click("MathsFunctionShapecmd2");
+        type(kRangeBoxes[0], "-1e308");
+        type(kRangeBoxes[1], "1e308");
+        click(kApplyButton);
         QCOMPARE(lastMessage(), U("数据过大"));
         QCOMPARE(canvas->mapping(), before);
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MaxY", ""), QStringLiteral("4"));  // as applied before
 
         // Drawn correctly where only 3600 · MaxY overflows: the x axis at
         // a tenth from the top, every point finite.
-        type("MathsFunctionShapeOptionText1", "-9e307");
-        type("MathsFunctionShapeOptionText2", "1e307");
-        click("MathsFunctionShapecmd2");
+        type(kRangeBoxes[0], "-9e307");
+        type(kRangeBoxes[1], "1e307");
+        click(kApplyButton);
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MaxY", ""), QStringLiteral("1E+307"));
-        click("MathsFunctionShapecmd1");  // y = x
-        type("MathsFunctionShapeOptionText1", "-1.7e308");  // drawn with boxes that were never applied
-        type("MathsFunctionShapeOptionText2", "1.7e308");
-        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        click(kDrawButton);  // y = x
+        type(kRangeBoxes[0], "-1.7e308");  // drawn with boxes that were never applied
+        type(kRangeBoxes[1], "1.7e308");
+        auto* kinds = window->findChild<QComboBox*>(QLatin1String(kKindList));
         kinds->setCurrentIndex(2);  // 2^x, up to huge values
-        click("MathsFunctionShapecmd1");
+        click(kDrawButton);
         const maths::Picture picture = canvas->picture();
         for (const auto& l : picture.lines)
             QVERIFY(std::isfinite(l.x1) && std::isfinite(l.y1) && std::isfinite(l.x2) && std::isfinite(l.y2));
@@ -309,10 +358,10 @@ private slots:
     }
 
     void plotReadoutAndPicture() {
-        window->selectTab(QStringLiteral("FunctionDrawer"));
-        type("MathsFunctionShapeOptionText3", "-4");
-        click("MathsFunctionShapecmd2");  // default range, 5 grid lines
-        click("MathsFunctionShapecmd1");  // y = x, red
+        window->selectTab(QLatin1String(kPlotPage));
+        type(kRangeBoxes[2], "-4");
+        click(kApplyButton);  // default range, 5 grid lines
+        click(kDrawButton);  // y = x, red
         PlotCanvas* canvas = window->plotCanvas();
         QMouseEvent move(QEvent::MouseMove, QPointF(canvas->width() * 0.75, canvas->height() * 0.25),
                          canvas->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -351,8 +400,8 @@ private slots:
 
         // With a grid line at every whole number no grid line runs through
         // the axes' numbers and names.
-        type("MathsFunctionShapeOptionText5", "7");
-        click("MathsFunctionShapecmd2");
+        type(kGridBox, "7");
+        click(kApplyButton);
         const QImage gridded = canvas->image();
         const maths::Rgb gridRgb = maths::LegibleColour(maths::kGreen, maths::Picture::Role::Grid, {255, 255, 255});
         const QColor grid(gridRgb.r, gridRgb.g, gridRgb.b);
@@ -381,16 +430,16 @@ private slots:
     // from one key point to the next, zoomed in and back, the values at a
     // typed x, a typed function.
     void plotterTraceByKeys() {
-        window->selectTab(QStringLiteral("FunctionDrawer"));
-        type("MathsFunctionShapeOptionText3", "-4");
-        click("MathsFunctionShapecmd2");
-        auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
+        window->selectTab(QLatin1String(kPlotPage));
+        type(kRangeBoxes[2], "-4");
+        click(kApplyButton);
+        auto* kinds = window->findChild<QComboBox*>(QLatin1String(kKindList));
         kinds->setCurrentIndex(1);
-        fill(QStringLiteral("MathsFunctionShapeFrame2"), {"1", "-3", "2"});
-        click("MathsFunctionShapecmd1");
+        fill(kKindControls[1].boxes, {"1", "-3", "2"});
+        click(kDrawButton);
         kinds->setCurrentIndex(0);
-        fill(QStringLiteral("MathsFunctionShapeFrame1"), {"1", "-1"});
-        click("MathsFunctionShapecmd1");
+        fill(kKindControls[0].boxes, {"1", "-1"});
+        click(kDrawButton);
         FunctionCanvas* canvas = window->functionCanvas();
         QStringList points;
         for (const maths::KeyPoint& p : canvas->keyPoints().points) points << QString::fromStdString(maths::KeyPointLine(p));
@@ -413,7 +462,7 @@ private slots:
             {Qt::Key_PageUp, 1, "曲线1 零点 (2, 0)"},
             {Qt::Key_Left, 1, "曲线1 (1.9, -0.09)"},
         };
-        auto* traceBox = field(QStringLiteral("MathsFunctionShapeExploreText3"));
+        auto* traceBox = field(QLatin1String(kTraceBox));
         for (const auto& step : steps) {
             press(step.key, step.times);
             QCOMPARE(traceBox->text(), U(step.trace));
@@ -422,7 +471,7 @@ private slots:
         // The screen reader hears where the marker came to rest.
         QTRY_VERIFY(!g_announced.isEmpty());
         SetAnnouncementListener(nullptr);
-        QCOMPARE(g_announced.last(), QStringLiteral("MathsFunctionShapeBox1=") + U("曲线1 (1.9, -0.09)"));
+        QCOMPARE(g_announced.last(), QLatin1String(kPlotCanvas) + QLatin1Char('=') + U("曲线1 (1.9, -0.09)"));
         QCOMPARE(g_announced.size(), 1);  // twenty key presses in a row are spoken once, where they end
 
         // Zoom in and back: the graphs are drawn anew for the view, the
@@ -464,15 +513,18 @@ private slots:
         press(Qt::Key_0);
 
         // y of every graph at a typed x.
-        type("MathsFunctionShapeExploreText1", "3");
-        click("MathsFunctionShapeExplorecmd1");
-        QCOMPARE(field(QStringLiteral("MathsFunctionShapeExploreText2"))->text(), U("曲线1 y = 2；曲线2 y = 2"));
-        type("MathsFunctionShapeExploreText1", "");
-        click("MathsFunctionShapeExplorecmd1");
+        type(kExploreX, "3");
+        click(kValuesButton);
+        QCOMPARE(field(QLatin1String(kValuesBox))->text(), U("曲线1 y = 2；曲线2 y = 2"));
+        field(kExploreX)->setText(U("３"));  // full-width, as an input method commits it
+        click(kValuesButton);
+        QCOMPARE(field(QLatin1String(kValuesBox))->text(), U("曲线1 y = 2；曲线2 y = 2"));
+        type(kExploreX, "");
+        click(kValuesButton);
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
 
         // Key points off and on again.
-        auto* keys = window->findChild<QCheckBox*>(QStringLiteral("MathsFunctionShapeExploreCheck1"));
+        auto* keys = window->findChild<QCheckBox*>(QLatin1String(kKeyPointsCheck));
         keys->setChecked(false);
         QVERIFY(canvas->picture().marks.empty());
         keys->setChecked(true);
@@ -480,13 +532,24 @@ private slots:
 
         // A typed function, and one that cannot be read.
         kinds->setCurrentIndex(10);
-        type("MathsFunctionShapeFrame11Text1", "sqrt(x)");
-        click("MathsFunctionShapecmd1");
+        type(kTypedFunctionBox, "sqrt(x)");
+        click(kDrawButton);
         QCOMPARE(canvas->curves().size(), std::size_t(3));
-        type("MathsFunctionShapeFrame11Text1", "x+");
-        click("MathsFunctionShapecmd1");
+        type(kTypedFunctionBox, "x+");
+        click(kDrawButton);
         QCOMPARE(lastMessage(), U("表达式错误"));
         QCOMPARE(canvas->curves().size(), std::size_t(3));
+        // Full-width digits and signs, as a Chinese input method types them,
+        // draw the function they show, as numora-cli plot 自定义函数 "１+x" does.
+        const auto messages = fakes->dialogs.messages.size();
+        for (const char* typed : {"１+x", "（x－１）×（x－２）"}) {
+            field(kTypedFunctionBox)->setText(U(typed));  // committed by the input method
+            click(kDrawButton);
+        }
+        QCOMPARE(fakes->dialogs.messages.size(), messages);
+        QCOMPARE(canvas->curves().size(), std::size_t(5));
+        QCOMPARE(canvas->curves()[3](2), 3.0);
+        QCOMPARE(canvas->curves()[4](3), 2.0);
 
         // A picture twice the canvas's size.
         canvas->setExportSide(2 * canvas->width());
@@ -496,37 +559,37 @@ private slots:
     }
 
     void sketchDrawsStopsAndClears() {
-        window->selectTab(QStringLiteral("TriFunction"));
+        window->selectTab(QLatin1String(kTrigPage));
         PlotCanvas* sketch = window->sketchCanvas();
         JobRunner* job = window->findChild<JobRunner*>(QStringLiteral("MathsTriFDrawerJob"));
         const auto buttonsEnabled = [this] {
-            for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+            for (const char* b : {kSketchSine, kSketchCosine, kSketchClear})
                 if (!window->findChild<QPushButton*>(QLatin1String(b))->isEnabled()) return false;
             return true;
         };
-        click("MathsTriFDrawercmd1");
+        click(kSketchSine);
         QVERIFY(!buttonsEnabled());  // no second sketch while one runs
         QCOMPARE(sketch->mapping(), (maths::CanvasMapping{-6.283, 2, 6.283, -2}));
         QTRY_VERIFY(!job->running());
         QVERIFY(buttonsEnabled());
         const std::size_t sine = sketch->lineCount();
         QVERIFY(sine > 12000);
-        click("MathsTriFDrawercmd2");
+        click(kSketchCosine);
         QTRY_VERIFY(!job->running());
         QCOMPARE(sketch->lineCount(), 2 * sine);  // the cosine overlays the sine
-        click("MathsTriFDrawercmd3");
+        click(kSketchClear);
         QCOMPARE(sketch->lineCount(), std::size_t(0));
 
         // R = 20, stopped while it draws: the buttons come back at once, the
         // curve drawn so far stays.
-        type("MathsTriFDrawerText2", "20");
+        type(kSketchRight, "20");
         job->hold();
         job->release(100);  // a hundred steps, then the sketch waits
-        click("MathsTriFDrawercmd1");
+        click(kSketchSine);
         QVERIFY(!buttonsEnabled());
         QTRY_VERIFY(sketch->lineCount() > 0);
         QTRY_VERIFY(job->waiting());  // the hundred steps are taken
-        click("MathsTriFDrawercmd4");
+        click(kSketchStop);
         QVERIFY(buttonsEnabled());
         QTRY_VERIFY(!job->running());
         QCOMPARE(sketch->lineCount(), std::size_t(200));
@@ -534,25 +597,25 @@ private slots:
         // Cleared right after a stop: what the stopped sketch still sends is
         // not drawn.
         job->release(100);
-        click("MathsTriFDrawercmd1");
+        click(kSketchSine);
         QTRY_VERIFY(sketch->lineCount() > 200);
-        click("MathsTriFDrawercmd4");
-        click("MathsTriFDrawercmd3");
+        click(kSketchStop);
+        click(kSketchClear);
         QTest::qWait(3 * JobControl::kBatchMs);
         QCOMPARE(sketch->lineCount(), std::size_t(0));
         job->hold(false);
 
-        type("MathsTriFDrawerText2", "0");
-        click("MathsTriFDrawercmd1");
+        type(kSketchRight, "0");
+        click(kSketchSine);
         QCOMPARE(lastMessage(), U("请使横坐标最右限为正数"));
-        type("MathsTriFDrawerText2", "");
-        click("MathsTriFDrawercmd2");
+        type(kSketchRight, "");
+        click(kSketchCosine);
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
 
         // A huge right end still draws at once.
-        click("MathsTriFDrawercmd3");
-        type("MathsTriFDrawerText2", "99999");
-        click("MathsTriFDrawercmd1");
+        click(kSketchClear);
+        type(kSketchRight, "99999");
+        click(kSketchSine);
         QTRY_VERIFY(!job->running());
         QVERIFY(sketch->lineCount() <= 2 * (maths::kMaxSketchSteps + 1));
         QMouseEvent move(QEvent::MouseMove, QPointF(sketch->width() / 2.0, sketch->height() / 2.0),

@@ -15,8 +15,10 @@
 #include "PlotView.h"
 #include "Plotter.h"
 #include "TypedFunction.h"
+#include "FullWidth.h"
 
 using namespace numora::maths;
+using numora::FromFullWidth;
 
 namespace {
 
@@ -75,7 +77,7 @@ TEST(TypedFunction, ReadsWhatPupilsType) {
         {"1/exp(x)", 1000, 0},
     };
     for (const auto& r : rows) {
-        const auto f = TypedFunction::Parse(r.text);
+        const auto f = TypedFunction::Parse(FromFullWidth(r.text));  // as typed into the box
         ASSERT_TRUE(f) << r.text;
         EXPECT_TRUE(Close((*f)(r.x), r.y, 4)) << r.text << " at " << r.x << ": " << (*f)(r.x);
     }

@@ -12,14 +12,13 @@
 #include "Fakes.h"
 #include "PlotCanvas.h"
 #include "QtTestMain.h"
+#include "Utf8.h"
 #include "WriteFailures.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QByteArray Read(const QString& path) {
     QFile file(path);

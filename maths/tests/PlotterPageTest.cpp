@@ -19,14 +19,12 @@
 #include "FunctionCanvas.h"
 #include "Maths.h"
 #include "QtTestMain.h"
+#include "Utf8.h"
 #include "WidgetDriver.h"
 
 using namespace numora;
 using namespace numora::testing;
 
-namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-}  // namespace
 
 class PlotterPageTest : public QObject {
     Q_OBJECT

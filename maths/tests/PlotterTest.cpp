@@ -34,9 +34,9 @@ TEST(Plotter, ApplyNormalisesChecksAndStores) {
 
     const ApplyResult normalised = ApplyRange(" 1e2x", "200", "0.5", "5.5", "3");
     ASSERT_TRUE(normalised.ok);
-    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText1"), "100");
-    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText3"), ".5");
-    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText4"), "5.5");
+    EXPECT_EQ(normalised.outcome.Field(kRangeBoxes[0]), "100");
+    EXPECT_EQ(normalised.outcome.Field(kRangeBoxes[2]), ".5");
+    EXPECT_EQ(normalised.outcome.Field(kRangeBoxes[3]), "5.5");
     EXPECT_EQ(normalised.range.maxX, 5.5);  // never rounded to a whole number
     EXPECT_EQ(normalised.store[3].second, "5.5");
     EXPECT_EQ(normalised.store[2].second, ".5");

@@ -21,11 +21,10 @@
 #include "NumberText.h"
 #include "Reflow.h"
 #include "Services.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The animation's tick, and how many slider steps a tick moves at each speed.
 constexpr int kTickMs = 40;
@@ -193,7 +192,7 @@ void CoefficientSliders::nameAfterBoxes() {
 // widened to take the value.
 void CoefficientSliders::boxEdited(Row& row) {
     const QString text = row.box->text();
-    const double v = LeadingValue(text.toStdString());
+    const double v = LeadingValue(CalcText(text));
     if (text.trimmed().isEmpty() || !std::isfinite(v)) return;
     const maths::SliderScale wider = row.scale.Containing(v);
     if (!(wider == row.scale)) {
@@ -216,7 +215,7 @@ void CoefficientSliders::slid(Row& row, int position) {
 
 void CoefficientSliders::rangeEdited(Row& row) {
     const maths::ScaleResult read =
-        maths::ReadScale(row.min->text().toStdString(), row.max->text().toStdString(), row.step->text().toStdString());
+        maths::ReadScale(CalcText(row.min->text()), CalcText(row.max->text()), CalcText(row.step->text()));
     if (!read.scale) {
         // The range as it was.
         row.min->setText(Number(row.scale.min));
@@ -226,7 +225,7 @@ void CoefficientSliders::rangeEdited(Row& row) {
         return;
     }
     row.scale = *read.scale;
-    const double v = LeadingValue(row.box->text().toStdString());
+    const double v = LeadingValue(CalcText(row.box->text()));
     const bool outside = std::isfinite(v) && (v < row.scale.min || v > row.scale.max);
     {
         const QSignalBlocker quiet(row.slider);

@@ -10,11 +10,10 @@
 #include <QVBoxLayout>
 
 #include "PlotSession.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A square of the graph's colour (as the canvas shows it on this palette).
 QIcon Swatch(maths::Rgb colour, const QColor& face) {

@@ -3,10 +3,11 @@
 
 #include "MathsAccessibility.h"
 
+#include "MathsControls.h"
+#include "Utf8.h"
+
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Each plotter kind: its frame's caption, the parts of its coefficient
 // boxes (Text1, Text2, ...) and its formula with %1.. for the boxes.
@@ -39,86 +40,84 @@ QString PlotRangeText(const QString& minX, const QString& maxX, const QString& m
 // here come from the hint table.
 AccessibleTable MathsAccessibility() {
     AccessibleTable table;
-    auto add = [&table](const QString& control, const QString& name, const QString& description = {}) {
-        table.push_back({control, name, description});
+    auto add = [&table](const char* control, const QString& name, const QString& description = {}) {
+        table.push_back({QLatin1String(control), name, description});
     };
 
     // Equations.
-    const QString q = QStringLiteral("MathsEquationFrame1");
-    add(q + QLatin1String("Text1"), U("一元二次方程 二次项系数 a"));
-    add(q + QLatin1String("Text2"), U("一元二次方程 一次项系数 b"));
-    add(q + QLatin1String("Text3"), U("一元二次方程 常数项 c"));
-    add(q + QLatin1String("cmd1"), U("一元二次方程 开始求解"));
-    add(q + QLatin1String("Text4"), U("一元二次方程 根 x1"), U("方程的第一个根"));
-    add(q + QLatin1String("Text5"), U("一元二次方程 根 x2"), U("方程的第二个根"));
+    add(maths::kQuadraticBoxes[0], U("一元二次方程 二次项系数 a"));
+    add(maths::kQuadraticBoxes[1], U("一元二次方程 一次项系数 b"));
+    add(maths::kQuadraticBoxes[2], U("一元二次方程 常数项 c"));
+    add(maths::kQuadraticButton, U("一元二次方程 开始求解"));
+    add(maths::kQuadraticX1, U("一元二次方程 根 x1"), U("方程的第一个根"));
+    add(maths::kQuadraticX2, U("一元二次方程 根 x2"), U("方程的第二个根"));
     const char* const unknowns[] = {"x", "y", "z"};
     for (int row = 0; row < 2; ++row) {
         const QString eq = U("二元一次方程组 第%1个方程 ").arg(row + 1);
-        const QString f = QStringLiteral("MathsEquationFrame2Text");
-        add(f + QString::number(row * 3 + 1), eq + U("x 的系数"));
-        add(f + QString::number(row * 3 + 2), eq + U("y 的系数"));
-        add(f + QString::number(row * 3 + 3), eq + U("常数项"));
+        const auto box = [row](int col) { return maths::kLinear2Boxes[static_cast<std::size_t>(row * 3 + col)]; };
+        add(box(0), eq + U("x 的系数"));
+        add(box(1), eq + U("y 的系数"));
+        add(box(2), eq + U("常数项"));
     }
-    add(QStringLiteral("MathsEquationFrame2cmd1"), U("二元一次方程组 开始求解"));
-    add(QStringLiteral("MathsEquationFrame2Text7"), U("二元一次方程组 解 x"));
-    add(QStringLiteral("MathsEquationFrame2Text8"), U("二元一次方程组 解 y"));
+    add(maths::kLinear2Button, U("二元一次方程组 开始求解"));
+    add(maths::kLinear2X, U("二元一次方程组 解 x"));
+    add(maths::kLinear2Y, U("二元一次方程组 解 y"));
     for (int row = 0; row < 3; ++row) {
         const QString eq = U("三元一次方程组 第%1个方程 ").arg(row + 1);
         for (int col = 0; col < 4; ++col) {
             const QString part = col < 3 ? QLatin1String(unknowns[col]) + U(" 的系数") : U("常数项");
-            add(QStringLiteral("MathsEquationFrame3Text%1").arg(row * 4 + col + 1), eq + part);
+            add(maths::kLinear3Boxes[static_cast<std::size_t>(row * 4 + col)], eq + part);
         }
-        add(QStringLiteral("MathsEquationFrame3Text%1").arg(13 + row),
-            U("三元一次方程组 解 ") + QLatin1String(unknowns[row]));
+        const char* const roots[] = {maths::kLinear3X, maths::kLinear3Y, maths::kLinear3Z};
+        add(roots[row], U("三元一次方程组 解 ") + QLatin1String(unknowns[row]));
     }
-    add(QStringLiteral("MathsEquationFrame3cmd1"), U("三元一次方程组 开始求解"));
+    add(maths::kLinear3Button, U("三元一次方程组 开始求解"));
 
     // Trigonometry and its sketch.
-    add(QStringLiteral("MathsTriFText1"), U("三角函数 角"));
-    add(QStringLiteral("MathsTriFOption1"), U("角的计量法 角度制"));
-    add(QStringLiteral("MathsTriFOption2"), U("角的计量法 弧度制"));
+    add(maths::kAngle, U("三角函数 角"));
+    add(maths::kUnits[0].control, U("角的计量法 角度制"));
+    add(maths::kUnits[1].control, U("角的计量法 弧度制"));
     const char* const functions[] = {"正弦", "余弦", "正切", "余切", "正割", "余割"};
     for (int i = 0; i < 6; ++i)
-        add(QStringLiteral("MathsTriFcmd%1").arg(i + 1), U("三角函数 计算") + U(functions[i]));
-    add(QStringLiteral("MathsTriFText2"), U("三角函数 结果"));
-    add(QStringLiteral("MathsTriFDrawercmd1"), U("草图 绘制正弦曲线(红)"));
-    add(QStringLiteral("MathsTriFDrawercmd2"), U("草图 绘制余弦曲线(蓝)"));
-    add(QStringLiteral("MathsTriFDrawerText1"), U("草图 横轴左界"));
-    add(QStringLiteral("MathsTriFDrawerText2"), U("草图 横轴右界"));
-    add(QStringLiteral("MathsTriFDrawercmd4"), U("草图 停止绘制"));
-    add(QStringLiteral("MathsTriFDrawercmd3"), U("草图 清除"));
-    add(QStringLiteral("MathsTriFDrawerBox1"), U("三角函数草图"));
+        add(maths::kTrigButtons[static_cast<std::size_t>(i)].control, U("三角函数 计算") + U(functions[i]));
+    add(maths::kTrigResult, U("三角函数 结果"));
+    add(maths::kSketchSine, U("草图 绘制正弦曲线(红)"));
+    add(maths::kSketchCosine, U("草图 绘制余弦曲线(蓝)"));
+    add(maths::kSketchLeft, U("草图 横轴左界"));
+    add(maths::kSketchRight, U("草图 横轴右界"));
+    add(maths::kSketchStop, U("草图 停止绘制"));
+    add(maths::kSketchClear, U("草图 清除"));
+    add(maths::kSketchCanvas, U("三角函数草图"));
 
     // Multiplication formulas.
-    add(QStringLiteral("MathsMultiplicationText1"), U("乘法公式 a"));
-    add(QStringLiteral("MathsMultiplicationText2"), U("乘法公式 b"));
-    add(QStringLiteral("MathsMultiplicationText3"), U("乘法公式 结果"));
+    add(maths::kFormulaA, U("乘法公式 a"));
+    add(maths::kFormulaB, U("乘法公式 b"));
+    add(maths::kFormulaResult, U("乘法公式 结果"));
     const char* const formulas[] = {"平方差", "完全平方和", "完全平方差", "立方和", "立方差"};
     for (int i = 0; i < 5; ++i)
-        add(QStringLiteral("MathsMultiplicationcmd%1").arg(i + 1), U("乘法公式 计算") + U(formulas[i]));
+        add(maths::kFormulaButtons[static_cast<std::size_t>(i)].control, U("乘法公式 计算") + U(formulas[i]));
 
     // The plotter.
-    add(QStringLiteral("MathsFunctionShapeBox1"), U("函数图象"));
-    add(QStringLiteral("MathsFunctionShapeCombo1"), U("函数类型"));
+    add(maths::kPlotCanvas, U("函数图象"));
+    add(maths::kKindList, U("函数类型"));
     for (int k = 0; k < static_cast<int>(std::size(kPlotKinds)); ++k) {
         const PlotKind& kind = kPlotKinds[k];
         for (std::size_t i = 0; i < kind.parts.size(); ++i)
-            add(QStringLiteral("MathsFunctionShapeFrame%1Text%2").arg(k + 1).arg(i + 1),
+            add(maths::kKindControls[static_cast<std::size_t>(k)].boxes[i],
                 U(kind.caption) + QLatin1Char(' ') + U(kind.parts[i]));
     }
-    add(QStringLiteral("MathsFunctionShapecmd1"), U("函数图象 开始绘制"));
-    add(QStringLiteral("MathsFunctionShapecmd2"), U("函数图象 重置并应用选项"));
+    add(maths::kDrawButton, U("函数图象 开始绘制"));
+    add(maths::kApplyButton, U("函数图象 重置并应用选项"));
     const char* const range[] = {"Y 轴最小值", "Y 轴最大值", "X 轴最小值", "X 轴最大值", "网格条数"};
-    for (int i = 0; i < 5; ++i)
-        add(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1), U("选项 ") + U(range[i]));
-    add(QStringLiteral("MathsFunctionShapeExploreText1"), U("图象探究 横坐标 x"));
-    add(QStringLiteral("MathsFunctionShapeExplorecmd1"), U("图象探究 求 y"));
-    add(QStringLiteral("MathsFunctionShapeExploreText2"), U("函数值"), U("各函数图象在 x 处的函数值"));
-    add(QStringLiteral("MathsFunctionShapeExploreText3"), U("追踪"));
-    add(QStringLiteral("MathsFunctionShapeExploreCheck1"), U("图象探究 显示关键点"));
-    add(QStringLiteral("MathsFunctionShapeExplorecmd2"), U("图象探究 放大"));
-    add(QStringLiteral("MathsFunctionShapeExplorecmd3"), U("图象探究 缩小"));
-    add(QStringLiteral("MathsFunctionShapeExplorecmd4"), U("图象探究 复位视图"));
+    for (int i = 0; i < 5; ++i) add(maths::kRangeBoxes[static_cast<std::size_t>(i)], U("选项 ") + U(range[i]));
+    add(maths::kExploreX, U("图象探究 横坐标 x"));
+    add(maths::kValuesButton, U("图象探究 求 y"));
+    add(maths::kValuesBox, U("函数值"), U("各函数图象在 x 处的函数值"));
+    add(maths::kTraceBox, U("追踪"));
+    add(maths::kKeyPointsCheck, U("图象探究 显示关键点"));
+    add(maths::kZoomInButton, U("图象探究 放大"));
+    add(maths::kZoomOutButton, U("图象探究 缩小"));
+    add(maths::kViewResetButton, U("图象探究 复位视图"));
     return table;
 }
 

@@ -14,11 +14,10 @@
 #include "FunctionCanvas.h"
 #include "PlotView.h"
 #include "Reflow.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QPushButton* Button(const char* name, const char* caption) {
     auto* button = new QPushButton(U(caption));
@@ -115,7 +114,7 @@ void PlotExplorer::graphsChanged() {
     auto* values = findChild<QLineEdit*>(QLatin1String(maths::kValuesBox));
     if (values->text().isEmpty()) return;
     const QString x = FieldText(this, QStringLiteral("MathsFunctionShapeExploreText1"));
-    const Outcome outcome = maths::CurveValues(canvas_->curves(), x.toStdString());
+    const Outcome outcome = maths::CurveValues(canvas_->curves(), CalcText(x));
     // Never a message here: a box that no longer reads is emptied.
     values->setText(outcome.failed() ? QString() : QString::fromStdString(outcome.Field(maths::kValuesBox).value_or("")));
 }
@@ -128,7 +127,7 @@ void PlotExplorer::clearTexts() {
 
 void PlotExplorer::showValues() {
     const QString x = FieldText(this, QStringLiteral("MathsFunctionShapeExploreText1"));
-    ApplyOutcome(this, maths::CurveValues(canvas_->curves(), x.toStdString()), dialogs_);
+    ApplyOutcome(this, maths::CurveValues(canvas_->curves(), CalcText(x)), dialogs_);
 }
 
 }  // namespace numora

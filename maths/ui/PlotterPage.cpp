@@ -24,17 +24,17 @@
 #include "FunctionCanvas.h"
 #include "GraphList.h"
 #include "MathsAccessibility.h"
+#include "MathsControls.h"
 #include "Outcome.h"
 #include "PlotExplorer.h"
 #include "Reflow.h"
 #include "MathsMessages.h"
 #include "Services.h"
 #include "SettingsStore.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The canvas's design size (half as large again as 3650 twips), and the
 // least it shrinks to.
@@ -174,11 +174,11 @@ constexpr int kTypedKind = 10;
 
 // The page's own controls: hints and accessible names.
 const std::pair<const char*, const char*> kHints[] = {
-    {"MathsFunctionShapeSliders", "拖动滑块改变系数，所选图象随之变化"},
-    {"MathsFunctionShapeSliderscmd1", "播放/暂停：使所选系数在其范围内来回变化"},
-    {"MathsFunctionShapeList", "已绘制的图象：勾选显示或隐藏，选中后可用滑块改变其系数"},
-    {"MathsFunctionShapeList1", "已绘制的图象：勾选显示或隐藏，选中后可用滑块改变其系数"},
-    {"MathsFunctionShapeListcmd1", "删除所选图象(Delete)"},
+    {maths::kSlidersFrame, "拖动滑块改变系数，所选图象随之变化"},
+    {maths::kPlayButton, "播放/暂停：使所选系数在其范围内来回变化"},
+    {maths::kGraphListFrame, "已绘制的图象：勾选显示或隐藏，选中后可用滑块改变其系数"},
+    {maths::kGraphList, "已绘制的图象：勾选显示或隐藏，选中后可用滑块改变其系数"},
+    {maths::kRemoveGraphButton, "删除所选图象(Delete)"},
 };
 
 }  // namespace
@@ -359,10 +359,11 @@ QWidget* PlotterPage::buildOptions() {
 void PlotterPage::nameControls() {
     AccessibleTable table;
     const char* const parameters[] = {"自定义函数 参数 a", "自定义函数 参数 b", "自定义函数 参数 c"};
-    for (int p = 0; p < 3; ++p) table.push_back({QStringLiteral("MathsFunctionShapeFrame11Text%1").arg(p + 2), U(parameters[p]), {}});
-    table.push_back({QStringLiteral("MathsFunctionShapeList1"), U("图象列表"), {}});
-    table.push_back({QStringLiteral("MathsFunctionShapeListcmd1"), U("图象列表 删除"), {}});
-    table.push_back({QStringLiteral("MathsFunctionShapeExploreLabel1"), U("关键点说明"), {}});
+    for (std::size_t p = 0; p < 3; ++p)
+        table.push_back({QLatin1String(maths::kKindControls[kTypedKind].boxes[p + 1]), U(parameters[p]), {}});
+    table.push_back({QLatin1String(maths::kGraphList), U("图象列表"), {}});
+    table.push_back({QLatin1String(maths::kRemoveGraphButton), U("图象列表 删除"), {}});
+    table.push_back({QLatin1String(maths::kKeyPointNotes), U("关键点说明"), {}});
     QHash<QString, QString> hints;
     for (const auto& [control, hint] : kHints) hints.insert(QLatin1String(control), U(hint));
     auto* filter = new HintFilter(hints, [this](const QString& text) { emit status(text); }, this);
@@ -392,8 +393,7 @@ QStringList PlotterPage::boxTexts(int kind) const {
 
 std::optional<maths::PlotRange> PlotterPage::boxRange() const {
     auto box = [this](int i) {
-        return FieldText(const_cast<PlotterPage*>(this), QLatin1String(maths::kRangeBoxes[static_cast<std::size_t>(i)]))
-            .toStdString();
+        return CalcText(const_cast<PlotterPage*>(this), QLatin1String(maths::kRangeBoxes[static_cast<std::size_t>(i)]));
     };
     return maths::ReadRange(box(0), box(1), box(2), box(3));
 }
@@ -412,7 +412,7 @@ void PlotterPage::kindChanged(int kind) {
 void PlotterPage::typedParametersChanged() {
     if (!sliders_) return;  // still being built
     QWidget* frame = kindFrames_->widget(kTypedKind);
-    const auto f = maths::TypedFunction::Parse(kindBoxes(kTypedKind).front()->text().toStdString());
+    const auto f = maths::TypedFunction::Parse(CalcText(kindBoxes(kTypedKind).front()->text()));
     QList<bool> used;
     for (int p = 0; p < 3; ++p) {
         used << (f && f->Uses(p));
@@ -425,7 +425,7 @@ void PlotterPage::typedParametersChanged() {
 // ---- Commands ------------------------------------------------------------------------
 
 void PlotterPage::apply() {
-    auto box = [this](int i) { return FieldText(this, QLatin1String(maths::kRangeBoxes[static_cast<std::size_t>(i)])).toStdString(); };
+    auto box = [this](int i) { return CalcText(this, QLatin1String(maths::kRangeBoxes[static_cast<std::size_t>(i)])); };
     const maths::ApplyResult result = maths::ApplyRange(box(0), box(1), box(2), box(3), box(4));
     ApplyOutcome(this, result.outcome, services_.dialogs);
     if (!result.ok) return;
@@ -448,12 +448,12 @@ void PlotterPage::draw() {
     emit status(U("正在生成图象......"));
     const auto range = boxRange();
     if (!range) {
-        ApplyOutcome(this, Outcome::Error(maths::kTooLarge), services_.dialogs);
+        ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
         return;
     }
     const int kind = kinds_->currentIndex();
     std::vector<std::string> coefficients;
-    for (const QString& text : boxTexts(kind)) coefficients.push_back(text.toStdString());
+    for (const QString& text : boxTexts(kind)) coefficients.push_back(CalcText(text));
     const maths::Graph graph = maths::DrawGraph(kinds_->currentText().toStdString(), coefficients, *range);
     if (graph.outcome.failed()) {
         ApplyOutcome(this, graph.outcome, services_.dialogs);
@@ -481,7 +481,7 @@ void PlotterPage::sliderMoved() {
     const auto range = boxRange();
     if (!range) return;
     std::vector<std::string> coefficients;
-    for (const QString& text : boxTexts(kind)) coefficients.push_back(text.toStdString());
+    for (const QString& text : boxTexts(kind)) coefficients.push_back(CalcText(text));
     const maths::Graph graph = maths::DrawGraph(kinds_->currentText().toStdString(), coefficients, *range);
     if (graph.outcome.failed()) {
         // No message box at every step: the graph waits for coefficients it can draw.

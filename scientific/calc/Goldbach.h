@@ -20,7 +20,6 @@
 
 namespace numora::scientific {
 
-inline constexpr const char* kEmptyInput = "请不要使输入框为空";
 inline constexpr const char* kNotEvenFrom4 = "请输入不小于4的偶数";
 inline constexpr const char* kNotEven = "请输入偶数";
 

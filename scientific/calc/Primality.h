@@ -8,13 +8,12 @@
 #include <cstdint>
 #include <span>
 
+#include "SharedMessages.h"
+
 namespace numora::scientific {
 
-// "数据过大": a number beyond the 32-bit signed range.
-inline constexpr const char* kTooLarge = "数据过大";
-// The stop buttons' message (information icon, title kStopTitle).
+// The stop buttons' message (information icon, title kNoticeTitle).
 inline constexpr const char* kStopMessage = "您已经中止计算,无法确定结果总数!";
-inline constexpr const char* kStopTitle = "Numora";
 
 // fnshu(m): 1 is not prime; otherwise m is prime when no d = 2, 3, ...,
 // floor(sqrt(m)) divides it, so 0, 2 and 3 count as prime. A negative m

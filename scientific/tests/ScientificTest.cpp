@@ -15,18 +15,21 @@
 #include <QTest>
 
 #include "Fakes.h"
+#include "ControlTableCheck.h"
+#include "Utf8.h"
 #include "JobRunner.h"
 #include "ListExport.h"
 #include "WidgetDriver.h"
 #include "Scientific.h"
+#include "ScientificControls.h"
 #include "Primes.h"
 #include "QtTestMain.h"
 
 using namespace numora;
+using namespace numora::scientific;
 using namespace numora::testing;
 
 namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QStringList Items(QListWidget* list) {
     QStringList items;
@@ -81,26 +84,34 @@ private slots:
     void tabsAndPages() {
         QCOMPARE(window->windowTitle(), U("科学性计算"));
         QCOMPARE(Scientific(fakes->services).statusText(), U("Numora - 科学性计算"));
-        auto* tabs = window->findChild<QTabBar*>(QStringLiteral("TabStrip"));
+        auto* tabs = window->findChild<QTabBar*>(QLatin1String(kTabStrip));
         const char* captions[] = {"歌德巴赫猜想", "因数分解", "莫孙尼素数计算"};
-        const char* keys[] = {"Gdbh", "Factorization", "Mosunni"};
+        const char* keys[] = {kGoldbachPage, kFactorPage, kMersennePage};
         const char* tips[] = {"证明歌德巴赫猜想", "将数据因数分解", "在一定限度中列出莫孙尼素数"};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(tabs->tabText(i), U(captions[i]));
             QCOMPARE(tabs->tabData(i).toString(), QLatin1String(keys[i]));
             QCOMPARE(tabs->tabToolTip(i), U(tips[i]));
         }
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Gdbh"))->isVisible());
-        window->selectTab(QStringLiteral("Mosunni"));
-        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Gdbh"))->isVisible());
-        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Mosunni"))->isVisible());
-        QCOMPARE(field("FactorizationFrame1Text1")->maxLength(), 10);
-        QCOMPARE(field("GdbhFrame1Text1")->maxLength(), 10);
-        QCOMPARE(button("FactorStopcmd")->text(), U("停  止"));
+        QVERIFY(window->findChild<QWidget*>(QLatin1String(kGoldbachPage))->isVisible());
+        window->selectTab(QLatin1String(kMersennePage));
+        QVERIFY(!window->findChild<QWidget*>(QLatin1String(kGoldbachPage))->isVisible());
+        QVERIFY(window->findChild<QWidget*>(QLatin1String(kMersennePage))->isVisible());
+        QCOMPARE(field(kFactorInput)->maxLength(), 10);
+        QCOMPARE(field(kGoldbachInput)->maxLength(), 10);
+        QCOMPARE(button(kFactorStopButton)->text(), U("停  止"));
+    }
+
+    // The control table names the window's controls: every hint row shows
+    // its hint, every result list is there.
+    void controlTableNamesTheWindowsControls() {
+        QCOMPARE(HintsNotShown(window, kHints), QStringList());
+        for (const ControlText& list : kResultLists)
+            QVERIFY2(window->findChild<QAbstractItemView*>(QLatin1String(list.control)), list.control);
     }
 
     void factorization() {
-        window->selectTab(QStringLiteral("Factorization"));
+        window->selectTab(QLatin1String(kFactorPage));
         const struct { const char* input; QStringList factors; } runs[] = {
             {"12", {"2", "2", "3"}},
             {"1e3", {"2", "2", "2", "5", "5", "5"}},
@@ -108,44 +119,48 @@ private slots:
             {"2147483647", {"2147483647"}},
         };
         for (const auto& run : runs) {
-            type("FactorizationFrame1Text1", QLatin1String(run.input));
-            click("FactorizationFrame1cmd1");
+            type(kFactorInput, QLatin1String(run.input));
+            click(kFactorButton);
             settle();
-            QCOMPARE(Items(list("FactorizationFrame2List1")), run.factors);
-            QCOMPARE(field("FactorizationFrame2Text1")->text(), QString::number(run.factors.size()));
-            QVERIFY(button("FactorizationFrame1cmd1")->isEnabled());
+            QCOMPARE(Items(list(kFactorList)), run.factors);
+            QCOMPARE(field(kFactorCount)->text(), QString::number(run.factors.size()));
+            QVERIFY(button(kFactorButton)->isEnabled());
         }
         for (const char* refused : {"", "abc", "0", "1", "-5", "12.5"}) {
-            type("FactorizationFrame1Text1", QLatin1String(refused));
-            click("FactorizationFrame1cmd1");
+            type(kFactorInput, QLatin1String(refused));
+            click(kFactorButton);
             QCOMPARE(lastMessage(), U("请输入不小于2的整数"));
             QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
-            QCOMPARE(Items(list("FactorizationFrame2List1")), QStringList{"2147483647"});
+            QCOMPARE(Items(list(kFactorList)), QStringList{"2147483647"});
         }
-        type("FactorizationFrame1Text1", "2147483648");
-        click("FactorizationFrame1cmd1");
+        type(kFactorInput, "2147483648");
+        click(kFactorButton);
         QCOMPARE(lastMessage(), U("数据过大"));
-        QCOMPARE(list("FactorizationFrame2List1")->count(), 0);
-        QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("1"));  // the previous count
+        QCOMPARE(list(kFactorList)->count(), 0);
+        QCOMPARE(field(kFactorCount)->text(), QStringLiteral("1"));  // the previous count
+        field(kFactorInput)->setText(U("１２"));  // full-width, as an input method commits it
+        click(kFactorButton);
+        settle();
+        QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "3"}));
     }
 
     void goldbach() {
-        type("GdbhFrame1Text1", "100");
-        click("GdbhFrame1cmd1");
+        type(kGoldbachInput, "100");
+        click(kGoldbachButton);
         settle();
         QCOMPARE(goldbachLines(), (QStringList{"100=3+97", "100=11+89", "100=17+83", "100=29+71", "100=41+59", "100=47+53"}));
-        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("6"));
+        QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("6"));
         QCOMPARE(window->statusText(), U("正在计算......"));
-        type("GdbhFrame1Text1", "10abc");
-        click("GdbhFrame1cmd1");
+        type(kGoldbachInput, "10abc");
+        click(kGoldbachButton);
         settle();
         QCOMPARE(goldbachLines(), (QStringList{"10=3+7", "10=5+5"}));
-        field("GdbhFrame1Text1")->setText(U("１２"));  // full-width digits
-        click("GdbhFrame1cmd1");
+        field(kGoldbachInput)->setText(U("１２"));  // full-width digits
+        click(kGoldbachButton);
         settle();
         QCOMPARE(goldbachLines(), (QStringList{"12=5+7"}));
-        type("GdbhFrame1Text1", "10");
-        click("GdbhFrame1cmd1");
+        type(kGoldbachInput, "10");
+        click(kGoldbachButton);
         settle();
 
         const struct { const char* input; const char* message; } refusals[] = {
@@ -153,13 +168,13 @@ private slots:
             {"7", "请输入偶数"}, {"5.5", "请输入偶数"}, {"1e10", "数据过大"},
         };
         for (const auto& r : refusals) {
-            type("GdbhFrame1Text1", QLatin1String(r.input));
-            click("GdbhFrame1cmd1");
+            type(kGoldbachInput, QLatin1String(r.input));
+            click(kGoldbachButton);
             QCOMPARE(lastMessage(), U(r.message));
-            QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("2"));
+            QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("2"));
         }
         // The list's tool tip shows the selected line.
-        auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        auto* view = window->findChild<QListView*>(QLatin1String(kGoldbachList));
         view->setCurrentIndex(window->goldbachModel()->index(1));
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(view, &enter);
@@ -169,15 +184,15 @@ private slots:
 
     // Millions of lines, counted in full.
     void goldbachOverAMillionLines() {
-        type("GdbhFrame1Text1", "999999998");
-        click("GdbhFrame1cmd1");
+        type(kGoldbachInput, "999999998");
+        click(kGoldbachButton);
         settle();
         QCOMPARE(window->goldbachModel()->rowCount(), 1705026);
-        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1705026"));
+        QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("1705026"));
         QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
 
         // Every line saved, and copied.
-        auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        auto* view = window->findChild<QListView*>(QLatin1String(kGoldbachList));
         QTemporaryDir dir;
         fakes->dialogs.saveFiles.push_back(dir.filePath("goldbach.txt"));
         QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
@@ -197,26 +212,26 @@ private slots:
 
     // Each result list copies its lines from the keyboard.
     void listsCopyTheirLines() {
-        type("FactorizationFrame1Text1", "12");
-        click("FactorizationFrame1cmd1");
+        type(kFactorInput, "12");
+        click(kFactorButton);
         settle();
-        QTest::keyClick(list("FactorizationFrame2List1"), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(list("FactorizationFrame2List1"), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(list(kFactorList), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(list(kFactorList), Qt::Key_C, Qt::ControlModifier);
         settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("2\n2\n3"));
 
-        window->selectTab(QStringLiteral("Mosunni"));
-        click("Mosunnicmd1");
+        window->selectTab(QLatin1String(kMersennePage));
+        click(kMersenneButton);
         settle();
-        QTest::keyClick(list("MosunniFrame1List1"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(list(kMersenneList), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("3\n7\n31\n127\n8191\n131071\n524287\n2147483647"));
 
-        window->selectTab(QStringLiteral("Gdbh"));
-        type("GdbhFrame1Text1", "100");
-        click("GdbhFrame1cmd1");
+        window->selectTab(QLatin1String(kGoldbachPage));
+        type(kGoldbachInput, "100");
+        click(kGoldbachButton);
         settle();
-        auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
+        auto* view = window->findChild<QListView*>(QLatin1String(kGoldbachList));
         view->selectionModel()->select(window->goldbachModel()->index(3), QItemSelectionModel::Select);
         view->selectionModel()->select(window->goldbachModel()->index(1), QItemSelectionModel::Select);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
@@ -227,45 +242,45 @@ private slots:
     // A stop keeps the lines found so far, leaves the count box empty and
     // says that the count is unknown.
     void stopDuringGoldbach() {
-        type("GdbhFrame1Text1", "999999998");
+        type(kGoldbachInput, "999999998");
         job("GdbhJob")->hold();
         job("GdbhJob")->release(1);  // one segment's lines, then the job waits
-        click("GdbhFrame1cmd1");
-        QVERIFY(!button("GdbhFrame1cmd1")->isEnabled());
-        QVERIFY(field("GdbhFrame3Text1")->text().isEmpty());
+        click(kGoldbachButton);
+        QVERIFY(!button(kGoldbachButton)->isEnabled());
+        QVERIFY(field(kGoldbachCount)->text().isEmpty());
         QTRY_VERIFY(window->goldbachModel()->rowCount() > 0);
-        click("GdbhStopcmd");
+        click(kGoldbachStopButton);
         settle();
         QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
         QCOMPARE(fakes->dialogs.messages.size(), 1);
         QCOMPARE(fakes->dialogs.messages.last().title, QStringLiteral("Numora"));
-        QCOMPARE(fakes->dialogs.messages.last().icon, MsgIcon::Information);
+        QCOMPARE(fakes->dialogs.messages.last().icon, MessageIcon::Information);
         const int found = window->goldbachModel()->rowCount();
         QVERIFY2(found > 0 && found < 1705026, qPrintable(QString::number(found)));
         QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
-        QCOMPARE(field("GdbhFrame3Text1")->text(), QString());
-        QVERIFY(button("GdbhFrame1cmd1")->isEnabled());
+        QCOMPARE(field(kGoldbachCount)->text(), QString());
+        QVERIFY(button(kGoldbachButton)->isEnabled());
     }
 
     // A stopped factorization keeps the factors found so far and the count
     // of the run before.
     void stopDuringFactorization() {
-        window->selectTab(QStringLiteral("Factorization"));
-        type("FactorizationFrame1Text1", "12");
-        click("FactorizationFrame1cmd1");
+        window->selectTab(QLatin1String(kFactorPage));
+        type(kFactorInput, "12");
+        click(kFactorButton);
         settle();
-        type("FactorizationFrame1Text1", "1024");
+        type(kFactorInput, "1024");
         job("FactorJob")->hold();
         job("FactorJob")->release(4);
-        click("FactorizationFrame1cmd1");
-        QTRY_COMPARE(list("FactorizationFrame2List1")->count(), 4);
-        QVERIFY(!button("FactorizationFrame1cmd1")->isEnabled());
-        click("FactorStopcmd");
+        click(kFactorButton);
+        QTRY_COMPARE(list(kFactorList)->count(), 4);
+        QVERIFY(!button(kFactorButton)->isEnabled());
+        click(kFactorStopButton);
         settle();
-        QCOMPARE(Items(list("FactorizationFrame2List1")), (QStringList{"2", "2", "2", "2"}));
-        QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("3"));
+        QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "2", "2"}));
+        QCOMPARE(field(kFactorCount)->text(), QStringLiteral("3"));
         QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
-        QVERIFY(button("FactorizationFrame1cmd1")->isEnabled());
+        QVERIFY(button(kFactorButton)->isEnabled());
     }
 
     // The tools run side by side: while the Goldbach verification runs (its
@@ -273,23 +288,23 @@ private slots:
     // and the Mersenne search run to their ends; the window thread runs no
     // tool inside another.
     void toolsRunSideBySide() {
-        type("GdbhFrame1Text1", "100");
+        type(kGoldbachInput, "100");
         job("GdbhJob")->hold();
-        click("GdbhFrame1cmd1");
-        QVERIFY(!button("GdbhFrame1cmd1")->isEnabled());
-        window->selectTab(QStringLiteral("Factorization"));
-        type("FactorizationFrame1Text1", "12");
-        click("FactorizationFrame1cmd1");
-        window->selectTab(QStringLiteral("Mosunni"));
-        click("Mosunnicmd1");
+        click(kGoldbachButton);
+        QVERIFY(!button(kGoldbachButton)->isEnabled());
+        window->selectTab(QLatin1String(kFactorPage));
+        type(kFactorInput, "12");
+        click(kFactorButton);
+        window->selectTab(QLatin1String(kMersennePage));
+        click(kMersenneButton);
         QTRY_VERIFY(!job("FactorJob")->running() && !job("MosunniJob")->running());
-        QCOMPARE(Items(list("FactorizationFrame2List1")), (QStringList{"2", "2", "3"}));
-        QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
+        QCOMPARE(Items(list(kFactorList)), (QStringList{"2", "2", "3"}));
+        QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
         QVERIFY(job("GdbhJob")->running());
-        QVERIFY(field("GdbhFrame3Text1")->text().isEmpty());
+        QVERIFY(field(kGoldbachCount)->text().isEmpty());
         job("GdbhJob")->hold(false);
         settle();
-        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("6"));
+        QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("6"));
         QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 
@@ -297,61 +312,61 @@ private slots:
     // unknown: with nothing running, or after a list has finished, it says
     // nothing and the next run is whole.
     void stopWithNothingRunningSaysNothing() {
-        for (const char* page : {"Gdbh", "Factorization", "Mosunni"}) {
+        for (const char* page : {kGoldbachPage, kFactorPage, kMersennePage}) {
             window->selectTab(QLatin1String(page));
-            for (const char* stop : {"GdbhStopcmd", "FactorStopcmd", "Mosunnicmd2"})
+            for (const char* stop : {kGoldbachStopButton, kFactorStopButton, kMersenneStopButton})
                 if (button(stop)->isVisible()) click(stop);
         }
-        type("GdbhFrame1Text1", "4");
-        click("GdbhFrame1cmd1");
+        type(kGoldbachInput, "4");
+        click(kGoldbachButton);
         settle();
         QCOMPARE(goldbachLines(), QStringList{"4=2+2"});
-        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1"));
-        click("GdbhStopcmd");  // after the list has finished
-        window->selectTab(QStringLiteral("Factorization"));
-        type("FactorizationFrame1Text1", "12");
-        click("FactorizationFrame1cmd1");
+        QCOMPARE(field(kGoldbachCount)->text(), QStringLiteral("1"));
+        click(kGoldbachStopButton);  // after the list has finished
+        window->selectTab(QLatin1String(kFactorPage));
+        type(kFactorInput, "12");
+        click(kFactorButton);
         settle();
-        click("FactorStopcmd");
-        QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("3"));
+        click(kFactorStopButton);
+        QCOMPARE(field(kFactorCount)->text(), QStringLiteral("3"));
         QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 
     // The Goldbach box takes every number the verification takes; a longer
     // one, typed or pasted, is refused, never cut to another number.
     void goldbachBoxTakesTheWholeRange() {
-        type("GdbhFrame1Text1", "2147483646");
-        QCOMPARE(field("GdbhFrame1Text1")->text(), QStringLiteral("2147483646"));
-        QTest::keyClick(field("GdbhFrame1Text1"), Qt::Key_End);
-        QTest::keyClick(field("GdbhFrame1Text1"), Qt::Key_0);
+        type(kGoldbachInput, "2147483646");
+        QCOMPARE(field(kGoldbachInput)->text(), QStringLiteral("2147483646"));
+        QTest::keyClick(field(kGoldbachInput), Qt::Key_End);
+        QTest::keyClick(field(kGoldbachInput), Qt::Key_0);
         QCoreApplication::processEvents();
-        QCOMPARE(field("GdbhFrame1Text1")->text(), QStringLiteral("2147483646"));
+        QCOMPARE(field(kGoldbachInput)->text(), QStringLiteral("2147483646"));
         QCOMPARE(lastMessage(), U("数据过大"));
-        field("GdbhFrame1Text1")->clear();
+        field(kGoldbachInput)->clear();
         QApplication::clipboard()->setText(QStringLiteral("21474836460"));
-        field("GdbhFrame1Text1")->paste();
+        field(kGoldbachInput)->paste();
         QCoreApplication::processEvents();
-        QCOMPARE(field("GdbhFrame1Text1")->text(), QString());
+        QCOMPARE(field(kGoldbachInput)->text(), QString());
         QCOMPARE(fakes->dialogs.messages.size(), 2);
         QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
         QCOMPARE(scientific::CheckGoldbachInput("2147483646").n, 2147483646u);
     }
 
     void mersenneTwice() {
-        window->selectTab(QStringLiteral("Mosunni"));
+        window->selectTab(QLatin1String(kMersennePage));
         const QStringList primes = {"3", "7", "31", "127", "8191", "131071", "524287", "2147483647"};
         for (int run = 0; run < 2; ++run) {
-            click("Mosunnicmd1");
+            click(kMersenneButton);
             settle();
-            QCOMPARE(Items(list("MosunniFrame1List1")), primes);
-            QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
-            QCOMPARE(field("MosunniFrame1Text2")->text(), QStringLiteral("37"));
+            QCOMPARE(Items(list(kMersenneList)), primes);
+            QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
+            QCOMPARE(field(kMersenneLastExponent)->text(), QStringLiteral("37"));
         }
-        click("Mosunnicmd2");
+        click(kMersenneStopButton);
         QVERIFY(fakes->dialogs.messages.isEmpty());
-        click("Mosunnicmd1");
+        click(kMersenneButton);
         settle();
-        QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
+        QCOMPARE(field(kMersenneCount)->text(), QStringLiteral("8"));
     }
 
     // Closing the window while tools run (quitting, the settings reset and
@@ -364,13 +379,13 @@ private slots:
         scientific->setAttribute(Qt::WA_DeleteOnClose);
         scientific->show();
         QPointer<Scientific> guard(scientific);
-        scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
+        scientific->findChild<QLineEdit*>(QLatin1String(kGoldbachInput))->setText(QStringLiteral("999999998"));
         auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
         job->hold();
         job->release(2);  // lines come, then the job waits
-        scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+        scientific->findChild<QPushButton*>(QLatin1String(kGoldbachButton))->click();
         scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
-        scientific->findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"))->click();
+        scientific->findChild<QPushButton*>(QLatin1String(kMersenneButton))->click();
         QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
         QVERIFY(scientific->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

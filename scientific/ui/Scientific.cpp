@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "JobRunner.h"
@@ -21,68 +22,12 @@
 #include "Outcome.h"
 #include "Primes.h"
 #include "Reflow.h"
+#include "ScientificControls.h"
 #include "ScientificAccessibility.h"
 #include "FieldLimit.h"
+#include "Utf8.h"
 
 namespace numora {
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-const char* const kTitle = "Numora - 科学性计算";
-const char* const kStopped = "您已经中止计算,无法确定结果总数!";
-
-const std::pair<const char*, const char*> kHints[] = {
-    {"Scientific", kTitle},
-    {"TabStrip", "科学性计算选项卡"},
-    {"Gdbh", "歌德巴赫猜想"},
-    {"GdbhFrame1", "歌德巴赫猜想 - 验证单个偶数"},
-    {"GdbhFrame1cmd1", "开始验证"},
-    {"GdbhStopcmd", "中止检验"},
-    {"GdbhFrame3", "歌德巴赫猜想 - 显示验证结果"},
-    {"GdbhFrame3List1", "显示成立列表"},
-    {"GdbhFrame3Text1", "显示成立个数"},
-    {"Factorization", "因数分解"},
-    {"FactorizationFrame1", "编辑即将因数分解的数据"},
-    {"FactorizationFrame1Text1", "输入数据"},
-    {"FactorizationFrame1cmd1", "进行因数分解"},
-    {"FactorStopcmd", "中止分解"},
-    {"FactorizationFrame2", "数据因数分解后的结果(因数)"},
-    {"FactorizationFrame2List1", "因数列表"},
-    {"FactorizationFrame2Text1", "数据的因数个数"},
-    {"Mosunni", "计算莫孙尼素数"},
-    {"Mosunnicmd1", "开始计算莫孙尼素数"},
-    {"Mosunnicmd2", "中止计算"},
-    {"MosunniFrame1", "莫孙尼素数计算结果"},
-    {"MosunniFrame1List1", "莫孙尼素数列表"},
-    {"MosunniFrame1Text1", "莫孙尼素数总个数"},
-    {"MosunniFrame1Text2", "计算莫孙尼素数中所检测到的最大数"},
-};
-
-QLineEdit* Box(const char* name, const char* text, int maxLength, bool result) {
-    auto* box = new QLineEdit(U(text));
-    box->setObjectName(QLatin1String(name));
-    if (maxLength > 0) box->setMaxLength(maxLength);
-    if (result) {
-        box->setReadOnly(true);
-        ResultFace(box);
-    }
-    return box;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(U(caption));
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QGroupBox* Frame(const char* name, const char* caption) {
-    auto* frame = new QGroupBox(U(caption));
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
-
-}  // namespace
 
 // ---- The Goldbach list ----------------------------------------------------------
 
@@ -138,34 +83,34 @@ void GoldbachModel::append(const std::vector<std::vector<std::uint32_t>>& pieces
 // ---- The window ---------------------------------------------------------------
 
 Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
-    setObjectName(QStringLiteral("Scientific"));
+    setObjectName(QLatin1String(scientific::kWindow));
     goldbachJob_ = new JobRunner(this, QStringLiteral("GdbhJob"));
     factorJob_ = new JobRunner(this, QStringLiteral("FactorJob"));
     mersenneJob_ = new JobRunner(this, QStringLiteral("MosunniJob"));
-    setWindowTitle(U("科学性计算"));
+    setWindowTitle(U(scientific::kWindowTitle));
 
-    frame_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
-                              {{U("歌德巴赫猜想"), QStringLiteral("Gdbh"), U("证明歌德巴赫猜想"), buildGoldbachPage()},
-                               {U("因数分解"), QStringLiteral("Factorization"), U("将数据因数分解"), buildFactorizationPage()},
-                               {U("莫孙尼素数计算"), QStringLiteral("Mosunni"), U("在一定限度中列出莫孙尼素数"),
-                                buildMersennePage()}},
-                              U(kTitle));
+    QWidget* const pages[] = {buildGoldbachPage(), buildFactorizationPage(), buildMersennePage()};
+    std::vector<TabbedWindow::Tab> tabs;
+    for (std::size_t i = 0; i < scientific::kTabs.size(); ++i) {
+        const TabText& tab = scientific::kTabs[i];
+        tabs.push_back({U(tab.caption), QLatin1String(tab.key), U(tab.toolTip), pages[i]});
+    }
+    frame_ = new TabbedWindow(this, QLatin1String(scientific::kTabStrip), tabs, U(scientific::kStatusInitial));
 
     SelectAllOnFocusEverywhere(this);
     installHints();
     // Every result list can be copied and saved.
-    const std::pair<const char*, const char*> lists[] = {
-        {"GdbhFrame3List1", "歌德巴赫猜想.txt"}, {"FactorizationFrame2List1", "因数分解.txt"}, {"MosunniFrame1List1", "莫孙尼素数.txt"}};
-    for (const auto& [list, file] : lists)
+    for (const auto& [list, file] : scientific::kResultLists)
         ListExport::Install(findChild<QAbstractItemView*>(QLatin1String(list)), services_, U(file),
                             [this](const QString& hint) { setStatus(hint); });
     ApplyAccessibility(this, ScientificAccessibility());
     // Ten digits hold every number the tools take; more is beyond 2147483647.
-    const QString tooLarge = U(scientific::kTooLarge);
+    const QString tooLarge = U(kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,
-                        {{QStringLiteral("GdbhFrame1Text1"), tooLarge}, {QStringLiteral("FactorizationFrame1Text1"), tooLarge}});
+                        {{QLatin1String(scientific::kGoldbachInput), tooLarge},
+                         {QLatin1String(scientific::kFactorInput), tooLarge}});
     SensibleInputWidths(this);
-    selectTab(QStringLiteral("Gdbh"));
+    selectTab(QLatin1String(scientific::kGoldbachPage));
     SetDefaultSize(this, 7200, 6600);
 }
 
@@ -173,11 +118,11 @@ Scientific::~Scientific() = default;
 
 void Scientific::installHints() {
     QHash<QString, QString> table;
-    for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
+    for (const auto& [control, hint] : scientific::kHints) table.insert(QLatin1String(control), U(hint));
     hints_ = frame_->installHints(table);
     // Over a result list the tool tip shows the selected entry.
-    for (const char* name : {"GdbhFrame3List1", "FactorizationFrame2List1", "MosunniFrame1List1"}) {
-        auto* list = findChild<QAbstractItemView*>(QLatin1String(name));
+    for (const ControlText& resultList : scientific::kResultLists) {
+        auto* list = findChild<QAbstractItemView*>(QLatin1String(resultList.control));
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
         list->viewport()->setMouseTracking(true);
@@ -224,35 +169,35 @@ void Scientific::closeEvent(QCloseEvent* event) {
 }
 
 void Scientific::showStopMessage() {
-    services_.dialogs.Message(this, U(kStopped), QStringLiteral("Numora"), MsgIcon::Information, MsgButtons::Ok);
+    services_.dialogs.Message(this, U(scientific::kStopMessage), U(kNoticeTitle), MessageIcon::Information, MsgButtons::Ok);
 }
 
 // ---- Goldbach ------------------------------------------------------------------
 
 QWidget* Scientific::buildGoldbachPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Gdbh"));
+    page->setObjectName(QLatin1String(scientific::kGoldbachPage));
     auto* column = new QVBoxLayout(page);
 
-    QGroupBox* input = Frame("GdbhFrame1", "验证当前偶数");
+    QGroupBox* input = Frame(scientific::kGoldbachInputFrame, "验证当前偶数");
     auto* inputRow = new FlowLayout(input);
     // Ten characters: every even number the verification takes, to 2147483646.
-    inputRow->addWidget(Box("GdbhFrame1Text1", "", 10, false));
+    inputRow->addWidget(Box(scientific::kGoldbachInput, "", 10));
     inputRow->newGroup();
-    QPushButton* start = Button("GdbhFrame1cmd1", "证明并显示");
+    QPushButton* start = Button(scientific::kGoldbachButton, "证明并显示");
     connect(start, &QPushButton::clicked, this, &Scientific::runGoldbach);
     inputRow->addWidget(start);
-    QPushButton* stop = Button("GdbhStopcmd", "停  止");
+    QPushButton* stop = Button(scientific::kGoldbachStopButton, "停  止");
     // Only a running verification is stopped; it tells so when it ends.
     connect(stop, &QPushButton::clicked, goldbachJob_, &JobRunner::cancel);
     inputRow->addWidget(stop);
     column->addWidget(input);
 
-    QGroupBox* results = Frame("GdbhFrame3", "证明结果");
+    QGroupBox* results = Frame(scientific::kGoldbachResultFrame, "证明结果");
     auto* resultColumn = new QVBoxLayout(results);
     goldbach_ = new GoldbachModel(this);
     goldbachList_ = new QListView;
-    goldbachList_->setObjectName(QStringLiteral("GdbhFrame3List1"));
+    goldbachList_->setObjectName(QLatin1String(scientific::kGoldbachList));
     goldbachList_->setModel(goldbach_);
     goldbachList_->setUniformItemSizes(true);  // millions of lines scroll smoothly
     // Laid out a batch of lines at a time: a full layout of millions of
@@ -262,24 +207,24 @@ QWidget* Scientific::buildGoldbachPage() {
     goldbachList_->setBatchSize(4096);
     goldbachList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultColumn->addWidget(goldbachList_, 1);
-    resultColumn->addWidget(Captioned(U("成立个数"), Box("GdbhFrame3Text1", "0", 0, true)));
+    resultColumn->addWidget(Captioned(U("成立个数"), Result(scientific::kGoldbachCount, "0")));
     column->addWidget(results, 1);
 
-    auto* note = new QLabel(U("注：请不要在输入框中输入过大的数据!"));
-    note->setObjectName(QStringLiteral("GdbhAnnotate"));
+    auto* note = Label(U("注：请不要在输入框中输入过大的数据!"));
+    note->setObjectName(QLatin1String(scientific::kGoldbachNote));
     column->addWidget(note);
     return page;
 }
 
 void Scientific::runGoldbach() {
-    setStatus(U("正在计算......"));
-    const auto check = scientific::CheckGoldbachInput(findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->text().toStdString());
+    setStatus(U(kCalculating));
+    const auto check = scientific::CheckGoldbachInput(CalcText(this, QLatin1String(scientific::kGoldbachInput)));
     if (!check.refusal.empty()) {
         ApplyOutcome(this, Outcome::Error(check.refusal), services_.dialogs);
         return;
     }
-    auto* start = findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"));
-    auto* count = findChild<QLineEdit*>(QStringLiteral("GdbhFrame3Text1"));
+    auto* start = findChild<QPushButton*>(QLatin1String(scientific::kGoldbachButton));
+    auto* count = findChild<QLineEdit*>(QLatin1String(scientific::kGoldbachCount));
     start->setEnabled(false);
     goldbach_->reset(check.n);
     count->setText(QString());
@@ -302,7 +247,7 @@ void Scientific::runGoldbach() {
             start->setEnabled(true);
             if (end == JobRunner::End::Finished) count->setText(QString::number(goldbach_->rowCount()));
             else if (end == JobRunner::End::Cancelled) showStopMessage();
-            else ApplyOutcome(this, Outcome::Error(scientific::kTooLarge), services_.dialogs);
+            else ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
         });
 }
 
@@ -310,39 +255,39 @@ void Scientific::runGoldbach() {
 
 QWidget* Scientific::buildFactorizationPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Factorization"));
+    page->setObjectName(QLatin1String(scientific::kFactorPage));
     auto* column = new QVBoxLayout(page);
 
-    QGroupBox* input = Frame("FactorizationFrame1", "编辑数据");
+    QGroupBox* input = Frame(scientific::kFactorInputFrame, "编辑数据");
     auto* inputRow = new FlowLayout(input);
-    inputRow->addWidget(Box("FactorizationFrame1Text1", "", 10, false));
+    inputRow->addWidget(Box(scientific::kFactorInput, "", 10));
     inputRow->newGroup();
-    QPushButton* start = Button("FactorizationFrame1cmd1", "分解因数");
+    QPushButton* start = Button(scientific::kFactorButton, "分解因数");
     connect(start, &QPushButton::clicked, this, &Scientific::runFactorization);
     inputRow->addWidget(start);
-    QPushButton* stop = Button("FactorStopcmd", "停  止");
+    QPushButton* stop = Button(scientific::kFactorStopButton, "停  止");
     connect(stop, &QPushButton::clicked, factorJob_, &JobRunner::cancel);
     inputRow->addWidget(stop);
     column->addWidget(input);
 
-    QGroupBox* results = Frame("FactorizationFrame2", "数据分解结果");
+    QGroupBox* results = Frame(scientific::kFactorResultFrame, "数据分解结果");
     auto* resultColumn = new QVBoxLayout(results);
     factorList_ = new QListWidget;
-    factorList_->setObjectName(QStringLiteral("FactorizationFrame2List1"));
+    factorList_->setObjectName(QLatin1String(scientific::kFactorList));
     resultColumn->addWidget(factorList_, 1);
-    resultColumn->addWidget(Captioned(U("因数个数"), Box("FactorizationFrame2Text1", "0", 0, true)));
+    resultColumn->addWidget(Captioned(U("因数个数"), Result(scientific::kFactorCount, "0")));
     column->addWidget(results, 1);
     return page;
 }
 
 void Scientific::runFactorization() {
     const auto check =
-        scientific::CheckFactorInput(findChild<QLineEdit*>(QStringLiteral("FactorizationFrame1Text1"))->text().toStdString());
+        scientific::CheckFactorInput(CalcText(this, QLatin1String(scientific::kFactorInput)));
     if (check.kind == scientific::FactorCheck::Refused) {
         ApplyOutcome(this, Outcome::Error(check.message), services_.dialogs);
         return;
     }
-    auto* start = findChild<QPushButton*>(QStringLiteral("FactorizationFrame1cmd1"));
+    auto* start = findChild<QPushButton*>(QLatin1String(scientific::kFactorButton));
     factorList_->clear();
     if (check.kind == scientific::FactorCheck::TooLarge) {
         ApplyOutcome(this, Outcome::Error(check.message), services_.dialogs);
@@ -362,11 +307,11 @@ void Scientific::runFactorization() {
         },
         [this, start](JobRunner::End end, const QString&) {
             if (end == JobRunner::End::Finished)
-                findChild<QLineEdit*>(QStringLiteral("FactorizationFrame2Text1"))->setText(QString::number(factorList_->count()));
+                findChild<QLineEdit*>(QLatin1String(scientific::kFactorCount))->setText(QString::number(factorList_->count()));
             else if (end == JobRunner::End::Cancelled)
                 showStopMessage();
             else
-                ApplyOutcome(this, Outcome::Error(scientific::kTooLarge), services_.dialogs);
+                ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
             start->setEnabled(true);
         });
 }
@@ -375,24 +320,24 @@ void Scientific::runFactorization() {
 
 QWidget* Scientific::buildMersennePage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Mosunni"));
+    page->setObjectName(QLatin1String(scientific::kMersennePage));
     auto* column = new QVBoxLayout(page);
-    QGroupBox* results = Frame("MosunniFrame1", "莫孙尼素数");
+    QGroupBox* results = Frame(scientific::kMersenneFrame, "莫孙尼素数");
     auto* grid = new QGridLayout(results);
     mersenneList_ = new QListWidget;
-    mersenneList_->setObjectName(QStringLiteral("MosunniFrame1List1"));
+    mersenneList_->setObjectName(QLatin1String(scientific::kMersenneList));
     grid->addWidget(mersenneList_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(U("个数")), 1, 0);
-    grid->addWidget(Box("MosunniFrame1Text1", "0", 0, true), 1, 1);
-    grid->addWidget(new QLabel(U("指数")), 2, 0);
-    grid->addWidget(Box("MosunniFrame1Text2", "", 0, true), 2, 1);
+    grid->addWidget(Label(U("个数")), 1, 0);
+    grid->addWidget(Result(scientific::kMersenneCount, "0"), 1, 1);
+    grid->addWidget(Label(U("指数")), 2, 0);
+    grid->addWidget(Result(scientific::kMersenneLastExponent, ""), 2, 1);
     column->addWidget(results, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* start = Button("Mosunnicmd1", "开  始");
+    QPushButton* start = Button(scientific::kMersenneButton, "开  始");
     connect(start, &QPushButton::clicked, this, &Scientific::runMersenne);
-    QPushButton* stop = Button("Mosunnicmd2", "停  止");
+    QPushButton* stop = Button(scientific::kMersenneStopButton, "停  止");
     connect(stop, &QPushButton::clicked, mersenneJob_, &JobRunner::cancel);
     buttons->addWidget(start);
     buttons->addWidget(stop);
@@ -401,7 +346,7 @@ QWidget* Scientific::buildMersennePage() {
 }
 
 void Scientific::runMersenne() {
-    auto* start = findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"));
+    auto* start = findChild<QPushButton*>(QLatin1String(scientific::kMersenneButton));
     mersenneList_->clear();
     start->setEnabled(false);
     // The primes, the count and the last exponent come at the end, however
@@ -416,8 +361,8 @@ void Scientific::runMersenne() {
             if (end == JobRunner::End::Cancelled) showStopMessage();
             for (auto prime : result->primes) mersenneList_->addItem(QString::number(prime));
             start->setEnabled(true);
-            findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text1"))->setText(QString::number(mersenneList_->count()));
-            findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text2"))->setText(QString::number(result->lastExponent));
+            findChild<QLineEdit*>(QLatin1String(scientific::kMersenneCount))->setText(QString::number(mersenneList_->count()));
+            findChild<QLineEdit*>(QLatin1String(scientific::kMersenneLastExponent))->setText(QString::number(result->lastExponent));
         });
 }
 

@@ -3,6 +3,8 @@
 
 #include "ScientificAccessibility.h"
 
+#include "ScientificControls.h"
+
 namespace numora {
 
 // Control name -> accessible name, description. Descriptions not given
@@ -10,23 +12,23 @@ namespace numora {
 AccessibleTable ScientificAccessibility() {
     const struct { const char* control; const char* name; const char* description; } rows[] = {
         // Goldbach.
-        {"GdbhFrame1Text1", "歌德巴赫猜想 待验证的偶数", "输入一个大于 2 的偶数"},
-        {"GdbhFrame1cmd1", "歌德巴赫猜想 证明并显示", nullptr},
-        {"GdbhStopcmd", "歌德巴赫猜想 停止", nullptr},
-        {"GdbhFrame3List1", "歌德巴赫猜想 成立列表", "显示成立列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
-        {"GdbhFrame3Text1", "歌德巴赫猜想 成立个数", nullptr},
+        {scientific::kGoldbachInput, "歌德巴赫猜想 待验证的偶数", "输入一个大于 2 的偶数"},
+        {scientific::kGoldbachButton, "歌德巴赫猜想 证明并显示", nullptr},
+        {scientific::kGoldbachStopButton, "歌德巴赫猜想 停止", nullptr},
+        {scientific::kGoldbachList, "歌德巴赫猜想 成立列表", "显示成立列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
+        {scientific::kGoldbachCount, "歌德巴赫猜想 成立个数", nullptr},
         // Factorization.
-        {"FactorizationFrame1Text1", "因数分解 数据", nullptr},
-        {"FactorizationFrame1cmd1", "因数分解 分解因数", nullptr},
-        {"FactorStopcmd", "因数分解 停止", nullptr},
-        {"FactorizationFrame2List1", "因数分解 因数列表", "因数列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
-        {"FactorizationFrame2Text1", "因数分解 因数个数", nullptr},
+        {scientific::kFactorInput, "因数分解 数据", nullptr},
+        {scientific::kFactorButton, "因数分解 分解因数", nullptr},
+        {scientific::kFactorStopButton, "因数分解 停止", nullptr},
+        {scientific::kFactorList, "因数分解 因数列表", "因数列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
+        {scientific::kFactorCount, "因数分解 因数个数", nullptr},
         // Mersenne primes.
-        {"MosunniFrame1List1", "莫孙尼素数 列表", "莫孙尼素数列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
-        {"MosunniFrame1Text1", "莫孙尼素数 个数", nullptr},
-        {"MosunniFrame1Text2", "莫孙尼素数 检测到的最大指数", nullptr},
-        {"Mosunnicmd1", "莫孙尼素数 开始", nullptr},
-        {"Mosunnicmd2", "莫孙尼素数 停止", nullptr},
+        {scientific::kMersenneList, "莫孙尼素数 列表", "莫孙尼素数列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
+        {scientific::kMersenneCount, "莫孙尼素数 个数", nullptr},
+        {scientific::kMersenneLastExponent, "莫孙尼素数 检测到的最大指数", nullptr},
+        {scientific::kMersenneButton, "莫孙尼素数 开始", nullptr},
+        {scientific::kMersenneStopButton, "莫孙尼素数 停止", nullptr},
     };
     AccessibleTable table;
     for (const auto& r : rows)

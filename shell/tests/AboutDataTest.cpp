@@ -21,13 +21,13 @@
 #include "Version.h"
 #include "frmAbout.h"
 #include "frmData.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Blanks(int n) { return QString(n, QLatin1Char(' ')); }
 QColor Grey(int level) { return QColor(level, level, level); }
 
@@ -230,7 +230,7 @@ void AboutDataTest::systemInformation() {
         const auto& m = fake.dialogs.messages.first();
         QCOMPARE(m.text, U("此时系统信息不可用"));
         QCOMPARE(m.title, QStringLiteral("Numora"));
-        QCOMPARE(m.icon, MsgIcon::None);
+        QCOMPARE(m.icon, MessageIcon::None);
         QCOMPARE(m.buttons, MsgButtons::Ok);
     }
     QVERIFY(about.isVisible());

@@ -30,18 +30,17 @@
 #include "frmBye.h"
 #include "frmOption.h"
 #include "frmSplash.h"
+#include "Utf8.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 // Fake dialogs that also note the window each message would open over.
 class OwnerNotingDialogs final : public Dialogs {
 public:
-    MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+    MsgAnswer Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                       MsgButtons buttons, std::optional<MsgAnswer> defaultButton) override {
         owners << MessageOwner(parent);
         return inner.Message(parent, text, title, icon, buttons, defaultButton);
@@ -170,7 +169,7 @@ private slots:
             modal->accept();
         });
         closer.start();
-        static_cast<Dialogs&>(real).Message(&hidden, U("媒体文件不存在！"), QStringLiteral("Numora"), MsgIcon::Stop);
+        static_cast<Dialogs&>(real).Message(&hidden, U("媒体文件不存在！"), QStringLiteral("Numora"), MessageIcon::Stop);
         QVERIFY(box);
         QCOMPARE(parent, &onTop);
         QVERIFY(stays);

@@ -16,13 +16,12 @@
 #include "Version.h"
 #include "frmBye.h"
 #include "frmSplash.h"
+#include "Utf8.h"
 
 using namespace numora;
 using namespace numora::testing;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A launcher that checks, when a program starts, that the settings are
 // already erased.
@@ -158,7 +157,7 @@ private slots:
         for (const RecordedMessage& warning : run.fakes.dialogs.messages) {
             QCOMPARE(warning.text, U("系统检测到:“Numora已经加载！”如果是由于系统错误造成，请重试。"));
             QCOMPARE(warning.title, QStringLiteral("Numora"));
-            QCOMPARE(warning.icon, MsgIcon::Exclamation);
+            QCOMPARE(warning.icon, MessageIcon::Exclamation);
             QCOMPARE(warning.buttons, MsgButtons::RetryCancel);
         }
         QCOMPARE(run.splash.runAccepted(), runs);

@@ -26,6 +26,7 @@
 #include "MainFrame.h"
 #include "SystemCalculator.h"
 #include "ShellTest.h"
+#include "Utf8.h"
 #include "Version.h"
 
 using namespace numora;
@@ -33,8 +34,6 @@ using numora::testing::FakeServices;
 using numora::testing::RegisterChild;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A store that also records which keys were read.
 class RecordingStore final : public SettingsStore {
@@ -667,7 +666,7 @@ void MainFrameTest::helpDocument() {
     QCOMPARE(fake.dialogs.messages[0].text, U("载入文件失败\n请检查帮助文件numora180.doc是否正确地安装至") +
                                                 folder + U("/目录下"));
     QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
-    QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::Stop);
     QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
 }
 
@@ -725,7 +724,7 @@ void MainFrameTest::systemCalculator() {
         if (failureMessage) {
             QCOMPARE(fake.dialogs.messages[0].text, U("启动失败"));
             QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
-            QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::None);
+            QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::None);
             QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
         }
     }

@@ -22,13 +22,12 @@
 #include "QtMusicPlayer.h"
 #include "ShellTest.h"
 #include "frmOption.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 void Put(QByteArray& b, quint32 v, int bytes, bool bigEndian) {
     for (int i = 0; i < bytes; ++i) b.append(char(v >> (8 * (bigEndian ? bytes - 1 - i : i))));
@@ -139,7 +138,7 @@ void MessagesTest::autoplay() {
     if (message) {
         QCOMPARE(fake.dialogs.messages[0].text, U("媒体文件不存在！"));
         QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
-        QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+        QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::Stop);
     }
     // The stored name stays stored whatever happened; no autoplay is left unfinished.
     QCOMPARE(fake.settings.ReadSetting("Texts", "FileName", "-"), file.isEmpty() ? "-" : path);
@@ -348,7 +347,7 @@ void QtMusicPlayerTest::serviceSaysSoOnce() {
     }
     QTRY_COMPARE_WITH_TIMEOUT(fake.dialogs.messages.size(), 1, kPlayTimeoutMs);
     QCOMPARE(fake.dialogs.messages[0].text, U("媒体文件不存在！"));
-    QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(fake.dialogs.messages[0].icon, MessageIcon::Stop);
     QCOMPARE(frame.simpleText(), PlainStatusText());  // the refused file is not named
     QTest::qWait(300);
     QCOMPARE(fake.dialogs.messages.size(), 1);

@@ -20,13 +20,12 @@
 #include "MainFrame.h"
 #include "ShellTest.h"
 #include "frmOption.h"
+#include "Utf8.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The main frame and the Options window over fake services.
 struct Rig {
@@ -414,7 +413,7 @@ void OptionTest::reset() {
     QCOMPARE(asked[0].defaultButton, std::optional<MsgAnswer>(MsgAnswer::Cancel));
     for (const auto& m : asked) {
         QCOMPARE(m.title, QStringLiteral("Numora"));
-        QCOMPARE(m.icon, MsgIcon::Information);
+        QCOMPARE(m.icon, MessageIcon::Information);
     }
     if (asked.size() > 1) {
         QCOMPARE(asked[1].text, U("现在要重新启动Numora吗?\n单击“是”重新启动本程序，单击“否”退出本程序，"

@@ -33,7 +33,7 @@ void HelpLauncher::open() {
                                   QString::fromUtf8("载入文件失败") + QLatin1Char('\n') +
                                       QString::fromUtf8("请检查帮助文件numora180.doc是否正确地安装至") + folder +
                                       QString::fromUtf8("目录下"),
-                                  QStringLiteral("Numora"), MsgIcon::Stop, MsgButtons::Ok);
+                                  QStringLiteral("Numora"), MessageIcon::Stop, MsgButtons::Ok);
     }
 }
 

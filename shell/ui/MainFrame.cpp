@@ -24,6 +24,7 @@
 #include "ShellIcons.h"
 #include "StatusPanels.h"
 #include "SystemCalculator.h"
+#include "Utf8.h"
 #include "Version.h"
 #include "WindowMenu.h"
 

@@ -15,6 +15,7 @@
 #include "QtMusicPlayer.h"
 #include "SettingsStore.h"
 #include "frmOption.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +23,6 @@
 namespace numora {
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr char kTitle[] = "Numora 后台服务";
 constexpr char kUnplayable[] = "媒体文件不存在！";
@@ -110,7 +109,7 @@ void Messages::load() {
         guard.end();
         store.WriteSetting(QStringLiteral("Checks"), QStringLiteral("MusicStartWhileApply"), QStringLiteral("0"));
         services_.dialogs.Message(isVisible() ? this : nullptr, AutoplayGuard::SkippedText(unfinished),
-                                  QStringLiteral("Numora"), MsgIcon::Exclamation, MsgButtons::Ok);
+                                  QStringLiteral("Numora"), MessageIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     const QString name = store.ReadSetting(QStringLiteral("Texts"), QStringLiteral("FileName"), QString());
@@ -164,7 +163,7 @@ void Messages::autoplayDone() {
 
 void Messages::reportUnplayable() {
     services_.dialogs.Message(isVisible() ? this : nullptr, U(kUnplayable), QStringLiteral("Numora"),
-                              MsgIcon::Stop, MsgButtons::Ok);
+                              MessageIcon::Stop, MsgButtons::Ok);
 }
 
 void Messages::stopAndClose() {

@@ -21,7 +21,7 @@ void SaveProblemNotice::tellPending() {
 }
 
 void SaveProblemNotice::tell(const QString& text) {
-    dialogs_.Message(nullptr, text, QStringLiteral("Numora"), MsgIcon::Exclamation, MsgButtons::Ok);
+    dialogs_.Message(nullptr, text, QStringLiteral("Numora"), MessageIcon::Exclamation, MsgButtons::Ok);
 }
 
 }  // namespace numora

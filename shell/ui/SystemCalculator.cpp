@@ -61,7 +61,7 @@ void RunSystemCalculator(QWidget* parent, Services& services) {
     Launcher& launcher = services.launcher;
     const QString program = SystemCalculatorPath(launcher);
     if (program.isEmpty() || !launcher.StartDetached(program, {})) {
-        services.dialogs.Message(parent, QString::fromUtf8("启动失败"), QStringLiteral("Numora"), MsgIcon::None,
+        services.dialogs.Message(parent, QString::fromUtf8("启动失败"), QStringLiteral("Numora"), MessageIcon::None,
                                  MsgButtons::Ok);
     }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ToolbarDialog.h"
+#include "Utf8.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,11 +11,6 @@
 #include <QPushButton>
 
 namespace numora {
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 ToolbarDialog::ToolbarDialog(const QStringList& standard, const QStringList& shown,
                              const QHash<QString, QString>& captions, const QHash<QString, QIcon>& icons,

@@ -24,12 +24,11 @@
 #include "DesktopFit.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Utf8.h"
 #include "Version.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kApplicationTitle = "Numora";
 const char* const kDescription =
@@ -317,7 +316,7 @@ std::optional<frmAbout::SystemInfoTool> frmAbout::locateSystemInfoTool() const {
 void frmAbout::startSystemInfo() {
     const std::optional<SystemInfoTool> tool = locateSystemInfoTool();
     if (tool && services_.launcher.StartDetached(tool->program, tool->arguments)) return;
-    services_.dialogs.Message(this, U(kNotAvailable), QLatin1String(kApplicationTitle), MsgIcon::None,
+    services_.dialogs.Message(this, U(kNotAvailable), QLatin1String(kApplicationTitle), MessageIcon::None,
                               MsgButtons::Ok);
 }
 

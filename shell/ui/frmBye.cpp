@@ -13,11 +13,9 @@
 #include "DesktopPlatform.h"
 #include "FormHelpers.h"
 #include "SettingsStore.h"
+#include "Utf8.h"
 
 namespace numora {
-namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-}  // namespace
 
 frmBye::frmBye(Services& services, Hooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), services_(services),

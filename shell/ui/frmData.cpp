@@ -17,11 +17,10 @@
 #include <span>
 
 #include "DesktopFit.h"
+#include "Utf8.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 struct EntryRow {
     const char* name;

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "DesktopPlatform.h"
 #include "FormHelpers.h"
@@ -31,13 +32,12 @@
 #include "Reflow.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Utf8.h"
 #include "TabbedWindow.h"
 
 namespace numora {
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");
@@ -46,26 +46,6 @@ const QString kSliders = QStringLiteral("Sliders");
 
 constexpr int kNameLength = 27;
 constexpr int kLastPosition = 15;
-
-QCheckBox* MakeCheck(const char* name, const char* caption, const char* tip) {
-    auto* box = new QCheckBox(U(caption));
-    box->setObjectName(QLatin1String(name));
-    box->setToolTip(U(tip));
-    return box;
-}
-
-QGroupBox* MakeFrame(const char* name, const char* caption) {
-    auto* frame = new QGroupBox(U(caption));
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
-
-QLabel* MakeNote(const char* name, const char* text) {
-    auto* label = new QLabel(U(text));
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
-}
 
 }  // namespace
 
@@ -154,7 +134,7 @@ QWidget* frmOption::buildBackPage() {
     page->setObjectName(QStringLiteral("Back"));
 
     // Window environment.
-    auto* windowFrame = MakeFrame("BackFrame3", "窗口环境");
+    auto* windowFrame = Frame("BackFrame3", "窗口环境");
     stateList_ = new QListWidget;
     stateList_->setObjectName(QStringLiteral("BackFrame3List1"));
     stateList_->setToolTip(U("双击选项,调节窗口的可见状态"));
@@ -163,18 +143,18 @@ QWidget* frmOption::buildBackPage() {
     connect(stateList_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { applyWindowState(item->text()); });
     stateList_->installEventFilter(this);  // Enter applies the current entry
-    topCheck_ = MakeCheck("TopCheck", "总在最前", "使窗口一直保持在屏幕的最前端");
+    topCheck_ = Check("TopCheck", "总在最前", "使窗口一直保持在屏幕的最前端");
     connect(topCheck_, &QCheckBox::clicked, this, &frmOption::topClicked);
     auto* windowColumn = new QVBoxLayout(windowFrame);
     windowColumn->addWidget(stateList_);
     windowColumn->addWidget(topCheck_);
 
     // Toolbar.
-    auto* barFrame = MakeFrame("BackFrame2", "工具栏");
-    hotBar_ = MakeCheck("BackCheck2", "热样式", "使工具栏采用热跟踪样式");
-    appearance_ = MakeCheck("BackCheck3", "立体外观", "使工具栏外表与其它控件分隔开");
+    auto* barFrame = Frame("BackFrame2", "工具栏");
+    hotBar_ = Check("BackCheck2", "热样式", "使工具栏采用热跟踪样式");
+    appearance_ = Check("BackCheck3", "立体外观", "使工具栏外表与其它控件分隔开");
     appearance_->setChecked(true);
-    customize_ = MakeCheck("BackCheck5", "允许自定义", "双击工具栏可弹出定义工具栏对话框");
+    customize_ = Check("BackCheck5", "允许自定义", "双击工具栏可弹出定义工具栏对话框");
     connect(hotBar_, &QCheckBox::clicked, this, &frmOption::hotBarClicked);
     connect(appearance_, &QCheckBox::clicked, this, &frmOption::appearanceClicked);
     connect(customize_, &QCheckBox::clicked, this, &frmOption::customizeClicked);
@@ -185,8 +165,8 @@ QWidget* frmOption::buildBackPage() {
     barColumn->addStretch();
 
     // Background music.
-    auto* musicFrame = MakeFrame("BackFrame1", "背景音乐");
-    autoplay_ = MakeCheck("BackCheck4", "程序启动后自动播放", "程序正常启动后播放最近播放过的音频文件");
+    auto* musicFrame = Frame("BackFrame1", "背景音乐");
+    autoplay_ = Check("BackCheck4", "程序启动后自动播放", "程序正常启动后播放最近播放过的音频文件");
     connect(autoplay_, &QCheckBox::clicked, this, [this] { storeCheck(autoplay_, "MusicStartWhileApply"); });
     auto* choose = new QPushButton(U("选择音频文件"));
     choose->setObjectName(QStringLiteral("Backcmd1"));
@@ -200,7 +180,7 @@ QWidget* frmOption::buildBackPage() {
     grey.setColor(QPalette::Base, grey.color(QPalette::Window));
     musicFile_->setPalette(grey);
     musicFile_->installEventFilter(this);
-    mute_ = MakeCheck("BackCheck1", "静音", "隐匿声音");
+    mute_ = Check("BackCheck1", "静音", "隐匿声音");
     connect(mute_, &QCheckBox::clicked, this, &frmOption::muteClicked);
     volume_ = new QSlider(Qt::Horizontal);
     volume_->setObjectName(QStringLiteral("BackSlider1"));
@@ -237,22 +217,22 @@ QWidget* frmOption::buildSoftPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Soft"));
 
-    auto* startFrame = MakeFrame("SoftFrame1", "启动设置");
-    skipTest_ = MakeCheck("SoftFrame1Check1", "取消检测工作", "启动时不检测与控件的连接状态");
+    auto* startFrame = Frame("SoftFrame1", "启动设置");
+    skipTest_ = Check("SoftFrame1Check1", "取消检测工作", "启动时不检测与控件的连接状态");
     connect(skipTest_, &QCheckBox::clicked, this, [this] { storeCheck(skipTest_, "ExamOK"); });
     auto* startColumn = new QVBoxLayout(startFrame);
     startColumn->addWidget(skipTest_);
-    startColumn->addWidget(MakeNote(
+    startColumn->addWidget(Note(
         "SoftFrame1Label1", "取消检测工作,虽然可以增加加载速度,但在程序运行过程中一旦出现系统错误,将无法修复！"));
 
-    auto* resetFrame = MakeFrame("SoftFrame2", "复位");
+    auto* resetFrame = Frame("SoftFrame2", "复位");
     auto* resetButton = new QPushButton(U("软件复位"));
     resetButton->setObjectName(QStringLiteral("SoftFrame2cmd1"));
     resetButton->setToolTip(U("复位软件的信息"));
     connect(resetButton, &QPushButton::clicked, this, &frmOption::reset);
     auto* resetRow = new FlowLayout(resetFrame);
     resetRow->add(resetButton, Qt::AlignTop);
-    resetRow->addWidget(MakeNote("SoftFrame2Label1", "使用此功能将会重置Numora的所有已存用户信息！"));
+    resetRow->addWidget(Note("SoftFrame2Label1", "使用此功能将会重置Numora的所有已存用户信息！"));
 
     auto* column = new QVBoxLayout(page);
     column->addWidget(startFrame);
@@ -265,7 +245,7 @@ QWidget* frmOption::buildUserPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("User"));
 
-    auto* userFrame = MakeFrame("UserFrame1", "用户信息设定");
+    auto* userFrame = Frame("UserFrame1", "用户信息设定");
     auto* label = new QLabel(U("设定用户名:"));
     label->setObjectName(QStringLiteral("UserLabel1"));
     userName_ = new QLineEdit(U("匿名"));
@@ -463,14 +443,14 @@ void frmOption::applyNormalState() {
 void frmOption::reset() {
     Dialogs& dialogs = services_.dialogs;
     const QString title = QStringLiteral("Numora");
-    if (dialogs.Message(this, U("确实要执行复位命令吗?"), title, MsgIcon::Information, MsgButtons::OkCancel,
+    if (dialogs.Message(this, U("确实要执行复位命令吗?"), title, MessageIcon::Information, MsgButtons::OkCancel,
                         MsgAnswer::Cancel) != MsgAnswer::Ok)
         return;
     services_.settings.EraseAllSettings();
     const QString restart = U("现在要重新启动Numora吗?") + QLatin1Char('\n') +
                             U("单击“是”重新启动本程序，单击“否”退出本程序，单击“取消”程序继续工作。") +
                             QLatin1Char('\n') + U("取消后有可能再次修改程序设置！");
-    const MsgAnswer answer = dialogs.Message(this, restart, title, MsgIcon::Information, MsgButtons::YesNoCancel);
+    const MsgAnswer answer = dialogs.Message(this, restart, title, MessageIcon::Information, MsgButtons::YesNoCancel);
     const QString clean = answer == MsgAnswer::Yes ? QStringLiteral("1")
                           : answer == MsgAnswer::No ? QStringLiteral("2")
                                                     : QStringLiteral("3");

@@ -20,12 +20,11 @@
 #include "SettingsStore.h"
 #include "ShellIcons.h"
 #include "Twips.h"
+#include "Utf8.h"
 #include "Version.h"
 
 namespace numora {
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");
@@ -175,7 +174,7 @@ void frmSplash::start() {
             selfTest_->stop();
             const MsgAnswer answer = services_.dialogs.Message(
                 this, U("系统检测到:“Numora已经加载！”如果是由于系统错误造成，请重试。"), QStringLiteral("Numora"),
-                MsgIcon::Exclamation, MsgButtons::RetryCancel);
+                MessageIcon::Exclamation, MsgButtons::RetryCancel);
             if (answer == MsgAnswer::Retry) {
                 services_.settings.WriteSetting(kSettings, QStringLiteral("LoadAlready"), TruthText(false));
                 hide();
@@ -220,7 +219,7 @@ void frmSplash::abandon() {
 void frmSplash::fail() {
     selfTest_->stop();
     keepFlag_->stop();
-    services_.dialogs.Message(this, U("与控件连接错误！"), QStringLiteral("Numora"), MsgIcon::Stop, MsgButtons::Ok);
+    services_.dialogs.Message(this, U("与控件连接错误！"), QStringLiteral("Numora"), MessageIcon::Stop, MsgButtons::Ok);
     unsetCursor();
     frame_.unsetCursor();
     if (hooks_.endProgram) hooks_.endProgram(1);

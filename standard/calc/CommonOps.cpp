@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::standard {
@@ -26,11 +25,8 @@ Outcome WriteResult(const char* field, double result) {
 
 bool Empty(std::string_view a, std::string_view b) { return a.empty() || b.empty(); }
 
-// A field holds exactly `ascii`, typed in full-width forms or not ("０", "－").
-bool Is(std::string_view field, std::string_view ascii) {
-    std::string storage;
-    return FromFullWidth(field, storage) == ascii;
-}
+// A field holds exactly `ascii`.
+bool Is(std::string_view field, std::string_view ascii) { return field == ascii; }
 
 // An operand typed beyond the double range (1e309, -1e309) reads as an
 // infinity; every command refuses it with "数据过大", whatever its sign,
@@ -50,19 +46,19 @@ double Power(double base, double exponent) {
 Outcome CommonSum(std::string_view a, std::string_view b) {
     if (Empty(a, b)) return Outcome::Error(kEmptyInput);
     if (BeyondRange(a, b)) return Outcome::Error(kTooLarge);
-    return WriteResult("CommonAddText3", LeadingValue(a) + LeadingValue(b));
+    return WriteResult(kAddResult, LeadingValue(a) + LeadingValue(b));
 }
 
 Outcome CommonDifference(std::string_view a, std::string_view b) {
     if (Empty(a, b)) return Outcome::Error(kEmptyInput);
     if (BeyondRange(a, b)) return Outcome::Error(kTooLarge);
-    return WriteResult("CommonReduceText3", LeadingValue(a) - LeadingValue(b));
+    return WriteResult(kSubtractResult, LeadingValue(a) - LeadingValue(b));
 }
 
 Outcome CommonProduct(std::string_view a, std::string_view b) {
     if (Empty(a, b)) return Outcome::Error(kEmptyInput);
     if (BeyondRange(a, b)) return Outcome::Error(kTooLarge);
-    return WriteResult("CommonMultiplyText3", LeadingValue(a) * LeadingValue(b));
+    return WriteResult(kMultiplyResult, LeadingValue(a) * LeadingValue(b));
 }
 
 Outcome CommonQuotient(std::string_view dividend, std::string_view divisor) {
@@ -78,18 +74,18 @@ Outcome CommonQuotient(std::string_view dividend, std::string_view divisor) {
     const std::int64_t q = static_cast<std::int64_t>(*ia) / *ib;
     if (q > INT32_MAX) return Outcome::Error(kUnknownError);  // -2147483648 \ -1
     Outcome out;
-    out.Write("CommonChuText3", std::to_string(q));
-    out.Write("CommonChuText4", std::to_string(static_cast<std::int64_t>(*ia) % *ib));
+    out.Write(kIntegerQuotient, std::to_string(q));
+    out.Write(kRemainder, std::to_string(static_cast<std::int64_t>(*ia) % *ib));
     const double quotient = a / b;
     if (!std::isfinite(quotient)) return out.Fail(kUnknownError);
-    return out.Write("CommonChuText5", Formatted(quotient));
+    return out.Write(kQuotient, Formatted(quotient));
 }
 
 Outcome CommonPower(std::string_view base, std::string_view exponent) {
     if (Empty(base, exponent)) return Outcome::Error(kEmptyInput);
     if (Is(base, "0") && Is(exponent, "0")) return Outcome::Error("0没有0次幂");
     if (BeyondRange(base, exponent)) return Outcome::Error(kTooLarge);
-    return WriteResult("CommonPowerText3", Power(LeadingValue(base), LeadingValue(exponent)));
+    return WriteResult(kPowerResult, Power(LeadingValue(base), LeadingValue(exponent)));
 }
 
 Outcome CommonRoot(std::string_view radicand, std::string_view index) {
@@ -97,12 +93,12 @@ Outcome CommonRoot(std::string_view radicand, std::string_view index) {
     if (BeyondRange(radicand, index)) return Outcome::Error(kTooLarge);
     const auto strictRadicand = StrictValue(radicand);
     if (!strictRadicand) return Outcome::Error(kUnknownError);
-    if (*strictRadicand < 0) return Outcome().Write("CommonKaiText1", "0").Fail("被开方数不能为负");
-    if (Is(index, "0")) return Outcome().Write("CommonKaiText4", "1").Fail("请不要使指数为0");
-    if (Is(index, "-")) return Outcome().Write("CommonKaiText4", "1").Fail("指数中不要有负号");
+    if (*strictRadicand < 0) return Outcome().Write(kRadicand, "0").Fail("被开方数不能为负");
+    if (Is(index, "0")) return Outcome().Write(kRootIndex, "1").Fail("请不要使指数为0");
+    if (Is(index, "-")) return Outcome().Write(kRootIndex, "1").Fail("指数中不要有负号");
     const auto strictIndex = StrictValue(index);
     if (!strictIndex) return Outcome::Error(kUnknownError);
-    if (*strictIndex < 0) return Outcome().Write("CommonKaiText4", "1").Fail("指数不能为负");
+    if (*strictIndex < 0) return Outcome().Write(kRootIndex, "1").Fail("指数不能为负");
 
     const double m = LeadingValue(index);
     if (m == 0) return Outcome::Error(kUnknownError);  // "0.0": 1/m is undefined
@@ -119,8 +115,8 @@ Outcome CommonRoot(std::string_view radicand, std::string_view index) {
     const double rounded = fraction >= 0.5 ? whole + 1 : whole;
     if (!std::isfinite(rounded)) return Outcome::Error(kTooLarge);
     Outcome out;
-    out.Write("CommonKaiText3", NumberText(rounded));
-    out.Write("CommonKaiText2", FormatResult(rootText));
+    out.Write(kRoundedRoot, NumberText(rounded));
+    out.Write(kRootResult, FormatResult(rootText));
     return out;
 }
 
@@ -131,15 +127,15 @@ Outcome CommonLogarithm(std::string_view argument, std::string_view base) {
     const double b = LeadingValue(base);
     if (!(x > 0) || !(b > 0)) return Outcome::Error("真数与底数必须为正");
     if (b == 1) return Outcome::Error("底数不可为1");
-    return WriteResult("CommonLogText3", std::log(x) / std::log(b));
+    return WriteResult(kLogResult, std::log(x) / std::log(b));
 }
 
 Outcome CommonFactorial(std::string_view text) {
     if (text.empty()) return Outcome::Error(kEmptyInput);
-    if (Is(text, "-")) return Outcome().Write("CommonFactorialText1", "0").Fail("该数不可为负");
+    if (Is(text, "-")) return Outcome().Write(kFactorialInput, "0").Fail("该数不可为负");
     const auto strict = StrictValue(text);
     if (!strict) return Outcome::Error(kTooLarge);
-    if (*strict < 0) return Outcome().Write("CommonFactorialText1", "0").Fail("该数不可为负");
+    if (*strict < 0) return Outcome().Write(kFactorialInput, "0").Fail("该数不可为负");
     const double floored = std::floor(LeadingValue(text));
     if (floored > 32767) return Outcome::Error(kTooLarge);
     const int n = static_cast<int>(floored);
@@ -150,7 +146,7 @@ Outcome CommonFactorial(std::string_view text) {
         product *= i;
         if (std::isinf(product)) return Outcome::Error(kTooLarge);
     }
-    return Outcome().Write("CommonFactorialText2", NumberText(product));
+    return Outcome().Write(kFactorialResult, NumberText(product));
 }
 
 Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view second) {
@@ -164,7 +160,7 @@ Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view seco
         case QuickOp::Difference: result = a - b; break;
         case QuickOp::Product: result = a * b; break;
         case QuickOp::Division:
-            if (b == 0) return Outcome::Error("除数不能为0");
+            if (b == 0) return Outcome::Error(kDivisorZero);
             result = a / b;
             break;
         case QuickOp::Power:
@@ -185,7 +181,7 @@ Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view seco
     }
     // Every run-time failure of this page is one message.
     if (!std::isfinite(result)) return Outcome::Error(kUnknownError);
-    return Outcome().Write("CommonSimpleFrame2Text1", Formatted(result));
+    return Outcome().Write(kQuickResult, Formatted(result));
 }
 
 }  // namespace numora::standard

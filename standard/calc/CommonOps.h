@@ -10,38 +10,34 @@
 #include <string_view>
 
 #include "Outcome.h"
+#include "StandardControls.h"
 
 namespace numora::standard {
 
-// Messages of the basic-calculation window.
-inline constexpr const char* kEmptyInput = "请不要使输入框为空";
-inline constexpr const char* kTooLarge = "数据过大";
-inline constexpr const char* kUnknownError = "捕获到未知错误";
-
-// Full-width digits and signs in a field read as their ASCII ones, also in
-// the checks of exact texts ("０" is the divisor "0").
+// The fields' texts come as the window reads them (CalcText): full-width
+// digits and signs are already ASCII, also for the checks of exact texts
+// ("０" typed is the divisor "0").
 //
 // Full page. Each writes its frame's result fields (by control name) or
-// fails with the frame's message; the root and factorial frames may also
+// fails with the frame's message (result fields: StandardControls.h); the root and factorial frames may also
 // reset an input field before their message. On both pages an operand
 // beyond the double range (1e309 or -1e309) is refused with "数据过大", right
 // after the checks for empty fields (and the full page's checks of the exact
 // texts "0" and "-").
-Outcome CommonSum(std::string_view augend, std::string_view addend);                 // CommonAddText3
-Outcome CommonDifference(std::string_view minuend, std::string_view subtrahend);    // CommonReduceText3
-Outcome CommonProduct(std::string_view multiplicand, std::string_view multiplier);  // CommonMultiplyText3
-// CommonChuText3 (integer quotient), CommonChuText4 (remainder), CommonChuText5 (quotient).
+Outcome CommonSum(std::string_view augend, std::string_view addend);                 // kAddResult
+Outcome CommonDifference(std::string_view minuend, std::string_view subtrahend);    // kSubtractResult
+Outcome CommonProduct(std::string_view multiplicand, std::string_view multiplier);  // kMultiplyResult
+// kIntegerQuotient, kRemainder, kQuotient.
 Outcome CommonQuotient(std::string_view dividend, std::string_view divisor);
-Outcome CommonPower(std::string_view base, std::string_view exponent);               // CommonPowerText3
-// CommonKaiText2 (root), CommonKaiText3 (rounded root); may reset
-// CommonKaiText1 or CommonKaiText4.
+Outcome CommonPower(std::string_view base, std::string_view exponent);               // kPowerResult
+// kRootResult, kRoundedRoot; may reset kRadicand or kRootIndex.
 Outcome CommonRoot(std::string_view radicand, std::string_view index);
-Outcome CommonLogarithm(std::string_view argument, std::string_view base);           // CommonLogText3
-// CommonFactorialText2; may reset CommonFactorialText1.
+Outcome CommonLogarithm(std::string_view argument, std::string_view base);           // kLogResult
+// kFactorialResult; may reset kFactorialInput.
 Outcome CommonFactorial(std::string_view n);
 
 // Quick page: one operation on the two shared operands, result in
-// CommonSimpleFrame2Text1. Input fields are never changed.
+// kQuickResult. Input fields are never changed.
 enum class QuickOp { Sum, Difference, Product, Division, Power, Root, Logarithm };
 Outcome QuickOperation(QuickOp op, std::string_view first, std::string_view second);
 

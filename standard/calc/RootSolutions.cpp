@@ -106,18 +106,18 @@ std::optional<RootExact> RootValue(std::string_view radicandText, std::string_vi
 
 std::optional<ExactForms> ExactRoot(std::string_view radicand, std::string_view index) {
     if (CommonRoot(radicand, index).failed()) return std::nullopt;
-    return Forms("CommonKaiText2", radicand, index);
+    return Forms(kRootResult, radicand, index);
 }
 
 std::optional<ExactForms> ExactQuickRoot(std::string_view radicand, std::string_view index) {
     if (QuickOperation(QuickOp::Root, radicand, index).failed()) return std::nullopt;
-    return Forms("CommonSimpleFrame2Text1", radicand, index);
+    return Forms(kQuickResult, radicand, index);
 }
 
 WorkedSolution RootSolution(std::string_view radicandText, std::string_view indexText) {
     const Outcome decimal = CommonRoot(radicandText, indexText);
     if (decimal.failed()) return WorkedSolution::Refusal(*decimal.message);
-    const std::string shown = decimal.Field("CommonKaiText2").value_or("");
+    const std::string shown = decimal.Field(kRootResult).value_or("");
     WorkedSolution s;
     auto& lines = s.lines;
     const auto x = exact::TypedValue(radicandText);

@@ -5,14 +5,11 @@
 
 #include "BigNumber.h"
 #include "CommonOps.h"
-#include "FullWidth.h"
 #include "NumberText.h"
 
 namespace numora::standard {
 
-std::string OperandText(std::string_view typed) {
-    std::string ascii;
-    const std::string_view text = FromFullWidth(typed, ascii);
+std::string OperandText(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
@@ -65,7 +62,7 @@ std::optional<std::string> CheckPairwise(LargeOp op, std::string_view typedA, st
     const std::string b = OperandText(typedB);
     if (a.starts_with('-') || b.starts_with('-')) return kNotNegative;
     if (!AllDigits(a) || !AllDigits(b)) return kDigitsOnly;
-    if (op == LargeOp::Divide && b.find_first_not_of('0') == std::string_view::npos) return "除数不能为0";
+    if (op == LargeOp::Divide && b.find_first_not_of('0') == std::string_view::npos) return kDivisorZero;
     if (op == LargeOp::Power && LeadingValue(a) == 0 && LeadingValue(b) == 0) return "0没有0次方";
     if (BeyondLimit(a) || BeyondLimit(b)) return kTooLarge;
     return std::nullopt;
@@ -96,7 +93,7 @@ Outcome PairwiseResult(LargeOp op, std::string_view typedA, std::string_view typ
         case LargeOp::Divide:
             if (auto d = LargeDivide(a, b)) {
                 result = d->quotient;
-                out.Write("LargeText3", d->quotient).Write("LargeText3Se", d->remainder);
+                out.Write(kPairResult, d->quotient).Write(kPairRemainder, d->remainder);
             }
             break;
         case LargeOp::Power: {
@@ -105,14 +102,14 @@ Outcome PairwiseResult(LargeOp op, std::string_view typedA, std::string_view typ
             if (!steps) return Outcome::Error(kUnknownError);
             PowerLoop loop(a, *steps);
             while (!loop.done()) loop.Step();
-            if (loop.failed()) return Outcome().Write("LargeText3", loop.power()).Fail(kTooLarge);
+            if (loop.failed()) return Outcome().Write(kPairResult, loop.power()).Fail(kTooLarge);
             result = loop.power();
             break;
         }
     }
     if (!result) return Outcome::Error(kTooLarge);
-    if (op != LargeOp::Divide) out.Write("LargeText3", *result);
-    return out.Write("LargeLenText1", ResultLengthText(*result));
+    if (op != LargeOp::Divide) out.Write(kPairResult, *result);
+    return out.Write(kPairLength, ResultLengthText(*result));
 }
 
 std::optional<std::int32_t> PowerSteps(std::string_view b) { return RoundToInt32(LeadingValue(b)); }
@@ -144,14 +141,14 @@ Outcome FoldList(bool product, const std::vector<std::string>& items) {
     if (items.empty()) return {};
     const std::string first(OperandText(items.front()));
     for (const std::string& item : items)
-        if (BeyondLimit(item)) return Outcome().Write("LargeText5", first).Fail(kTooLarge);
+        if (BeyondLimit(item)) return Outcome().Write(kFoldResult, first).Fail(kTooLarge);
     std::string acc = first;
     for (std::size_t i = 1; i < items.size(); ++i) {
         auto next = FoldStep(product, acc, OperandText(items[i]));
-        if (!next) return Outcome().Write("LargeText5", first).Fail(kTooLarge);
+        if (!next) return Outcome().Write(kFoldResult, first).Fail(kTooLarge);
         acc = std::move(*next);
     }
-    return Outcome().Write("LargeText5", acc).Write("LargeLenText2", std::to_string(CharacterCount(acc)));
+    return Outcome().Write(kFoldResult, acc).Write(kFoldLength, std::to_string(CharacterCount(acc)));
 }
 
 }  // namespace numora::standard

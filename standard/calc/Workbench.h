@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Outcome.h"
+#include "StandardControls.h"
 
 namespace numora::standard {
 
@@ -20,13 +21,12 @@ enum class LargeOp { Add, Minus, Multiply, Divide, Power };
 
 inline constexpr const char* kNotNegative = "请输入非负数";
 // An operand or list item with anything but the digits 0-9 (a point, a
-// separator, a blank inside, a letter). Full-width digits count as the
-// digits they are.
+// separator, a blank inside, a letter). Typed full-width digits count as
+// the digits they are: they reach the page as ASCII (CalcText).
 inline constexpr const char* kDigitsOnly = "请输入只由数字0-9组成的整数";
 
-// The text of an operand or list item as the page computes with it:
-// full-width digits and signs read as ASCII (FromFullWidth), and the blanks
-// (spaces and tabs) at both ends dropped.
+// The text of an operand or list item as the page computes with it: the
+// blanks (spaces and tabs) at both ends dropped.
 std::string OperandText(std::string_view text);
 
 // Leading zeros mean the number they write: the limit of the page counts
@@ -53,7 +53,7 @@ std::optional<std::string> CheckOperand(std::string_view text);
 std::optional<std::string> CheckPairwise(LargeOp op, std::string_view a, std::string_view b);
 
 // Sum, difference, product, division or power of two checked operands:
-// writes LargeText3 (and LargeText3Se for a division) and LargeLenText1, or
+// writes kPairResult (and kPairRemainder for a division) and kPairLength, or
 // fails with "数据过大". A sum, difference or product that does not fit the
 // capacity with the operands as written is computed on their significant
 // digits; it fails only when those do not fit either.
@@ -92,7 +92,7 @@ private:
 // The number of characters (not bytes) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view text);
 
-// LargeLenText1: the result's length in characters, "大于等于256" when 256.
+// kPairLength: the result's length in characters, "大于等于256" when 256.
 std::string ResultLengthText(std::string_view result);
 
 // Add to list, and an edited item: the message that refuses the item
@@ -107,7 +107,7 @@ std::optional<std::string> CheckListItem(std::string_view item);
 std::optional<std::string> FoldStep(bool product, const std::string& acc, std::string_view item);
 
 // The whole fold of checked items (OperandText) at once, as numora-cli
-// prints it: LargeText5 and LargeLenText2, or "数据过大" (LargeText5 back to
+// prints it: kFoldResult and kFoldLength, or "数据过大" (kFoldResult back to
 // the first item).
 Outcome FoldList(bool product, const std::vector<std::string>& items);
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CommonOps.h"
+#include "FullWidth.h"
 
 using namespace numora;
 using namespace numora::standard;
@@ -40,39 +41,41 @@ struct BinaryCase {
 
 void RunAll(const char* name, std::function<Outcome(std::string_view, std::string_view)> command,
             std::initializer_list<BinaryCase> cases) {
-    for (const auto& c : cases) Check(command(c.a, c.b), c.expect, std::string(name) + "(" + c.a + ", " + c.b + ")");
+    // The operands as the window hands them over: full-width forms as ASCII.
+    for (const auto& c : cases)
+        Check(command(FromFullWidth(c.a), FromFullWidth(c.b)), c.expect, std::string(name) + "(" + c.a + ", " + c.b + ")");
 }
 
 }  // namespace
 
 TEST(CommonOps, SumDifferenceProduct) {
     RunAll("sum", CommonSum, {
-        {"0.1", "0.2", {{{"CommonAddText3", "0.3"}}}},
-        {"０．１", "．２", {{{"CommonAddText3", "0.3"}}}},
-        {"9999999999999999", "1", {{{"CommonAddText3", "1E+16"}}}},
-        {"12abc", "x", {{{"CommonAddText3", "12"}}}},
-        {"-0.25", "0", {{{"CommonAddText3", "-0.25"}}}},
+        {"0.1", "0.2", {{{kAddResult, "0.3"}}}},
+        {"０．１", "．２", {{{kAddResult, "0.3"}}}},
+        {"9999999999999999", "1", {{{kAddResult, "1E+16"}}}},
+        {"12abc", "x", {{{kAddResult, "12"}}}},
+        {"-0.25", "0", {{{kAddResult, "-0.25"}}}},
         {"", "1", {{}, kEmptyInput}},
         {"1", "", {{}, kEmptyInput}},
         {"9E307", "9E307", {{}, kTooLarge}},
         {"1e400", "-1e400", {{}, kTooLarge}},  // each operand is beyond the range
     });
     RunAll("difference", CommonDifference, {
-        {"5", "7", {{{"CommonReduceText3", "-2"}}}},
-        {"0.5", "1", {{{"CommonReduceText3", "-0.5"}}}},
+        {"5", "7", {{{kSubtractResult, "-2"}}}},
+        {"0.5", "1", {{{kSubtractResult, "-0.5"}}}},
         {"-9E307", "9E307", {{}, kTooLarge}},
         {"", "", {{}, kEmptyInput}},
     });
     RunAll("product", CommonProduct, {
-        {"1.5", "4", {{{"CommonMultiplyText3", "6"}}}},
+        {"1.5", "4", {{{kMultiplyResult, "6"}}}},
         {"1e200", "1e200", {{}, kTooLarge}},
-        {"0.001", "0.01", {{{"CommonMultiplyText3", "1E-05"}}}},
+        {"0.001", "0.01", {{{kMultiplyResult, "1E-05"}}}},
     });
 }
 
 TEST(CommonOps, QuotientWithIntegerQuotientAndRemainder) {
     auto q = [](const char* q5, const char* q3, const char* q4) {
-        return Expect{{{"CommonChuText5", q5}, {"CommonChuText3", q3}, {"CommonChuText4", q4}}};
+        return Expect{{{kQuotient, q5}, {kIntegerQuotient, q3}, {kRemainder, q4}}};
     };
     RunAll("quotient", CommonQuotient, {
         {"7", "2", q("3.5", "3", "1")},
@@ -96,12 +99,12 @@ TEST(CommonOps, QuotientWithIntegerQuotientAndRemainder) {
 
 TEST(CommonOps, Power) {
     RunAll("power", CommonPower, {
-        {"2", "10", {{{"CommonPowerText3", "1024"}}}},
+        {"2", "10", {{{kPowerResult, "1024"}}}},
         {"0", "0", {{}, "0没有0次幂"}},
         {"０", "０", {{}, "0没有0次幂"}},
-        {"00", "0", {{{"CommonPowerText3", "1"}}}},
-        {"2", "0.5", {{{"CommonPowerText3", "1.4142135623731"}}}},
-        {"2", "-1", {{{"CommonPowerText3", "0.5"}}}},
+        {"00", "0", {{{kPowerResult, "1"}}}},
+        {"2", "0.5", {{{kPowerResult, "1.4142135623731"}}}},
+        {"2", "-1", {{{kPowerResult, "0.5"}}}},
         {"-8", "0.5", {{}, kUnknownError}},
         {"0", "-1", {{}, kUnknownError}},
         {"10", "400", {{}, kTooLarge}},
@@ -111,7 +114,7 @@ TEST(CommonOps, Power) {
 
 TEST(CommonOps, RootChecksInOrderAndRounds) {
     auto root = [](const char* r, const char* rounded) {
-        return Expect{{{"CommonKaiText2", r}, {"CommonKaiText3", rounded}}};
+        return Expect{{{kRootResult, r}, {kRoundedRoot, rounded}}};
     };
     RunAll("root", CommonRoot, {
         {"27", "3", root("3", "3")},
@@ -121,13 +124,13 @@ TEST(CommonOps, RootChecksInOrderAndRounds) {
         {"0.25", "2", root("0.5", "1")},    // the rounding reads ".5"
         {"1e40", "2", root("1E+20", "1E+20")},
         {"", "2", {{}, kEmptyInput}},
-        {"-4", "2", {{{"CommonKaiText1", "0"}}, "被开方数不能为负"}},
-        {"-4", "0", {{{"CommonKaiText1", "0"}}, "被开方数不能为负"}},  // radicand first
-        {"4", "0", {{{"CommonKaiText4", "1"}}, "请不要使指数为0"}},
-        {"4", "-", {{{"CommonKaiText4", "1"}}, "指数中不要有负号"}},
-        {"4", "－", {{{"CommonKaiText4", "1"}}, "指数中不要有负号"}},
+        {"-4", "2", {{{kRadicand, "0"}}, "被开方数不能为负"}},
+        {"-4", "0", {{{kRadicand, "0"}}, "被开方数不能为负"}},  // radicand first
+        {"4", "0", {{{kRootIndex, "1"}}, "请不要使指数为0"}},
+        {"4", "-", {{{kRootIndex, "1"}}, "指数中不要有负号"}},
+        {"4", "－", {{{kRootIndex, "1"}}, "指数中不要有负号"}},
         {"２７", "３", root("3", "3")},
-        {"4", "-2", {{{"CommonKaiText4", "1"}}, "指数不能为负"}},
+        {"4", "-2", {{{kRootIndex, "1"}}, "指数不能为负"}},
         {"abc", "2", {{}, kUnknownError}},
         {"4", "x", {{}, kUnknownError}},
         {"4", "0.0", {{}, kUnknownError}},
@@ -137,9 +140,9 @@ TEST(CommonOps, RootChecksInOrderAndRounds) {
 
 TEST(CommonOps, Logarithm) {
     RunAll("log", CommonLogarithm, {
-        {"8", "2", {{{"CommonLogText3", "3"}}}},
-        {"100", "10", {{{"CommonLogText3", "2"}}}},
-        {"2", "4", {{{"CommonLogText3", "0.5"}}}},
+        {"8", "2", {{{kLogResult, "3"}}}},
+        {"100", "10", {{{kLogResult, "2"}}}},
+        {"2", "4", {{{kLogResult, "0.5"}}}},
         {"8", "1", {{}, "底数不可为1"}},
         {"0", "2", {{}, "真数与底数必须为正"}},
         {"8", "-2", {{}, "真数与底数必须为正"}},
@@ -150,43 +153,43 @@ TEST(CommonOps, Logarithm) {
 
 TEST(CommonOps, FactorialWidensAsItGrows) {
     const struct { const char* n; Expect expect; } cases[] = {
-        {"0", {{{"CommonFactorialText2", "1"}}}},
-        {"12", {{{"CommonFactorialText2", "479001600"}}}},
-        {"13", {{{"CommonFactorialText2", "6227020800"}}}},
-        {"17", {{{"CommonFactorialText2", "355687428096000"}}}},
-        {"18", {{{"CommonFactorialText2", "6.402373705728E+15"}}}},
-        {"170", {{{"CommonFactorialText2", "7.25741561530799E+306"}}}},
-        {"5.9", {{{"CommonFactorialText2", "120"}}}},
+        {"0", {{{kFactorialResult, "1"}}}},
+        {"12", {{{kFactorialResult, "479001600"}}}},
+        {"13", {{{kFactorialResult, "6227020800"}}}},
+        {"17", {{{kFactorialResult, "355687428096000"}}}},
+        {"18", {{{kFactorialResult, "6.402373705728E+15"}}}},
+        {"170", {{{kFactorialResult, "7.25741561530799E+306"}}}},
+        {"5.9", {{{kFactorialResult, "120"}}}},
         {"171", {{}, kTooLarge}},
         {"999", {{}, kTooLarge}},
         {"9e9", {{}, kTooLarge}},
         {"abc", {{}, kTooLarge}},
-        {"-", {{{"CommonFactorialText1", "0"}}, "该数不可为负"}},
-        {"－", {{{"CommonFactorialText1", "0"}}, "该数不可为负"}},
-        {"１３", {{{"CommonFactorialText2", "6227020800"}}}},
-        {"-1", {{{"CommonFactorialText1", "0"}}, "该数不可为负"}},
+        {"-", {{{kFactorialInput, "0"}}, "该数不可为负"}},
+        {"－", {{{kFactorialInput, "0"}}, "该数不可为负"}},
+        {"１３", {{{kFactorialResult, "6227020800"}}}},
+        {"-1", {{{kFactorialInput, "0"}}, "该数不可为负"}},
         {"", {{}, kEmptyInput}},
     };
-    for (const auto& c : cases) Check(CommonFactorial(c.n), c.expect, std::string("fact ") + c.n);
+    for (const auto& c : cases) Check(CommonFactorial(FromFullWidth(c.n)), c.expect, std::string("fact ") + c.n);
 }
 
 TEST(QuickOps, ChecksByValueAndCatchesEveryFailure) {
     const struct { QuickOp op; const char* a; const char* b; Expect expect; } cases[] = {
-        {QuickOp::Sum, "1", "2", {{{"CommonSimpleFrame2Text1", "3"}}}},
-        {QuickOp::Difference, "1", "2.5", {{{"CommonSimpleFrame2Text1", "-1.5"}}}},
+        {QuickOp::Sum, "1", "2", {{{kQuickResult, "3"}}}},
+        {QuickOp::Difference, "1", "2.5", {{{kQuickResult, "-1.5"}}}},
         {QuickOp::Product, "1e200", "1e200", {{}, kUnknownError}},
-        {QuickOp::Division, "1", "3", {{{"CommonSimpleFrame2Text1", "0.333333333333333"}}}},
+        {QuickOp::Division, "1", "3", {{{kQuickResult, "0.333333333333333"}}}},
         {QuickOp::Division, "1", "0.0", {{}, "除数不能为0"}},
         {QuickOp::Division, "1", "letters", {{}, "除数不能为0"}},
         {QuickOp::Power, "00", "0.0", {{}, "0没有0次幂"}},
         {QuickOp::Power, "-8", "0.5", {{}, kUnknownError}},
         {QuickOp::Power, "10", "400", {{}, kUnknownError}},
-        {QuickOp::Power, "2", "3", {{{"CommonSimpleFrame2Text1", "8"}}}},
+        {QuickOp::Power, "2", "3", {{{kQuickResult, "8"}}}},
         {QuickOp::Root, "-8", "3", {{}, "被开方数不能为负"}},
         {QuickOp::Root, "8", "-3", {{}, "指数不能为负"}},
         {QuickOp::Root, "8", "0", {{}, "请不要使指数为0"}},
-        {QuickOp::Root, "16", "0.5", {{{"CommonSimpleFrame2Text1", "256"}}}},
-        {QuickOp::Logarithm, "2", "8", {{{"CommonSimpleFrame2Text1", "3"}}}},
+        {QuickOp::Root, "16", "0.5", {{{kQuickResult, "256"}}}},
+        {QuickOp::Logarithm, "2", "8", {{{kQuickResult, "3"}}}},
         {QuickOp::Logarithm, "1", "8", {{}, "底数不可为1"}},
         {QuickOp::Logarithm, "2", "0", {{}, "真数与底数必须为正"}},
         {QuickOp::Sum, "", "1", {{}, kEmptyInput}},
@@ -215,5 +218,5 @@ TEST(CommonOps, OperandsBeyondTheRangeAreRefusedWhateverTheirSign) {
             Check(QuickOperation(static_cast<QuickOp>(op), a, b), {{}, kTooLarge},
                   "quick " + std::to_string(op) + " " + a + " " + b);
     // The largest double is an ordinary operand.
-    Check(CommonPower("2", "-1.7976931348623157e308"), {{{"CommonPowerText3", "0"}}}, "largest exponent");
+    Check(CommonPower("2", "-1.7976931348623157e308"), {{{kPowerResult, "0"}}}, "largest exponent");
 }

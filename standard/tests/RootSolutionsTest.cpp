@@ -13,6 +13,7 @@
 
 #include "CommonOps.h"
 #include "ExactNotation.h"
+#include "FullWidth.h"
 #include "NotationReader.h"
 #include "NumberText.h"
 #include "RootSolutions.h"
@@ -53,13 +54,15 @@ TEST(ExactRoot, BothPagesInSimplestForm) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.radicand) + " index " + row.index);
-        const Outcome full = CommonRoot(row.radicand, row.index);
-        const Outcome quick = QuickOperation(QuickOp::Root, row.radicand, row.index);
-        const auto forms = ExactRoot(row.radicand, row.index);
-        const auto quickForms = ExactQuickRoot(row.radicand, row.index);
+        // The operands as typed, converted where they were.
+        const std::string radicand = FromFullWidth(row.radicand), index = FromFullWidth(row.index);
+        const Outcome full = CommonRoot(radicand, index);
+        const Outcome quick = QuickOperation(QuickOp::Root, radicand, index);
+        const auto forms = ExactRoot(radicand, index);
+        const auto quickForms = ExactQuickRoot(radicand, index);
         if (std::string(row.radicand) == "1E+300") {  // 10^150, whole
             ASSERT_TRUE(forms);
-            EXPECT_EQ(forms->Field("CommonKaiText2")->size(), 151u);
+            EXPECT_EQ(forms->Field(kRootResult)->size(), 151u);
             continue;
         }
         if (!row.text) {
@@ -69,16 +72,16 @@ TEST(ExactRoot, BothPagesInSimplestForm) {
         }
         ASSERT_TRUE(forms);
         ASSERT_TRUE(quickForms);
-        EXPECT_EQ(forms->Field("CommonKaiText2"), row.text);
+        EXPECT_EQ(forms->Field(kRootResult), row.text);
         EXPECT_EQ(forms->line, std::string("精确值: ") + row.text);
-        EXPECT_EQ(quickForms->Field("CommonSimpleFrame2Text1"), row.text);
-        EXPECT_FALSE(forms->Field("CommonKaiText3"));  // the rounded root keeps its decimal
+        EXPECT_EQ(quickForms->Field(kQuickResult), row.text);
+        EXPECT_FALSE(forms->Field(kRoundedRoot));  // the rounded root keeps its decimal
         std::vector<std::string> problems;
         const Real got = ReadNotation(row.text, &problems);
         EXPECT_TRUE(problems.empty()) << problems.front();
-        EXPECT_TRUE(Agree(got, Root(row.radicand, row.index), 30));
-        EXPECT_TRUE(Agree(got, Real::Of(LeadingValue(*full.Field("CommonKaiText2"))), 13));
-        EXPECT_TRUE(Agree(got, Real::Of(LeadingValue(*quick.Field("CommonSimpleFrame2Text1"))), 13));
+        EXPECT_TRUE(Agree(got, Root(radicand.c_str(), index.c_str()), 30));
+        EXPECT_TRUE(Agree(got, Real::Of(LeadingValue(*full.Field(kRootResult))), 13));
+        EXPECT_TRUE(Agree(got, Real::Of(LeadingValue(*quick.Field(kQuickResult))), 13));
     }
     // Refusals of either page have none: a negative radicand, index 0, a
     // negative index, an empty field.
@@ -119,7 +122,7 @@ TEST(RootSteps, SplitAndRationalise) {
         // The last line gives the exact form the frame shows, or its decimal.
         const auto forms = ExactRoot(row.radicand, row.index);
         const std::string& last = s.lines.back();
-        const std::string answer = forms ? *forms->Field("CommonKaiText2") : *CommonRoot(row.radicand, row.index).Field("CommonKaiText2");
+        const std::string answer = forms ? *forms->Field(kRootResult) : *CommonRoot(row.radicand, row.index).Field(kRootResult);
         EXPECT_TRUE(last.ends_with((forms ? " = " : " ≈ ") + answer)) << answer;
     }
     // The command's refusals, with its messages.
@@ -139,7 +142,7 @@ TEST(RootSteps, SweepEndsWithTheExactForm) {
                 const WorkedSolution s = RootSolution(radicand, index);
                 const auto forms = ExactRoot(radicand, index);
                 ASSERT_TRUE(forms) << radicand;
-                EXPECT_TRUE(s.lines.back().ends_with(" = " + *forms->Field("CommonKaiText2"))) << Joined(s.lines);
+                EXPECT_TRUE(s.lines.back().ends_with(" = " + *forms->Field(kRootResult))) << Joined(s.lines);
             }
         }
     }

@@ -7,6 +7,7 @@
 
 #include "CommonOps.h"
 #include "Workbench.h"
+#include "FullWidth.h"
 
 using namespace numora;
 using namespace numora::standard;
@@ -55,7 +56,9 @@ TEST(Workbench, PairwiseChecksInOrder) {
         {LargeOp::Power, "0x", "0", kDigitsOnly},    // before zero to the power zero
         {LargeOp::Add, "-1", "x", kNotNegative},    // the sign check comes first
     };
-    for (const auto& c : cases) EXPECT_EQ(CheckPairwise(c.op, c.a, c.b), c.refusal) << c.a.substr(0, 20) << " " << c.b;
+    // The operands as the window hands them over: full-width forms as ASCII.
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckPairwise(c.op, FromFullWidth(c.a), FromFullWidth(c.b)), c.refusal) << c.a.substr(0, 20) << " " << c.b;
 }
 
 TEST(Workbench, PairwiseResults) {
@@ -89,12 +92,12 @@ TEST(Workbench, PairwiseResults) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.a.substr(0, 10) + " " + c.b);
-        const Outcome out = PairwiseResult(c.op, c.a, c.b);
+        const Outcome out = PairwiseResult(c.op, FromFullWidth(c.a), FromFullWidth(c.b));
         EXPECT_EQ(out.message ? out.message->text : "", c.message);
         if (!c.message.empty()) continue;
-        EXPECT_EQ(out.Field("LargeText3"), c.result);
-        EXPECT_EQ(out.Field("LargeLenText1"), c.length);
-        EXPECT_EQ(out.Field("LargeText3Se").value_or(""), c.remainder);
+        EXPECT_EQ(out.Field(kPairResult), c.result);
+        EXPECT_EQ(out.Field(kPairLength), c.length);
+        EXPECT_EQ(out.Field(kPairRemainder).value_or(""), c.remainder);
     }
 }
 
@@ -102,8 +105,8 @@ TEST(Workbench, PowerBeyondTheCapacityKeepsThePartialPower) {
     const Outcome out = PairwiseResult(LargeOp::Power, "2", "1000");
     ASSERT_TRUE(out.failed());
     EXPECT_EQ(out.message->text, kTooLarge);
-    EXPECT_FALSE(out.Field("LargeLenText1").has_value());
-    const std::string partial = out.Field("LargeText3").value_or("");
+    EXPECT_FALSE(out.Field(kPairLength).has_value());
+    const std::string partial = out.Field(kPairResult).value_or("");
     EXPECT_GE(partial.size(), 250u);
     EXPECT_LE(partial.size(), 257u);  // one digit times 256 digits may carry into a 257th
     EXPECT_EQ(PowerSteps("99999999999"), std::nullopt);
@@ -115,34 +118,34 @@ TEST(Workbench, ListItemsAndTheFold) {
     EXPECT_EQ(CheckListItem("-5"), kNotNegative);
     EXPECT_EQ(CheckListItem("12x"), kDigitsOnly);
     EXPECT_EQ(CheckListItem("1.5"), kDigitsOnly);
-    EXPECT_EQ(CheckListItem("１２"), std::nullopt);
-    EXPECT_EQ(CheckListItem("－７"), kNotNegative);
+    EXPECT_EQ(CheckListItem(FromFullWidth("１２")), std::nullopt);
+    EXPECT_EQ(CheckListItem(FromFullWidth("－７")), kNotNegative);
     EXPECT_EQ(CheckListItem(" 12 "), std::nullopt);
     EXPECT_EQ(CheckListItem(" -7"), kNotNegative);
     EXPECT_EQ(OperandText(" \t12 \t"), "12");
     EXPECT_EQ(OperandText("   "), "");
-    EXPECT_EQ(OperandText(" ０１２３４５６７８９ "), "0123456789");  // the list keeps ASCII digits
+    EXPECT_EQ(OperandText(FromFullWidth(" ０１２３４５６７８９ ")), "0123456789");  // the list keeps ASCII digits
 
-    EXPECT_EQ(FoldList(false, {"1", "2", "3"}).Field("LargeText5"), "6");
-    EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field("LargeText5"), "6");
-    EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field("LargeLenText2"), "1");
-    EXPECT_EQ(FoldList(false, {"007"}).Field("LargeText5"), "007");  // one item, exactly as typed
-    EXPECT_EQ(FoldList(false, {"99", "1"}).Field("LargeLenText2"), "3");
-    EXPECT_EQ(FoldList(false, {" 12", "3 "}).Field("LargeText5"), "15");
+    EXPECT_EQ(FoldList(false, {"1", "2", "3"}).Field(kFoldResult), "6");
+    EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field(kFoldResult), "6");
+    EXPECT_EQ(FoldList(true, {"1", "2", "3"}).Field(kFoldLength), "1");
+    EXPECT_EQ(FoldList(false, {"007"}).Field(kFoldResult), "007");  // one item, exactly as typed
+    EXPECT_EQ(FoldList(false, {"99", "1"}).Field(kFoldLength), "3");
+    EXPECT_EQ(FoldList(false, {" 12", "3 "}).Field(kFoldResult), "15");
 
     // The limit of 255 significant digits holds for one item as for many.
     EXPECT_EQ(CheckListItem(std::string(256, '7')), kTooLarge);
     EXPECT_EQ(CheckListItem(std::string(100, '0') + std::string(255, '7')), std::nullopt);
     EXPECT_EQ(FoldList(false, {std::string(300, '3')}).message->text, kTooLarge);
     // A product of many items written 01 is 1, not beyond the capacity.
-    EXPECT_EQ(SignificantDigits(FoldList(true, std::vector<std::string>(300, "01")).Field("LargeText5").value_or("")), "1");
+    EXPECT_EQ(SignificantDigits(FoldList(true, std::vector<std::string>(300, "01")).Field(kFoldResult).value_or("")), "1");
 
     const std::string big(200, '9');
     const Outcome failed = FoldList(true, {"5", big, big});
     ASSERT_TRUE(failed.failed());
     EXPECT_EQ(failed.message->text, kTooLarge);
-    EXPECT_EQ(failed.Field("LargeText5"), "5");  // back to the first item
-    EXPECT_FALSE(failed.Field("LargeLenText2").has_value());
+    EXPECT_EQ(failed.Field(kFoldResult), "5");  // back to the first item
+    EXPECT_FALSE(failed.Field(kFoldLength).has_value());
 }
 
 // The digit counts count characters, not the bytes of their UTF-8 form.
@@ -168,12 +171,12 @@ TEST(Workbench, PowersOfZeroAndOneEndAtOnce) {
         ASSERT_EQ(CheckPairwise(LargeOp::Power, c.a, c.b), std::nullopt);
         const Outcome out = PairwiseResult(LargeOp::Power, c.a, c.b);
         EXPECT_FALSE(out.failed());
-        EXPECT_EQ(out.Field("LargeText3"), c.result);
-        EXPECT_EQ(out.Field("LargeLenText1"), "1");
+        EXPECT_EQ(out.Field(kPairResult), c.result);
+        EXPECT_EQ(out.Field(kPairLength), "1");
     }
     // Zeros written longer are 0 too.
     const Outcome zeros = PairwiseResult(LargeOp::Power, "00", "2147483647");
-    EXPECT_EQ(zeros.Field("LargeText3"), "0");
+    EXPECT_EQ(zeros.Field(kPairResult), "0");
 
     PowerLoop loop("3", 4);
     int steps = 0;

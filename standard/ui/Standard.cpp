@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "CommonOps.h"
+#include "Controls.h"
 #include "DesktopFit.h"
 #include "FormHelpers.h"
 #include "JobRunner.h"
@@ -32,6 +33,7 @@
 #include "Reflow.h"
 #include "StandardAccessibility.h"
 #include "FieldLimit.h"
+#include "Utf8.h"
 #include "Workbench.h"
 
 namespace numora {
@@ -40,85 +42,7 @@ namespace {
 using standard::LargeOp;
 using standard::QuickOp;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string S(const QString& text) { return text.toStdString(); }
-
-const char* const kTitle = "Numora - 基本计算";
-const char* const kCalculating = "正在计算......";
-
-// Hints shown in the status bar while the mouse is over a control.
-const std::pair<const char*, const char*> kHints[] = {
-    {"Full", kTitle}, {"Simple", kTitle}, {"Large", kTitle},
-    {"Commoncmd1", "计算和"}, {"Commoncmd2", "计算差"}, {"Commoncmd3", "计算积"},
-    {"Commoncmd4", "计算商以及整除求余"}, {"Commoncmd6", "计算乘方"}, {"Commoncmd7", "计算开方"},
-    {"Commoncmd8", "计算对数"}, {"Commoncmd9", "计算阶乘"},
-    {"CommonChuText3", "整除结果"}, {"CommonChuText4", "余数"}, {"CommonChuText5", "标准结果"},
-    {"CommonSimpleFrame1Text1", "输入被加数、被减数、被乘数、被除数、底数、被开放数"},
-    {"CommonSimpleFrame1Text2", "输入加数、减数、乘数、除数、指数、真数"},
-    {"LargeFrame1", "选择运算方式"}, {"LargeFrame2", "大数两两计算"}, {"LargeFrame3", "大数集体计算"},
-    {"Largecmd1", "单击“开始”计算"}, {"Largecmd2", "向列表框内添加新数据"},
-    {"Largecmd3", "删除列表框内已被选中/全部的项"}, {"Largecmd4", "开始计算"},
-    {"Largecmd5", "编辑列表框内已被选中的项"}, {"LargeStopcmd", "中止所有计算"},
-    {"LargeList1", "数据列表"}, {"LargeText6", "显示列表框内的数据总数为 0"},
-    {"LargeOption1", "选择运算方式—加法"}, {"LargeOption2", "选择运算方式—减法"},
-    {"LargeOption3", "选择运算方式—乘法"}, {"LargeOption4", "选择运算方式—除法"},
-    {"LargeOption5", "选择运算方式—乘方"},
-    {"LargeText1", "输入被加数"}, {"LargeText2", "输入加数"},
-};
-
-// The operand hints of the pairwise pane follow the selected operation.
-const char* const kFirstOperandHints[] = {"输入被加数", "输入被减数", "输入被乘数", "输入被除数", "输入底数"};
-const char* const kSecondOperandHints[] = {"输入加数", "输入减数", "输入乘数", "输入除数", "输入指数"};
-
-// Result fields whose tool tip is their own text.
-const char* const kResultFields[] = {
-    "CommonAddText3",  "CommonReduceText3", "CommonMultiplyText3", "CommonChuText3",
-    "CommonChuText4",  "CommonChuText5",    "CommonPowerText3",    "CommonKaiText2",
-    "CommonKaiText3",  "CommonLogText3",    "CommonFactorialText2", "CommonSimpleFrame2Text1",
-};
-
-// Read-only fields look like the button face.
-void ButtonFace(QWidget* field) { ResultFace(field); }
-
-QLineEdit* Input(const char* name, const char* text, int maxLength) {
-    auto* field = new QLineEdit(QString::fromUtf8(text));
-    field->setObjectName(QLatin1String(name));
-    if (maxLength > 0) field->setMaxLength(maxLength);
-    return field;
-}
-
-QLineEdit* Result(const char* name, const char* text, bool typable = false) {
-    auto* field = new QLineEdit(QString::fromUtf8(text));
-    field->setObjectName(QLatin1String(name));
-    field->setReadOnly(!typable);
-    ButtonFace(field);
-    return field;
-}
-
-QPlainTextEdit* ResultBox(const char* name, int lines) {
-    auto* box = new QPlainTextEdit(QStringLiteral("0"));
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setWordWrapMode(QTextOption::WrapAnywhere);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
-    ButtonFace(box);
-    return box;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLabel* Label(const char* text) { return new QLabel(QString::fromUtf8(text)); }
-
-QGroupBox* Frame(const char* name, const char* caption) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption));
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
 
 // The radical sign around the radicand: four lines (a short tick, the down
 // stroke, the long up stroke and the bar over the radicand).
@@ -169,43 +93,45 @@ QWidget* Raised(QLineEdit* field, bool up) {
 }  // namespace
 
 Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
-    setObjectName(QStringLiteral("Standard"));
-    setWindowTitle(U("基本计算"));
+    setObjectName(QLatin1String(standard::kWindow));
+    setWindowTitle(U(standard::kWindowTitle));
     pairJob_ = new JobRunner(this, QStringLiteral("LargePairJob"));
     foldJob_ = new JobRunner(this, QStringLiteral("LargeFoldJob"));
 
-    const std::pair<const char*, const char*> tabs[] = {
-        {"传统计算－完全界面", "Full"}, {"传统计算－简易界面", "Simple"}, {"1-255位整数运算", "Large"}};
     QWidget* const pages[] = {buildFullPage(), buildSimplePage(), buildLargePage()};
     std::vector<TabbedWindow::Tab> tabList;
-    for (int i = 0; i < 3; ++i) tabList.push_back({U(tabs[i].first), QLatin1String(tabs[i].second), {}, pages[i]});
-    frame_ = new TabbedWindow(this, QStringLiteral("TabStrip1"), tabList, U(kTitle));
+    for (int i = 0; i < 3; ++i) {
+        const TabText& tab = standard::kTabs[static_cast<std::size_t>(i)];
+        tabList.push_back({U(tab.caption), QLatin1String(tab.key), {}, pages[i]});
+    }
+    frame_ = new TabbedWindow(this, QLatin1String(standard::kTabStrip), tabList, U(standard::kStatusInitial));
 
     SelectAllOnFocusEverywhere(this);
-    for (const char* name : kResultFields) {
+    for (const char* name : standard::kResultFields) {
         auto* field = findChild<QLineEdit*>(QLatin1String(name));
         TooltipFollowsText(field);
         FitResultWidth(field);
     }
     // The quick page's one result spans its frame.
-    findChild<QLineEdit*>(QStringLiteral("CommonSimpleFrame2Text1"))->setMaximumWidth(QWIDGETSIZE_MAX);
+    findChild<QLineEdit*>(QLatin1String(standard::kQuickResult))->setMaximumWidth(QWIDGETSIZE_MAX);
     SensibleInputWidths(this);
     SetDefaultSize(this, 8400);
     installHints();
     ApplyAccessibility(this, StandardAccessibility());
     // A number longer than a big-number box is beyond the 255 digits.
-    const QString tooLarge = U(standard::kTooLarge);
+    const QString tooLarge = U(kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,
-                        {{QStringLiteral("LargeText1"), tooLarge}, {QStringLiteral("LargeText2"), tooLarge},
-                         {QStringLiteral("LargeText4"), tooLarge}});
-    selectTab(QStringLiteral("Full"));
+                        {{QLatin1String(standard::kPairFirst), tooLarge},
+                         {QLatin1String(standard::kPairSecond), tooLarge},
+                         {QLatin1String(standard::kListEntry), tooLarge}});
+    selectTab(QLatin1String(standard::kFullPage));
 }
 
 Standard::~Standard() = default;
 
 void Standard::installHints() {
     QHash<QString, QString> table;
-    for (const auto& [control, hint] : kHints) table.insert(QLatin1String(control), U(hint));
+    for (const auto& [control, hint] : standard::kHints) table.insert(QLatin1String(control), U(hint));
     hints_ = frame_->installHints(table);
 }
 
@@ -226,7 +152,7 @@ void Standard::closeEvent(QCloseEvent* event) {
 
 QWidget* Standard::buildFullPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Full"));
+    page->setObjectName(QLatin1String(standard::kFullPage));
     auto* column = new QVBoxLayout(page);
     column->setSpacing(2);
     column->setContentsMargins(6, 4, 6, 4);
@@ -252,51 +178,57 @@ QWidget* Standard::buildFullPage() {
         return Piece({Label("="), Result(name, text, typable)});
     };
 
-    frameRow(Frame("CommonFullFrame1", "加法运算"),
-             Piece({Input("CommonAddText1", "0", 16), Label("+"), Input("CommonAddText2", "0", 16)}),
-             {result("CommonAddText3", "0")}, start("Commoncmd1", 1));
-    frameRow(Frame("CommonFullFrame2", "减法运算"),
-             Piece({Input("CommonReduceText1", "0", 16), Label("-"), Input("CommonReduceText2", "0", 16)}),
-             {result("CommonReduceText3", "0")}, start("Commoncmd2", 2));
-    frameRow(Frame("CommonFullFrame3", "乘法运算"),
-             Piece({Input("CommonMultiplyText1", "0", 16), Label("×"), Input("CommonMultiplyText2", "0", 16)}),
-             {result("CommonMultiplyText3", "0")}, start("Commoncmd3", 3));
+    frameRow(Frame(standard::kAddFrame, "加法运算"),
+             Piece({Box(standard::kAddFirst, "0", 16), Label("+"), Box(standard::kAddSecond, "0", 16)}),
+             {result(standard::kAddResult, "0")}, start(standard::kAddButton, 1));
+    frameRow(Frame(standard::kSubtractFrame, "减法运算"),
+             Piece({Box(standard::kSubtractFirst, "0", 16), Label("-"), Box(standard::kSubtractSecond, "0", 16)}),
+             {result(standard::kSubtractResult, "0")}, start(standard::kSubtractButton, 2));
+    frameRow(Frame(standard::kMultiplyFrame, "乘法运算"),
+             Piece({Box(standard::kMultiplyFirst, "0", 16), Label("×"), Box(standard::kMultiplySecond, "0", 16)}),
+             {result(standard::kMultiplyResult, "0")}, start(standard::kMultiplyButton, 3));
     // Three results side by side: each with its small caption.
-    frameRow(Frame("CommonFullFrame4", "除法运算"),
-             Piece({Input("CommonChuText1", "0", 16), Label("÷"), Input("CommonChuText2", "1", 16)}),
-             {Label("="), Captioned(U("商"), Result("CommonChuText5", "0")),
-              Captioned(U("整数商"), Result("CommonChuText3", "0")), Captioned(U("余数"), Result("CommonChuText4", "0"))},
-             start("Commoncmd4", 4));
-    frameRow(Frame("CommonFullFrame5", "乘方运算"),
-             Piece({Input("CommonPowerText1", "1", 16), Raised(Input("CommonPowerText2", "0", 3), true)}),
-             {result("CommonPowerText3", "1")}, start("Commoncmd6", 6));
-    frameRow(Frame("CommonFullFrame6", "开方运算"),
-             Piece({Raised(Input("CommonKaiText4", "1", 3), true), new RadicalBox(Input("CommonKaiText1", "0", 12))}),
-             {Label("="), Captioned(U("方根"), Result("CommonKaiText2", "0")),
-              Captioned(U("取整"), Result("CommonKaiText3", "0"))},
-             start("Commoncmd7", 7));
-    frameRow(Frame("CommonFullFrame7", "对数运算"),
-             Piece({Label("Log"), Raised(Input("CommonLogText2", "2", 8), false), Input("CommonLogText1", "1", 8)}),
-             {result("CommonLogText3", "0", /*typable=*/true)}, start("Commoncmd8", 8));
-    frameRow(Frame("CommonFullFrame8", "阶乘运算"), Piece({Input("CommonFactorialText1", "0", 3)}),
-             {Piece({Label("！="), Result("CommonFactorialText2", "0")})}, start("Commoncmd9", 9));
+    frameRow(Frame(standard::kDivideFrame, "除法运算"),
+             Piece({Box(standard::kDividend, "0", 16), Label("÷"), Box(standard::kDivisor, "1", 16)}),
+             {Label("="), Captioned(U("商"), Result(standard::kQuotient, "0")),
+              Captioned(U("整数商"), Result(standard::kIntegerQuotient, "0")),
+              Captioned(U("余数"), Result(standard::kRemainder, "0"))},
+             start(standard::kDivideButton, 4));
+    frameRow(Frame(standard::kPowerFrame, "乘方运算"),
+             Piece({Box(standard::kPowerBase, "1", 16), Raised(Box(standard::kPowerExponent, "0", 3), true)}),
+             {result(standard::kPowerResult, "1")}, start(standard::kPowerButton, 6));
+    frameRow(Frame(standard::kRootFrame, "开方运算"),
+             Piece({Raised(Box(standard::kRootIndex, "1", 3), true),
+                    new RadicalBox(Box(standard::kRadicand, "0", 12))}),
+             {Label("="), Captioned(U("方根"), Result(standard::kRootResult, "0")),
+              Captioned(U("取整"), Result(standard::kRoundedRoot, "0"))},
+             start(standard::kRootButton, 7));
+    frameRow(Frame(standard::kLogFrame, "对数运算"),
+             Piece({Label("Log"), Raised(Box(standard::kLogBase, "2", 8), false), Box(standard::kLogArgument, "1", 8)}),
+             {result(standard::kLogResult, "0", /*typable=*/true)}, start(standard::kLogButton, 8));
+    frameRow(Frame(standard::kFactorialFrame, "阶乘运算"), Piece({Box(standard::kFactorialInput, "0", 3)}),
+             {Piece({Label("！="), Result(standard::kFactorialResult, "0")})}, start(standard::kFactorialButton, 9));
     column->addStretch();
     return page;
 }
 
 void Standard::runCommon(int command) {
     setStatus(U(kCalculating));
-    auto text = [this](const char* name) { return S(FieldText(this, QLatin1String(name))); };
+    auto text = [this](const char* name) { return CalcText(this, QLatin1String(name)); };
     Outcome outcome;
     switch (command) {
-        case 1: outcome = standard::CommonSum(text("CommonAddText1"), text("CommonAddText2")); break;
-        case 2: outcome = standard::CommonDifference(text("CommonReduceText1"), text("CommonReduceText2")); break;
-        case 3: outcome = standard::CommonProduct(text("CommonMultiplyText1"), text("CommonMultiplyText2")); break;
-        case 4: outcome = standard::CommonQuotient(text("CommonChuText1"), text("CommonChuText2")); break;
-        case 6: outcome = standard::CommonPower(text("CommonPowerText1"), text("CommonPowerText2")); break;
-        case 7: outcome = standard::CommonRoot(text("CommonKaiText1"), text("CommonKaiText4")); break;
-        case 8: outcome = standard::CommonLogarithm(text("CommonLogText1"), text("CommonLogText2")); break;
-        case 9: outcome = standard::CommonFactorial(text("CommonFactorialText1")); break;
+        case 1: outcome = standard::CommonSum(text(standard::kAddFirst), text(standard::kAddSecond)); break;
+        case 2:
+            outcome = standard::CommonDifference(text(standard::kSubtractFirst), text(standard::kSubtractSecond));
+            break;
+        case 3:
+            outcome = standard::CommonProduct(text(standard::kMultiplyFirst), text(standard::kMultiplySecond));
+            break;
+        case 4: outcome = standard::CommonQuotient(text(standard::kDividend), text(standard::kDivisor)); break;
+        case 6: outcome = standard::CommonPower(text(standard::kPowerBase), text(standard::kPowerExponent)); break;
+        case 7: outcome = standard::CommonRoot(text(standard::kRadicand), text(standard::kRootIndex)); break;
+        case 8: outcome = standard::CommonLogarithm(text(standard::kLogArgument), text(standard::kLogBase)); break;
+        case 9: outcome = standard::CommonFactorial(text(standard::kFactorialInput)); break;
         default: return;
     }
     ApplyOutcome(this, outcome, services_.dialogs);
@@ -306,25 +238,24 @@ void Standard::runCommon(int command) {
 
 QWidget* Standard::buildSimplePage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Simple"));
+    page->setObjectName(QLatin1String(standard::kQuickPage));
     auto* column = new QVBoxLayout(page);
 
-    QGroupBox* input = Frame("CommonSimpleFrame1", "输入区域");
+    QGroupBox* input = Frame(standard::kQuickInputFrame, "输入区域");
     auto* inputs = new QVBoxLayout(input);
-    inputs->addWidget(Input("CommonSimpleFrame1Text1", "0", 0));
-    inputs->addWidget(Input("CommonSimpleFrame1Text2", "0", 0));
+    inputs->addWidget(Box(standard::kQuickFirst, "0", 0));
+    inputs->addWidget(Box(standard::kQuickSecond, "0", 0));
     column->addWidget(input);
 
-    QGroupBox* ops = Frame("CommonSimpleFrame2", "运算方式以及运算结果");
+    QGroupBox* ops = Frame(standard::kQuickFrame, "运算方式以及运算结果");
     auto* grid = new QGridLayout(ops);
-    const char* const captions[] = {"加  法", "减  法", "乘  法", "除  法", "乘  方", "开  方", "求对数"};
     for (int i = 0; i < 7; ++i) {
-        const QByteArray name = "CommonSimpleFrame2cmd" + QByteArray::number(i + 1);
-        QPushButton* b = Button(name.constData(), captions[i]);
+        const ControlText& op = standard::kQuickButtons[static_cast<std::size_t>(i)];
+        QPushButton* b = Button(op.control, op.text);
         connect(b, &QPushButton::clicked, this, [this, i] { runQuick(i); });
         grid->addWidget(b, i / 4, i % 4);
     }
-    grid->addWidget(Result("CommonSimpleFrame2Text1", "0"), 2, 0, 1, 4);
+    grid->addWidget(Result(standard::kQuickResult, "0"), 2, 0, 1, 4);
     column->addWidget(ops);
     column->addStretch();
     return page;
@@ -332,8 +263,8 @@ QWidget* Standard::buildSimplePage() {
 
 void Standard::runQuick(int op) {
     const Outcome outcome = standard::QuickOperation(static_cast<QuickOp>(op),
-                                                     S(FieldText(this, QStringLiteral("CommonSimpleFrame1Text1"))),
-                                                     S(FieldText(this, QStringLiteral("CommonSimpleFrame1Text2"))));
+                                                     CalcText(this, QLatin1String(standard::kQuickFirst)),
+                                                     CalcText(this, QLatin1String(standard::kQuickSecond)));
     ApplyOutcome(this, outcome, services_.dialogs);
 }
 
@@ -341,10 +272,10 @@ void Standard::runQuick(int op) {
 
 QWidget* Standard::buildLargePage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Large"));
+    page->setObjectName(QLatin1String(standard::kLargePage));
     auto* column = new QVBoxLayout(page);
 
-    QPushButton* stop = Button("LargeStopcmd", "停止(&S)");
+    QPushButton* stop = Button(standard::kLargeStopButton, "停止(&S)");
     connect(stop, &QPushButton::clicked, this, [this] {
         pairJob_->cancel();
         foldJob_->cancel();
@@ -361,56 +292,55 @@ QWidget* Standard::buildLargePage() {
     column->addWidget(paneBox, 1);
 
     // Pairwise pane.
-    QGroupBox* pair = Frame("LargeFrame2", "计算窗格1");
+    QGroupBox* pair = Frame(standard::kPairFrame, "计算窗格1");
     pairPane_ = pair;
     auto* pairLayout = new QVBoxLayout(pair);
-    pairLayout->addWidget(Input("LargeText1", "0", 255));
-    pairLayout->addWidget(Input("LargeText2", "0", 255));
-    QGroupBox* optionFrame = Frame("LargeFrame1", "选项");
+    pairLayout->addWidget(Box(standard::kPairFirst, "0", 255));
+    pairLayout->addWidget(Box(standard::kPairSecond, "0", 255));
+    QGroupBox* optionFrame = Frame(standard::kOperationFrame, "选项");
     auto* optionRow = new FlowLayout(optionFrame);
     options_ = new QButtonGroup(this);
-    const char* const optionCaptions[] = {"加法", "减法", "乘法", "除法", "乘方"};
     for (int i = 0; i < 5; ++i) {
-        auto* option = new QRadioButton(U(optionCaptions[i]));
-        option->setObjectName(QStringLiteral("LargeOption%1").arg(i + 1));
+        const standard::OperationRow& operation = standard::kOperations[static_cast<std::size_t>(i)];
+        QRadioButton* option = Option(operation.control, U(operation.caption));
         options_->addButton(option, i);
         optionRow->addWidget(option);
     }
     options_->button(0)->setChecked(true);
     connect(options_, &QButtonGroup::idClicked, this, &Standard::optionChanged);
     pairLayout->addWidget(optionFrame);
-    QPushButton* pairStart = Button("Largecmd1", "开  始");
+    QPushButton* pairStart = Button(standard::kPairButton, "开  始");
     connect(pairStart, &QPushButton::clicked, this, &Standard::runPairwise);
     pairLayout->addWidget(pairStart);
-    largeResult_ = ResultBox("LargeText3", 4);
+    largeResult_ = ResultBox(standard::kPairResult, 4);
     pairLayout->addWidget(SmallCaption(U("结果")));
     pairLayout->addWidget(largeResult_);
-    largeRemainder_ = ResultBox("LargeText3Se", 2);
+    largeRemainder_ = ResultBox(standard::kPairRemainder, 2);
     largeRemainder_->setToolTip(U("余数显示框(除法专用)"));
     pairLayout->addWidget(SmallCaption(U("余数")));
     pairLayout->addWidget(largeRemainder_);
     auto* lengthRow = new QHBoxLayout;
     QLabel* lengthLabel = Label("结果位数");
-    lengthLabel->setObjectName(QStringLiteral("LargeLabel1"));
+    lengthLabel->setObjectName(QLatin1String(standard::kPairLengthLabel));
     lengthRow->addWidget(lengthLabel);
-    lengthRow->addWidget(Result("LargeLenText1", "1"), 1);
+    lengthRow->addWidget(Result(standard::kPairLength, "1"), 1);
     pairLayout->addLayout(lengthRow);
     pairLayout->addStretch();
     panes->addWidget(pair);
     panes->newGroup();
 
     // Collective pane.
-    QGroupBox* fold = Frame("LargeFrame3", "计算窗格2");
+    QGroupBox* fold = Frame(standard::kFoldFrame, "计算窗格2");
     foldPane_ = fold;
     auto* foldLayout = new QGridLayout(fold);
-    QLineEdit* entry = Input("LargeText4", "0", 255);
+    QLineEdit* entry = Box(standard::kListEntry, "0", 255);
     entry->installEventFilter(this);  // Enter adds the item
     foldLayout->addWidget(entry, 0, 0, 1, 2);
-    QPushButton* add = Button("Largecmd2", "添加至列表");
+    QPushButton* add = Button(standard::kAddItemButton, "添加至列表");
     connect(add, &QPushButton::clicked, this, &Standard::addToList);
     foldLayout->addWidget(add, 0, 2);
     list_ = new QListWidget;
-    list_->setObjectName(QStringLiteral("LargeList1"));
+    list_->setObjectName(QLatin1String(standard::kList));
     // The delete and edit buttons follow the current item, chosen with the
     // mouse or the keyboard.
     connect(list_, &QListWidget::currentRowChanged, this, &Standard::itemButtonsFollow);
@@ -427,10 +357,10 @@ QWidget* Standard::buildLargePage() {
     // Several lines can be selected, copied and saved.
     ListExport::Install(list_, services_, U("数据列表.txt"), [this](const QString& hint) { setStatus(hint); });
     foldLayout->addWidget(list_, 1, 0, 4, 2);
-    deleteButton_ = Button("Largecmd3", "删除数据");
-    editButton_ = Button("Largecmd5", "编辑此数据");
-    foldStart_ = Button("Largecmd4", "开     始");
-    QPushButton* clear = Button("Largecmd6", "清除数据");
+    deleteButton_ = Button(standard::kDeleteItemButton, "删除数据");
+    editButton_ = Button(standard::kEditItemButton, "编辑此数据");
+    foldStart_ = Button(standard::kFoldButton, "开     始");
+    QPushButton* clear = Button(standard::kClearListButton, "清除数据");
     deleteButton_->setEnabled(false);
     editButton_->setEnabled(false);
     foldStart_->setEnabled(false);
@@ -442,13 +372,13 @@ QWidget* Standard::buildLargePage() {
     foldLayout->addWidget(editButton_, 2, 2);
     foldLayout->addWidget(clear, 3, 2);
     foldLayout->addWidget(foldStart_, 4, 2);
-    listCount_ = Result("LargeText6", "0");
+    listCount_ = Result(standard::kListCount, "0");
     connect(listCount_, &QLineEdit::textChanged, this, &Standard::countChanged);
     foldLayout->addWidget(Captioned(U("数据总数"), listCount_), 5, 0, 1, 3);
-    foldResult_ = ResultBox("LargeText5", 4);
+    foldResult_ = ResultBox(standard::kFoldResult, 4);
     foldLayout->addWidget(SmallCaption(U("结果")), 6, 0, 1, 3);
     foldLayout->addWidget(foldResult_, 7, 0, 1, 3);
-    QLineEdit* foldLength = Result("LargeLenText2", "1");
+    QLineEdit* foldLength = Result(standard::kFoldLength, "1");
     foldLength->setToolTip(U("结果位数"));
     foldLayout->addWidget(Captioned(U("结果位数"), foldLength), 8, 0, 1, 3);
     panes->addWidget(fold);
@@ -468,7 +398,7 @@ bool Standard::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched->objectName() == QLatin1String("LargeText4") && event->type() == QEvent::KeyPress) {
+    if (watched->objectName() == QLatin1String(standard::kListEntry) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             addToList();
@@ -483,8 +413,9 @@ void Standard::optionChanged(int option) {
     // The collective pane offers sum and product only, and stays disabled
     // while its fold runs.
     foldPane_->setEnabled((option == 0 || option == 2) && !foldJob_->running());
-    hints_->setHint(QStringLiteral("LargeText1"), U(kFirstOperandHints[option]));
-    hints_->setHint(QStringLiteral("LargeText2"), U(kSecondOperandHints[option]));
+    const standard::OperationRow& operation = standard::kOperations[static_cast<std::size_t>(option)];
+    hints_->setHint(QLatin1String(standard::kPairFirst), U(operation.firstHint));
+    hints_->setHint(QLatin1String(standard::kPairSecond), U(operation.secondHint));
 }
 
 void Standard::runPairwise() {
@@ -498,8 +429,8 @@ void Standard::runPairwise() {
         pairPane_->setEnabled(true);
         if (focus && pairPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
-    std::string a = S(FieldText(this, QStringLiteral("LargeText1")));
-    std::string b = S(FieldText(this, QStringLiteral("LargeText2")));
+    std::string a = CalcText(this, QLatin1String(standard::kPairFirst));
+    std::string b = CalcText(this, QLatin1String(standard::kPairSecond));
     const auto op = static_cast<LargeOp>(options_->checkedId());
 
     if (auto refusal = standard::CheckPairwise(op, a, b)) {
@@ -521,7 +452,7 @@ void Standard::runPairwise() {
     const auto steps = standard::PowerSteps(b);
     if (!steps) {
         restore();
-        ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+        ApplyOutcome(this, Outcome::Error(kUnknownError), services_.dialogs);
         return;
     }
     struct Power {
@@ -547,11 +478,11 @@ void Standard::runPairwise() {
         [this, last, restore](JobRunner::End end, const QString&) {
             restore();
             if (end == JobRunner::End::Failed) {
-                ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+                ApplyOutcome(this, Outcome::Error(kUnknownError), services_.dialogs);
             } else if (last->failed) {
-                ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+                ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
             } else {
-                SetFieldText(this, QStringLiteral("LargeLenText1"),
+                SetFieldText(this, QLatin1String(standard::kPairLength),
                              QString::fromStdString(standard::ResultLengthText(last->digits)));
             }
         });
@@ -609,23 +540,23 @@ void Standard::runCollective() {
             if (end == JobRunner::End::Failed) {
                 // A step that failed otherwise: the first item again.
                 foldResult_->setPlainText(list_->count() > 0 ? list_->item(0)->text() : QString());
-                ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+                ApplyOutcome(this, Outcome::Error(kUnknownError), services_.dialogs);
             } else if (last->failed) {
                 // A step beyond the capacity ends the fold.
-                ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+                ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
             } else if (end == JobRunner::End::Finished) {
-                SetFieldText(this, QStringLiteral("LargeLenText2"), QString::number(standard::CharacterCount(last->acc)));
+                SetFieldText(this, QLatin1String(standard::kFoldLength), QString::number(standard::CharacterCount(last->acc)));
             }
         });
 }
 
 void Standard::addToList() {
-    const QString text = FieldText(this, QStringLiteral("LargeText4"));
-    if (auto refusal = standard::CheckListItem(S(text))) {
+    const QString text = FieldText(this, QLatin1String(standard::kListEntry));
+    if (auto refusal = standard::CheckListItem(CalcText(text))) {
         ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
         return;
     }
-    list_->addItem(QString::fromStdString(std::string(standard::OperandText(S(text)))));
+    list_->addItem(QString::fromStdString(std::string(standard::OperandText(CalcText(text)))));
     listChanged();
     foldStart_->setEnabled(true);
 }
@@ -639,7 +570,7 @@ void Standard::listChanged() {
 
 void Standard::countChanged() {
     const QString count = listCount_->text();
-    hints_->setHint(QStringLiteral("LargeText6"), U("显示列表框内的数据总数为 ") + count);
+    hints_->setHint(QLatin1String(standard::kListCount), U(standard::kListCountHint) + count);
     foldStart_->setEnabled(StrictValue(S(count)).value_or(0) != 0);
 }
 
@@ -671,12 +602,12 @@ void Standard::editItem() {
         this, U("请输入更改后的数据(输入空字符或者选择“取消”可退出)"), U("编辑数据"), list_->item(row)->text());
     if (!answer || answer->isEmpty()) return;
     // The changed item is checked as a new one is.
-    if (auto refusal = standard::CheckListItem(S(*answer))) {
+    if (auto refusal = standard::CheckListItem(CalcText(*answer))) {
         ApplyOutcome(this, Outcome::Error(*refusal), services_.dialogs);
         return;
     }
     if (row >= list_->count()) return;  // the list changed while the box was open
-    list_->insertItem(row, QString::fromStdString(std::string(standard::OperandText(S(*answer)))));
+    list_->insertItem(row, QString::fromStdString(std::string(standard::OperandText(CalcText(*answer)))));
     delete list_->takeItem(row + 1);
     listChanged();
     noCurrentItem();
@@ -684,7 +615,7 @@ void Standard::editItem() {
 
 void Standard::clearList() {
     const MsgAnswer answer = services_.dialogs.Message(this, U("执行数据清除命令吗？"), U("Numora清除数据确认"),
-                                                       MsgIcon::Information, MsgButtons::OkCancel, MsgAnswer::Cancel);
+                                                       MessageIcon::Information, MsgButtons::OkCancel, MsgAnswer::Cancel);
     if (answer != MsgAnswer::Ok) return;
     list_->clear();
     noCurrentItem();

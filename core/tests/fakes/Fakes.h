@@ -20,14 +20,14 @@ namespace numora::testing {
 struct RecordedMessage {
     QString text;
     QString title;
-    MsgIcon icon;
+    MessageIcon icon;
     MsgButtons buttons;
     std::optional<MsgAnswer> defaultButton;
 };
 
 class FakeDialogs final : public Dialogs {
 public:
-    MsgAnswer Message(QWidget*, const QString& text, const QString& title, MsgIcon icon,
+    MsgAnswer Message(QWidget*, const QString& text, const QString& title, MessageIcon icon,
                       MsgButtons buttons, std::optional<MsgAnswer> defaultButton) override {
         messages.push_back({text, title, icon, buttons, defaultButton});
         if (!answers.empty()) {
