@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "Accessibility.h"
 #include "Outcome.h"
 #include "Reflow.h"
 #include "Services.h"
@@ -132,6 +133,7 @@ QString FieldText(QWidget* root, const QString& name) {
 
 void SetFieldText(QWidget* root, const QString& name, const QString& text) {
     if (auto* line = root->findChild<QLineEdit*>(name)) {
+        if (line->text() == text) ResultWritten(line);  // no change to tell of otherwise
         line->setText(text);
         line->setCursorPosition(0);
     } else if (auto* plain = root->findChild<QPlainTextEdit*>(name)) {

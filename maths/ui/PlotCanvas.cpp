@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "Accessibility.h"
 #include "Contrast.h"
 #include "Services.h"
 
@@ -88,6 +89,7 @@ void PlotCanvas::setDescriptionBase(const QString& base) {
 void PlotCanvas::addDescriptionItem(const QString& item) {
     descriptionItems_ << item;
     updateDescription();
+    Announce(this, QString::fromUtf8("已绘制：") + item);  // what a drawing command shows
 }
 
 void PlotCanvas::updateDescription() {

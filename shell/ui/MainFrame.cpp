@@ -38,6 +38,7 @@
 #include "SystemCalculator.h"
 #include "SimpleCalculator.h"
 #include "ToolbarDialog.h"
+#include "Accessibility.h"
 #include "DesktopFit.h"
 #include "DesktopPlatform.h"
 #include "WindowArrange.h"
@@ -1033,8 +1034,9 @@ void MainFrame::toggleChild(const QString& name) {
             s->fitted = true;
         }
         mdi_->setActiveSubWindow(window);
-        // The user can type at once: the focus is on the first input.
-        FocusFirstInput(static_cast<ChildWindow*>(window)->content());
+        // The user can type at once: the focus is on the first input, where
+        // a screen reader follows it.
+        FocusFirstInputForReader(static_cast<ChildWindow*>(window)->content());
     }
     invertMarks(s->menuItem, s->rightItem);
 }
