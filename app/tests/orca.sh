@@ -8,7 +8,9 @@
 # card is needed), drives numora from the keyboard (orca_check.py) and reads
 # what Orca said from its debug log.
 # Usage: orca.sh NUMORA [SPEECH_FILE] [SLOWNESS]
-# SPEECH_FILE (default numora-orca.txt here) receives everything Orca said;
+# SPEECH_FILE (default numora-orca.txt here) receives everything Orca said
+# (and, when the test fails, SPEECH_FILE without .txt plus -debug.log Orca's
+# whole debug log);
 # SLOWNESS (default 1) stretches every wait, for a sanitizer build.
 # Exit 77 (skipped) when Orca or its speech server is not installed
 # (scripts/setup installs them).
@@ -84,10 +86,14 @@ for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/speechd.sock" ] && break; sleep 0.
 /usr/bin/python3 "$here/orca_run.py" "$log" -u "$scratch/orca-settings" -d braille >"$scratch/orca.out" 2>&1 & pids+=($!)
 for _ in $(seq $((300 * NUMORA_WAIT_SCALE))); do grep -aq "SPEECH OUTPUT" "$log" 2>/dev/null && break; sleep 0.1; done
 grep -aq "SPEECH OUTPUT" "$log" 2>/dev/null || { echo "FAIL: Orca did not start speaking"; cat "$scratch/orca.out"; exit 1; }
-"$bin" & app=$!
+"$bin" >"$scratch/numora.out" 2>&1 & app=$!
 rc=0
 timeout $((140 * NUMORA_WAIT_SCALE)) /usr/bin/python3 "$here/orca_check.py" "$log" "$speech" || rc=$?
 kill -0 "$app" 2>/dev/null || { echo "FAIL: numora ended during the run"; rc=1; }
+if [ $rc -ne 0 ]; then
+  echo "numora's output:"; tail -20 "$scratch/numora.out"
+  cp "$log" "${speech%.txt}-debug.log" && echo "Orca's debug log: ${speech%.txt}-debug.log"
+fi
 exit $rc
 INNER
 echo "what Orca said: $speech"

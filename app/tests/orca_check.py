@@ -29,6 +29,7 @@ failures = []
 ENTRY = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)?\{[^{}]*\}\s*$", re.S)
 LOCUS = re.compile(r"EVENT MANAGER: locusOfFocus: \[([^|\]]*) \| ([^\]]*)\]")
+MOVED = re.compile(r"ORCA: Changing locusOfFocus from ")
 
 
 def fail(message):
@@ -46,6 +47,7 @@ class Orca:
         self.entry = None   # a speech entry that may go on over more lines
         self.said = []      # utterances, in order
         self.loci = []      # (role, name) of the focus Orca follows, in order
+        self.moves = 0      # how often Orca took up another focus
 
     def poll(self):
         try:
@@ -65,6 +67,8 @@ class Orca:
                 locus = LOCUS.search(line)
                 if locus:
                     self.loci.append((locus.group(1).strip(), locus.group(2).strip()))
+                if MOVED.search(line):
+                    self.moves += 1
             elif self.entry is not None:
                 self.entry += "\n" + line
             self._close(finished_only=True)
@@ -117,7 +121,7 @@ def type_text(text):
     time.sleep(0.2 * SLOWNESS)
 
 
-def expect(what, mark, seconds=6, label=None):
+def expect(what, mark, seconds=10, label=None):
     found = orca.wait_for(what, mark, seconds)
     if found:
         print("  said: %s" % found[1], flush=True)
@@ -137,34 +141,67 @@ def tab_to(name, limit=40, backwards=False, role=None):
     for _ in range(limit):
         if there():
             return True
-        keys("shift+Tab" if backwards else "Tab", pause=0.25)
-    time.sleep(0.3 * SLOWNESS)
+        orca.poll()
+        moves = orca.moves
+        keys("shift+Tab" if backwards else "Tab", pause=0.05)
+        # One step at a time: the next Tab only once Orca has followed this
+        # one (on a busy machine it lags behind the keys).
+        end = time.monotonic() + 2 * SLOWNESS
+        while time.monotonic() < end:
+            orca.poll()
+            if orca.moves > moves:
+                break
+            time.sleep(0.05)
+        time.sleep(0.1 * SLOWNESS)
     if there():
         return True
     fail("Tab never brought Orca to '%s' (it follows '%s')" % (name, "|".join(orca.focus())))
     return False
 
 
-def open_window(letters, title, first_input):
-    """Opens a window from the Program menu; Orca says its name and then the
-    first input, and follows the typing there."""
-    for attempt in range(4):
-        mark = orca.mark()
+def menu_shown():
+    """Whether one of numora's menus is on the screen (a window of its own,
+    titled after the application)."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "numora"],
+                           capture_output=True, text=True, timeout=10).stdout.split()
+    for window in found:
+        name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True, timeout=10)
+        if name.stdout.strip() == "Numora":
+            return True
+    return False
+
+
+def program_menu(*letters):
+    """Alt+P, then the access keys `letters` of a menu item."""
+    for attempt in range(5):
         # Alt held a moment: a quick Alt+P sometimes opens and closes the
         # menu at once while Orca listens to the keyboard.
         subprocess.run(["xdotool", "keydown", "alt"], check=False, timeout=10)
         time.sleep(0.1)
         keys("p", pause=0.1)
         subprocess.run(["xdotool", "keyup", "alt"], check=False, timeout=10)
-        if not orca.wait_for("基本计算(T)", mark, 2):
-            keys("Escape", "Escape")
-            continue
-        keys(*letters, pause=0.3)
-        if orca.wait_for(first_input, mark, 4):
-            break
+        end = time.monotonic() + 3 * SLOWNESS
+        while not menu_shown() and time.monotonic() < end:
+            time.sleep(0.1)
+        time.sleep(0.4 * SLOWNESS)
+        if menu_shown():
+            for letter in letters:
+                keys(letter, pause=0.4)
+            return True
         keys("Escape", "Escape")
-    else:
-        fail("the window %s did not open from the Program menu" % title)
+    fail("the Program menu did not open from the keyboard")
+    return False
+
+
+def open_window(letters, title, first_input):
+    """Opens a window from the Program menu; Orca says its name and then the
+    first input, and follows the typing there."""
+    mark = orca.mark()
+    if not program_menu(*letters):
+        return False
+    if not orca.wait_for(first_input, mark, 12):
+        fail("the window %s did not open from the Program menu (Orca said: %s)" %
+             (title, " | ".join(orca.since(mark))))
         return False
     said = orca.since(mark)
     print("  opening %s: %s" % (title, " | ".join(said)), flush=True)
@@ -180,7 +217,7 @@ def open_window(letters, title, first_input):
     return True
 
 
-def command(button, expected, label=None, seconds=6):
+def command(button, expected, label=None, seconds=10):
     """Presses `button` (reached by Tab) with Space; Orca must say `expected`."""
     if not tab_to(button):
         return None
@@ -231,11 +268,7 @@ if open_window(["t"], "基本计算", "加法运算 被加数"):
 
 print("formula calculator", flush=True)
 mark = orca.mark()
-subprocess.run(["xdotool", "keydown", "alt"], check=False, timeout=10)
-keys("p", pause=0.1)
-subprocess.run(["xdotool", "keyup", "alt"], check=False, timeout=10)
-if orca.wait_for("基本计算(T)", mark, 2):
-    keys("i", pause=0.5)
+program_menu("i")
 if expect("简易计算器", mark, label="the formula calculator's input box"):
     keys("ctrl+a")
     type_text("1/3+1/6")

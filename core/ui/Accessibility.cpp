@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -52,6 +53,7 @@ bool ToldLately(const QString& text) {
 bool IsResultField(QWidget* w) {
     if (auto* line = qobject_cast<QLineEdit*>(w)) return line->isReadOnly();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) return plain->isReadOnly();
+    if (auto* rich = qobject_cast<QTextEdit*>(w)) return rich->isReadOnly();
     return false;
 }
 
@@ -66,6 +68,7 @@ QString Shortened(QString text) {
 QString SpokenTextOf(QWidget* field) {
     if (auto* line = qobject_cast<QLineEdit*>(field)) return Shortened(line->text());
     if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) return Shortened(plain->toPlainText());
+    if (auto* rich = qobject_cast<QTextEdit*>(field)) return Shortened(rich->toPlainText());
     auto* view = qobject_cast<QAbstractItemView*>(field);
     if (!view || !view->model()) return {};
     const QAbstractItemModel* model = view->model();
@@ -145,6 +148,7 @@ private:
     static QString FieldText(QWidget* field) {
         if (auto* line = qobject_cast<QLineEdit*>(field)) return line->text();
         if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) return plain->toPlainText();
+        if (auto* rich = qobject_cast<QTextEdit*>(field)) return rich->toPlainText();
         return {};
     }
 
@@ -165,6 +169,8 @@ void AnnounceWrites(QWidget* field, Announcer* announcer) {
         QObject::connect(line, &QLineEdit::textChanged, announcer, [line, announcer] { announcer->written(line); });
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
         QObject::connect(plain, &QPlainTextEdit::textChanged, announcer, [plain, announcer] { announcer->written(plain); });
+    } else if (auto* rich = qobject_cast<QTextEdit*>(field)) {
+        QObject::connect(rich, &QTextEdit::textChanged, announcer, [rich, announcer] { announcer->written(rich); });
     }
 }
 

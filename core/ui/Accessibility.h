@@ -25,8 +25,9 @@ using AccessibleTable = std::vector<AccessibleText>;
 // Gives every control under `root` named in `table` its accessible name and
 // description. A description left empty is taken from the window's hint
 // table (the HintFilter installed under `root`), and follows later changes
-// of that hint. Read-only text fields named in the table are result fields:
-// what a command writes into them is announced (see below).
+// of that hint. Read-only text fields and list views named in the table are
+// results: what a command writes into them is announced (see below). The
+// pages of a tab strip under `root` are named after their tabs (see below).
 // Returns the table's controls that were not found (none in a finished window).
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 
@@ -37,9 +38,11 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 // have settled (kAnnounceQuietMs without another write: a long loop that
 // shows its progress, or a job that hands its lines over in batches, is
 // announced once, at its end), the window tells them in one short
-// notification: a hidden label with the accessible role of a notification
-// is shown with the text as its name, which a screen reader speaks without
-// moving the focus. One field is told as "和：17", several as
+// notification: a one-pixel widget with the accessible role of a
+// notification is shown with the text as its name, which a screen reader
+// (Orca 43) speaks without moving the focus. (A change of the focused
+// control's description or name is not spoken: Qt 6.4 sends the object, not
+// the new text, with the change.) One field is told as "和：17", several as
 // "商 3.75，整数商 4，余数 0" (each field by its name without its frame's
 // name, in the order of the window's table); a result list (a list view
 // named in the table) by its number of lines and its first lines. Fields
@@ -48,8 +51,8 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 // to close, so it never cuts the message short.
 inline constexpr int kAnnounceQuietMs = 250;
 // A notification replaces the one before it: at most one reaches the screen
-// reader in this time, the latest (a held arrow key on a plot is told where
-// the marker comes to rest, not at every step).
+// reader in this time, the latest (a held arrow key on a plot does not queue
+// an utterance for every step; where the marker comes to rest is told last).
 inline constexpr int kAnnounceGapMs = 200;
 // A told text longer than this is cut with an ellipsis (a 255-digit number
 // is told by its beginning and its number of digits).
@@ -90,13 +93,13 @@ QString ComposeAnnouncement(const QList<QPair<QString, QString>>& parts);
 // screen reader says the page's name before the first control it meets on
 // it (after a page turn, the page's first input).
 
-// Gives FirstInput(window) the focus (FocusFirstInput) in a way a screen
-// reader follows: when the focus moves while the window's top-level window
-// is not yet the active one (the menu that opened a child window is still
-// closing), the reader would make that window, activated after the focus
-// moved, its point of regard and ignore the typing; the focus is told again
-// once the window is active.
-void FocusFirstInputForReader(QWidget* window);
+// Makes a screen reader follow the focus just put inside `window` (a child
+// window opened or brought forward from a menu): while the menu closes, its
+// top-level window is not yet the active one, and the reader makes that
+// window, activated after the focus moved, its point of regard and ignores
+// the typing. So the focus is told again once the window is active (when
+// it is active already, nothing is done).
+void TellFocusWhenActive(QWidget* window);
 
 // Presents `widget` to assistive technology with `role` instead of the one
 // its class has (a message box as an alert, which a screen reader reads

@@ -12,7 +12,6 @@
 #include <QWindow>
 
 #include "Accessibility.h"
-#include "DesktopFit.h"
 
 namespace numora {
 namespace {
@@ -117,22 +116,22 @@ void TellScreenReader(QWidget* context, const QString& text) {
     NotifierOf(context->window())->tell(text);
 }
 
-void FocusFirstInputForReader(QWidget* window) {
+void TellFocusWhenActive(QWidget* window) {
     if (!window) return;
-    FocusFirstInput(window);
     QWidget* top = window->window();
     QWindow* handle = top->windowHandle();
     if (!handle || QGuiApplication::focusWindow() == handle) return;
-    // Once the window is active, the focus (if it is still where it was put)
-    // is told again, after the activation the reader has seen.
-    QPointer<QWidget> focus = QApplication::focusWidget();
+    // Once the window is active, the focus (when it is still in `window`) is
+    // told again, after the activation the reader has seen.
+    QPointer<QWidget> scope = window;
     auto* waiting = new QObject(top);
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, waiting, [waiting, handle, focus](QWindow* now) {
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, waiting, [waiting, handle, scope](QWindow* now) {
         if (now != handle || waiting->property("told").toBool()) return;
         waiting->setProperty("told", true);
         waiting->deleteLater();
-        if (!focus || QApplication::focusWidget() != focus) return;
-        QAccessibleEvent event(focus.data(), QAccessible::Focus);
+        QWidget* focus = QApplication::focusWidget();
+        if (!scope || !focus || !scope->isAncestorOf(focus)) return;
+        QAccessibleEvent event(focus, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     });
     QTimer::singleShot(kActivationWaitMs, waiting, [waiting] { waiting->deleteLater(); });

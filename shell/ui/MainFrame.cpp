@@ -1024,6 +1024,7 @@ void MainFrame::toggleChild(const QString& name) {
     if (window->isVisible() && mdi_->currentSubWindow() != window) {
         if (window->isMinimized()) window->showNormal();
         mdi_->setActiveSubWindow(window);
+        TellFocusWhenActive(window);  // for a screen reader, after the menu has closed
         return;
     }
     const bool show = window->isHidden();
@@ -1036,7 +1037,8 @@ void MainFrame::toggleChild(const QString& name) {
         mdi_->setActiveSubWindow(window);
         // The user can type at once: the focus is on the first input, where
         // a screen reader follows it.
-        FocusFirstInputForReader(static_cast<ChildWindow*>(window)->content());
+        FocusFirstInput(static_cast<ChildWindow*>(window)->content());
+        TellFocusWhenActive(window);
     }
     invertMarks(s->menuItem, s->rightItem);
 }
