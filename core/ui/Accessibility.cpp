@@ -50,6 +50,12 @@ bool ToldLately(const QString& text) {
     return std::any_of(told.begin(), told.end(), [&text](const Told& t) { return t.text.contains(text); });
 }
 
+constexpr char kAnnouncerProperty[] = "numoraAnnouncer";
+
+bool IsTextField(QWidget* w) {
+    return qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w);
+}
+
 bool IsResultField(QWidget* w) {
     if (auto* line = qobject_cast<QLineEdit*>(w)) return line->isReadOnly();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) return plain->isReadOnly();
@@ -159,12 +165,14 @@ private:
 };
 
 // A result field tells its new text when a command writes it; a result
-// list when its lines change.
-constexpr char kAnnouncerProperty[] = "numoraAnnouncer";
-
+// list when its lines change. A field the user may type into (a result that
+// takes typing, an input) is told only when a command writes it through
+// SetFieldText (ResultWritten); what the user types is echoed by the screen
+// reader already.
 void AnnounceWrites(QWidget* field, Announcer* announcer) {
     announcer->watch(field);
     field->setProperty(kAnnouncerProperty, QVariant::fromValue(static_cast<QObject*>(announcer)));
+    if (!IsResultField(field)) return;
     if (auto* line = qobject_cast<QLineEdit*>(field)) {
         QObject::connect(line, &QLineEdit::textChanged, announcer, [line, announcer] { announcer->written(line); });
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
@@ -203,7 +211,11 @@ void NamePages(QWidget* root) {
             QWidget* p = page(i);
             if (!p) break;
             p->setAccessibleName(tabs->tabText(i).remove(QLatin1Char('&')));
-            SetAccessibleRole(p, QAccessible::PageTab);
+            // A plain page only: a page that is a control of its own (a
+            // group box) keeps its role, under which it is spoken too.
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(p);
+            if (iface && (iface->role() == QAccessible::Client || iface->role() == QAccessible::PageTab))
+                SetAccessibleRole(p, QAccessible::PageTab);
         }
     }
 }
@@ -255,7 +267,7 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table) {
         w->setAccessibleName(entry.name);
         const QString description = entry.description.isEmpty() ? hintOf(entry.control) : entry.description;
         if (!description.isEmpty()) w->setAccessibleDescription(description);
-        if (IsResultField(w)) AnnounceWrites(w, announcer);
+        if (IsTextField(w)) AnnounceWrites(w, announcer);
         if (auto* view = qobject_cast<QAbstractItemView*>(w)) AnnounceLines(view, announcer);
     }
     NamePages(root);

@@ -26,7 +26,8 @@ using AccessibleTable = std::vector<AccessibleText>;
 // description. A description left empty is taken from the window's hint
 // table (the HintFilter installed under `root`), and follows later changes
 // of that hint. Read-only text fields and list views named in the table are
-// results: what a command writes into them is announced (see below). The
+// results: what a command writes into them is announced (see below); so is
+// what a command writes into any other text field of the table. The
 // pages of a tab strip under `root` are named after their tabs (see below).
 // Returns the table's controls that were not found (none in a finished window).
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
@@ -60,9 +61,11 @@ inline constexpr int kAnnounceMaxChars = 40;
 // A result list is told by this many lines at most.
 inline constexpr int kAnnounceListLines = 3;
 
-// A command wrote `field`, a result field, with the text it had: it is told
-// again like a change (the same command run twice is told twice).
-// SetFieldText does this.
+// A command writes `field`, a text field named in its window's table: it is
+// told like a change of a result field, even when it keeps its text (the
+// same command run twice is told twice) or the user may type into it (a
+// result that takes typing). SetFieldText, the writer of the commands'
+// outcomes, does this; nothing happens for a field in no table.
 void ResultWritten(QWidget* field);
 
 // Tells a screen reader `text` now, without moving the focus: what changes

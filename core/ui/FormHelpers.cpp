@@ -133,12 +133,14 @@ QString FieldText(QWidget* root, const QString& name) {
 
 void SetFieldText(QWidget* root, const QString& name, const QString& text) {
     if (auto* line = root->findChild<QLineEdit*>(name)) {
-        if (line->text() == text) ResultWritten(line);  // no change to tell of otherwise
+        ResultWritten(line);  // told even when it keeps its text
         line->setText(text);
         line->setCursorPosition(0);
     } else if (auto* plain = root->findChild<QPlainTextEdit*>(name)) {
+        ResultWritten(plain);
         plain->setPlainText(text);
     } else if (auto* rich = root->findChild<QTextEdit*>(name)) {
+        ResultWritten(rich);
         rich->setPlainText(text);
     }
 }
