@@ -9,7 +9,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,7 +19,6 @@
 #include <QTextEdit>
 #include <functional>
 #include <memory>
-#include <sys/stat.h>
 
 #include "Accessibility.h"
 #include "Chem.h"
@@ -400,18 +398,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    numora::testing::PrepareQtTestProcess();
-    QByteArray folder = QDir::tempPath().toLocal8Bit() + "/numora-announce-tests-XXXXXX";
-    if (!mkdtemp(folder.data())) return 1;
-    chmod(folder.constData(), 0700);
-    qputenv("XDG_RUNTIME_DIR", folder);
-    qputenv("XDG_CONFIG_HOME", folder + "/config");
-    QApplication app(argc, argv);
-    AnnouncementTest test;
-    const int failed = QTest::qExec(&test, numora::testing::QtTestArguments(argc, argv));
-    QDir(QString::fromLocal8Bit(folder)).removeRecursively();
-    return failed;
-}
+NUMORA_QTEST_MAIN(AnnouncementTest)
 
 #include "AnnouncementTest.moc"
