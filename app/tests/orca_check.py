@@ -103,6 +103,22 @@ class Orca:
                 return None
             time.sleep(0.1)
 
+    def settle(self, quiet=0.5, seconds=4):
+        """Waits until Orca has taken up no other focus for `quiet` seconds
+        (a key may move its point of regard more than once), at most
+        `seconds`. On a busy machine Orca lags behind the keys: the next key
+        only once it has caught up."""
+        end = time.monotonic() + seconds * SLOWNESS
+        self.poll()
+        moves, since = self.moves, time.monotonic()
+        while time.monotonic() < end:
+            time.sleep(0.05)
+            self.poll()
+            if self.moves != moves:
+                moves, since = self.moves, time.monotonic()
+            elif time.monotonic() - since >= quiet * SLOWNESS:
+                return
+
     def focus(self):
         self.poll()
         return self.loci[-1] if self.loci else ("", "")
@@ -138,21 +154,12 @@ def tab_to(name, limit=40, backwards=False, role=None):
         if focus_name != name or focus_role.startswith("page tab"):
             return False
         return role is None or focus_role == role
+    orca.settle()
     for _ in range(limit):
         if there():
             return True
-        orca.poll()
-        moves = orca.moves
         keys("shift+Tab" if backwards else "Tab", pause=0.05)
-        # One step at a time: the next Tab only once Orca has followed this
-        # one (on a busy machine it lags behind the keys).
-        end = time.monotonic() + 2 * SLOWNESS
-        while time.monotonic() < end:
-            orca.poll()
-            if orca.moves > moves:
-                break
-            time.sleep(0.05)
-        time.sleep(0.1 * SLOWNESS)
+        orca.settle()
     if there():
         return True
     fail("Tab never brought Orca to '%s' (it follows '%s')" % (name, "|".join(orca.focus())))

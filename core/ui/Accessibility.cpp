@@ -165,10 +165,9 @@ private:
 };
 
 // A result field tells its new text when a command writes it; a result
-// list when its lines change. A field the user may type into (a result that
-// takes typing, an input) is told only when a command writes it through
-// SetFieldText (ResultWritten); what the user types is echoed by the screen
-// reader already.
+// list when its lines change. A result the user may type into is told only
+// when a command writes it through SetFieldText (ResultWritten): what the
+// user types is echoed by the screen reader already.
 void AnnounceWrites(QWidget* field, Announcer* announcer) {
     announcer->watch(field);
     field->setProperty(kAnnouncerProperty, QVariant::fromValue(static_cast<QObject*>(announcer)));
@@ -267,7 +266,7 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table) {
         w->setAccessibleName(entry.name);
         const QString description = entry.description.isEmpty() ? hintOf(entry.control) : entry.description;
         if (!description.isEmpty()) w->setAccessibleDescription(description);
-        if (IsTextField(w)) AnnounceWrites(w, announcer);
+        if (IsResultField(w) || (entry.result && IsTextField(w))) AnnounceWrites(w, announcer);
         if (auto* view = qobject_cast<QAbstractItemView*>(w)) AnnounceLines(view, announcer);
     }
     NamePages(root);

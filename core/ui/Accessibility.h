@@ -19,15 +19,18 @@ struct AccessibleText {
     QString control;      // objectName
     QString name;         // tells the control apart within its window
     QString description;  // empty: the control's status-bar hint, if any
+    // A result field the user may also type into (read-only fields and
+    // lists in the table are results anyway).
+    bool result = false;
 };
 using AccessibleTable = std::vector<AccessibleText>;
 
 // Gives every control under `root` named in `table` its accessible name and
 // description. A description left empty is taken from the window's hint
 // table (the HintFilter installed under `root`), and follows later changes
-// of that hint. Read-only text fields and list views named in the table are
-// results: what a command writes into them is announced (see below); so is
-// what a command writes into any other text field of the table. The
+// of that hint. Read-only text fields and list views named in the table,
+// and the fields it marks as results, are results: what a command writes
+// into them is announced (see below). The
 // pages of a tab strip under `root` are named after their tabs (see below).
 // Returns the table's controls that were not found (none in a finished window).
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
@@ -61,11 +64,11 @@ inline constexpr int kAnnounceMaxChars = 40;
 // A result list is told by this many lines at most.
 inline constexpr int kAnnounceListLines = 3;
 
-// A command writes `field`, a text field named in its window's table: it is
-// told like a change of a result field, even when it keeps its text (the
-// same command run twice is told twice) or the user may type into it (a
-// result that takes typing). SetFieldText, the writer of the commands'
-// outcomes, does this; nothing happens for a field in no table.
+// A command writes `field`, a result field: it is told even when it keeps
+// its text (the same command run twice is told twice) or when the user may
+// also type into it (a result that takes typing is told only this way).
+// SetFieldText, the writer of the commands' outcomes, does this; nothing
+// happens for a field that is not a result.
 void ResultWritten(QWidget* field);
 
 // Tells a screen reader `text` now, without moving the focus: what changes
