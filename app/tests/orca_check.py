@@ -241,6 +241,11 @@ def turn_page(key, page, first_input):
     field = expect(first_input, mark, label="the first input %s" % first_input)
     if named and field and named[0] > field[0]:
         fail("the page name %s came after its first input" % page)
+    # Nothing cuts them short: no notification follows a page turn.
+    time.sleep(1.0 * SLOWNESS)
+    told = [text for text in orca.since(mark) if text.startswith("notification ")]
+    if told:
+        fail("turning to %s also told %s" % (page, told))
 
 
 # ---- The run -----------------------------------------------------------------
