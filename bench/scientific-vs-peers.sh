@@ -7,10 +7,11 @@
 #   bench/scientific-vs-peers.sh
 #
 # 1. `numora-cli factor 2147483647` against coreutils `factor 2147483647`.
-# 2. `numora-cli goldbach 999999998 --count` against
-#    `primesieve 999999998 --count --threads=1` (counting the primes up to
-#    the same N: the sieving work of the two halves p and N - p), with the
-#    full list to /dev/null beside them.
+# 2. `numora-cli goldbach 999999998 --count`, which runs on every core,
+#    against `primesieve 999999998 --count --threads=T` with T the machine's
+#    hardware threads (counting the primes up to the same N: the sieving work
+#    of the two halves p and N - p), and against primesieve on one thread,
+#    with the full list to /dev/null beside them.
 # 3. Peak memory (maximum resident set size, /usr/bin/time -v) of the count,
 #    of the full list to /dev/null, and of the peers.
 # Before timing, the outputs are checked. Prints each numora command's mean
@@ -49,6 +50,7 @@ mkdir -p "$data"
 
 n_factor=2147483647
 n_goldbach=999999998
+threads=$(nproc)
 
 # The outputs, checked before timing.
 [ "$("$cli" factor $n_factor)" = "$n_factor" ] || { echo "numora-cli factor $n_factor: wrong output" >&2; exit 1; }
@@ -57,6 +59,7 @@ count=$("$cli" goldbach $n_goldbach --count)
 lines=$("$cli" goldbach $n_goldbach | wc -l)
 [ "$count" = "$lines" ] || { echo "numora-cli goldbach $n_goldbach: $lines lines but count $count" >&2; exit 1; }
 echo "goldbach $n_goldbach: $count decompositions; primesieve: $(primesieve $n_goldbach --count --threads=1 -q) primes up to it"
+echo "hardware threads: $threads; load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 
 hyperfine -N --warmup 20 --min-runs 200 \
@@ -66,6 +69,7 @@ hyperfine -N --warmup 20 --min-runs 200 \
 hyperfine -N --warmup 3 --min-runs 15 \
   --export-markdown "$data/scientific-goldbach.md" --export-csv "$data/scientific-goldbach.csv" \
   -n "numora-cli goldbach $n_goldbach --count" "$cli goldbach $n_goldbach --count" \
+  -n "primesieve $n_goldbach --count --threads=$threads" "primesieve $n_goldbach --count --threads=$threads" \
   -n "primesieve $n_goldbach --count --threads=1" "primesieve $n_goldbach --count --threads=1" \
   -n "numora-cli goldbach $n_goldbach (list)" "$cli goldbach $n_goldbach"
 
@@ -79,7 +83,7 @@ echo
 echo "Peak memory (maximum resident set size):"
 peak "numora-cli goldbach $n_goldbach --count" "$cli" goldbach $n_goldbach --count
 peak "numora-cli goldbach $n_goldbach > /dev/null" "$cli" goldbach $n_goldbach
-peak "primesieve $n_goldbach --count --threads=1" primesieve $n_goldbach --count --threads=1 -q
+peak "primesieve $n_goldbach --count --threads=$threads" primesieve $n_goldbach --count --threads=$threads -q
 peak "numora-cli factor $n_factor" "$cli" factor $n_factor
 peak "coreutils factor $n_factor" factor $n_factor
 
@@ -92,9 +96,13 @@ awk -F, 'FNR == 1 { next }
     for (i = 1; i <= n; ++i) {
       name = order[i]
       if (name ~ /^numora-cli factor/) peer = "coreutils factor '"$n_factor"'"
-      else if (name ~ /^numora-cli goldbach/) peer = "primesieve '"$n_goldbach"' --count --threads=1"
+      else if (name ~ /^numora-cli goldbach/) peer = "primesieve '"$n_goldbach"' --count --threads='"$threads"'"
       else continue
       printf "  %-44s %8.3f ms  %6.2fx  of %s (%.3f ms)\n", name, mean[name] * 1000, mean[name] / mean[peer], peer, mean[peer] * 1000
+      if (name ~ /^numora-cli goldbach.*--count/) {
+        one = "primesieve '"$n_goldbach"' --count --threads=1"
+        printf "  %-44s %8.3f ms  %6.2fx  of %s (%.3f ms)\n", name, mean[name] * 1000, mean[name] / mean[one], one, mean[one] * 1000
+      }
     }
   }' "$data/scientific-factor.csv" "$data/scientific-goldbach.csv"
 echo "tables: $data/scientific-factor.md $data/scientific-goldbach.md"

@@ -6,8 +6,9 @@
 // latter finishes in reasonable time:
 //   BM_Factorize/2147483647                  the largest 32-bit prime
 //   BM_Factorize/1000003 vs BM_CandidateRunFactorize/1000003
-//   BM_GoldbachCount/999999998
-//   BM_GoldbachList/100000000               the full list, kept as numbers
+//   BM_GoldbachCount/999999998/T            on T threads (0: every core),
+//                                            wall-clock time
+//   BM_GoldbachList/100000000/T             the full list, kept as numbers
 //   BM_GoldbachCount/1000000 vs BM_CandidateRunGoldbach/1000000
 // The peers outside the process (coreutils factor, primesieve) are
 // measured by bench/scientific-vs-peers.sh.
@@ -59,23 +60,30 @@ BENCHMARK(BM_CandidateRunFactorize)->Arg(1000003)->Unit(benchmark::kMillisecond)
 
 void BM_GoldbachCount(benchmark::State& state) {
     const auto n = static_cast<std::uint32_t>(state.range(0));
-    for (auto _ : state) benchmark::DoNotOptimize(GoldbachCount(n));
+    const auto threads = static_cast<unsigned>(state.range(1));
+    for (auto _ : state) benchmark::DoNotOptimize(GoldbachCount(n, threads));
 }
-BENCHMARK(BM_GoldbachCount)->Arg(999999998)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoldbachCount)
+    ->Args({999999998, 1})
+    ->Args({999999998, 0})
+    ->Args({1000000, 1})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_GoldbachList(benchmark::State& state) {
     const auto n = static_cast<std::uint32_t>(state.range(0));
+    const auto threads = static_cast<unsigned>(state.range(1));
     std::size_t found = 0;
     for (auto _ : state) {
-        GoldbachSearch search(n);
         std::vector<std::uint32_t> ps;
-        while (!search.done()) search.Step(ps);
+        GoldbachList(n, [&ps](std::vector<std::uint32_t>& piece) { ps.insert(ps.end(), piece.begin(), piece.end()); },
+                     threads);
         found = ps.size();
         benchmark::DoNotOptimize(ps.data());
     }
     state.counters["lines"] = static_cast<double>(found);
 }
-BENCHMARK(BM_GoldbachList)->Arg(100000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoldbachList)->Args({100000000, 1})->Args({100000000, 0})->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Two full primality tests per candidate p = 2 .. n / 2.
 void BM_CandidateRunGoldbach(benchmark::State& state) {

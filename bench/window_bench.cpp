@@ -5,15 +5,23 @@
 //
 // Each job runs in the real windows (main frame and calculator windows, the
 // offscreen platform, scripted dialogs) as the user starts it: fields typed,
-// the start button clicked. A probe timer on the window thread ticks every
-// few milliseconds; the longest gap between two ticks is the longest the
-// window did not react. The same job through numora-cli, timed as a whole
-// process in the same run, is the peer of the job's time.
+// the start button clicked; the job then runs on its worker thread
+// (JobRunner.h) and the event loop runs until it has ended. A probe timer
+// on the window thread ticks every 2 ms; the longest gap between two ticks
+// is the longest the window did not react. The same job through
+// numora-cli, timed as a whole process in the same run, is the peer of the
+// job's time; the Goldbach list has a second peer, `primesieve N --count
+// --threads=T` with T the machine's hardware threads (when installed).
 //
 //   window_bench NUMORA_CLI [REPEATS]
 //
 // Prints one line per job: its window time, the longest gap, the command
-// line's time and the ratio (each the median of REPEATS runs, default 3).
+// line's time and the ratio, and the most CPU time the window thread used
+// between two ticks (each the median of REPEATS runs, default 3): on a
+// loaded machine a gap can be a wait for a CPU, which the CPU gap is not.
+// Then how long a running job takes to end: after the stop button (until its
+// end reached the window) and when its window closes (until the window, and
+// with it the job's thread, is gone).
 //
 // Then the plotter's canvas with four graphs (a parabola, a line, a sine
 // and a typed cubic) at 730 pixels (the 365-pixel canvas at a screen scale
@@ -29,6 +37,10 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,14 +50,18 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <sys/stat.h>
+#include <thread>
 #include <time.h>
 #include <vector>
 
 #include "Fakes.h"
 #include "FunctionCanvas.h"
+#include "JobRunner.h"
+#include "ListExport.h"
 #include "MainFrame.h"
 #include "Maths.h"
 #include "Scientific.h"
@@ -68,7 +84,22 @@ struct Job {
     const char* keysOn = nullptr;
     QKeyCombination keys = {};
     QString peerProgram = {};
+    // A second peer: a program and its arguments (empty: none).
+    QString secondPeer = {};
+    QStringList secondPeerArgs = {};
 };
+
+// The time of a whole process, its output discarded; negative when it failed.
+double ProcessMs(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer t;
+    t.start();
+    process.start(program, args);
+    process.waitForFinished(-1);
+    const double ms = t.nsecsElapsed() / 1e6;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? ms : -1;
+}
 
 void Type(QWidget* window, const char* field, const QString& text) {
     window->findChild<QLineEdit*>(QLatin1String(field))->setText(text);
@@ -84,6 +115,36 @@ struct Figures {
     double windowMs;
     double worstGapMs;
 };
+
+// A line of /proc/self/status in MB ("VmRSS", "VmHWM").
+double StatusMb(const char* key) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(key)) return line.mid(static_cast<int>(std::strlen(key)) + 1).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
+}
+
+// The CPU time the calling thread has used.
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// A job of the window, or a copy or save of one of its lists, is under way.
+bool Busy(QWidget* window) {
+    for (JobRunner* runner : window->findChildren<JobRunner*>())
+        if (runner->running()) return true;
+    for (ListExport* exporter : window->findChildren<ListExport*>())
+        if (exporter->busy()) return true;
+    return false;
+}
+
+// Runs the event loop (the probe ticks in it) until the window's jobs have ended.
+void WaitForTheJobs(QWidget* window) {
+    while (Busy(window)) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -154,6 +215,84 @@ void PlotInteraction(MainFrame& frame, int repeats) {
     }
 }
 
+// How long a running job takes to end: the Goldbach list (999999998) and
+// the product of a 250-digit number and 300000 ones after their stop buttons, until the end has
+// reached the window; the same jobs when their window closes, until the
+// window and the job's thread are gone.
+void StopTimes(MainFrame& frame, testing::FakeServices& fakes, int repeats) {
+    struct Stop {
+        const char* name;
+        const char* window;
+        std::function<void(QWidget*)> start;
+        const char* stop;
+    };
+    QStringList items{QString(250, QLatin1Char('9'))};
+    for (int i = 0; i < 300000; ++i) items << QStringLiteral("1");
+    const Stop stops[] = {
+        {"goldbach 999999998", "Scientific",
+         [](QWidget* w) {
+             Type(w, "GdbhFrame1Text1", QStringLiteral("999999998"));
+             w->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+         },
+         "GdbhStopcmd"},
+        {"big product, 300001 items", "Standard",
+         [&items](QWidget* w) {
+             auto* list = w->findChild<QListWidget*>(QStringLiteral("LargeList1"));
+             if (list->count() != items.size()) {
+                 list->clear();
+                 list->addItems(items);
+                 Type(w, "LargeText6", QString::number(items.size()));
+             }
+             w->findChild<QRadioButton*>(QStringLiteral("LargeOption3"))->click();
+             w->findChild<QPushButton*>(QStringLiteral("Largecmd4"))->click();
+         },
+         "LargeStopcmd"},
+    };
+    std::printf("\n%-26s %14s %14s %18s\n", "stopping a running job", "stop ms", "close ms", "close ms, idle");
+    for (const Stop& stop : stops) {
+        std::vector<double> stopMs, closeMs, idleCloseMs;
+        for (int r = 0; r < repeats; ++r) {
+            // The peer of a close: the same window with the same list, after its job has ended.
+            {
+                if (!frame.child(QLatin1String(stop.window))) frame.toggleChild(QLatin1String(stop.window));
+                QWidget* window = frame.child(QLatin1String(stop.window));
+                stop.start(window);
+                WaitForTheJobs(window);
+                QElapsedTimer t;
+                t.start();
+                frame.unloadChild(QLatin1String(stop.window));
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                idleCloseMs.push_back(t.nsecsElapsed() / 1e6);
+            }
+            for (bool close : {false, true}) {
+                if (!frame.child(QLatin1String(stop.window))) frame.toggleChild(QLatin1String(stop.window));
+                QWidget* window = frame.child(QLatin1String(stop.window));
+                stop.start(window);
+                QElapsedTimer running;
+                running.start();
+                while (running.elapsed() < 20) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+                if (!Busy(window)) std::fprintf(stderr, "%s: ended before it was stopped\n", stop.name);
+                QElapsedTimer t;
+                t.start();
+                if (close) {
+                    QPointer<QWidget> guard(window);
+                    frame.unloadChild(QLatin1String(stop.window));
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                    if (guard) std::fprintf(stderr, "%s: the window stayed\n", stop.name);
+                    closeMs.push_back(t.nsecsElapsed() / 1e6);
+                } else {
+                    window->findChild<QPushButton*>(QLatin1String(stop.stop))->click();
+                    WaitForTheJobs(window);
+                    stopMs.push_back(t.nsecsElapsed() / 1e6);
+                    fakes.dialogs.messages.clear();
+                }
+            }
+        }
+        std::printf("%-26s %14.1f %14.1f %18.1f\n", stop.name, Median(stopMs), Median(closeMs), Median(idleCloseMs));
+        std::fflush(stdout);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -183,10 +322,15 @@ int main(int argc, char** argv) {
     // The Goldbach list is saved here; `cp` of the same file is the save's peer.
     const QString saved = QString::fromLocal8Bit(folder) + QStringLiteral("/goldbach.txt");
     const QString savedCopy = QString::fromLocal8Bit(folder) + QStringLiteral("/goldbach-copy.txt");
+    // The peer of the Goldbach job on as many threads as the machine has.
+    const QString primesieve = QStandardPaths::findExecutable(QStringLiteral("primesieve"));
+    const QString threads = QString::number(std::max(1u, std::thread::hardware_concurrency()));
     const std::vector<Job> jobs = {
         {"goldbach 999999998", "Scientific", "Gdbh",
          [](QWidget* w) { Type(w, "GdbhFrame1Text1", QStringLiteral("999999998")); }, "GdbhFrame1cmd1",
-         {QStringLiteral("goldbach"), QStringLiteral("999999998")}},
+         {QStringLiteral("goldbach"), QStringLiteral("999999998")}, nullptr, {}, {}, primesieve,
+         {QStringLiteral("999999998"), QStringLiteral("--count"), QStringLiteral("--threads=") + threads,
+          QStringLiteral("-q")}},
         {"mersenne search", "Scientific", "Mosunni", [](QWidget*) {}, "Mosunnicmd1", {QStringLiteral("mersenne")}},
         {"factor 2147483647", "Scientific", "Factorization",
          [](QWidget* w) { Type(w, "FactorizationFrame1Text1", QStringLiteral("2147483647")); },
@@ -223,13 +367,17 @@ int main(int argc, char** argv) {
     // The probe: a tick every 2 ms on the window thread.
     QElapsedTimer clock;
     clock.start();
-    std::vector<qint64> ticks;
+    // Each tick: the wall clock and the window thread's CPU time, so that a
+    // gap can be told apart as the window's own work or a wait for a CPU.
+    std::vector<std::pair<qint64, double>> ticks;
+    const auto tick = [&] { ticks.emplace_back(clock.nsecsElapsed(), ThreadCpuMs()); };
     QTimer probe;
     probe.setTimerType(Qt::PreciseTimer);
     probe.setInterval(2);
-    QObject::connect(&probe, &QTimer::timeout, [&] { ticks.push_back(clock.nsecsElapsed()); });
+    QObject::connect(&probe, &QTimer::timeout, tick);
 
-    std::printf("%-26s %12s %14s %12s %10s\n", "job", "window ms", "worst gap ms", "cli ms", "window/cli");
+    std::printf("%-26s %12s %14s %12s %10s %12s\n", "job", "window ms", "worst gap ms", "cli ms", "window/cli",
+                "cpu gap ms");
     for (const Job& job : jobs) {
         if (!frame.child(QLatin1String(job.window))) frame.toggleChild(QLatin1String(job.window));
         QWidget* window = frame.child(QLatin1String(job.window));
@@ -241,48 +389,63 @@ int main(int argc, char** argv) {
         auto* start = job.start ? window->findChild<QPushButton*>(QLatin1String(job.start)) : nullptr;
         QWidget* keysOn = job.keysOn ? window->findChild<QWidget*>(QLatin1String(job.keysOn)) : nullptr;
 
-        std::vector<double> windowMs, gapMs, cliMs;
+        std::vector<double> windowMs, gapMs, cpuGapMs, cliMs, peerMs;
+        const double rssBefore = StatusMb("VmRSS:");
         for (int r = 0; r < repeats; ++r) {
             QApplication::processEvents();
             ticks.clear();
             probe.start();
-            const qint64 begin = clock.nsecsElapsed();
-            ticks.push_back(begin);
+            tick();
+            const qint64 begin = ticks.back().first;
             if (keysOn) {
                 if (r > 0) job.prepare(window);
                 QKeyEvent press(QEvent::KeyPress, job.keys.key(), job.keys.keyboardModifiers());
-                QApplication::sendEvent(keysOn, &press);  // runs to the job's end
+                QApplication::sendEvent(keysOn, &press);
             } else {
-                start->click();  // runs to the job's end, pausing for the window's events
+                start->click();
             }
-            const qint64 end = clock.nsecsElapsed();
-            ticks.push_back(end);
+            WaitForTheJobs(window);
+            tick();
+            const qint64 end = ticks.back().first;
             probe.stop();
             qint64 worst = 0;
-            for (std::size_t i = 1; i < ticks.size(); ++i) worst = std::max(worst, ticks[i] - ticks[i - 1]);
+            double worstCpu = 0;
+            for (std::size_t i = 1; i < ticks.size(); ++i) {
+                worst = std::max(worst, ticks[i].first - ticks[i - 1].first);
+                worstCpu = std::max(worstCpu, ticks[i].second - ticks[i - 1].second);
+            }
             windowMs.push_back((end - begin) / 1e6);
             gapMs.push_back(worst / 1e6);
+            cpuGapMs.push_back(worstCpu);
 
             if (!job.cli.isEmpty()) {
-                QProcess cli;
-                cli.setStandardOutputFile(QProcess::nullDevice());
-                QElapsedTimer t;
-                t.start();
-                cli.start(job.peerProgram.isEmpty() ? cliPath : job.peerProgram, job.cli);
-                cli.waitForFinished(-1);
-                cliMs.push_back(t.nsecsElapsed() / 1e6);
-                if (cli.exitCode() != 0) std::fprintf(stderr, "%s: numora-cli failed\n", job.name);
+                const double ms = ProcessMs(job.peerProgram.isEmpty() ? cliPath : job.peerProgram, job.cli);
+                if (ms < 0) std::fprintf(stderr, "%s: numora-cli failed\n", job.name);
+                cliMs.push_back(ms);
             }
+            if (!job.secondPeer.isEmpty()) peerMs.push_back(ProcessMs(job.secondPeer, job.secondPeerArgs));
         }
-        const double w = Median(windowMs), g = Median(gapMs);
+        const double w = Median(windowMs), g = Median(gapMs), cg = Median(cpuGapMs);
         if (cliMs.empty()) {
-            std::printf("%-26s %12.1f %14.1f %12s %10s\n", job.name, w, g, "-", "-");
+            std::printf("%-26s %12.1f %14.1f %12s %10s %12.1f\n", job.name, w, g, "-", "-", cg);
         } else {
             const double c = Median(cliMs);
-            std::printf("%-26s %12.1f %14.1f %12.1f %10.2f\n", job.name, w, g, c, w / c);
+            std::printf("%-26s %12.1f %14.1f %12.1f %10.2f %12.1f\n", job.name, w, g, c, w / c, cg);
+        }
+        if (auto* scientific = qobject_cast<Scientific*>(window); scientific && job.start &&
+                                                                   QLatin1String(job.start) == QLatin1String("GdbhFrame1cmd1")) {
+            const int rows = scientific->goldbachModel()->rowCount();
+            std::printf("  memory: peak %.1f MB over the %.1f MB before the first run; the list itself %.1f MB (%d lines)\n",
+                        StatusMb("VmHWM:") - rssBefore, rssBefore, rows * 4.0 / (1 << 20), rows);
+        }
+        if (!peerMs.empty()) {
+            const double p = Median(peerMs);
+            std::printf("  peer %s %s: %.1f ms; window / peer %.2f\n", qPrintable(QFileInfo(job.secondPeer).fileName()),
+                        qPrintable(job.secondPeerArgs.join(QLatin1Char(' '))), p, w / p);
         }
         std::fflush(stdout);
     }
+    StopTimes(frame, fakes, repeats);
     PlotInteraction(frame, repeats);
     QDir(QString::fromLocal8Bit(folder)).removeRecursively();
     return 0;

@@ -4,6 +4,7 @@
 #include "Commands.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -29,15 +30,12 @@
 #include "PlotCommand.h"
 #include "Outcome.h"
 #include "Primes.h"
+#include "SolutionCommands.h"
 #include "Workbench.h"
 #include "VersionText.h"
 
 namespace numora::cli {
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
 
 using Args = std::span<const std::string>;
 
@@ -296,20 +294,19 @@ int Goldbach(Args args, std::istream&, std::ostream& out, std::ostream& err) {
     }
     const std::uint32_t n = input.n;
     if (countOnly) {
-        out << scientific::GoldbachCount(n) << '\n';
+        out << scientific::GoldbachCount(n).value_or(0) << '\n';
         return kOk;
     }
+    // The list on every core, written in order as the segments come.
     std::vector<char> buffer(1 << 16);
     const std::string prefix = std::to_string(n) + "=";
     std::size_t used = 0;
-    scientific::GoldbachSearch search(n);
-    std::vector<std::uint32_t> ps;
-    while (!search.done()) {
-        ps.clear();
-        search.Step(ps);
+    std::atomic<bool> failed{false};  // the output cannot be written (Run reports it): the search ends
+    scientific::GoldbachList(n, [&](std::vector<std::uint32_t>& ps) {
         for (std::uint32_t p : ps) {
+            if (failed) return;
             if (buffer.size() - used < prefix.size() + 24) {
-                if (!out.write(buffer.data(), static_cast<std::streamsize>(used))) return kOk;  // Run reports it
+                if (!out.write(buffer.data(), static_cast<std::streamsize>(used))) failed = true;
                 used = 0;
             }
             char* at = buffer.data() + used;
@@ -320,8 +317,8 @@ int Goldbach(Args args, std::istream&, std::ostream& out, std::ostream& err) {
             *at++ = '\n';
             used = static_cast<std::size_t>(at - buffer.data());
         }
-    }
-    out.write(buffer.data(), static_cast<std::streamsize>(used));
+    }, 0, &failed);
+    if (!failed) out.write(buffer.data(), static_cast<std::streamsize>(used));
     return kOk;
 }
 
@@ -349,11 +346,6 @@ auto Operands(Solve solve, std::initializer_list<const char*> fields) {
 }
 
 int TrigCommand(Args args, std::istream&, std::ostream& out, std::ostream& err) {
-    using maths::TrigFunction;
-    const std::pair<const char*, TrigFunction> names[] = {
-        {"sin", TrigFunction::Sine},      {"cos", TrigFunction::Cosine}, {"tan", TrigFunction::Tangent},
-        {"cot", TrigFunction::Cotangent}, {"sec", TrigFunction::Secant}, {"csc", TrigFunction::Cosecant},
-    };
     bool radians = false;
     std::vector<std::string> rest;
     for (const std::string& a : args) {
@@ -361,9 +353,9 @@ int TrigCommand(Args args, std::istream&, std::ostream& out, std::ostream& err) 
         else rest.push_back(a);
     }
     if (rest.size() != 2) return kUsage;
-    for (const auto& [name, f] : names)
-        if (rest[0] == name) return Print(maths::Trig(f, rest[1], radians), {maths::kTrigResult}, out, err);
-    return kUsage;
+    const auto f = TrigFunctionNamed(rest[0]);
+    if (!f) return kUsage;
+    return Print(maths::Trig(*f, rest[1], radians), {maths::kTrigResult}, out, err);
 }
 
 int FormulaCommand(Args args, std::istream&, std::ostream& out, std::ostream& err) {
@@ -373,37 +365,23 @@ int FormulaCommand(Args args, std::istream&, std::ostream& out, std::ostream& er
 
 // ---- Chemistry: solution problems ----
 
-// A box argument: "-" stands for a box left empty (the boxes a mode does not
-// read; a read box given as "-" is refused as empty).
-std::string_view ChemBox(const std::string& arg) { return arg == "-" ? std::string_view() : std::string_view(arg); }
-
 // chem fraction solute|solvent MODE S W L | chem solubility MODE S W L |
-// chem molarity N V | chem dilute|concentrate MODE S W L T. The dilution
-// answer (an information box in the window) is printed on standard output.
+// chem molarity N V | chem dilute|concentrate MODE S W L T (ParseChem; "-"
+// for a box left empty). The dilution answer (an information box in the
+// window) is printed on standard output.
 int Chem(Args args, std::istream&, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return kUsage;
-    const std::string& what = args[0];
-    if (what == "molarity") {
-        if (args.size() != 3) return kUsage;
-        return Print(chem::MolarConcentration(ChemBox(args[1]), ChemBox(args[2])), {chem::kMolarityResult}, out, err);
+    const auto r = ParseChem(args);
+    if (!r) return kUsage;
+    switch (r->kind) {
+    case ChemRequest::Kind::Molarity:
+        return Print(chem::MolarConcentration(r->amount, r->volume), {chem::kMolarityResult}, out, err);
+    case ChemRequest::Kind::Fraction:
+        return Print(chem::MassFraction(r->mode, r->of, r->masses), {chem::kFractionResult}, out, err);
+    case ChemRequest::Kind::Solubility:
+        return Print(chem::Solubility(r->mode, r->masses), {chem::kSolubilityResult}, out, err);
+    case ChemRequest::Kind::Dilution: break;
     }
-    std::optional<chem::FractionOf> fraction;
-    if (what == "fraction" && args.size() > 1) {
-        if (args[1] == "solute") fraction = chem::FractionOf::Solute;
-        if (args[1] == "solvent") fraction = chem::FractionOf::Solvent;
-        if (!fraction) return kUsage;
-    }
-    const bool dilution = what == "dilute" || what == "concentrate";
-    if (!fraction && !dilution && what != "solubility") return kUsage;
-    const Args rest = args.subspan(fraction ? 2 : 1);  // MODE S W L [T]
-    if (rest.size() != (dilution ? 5u : 4u)) return kUsage;
-    if (rest[0].size() != 1 || rest[0][0] < '1' || rest[0][0] > '3') return kUsage;
-    const auto mode = static_cast<chem::KnownMasses>(rest[0][0] - '0');
-    const chem::MassTexts masses = {ChemBox(rest[1]), ChemBox(rest[2]), ChemBox(rest[3])};
-    if (fraction) return Print(chem::MassFraction(mode, *fraction, masses), {chem::kFractionResult}, out, err);
-    if (!dilution) return Print(chem::Solubility(mode, masses), {chem::kSolubilityResult}, out, err);
-    const chem::Direction direction = what == "dilute" ? chem::Direction::Dilute : chem::Direction::Concentrate;
-    const Outcome answer = chem::Dilution(direction, mode, masses, ChemBox(rest[4]));
+    const Outcome answer = chem::Dilution(r->direction, r->mode, r->masses, r->target);
     if (answer.message && answer.message->icon == MessageIcon::Information) {
         out << answer.message->text << '\n';
         return kOk;
@@ -422,11 +400,12 @@ const std::vector<Command>& Commands() {
         {"div", "div 被除数 除数   （输出：商、整数商、余数）",
          Binary(standard::CommonQuotient, {"CommonChuText5", "CommonChuText3", "CommonChuText4"})},
         {"pow", "pow 底数 指数", Binary(standard::CommonPower, {"CommonPowerText3"})},
-        {"root", "root 被开方数 根指数   （输出：方根、取整的方根）",
+        {"root", "root 被开方数 根指数 [--exact|--steps]   （输出：方根、取整的方根）",
          Binary(standard::CommonRoot, {"CommonKaiText2", "CommonKaiText3"})},
         {"log", "log 真数 底数", Binary(standard::CommonLogarithm, {"CommonLogText3"})},
         {"fact", "fact 整数   （阶乘）", Factorial},
-        {"quick", "quick add|sub|mul|div|pow|root|log 第一个数 第二个数   （简易界面）",
+        {"quick", "quick add|sub|mul|div|pow|root|log 第一个数 第二个数   （简易界面）\n"
+         "  numora-cli quick root 被开方数 根指数 --exact   （简易界面的开方，精确值）",
          [](Args args, std::istream&, std::ostream& out, std::ostream& err) {
              const std::pair<const char*, standard::QuickOp> ops[] = {
                  {"add", standard::QuickOp::Sum},       {"sub", standard::QuickOp::Difference},
@@ -442,21 +421,21 @@ const std::vector<Command>& Commands() {
         {"big",
          "big add|sub|mul|div|pow 数1 数2 | big sum|product 数1 数2 ...   （只含数字0-9的整数；div 输出商和余数）",
          Big},
-        {"factor", "factor 整数   （质因数，每行一个）", Factor},
+        {"factor", "factor 整数 [--powers|--steps]   （质因数，每行一个；--powers：质因数的幂，如 2³×3²×5）", Factor},
         {"goldbach", "goldbach 偶数 [--count]   （每种 偶数=p+q，或只输出其个数）", Goldbach},
         {"mersenne", "mersenne   （梅森素数，最后一行为检验过的最后一个指数）", Mersenne},
-        {"quadratic", "quadratic a b c   （ax²+bx+c=0；输出 x1、x2）",
+        {"quadratic", "quadratic a b c [--exact|--steps]   （ax²+bx+c=0；输出 x1、x2）",
          Operands<3>(maths::SolveQuadratic, {maths::kQuadraticX1, maths::kQuadraticX2})},
-        {"linear2", "linear2 a1 b1 c1 a2 b2 c2   （a1x+b1y=c1，a2x+b2y=c2；输出 x、y）",
+        {"linear2", "linear2 a1 b1 c1 a2 b2 c2 [--exact|--steps]   （a1x+b1y=c1，a2x+b2y=c2；输出 x、y）",
          Operands<6>(maths::SolveLinear2, {maths::kLinear2X, maths::kLinear2Y})},
-        {"linear3", "linear3 a1 b1 c1 d1 a2 b2 c2 d2 a3 b3 c3 d3   （a1x+b1y+c1z=d1 等三个方程；输出 x、y、z）",
+        {"linear3", "linear3 a1 b1 c1 d1 a2 b2 c2 d2 a3 b3 c3 d3 [--exact|--steps]   （a1x+b1y+c1z=d1 等三个方程；输出 x、y、z）",
          Operands<12>(maths::SolveLinear3, {maths::kLinear3X, maths::kLinear3Y, maths::kLinear3Z})},
-        {"trig", "trig sin|cos|tan|cot|sec|csc 角度 [--radians]   （角度默认为度，--radians 为弧度）", TrigCommand},
+        {"trig", "trig sin|cos|tan|cot|sec|csc 角度 [--radians] [--exact|--steps]   （角度默认为度，--radians 为弧度）", TrigCommand},
         {"formula", "formula 1..5 a b   （1：a^2-b^2，2：(a+b)^2，3：(a-b)^2，4：a^3+b^3，5：a^3-b^3）", FormulaCommand},
         {"plot", kPlotUsage, PlotCommand},
         {"chem",
          "chem fraction solute|solvent 方式 溶质 溶剂 溶液 | chem solubility 方式 溶质 溶剂 溶液 | "
-         "chem molarity 物质的量 体积 | chem dilute|concentrate 方式 溶质 溶剂 溶液 浓度\n"
+         "chem molarity 物质的量 体积 | chem dilute|concentrate 方式 溶质 溶剂 溶液 浓度   [--steps]\n"
          "              （方式 1：已知溶质和溶液，2：已知溶剂和溶液，3：已知溶质和溶剂；质量单位为 g，浓度单位为 %；"
          "该方式不读的框写“-”）",
          Chem},
@@ -468,6 +447,8 @@ void PrintUsage(std::ostream& os) {
     os << "用法: numora-cli <命令> <参数>\n";
     for (const Command& c : Commands()) os << "  numora-cli " << c.usage << '\n';
     os << "  numora-cli --help | --version\n";
+    os << "--exact：结果的精确值（根式、分数、特殊角的值），--steps：解题过程（每行一步），"
+          "--powers：质因数分解的幂形式\n";
 }
 
 // The arguments as the commands read them: full-width digits and signs (a
@@ -496,7 +477,9 @@ int Dispatch(const std::vector<std::string>& typed, std::istream& in, std::ostre
     }
     for (const Command& c : Commands()) {
         if (args[0] != c.name) continue;
-        int rc = c.run(Args(args).subspan(1), in, out, err);
+        // --exact, --steps and --powers: the exact forms and worked solutions.
+        const std::optional<int> special = RunExactOrSteps(c.name, Args(args).subspan(1), out, err);
+        const int rc = special ? *special : c.run(Args(args).subspan(1), in, out, err);
         if (rc == kUsage) err << "用法: numora-cli " << c.usage << '\n';
         return rc;
     }

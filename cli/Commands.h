@@ -18,6 +18,12 @@ namespace numora::cli {
 // exit 1) as soon as the limit is passed, without reading the rest of it.
 inline constexpr std::size_t kMaxFormulaLineBytes = std::size_t{16} << 20;
 
+// Exit statuses: the result printed; the input refused (the window's
+// message on standard error); a wrong command line.
+inline constexpr int kOk = 0;
+inline constexpr int kRefused = 1;
+inline constexpr int kUsage = 2;
+
 // The message when standard output cannot be written (exit 1).
 inline constexpr const char* kOutputFailed = "无法写入标准输出";
 

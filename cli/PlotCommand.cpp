@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotCommand.h"
 
-#include <fstream>
 #include <ostream>
 #include <vector>
 
+#include "FileWriter.h"
 #include "KeyPoints.h"
+#include "PlotSession.h"
 #include "PlotView.h"
 #include "Plotter.h"
 
@@ -16,8 +17,10 @@ const char* const kPlotUsage =
     "plot 类型 系数... [--and 类型 系数...] [--range 最小x 最大x 最小y 最大y] [--grid 网格数] "
     "[--out 文件.png|文件.svg] [--points]\n"
     "              （类型：1..11 或 linear quadratic exponential logarithm inverse sine cosine power tangent "
-    "absolute function，或窗口中的中文名称；function 的系数是一个函数式，如 \"x^2-3x+2\"；"
-    "--points 按 x 的顺序列出零点、极值点、y轴交点和交点，每行一个）";
+    "absolute function，或窗口中的中文名称；function 的系数是一个函数式，如 \"x^2-3x+2\"，"
+    "其后可给出其中参数 a b c 的值，如 function \"a*sin(b*x)+c\" 2 1 0；"
+    "--points 按 x 的顺序列出零点、极值点、y轴交点和交点，每行一个，"
+    "函数值恒为0或图象重合时只说一次）";
 
 namespace {
 
@@ -77,8 +80,12 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
         }
     }
     if (requests.empty()) return kUsage;
-    for (const Request& r : requests)
-        if (r.coefficients.size() != maths::kKindBoxes[r.kind]) return kUsage;
+    for (const Request& r : requests) {
+        // A typed function may be followed by the values of a, b and c.
+        const bool typed = r.kind == static_cast<std::size_t>(maths::CurveKind::Typed);
+        const std::size_t n = r.coefficients.size(), boxes = maths::kKindBoxes[r.kind];
+        if (typed ? (n < boxes || n > boxes + 3) : n != boxes) return kUsage;
+    }
     auto endsWith = [&file](const char* ending) { return file.size() > 4 && file.compare(file.size() - 4, 4, ending) == 0; };
     const bool svg = endsWith(".svg"), png = endsWith(".png");
     if (file.empty() ? !points : (!svg && !png)) return kUsage;
@@ -93,47 +100,30 @@ int PlotCommand(std::span<const std::string> args, std::istream&, std::ostream& 
         if (graphs.back().outcome.failed()) return Refuse(graphs.back().outcome, err);
         curves.push_back(*graphs.back().curve);
     }
-    const maths::CanvasMapping plot{range.minX, range.maxY, static_cast<double>(range.maxX), range.minY};
+    const maths::CanvasMapping plot{range.minX, range.maxY, range.maxX, range.minY};
     const maths::KeyPoints keys = points ? maths::FindKeyPoints(curves, plot) : maths::KeyPoints{};
 
     if (!file.empty()) {
-        // The canvas as the window shows it at the stored range: the grid in
-        // layout units, the graphs in plot coordinates, the axes and their
-        // numbers, and the key points when they are asked for.
-        std::vector<maths::Picture::Line> drawn;
-        for (const maths::Segment& s : maths::GridLines(applied.grid))
-            drawn.push_back({s.x1 / maths::kLayoutSize, s.y1 / maths::kLayoutSize, s.x2 / maths::kLayoutSize,
-                             s.y2 / maths::kLayoutSize, maths::kGreen, 1, maths::Picture::Role::Grid});
-        for (const maths::Graph& graph : graphs) {
-            maths::Segment shares{};
-            for (const maths::Segment& s : graph.segments)
-                if (maths::ShareSegment(plot, s, shares))
-                    drawn.push_back({shares.x1, shares.y1, shares.x2, shares.y2, graph.colour, 1});
-        }
-        const maths::AxisLayout axes = maths::PlaceAxes(maths::DesignAxes(), range);
-        maths::Picture picture = maths::PlotPicture(std::move(drawn), axes);
-        bool onGrid = false;
-        const auto xTicks = maths::AxisTicks(plot, false, applied.grid, true, &onGrid);
-        const auto yTicks = maths::AxisTicks(plot, true, applied.grid, true);
+        // The canvas as the window shows it at the stored range: the grid
+        // through the axes' numbers, the graphs, the axes, and the key
+        // points when they are asked for.
+        maths::PlotSession session;
+        session.Apply(range, applied.grid);
+        for (std::size_t i = 0; i < graphs.size(); ++i) session.Add(graphs[i], requests[i].coefficients);
+        session.ShowKeyPoints(points);
         const maths::TextMeasure measure{[](const std::string& t) { return 0.55 * kFontPx * static_cast<double>(t.size()); },
                                          kFontPx, kSize};
-        maths::AxisNumbers numbers = maths::NumberAxes(axes, xTicks, yTicks, onGrid, measure);
-        picture.lines.insert(picture.lines.end(), numbers.marks.begin(), numbers.marks.end());
-        picture.texts.insert(picture.texts.end(), numbers.texts.begin(), numbers.texts.end());
-        for (const maths::KeyPoint& p : keys.points) {
-            const maths::Rgb colour =
-                p.kind == maths::KeyKind::Intersection ? maths::Rgb{0, 0, 0} : graphs[p.curve].colour;
-            picture.marks.push_back({plot.ShareX(p.x), plot.ShareY(p.y), colour, 4});
-        }
+        const maths::Picture picture = session.Draw(measure, 4);
         const std::string bytes =
             svg ? maths::PictureSvg(picture, kSize, kSize, kFontPx) : maths::PicturePng(picture, kSize, kSize);
-        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-        if (!stream || !stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !stream.flush()) {
-            err << "无法写入文件: " << file << '\n';
+        // Whole or not at all: an old file stays as it was when this fails.
+        if (const WriteResult written = WriteWholeFile(file, bytes); !written.ok()) {
+            err << "无法写入文件: " << file << "（" << WriteFailureReason(written) << "）\n";
             return kRefused;
         }
     }
     for (const maths::KeyPoint& p : keys.points) out << maths::KeyPointLine(p) << '\n';
+    for (const maths::KeyNote& n : keys.notes) out << maths::KeyNoteLine(n, curves.size()) << '\n';
     if (keys.tooMany) err << "关键点过多，部分未列出\n";
     return kOk;
 }

@@ -162,7 +162,7 @@ void CheckPage(std::string_view rawA, std::string_view rawB) {
     if (vb != 0) {
         const numora::Outcome out = PairwiseResult(LargeOp::Divide, rawA, rawB);
         const std::string q = out.Field("LargeText3").value_or(""), r = out.Field("LargeText3Se").value_or("");
-        const std::string_view aText = PageOperand(rawA), bText = PageOperand(rawB);
+        const std::string aText = PageOperand(rawA), bText = PageOperand(rawB);
         const bool ownRemainder = aText.size() < bText.size() && va < vb;
         NUMORA_CHECK(!out.failed() && AllDigits(q) && Value(q) == va / vb &&
                          (ownRemainder ? q == "0" && r == aText : r == Text(va % vb)),

@@ -7,15 +7,18 @@
 // written here from the documented grammar (recursive descent where the
 // library uses an operator stack), and both must accept the same texts,
 // refuse the others for the same reason, and give the same value, to the
-// bit, at a few x (the reference computes as documented: sums, products,
-// quotients in extended precision, whole powers by the library's
-// WidePower, the other functions in double). Besides:
+// bit, at a few x (the reference computes as documented: numbers held in
+// extended precision, sums, products, quotients in extended precision,
+// whole powers by the library's WidePower, the other functions in double;
+// the parameters a, b and c at their values of 0). Besides:
 //  - a value is a finite number or NaN, never an infinity;
 //  - a function's value does not change inside parentheses, and "-( )"
 //    negates it;
 //  - the key points of the typed graph lie inside the rectangle asked for,
 //    are sorted by x, and a zero's value is 0.
+#include <cerrno>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -48,7 +51,7 @@ struct Reading {
 // unary   := ("-" | "+") unary | power
 // power   := postfix [ "^" unary ]
 // postfix := primary { "²" | "³" }
-// primary := number | x | pi | π | e | name "(" expr ")" | "(" expr ")"
+// primary := number | x | pi | π | e | a | b | c | name "(" expr ")" | "(" expr ")"
 // Names (sqrt abs sin cos tan exp ln lg pi x e) in any case, the longest
 // first; blanks between tokens; × · ÷ − （ ） as * * / - ( ).
 class Reference {
@@ -92,9 +95,10 @@ private:
 
     // The name at the reading position (without taking it), or -1.
     int NameAt(std::size_t& length) {
-        static const char* const names[] = {"sqrt", "abs", "sin", "cos", "tan", "exp", "ln", "lg", "pi", "x", "e"};
+        static const char* const names[] = {"sqrt", "abs", "sin", "cos", "tan", "exp", "ln", "lg",
+                                            "pi",   "x",   "e",   "a",   "b",   "c"};
         Blanks();
-        for (int i = 0; i < 11; ++i) {
+        for (int i = 0; i < 14; ++i) {
             const std::string_view n = names[i];
             if (t_.size() - p_ < n.size()) continue;
             bool same = true;
@@ -202,6 +206,7 @@ private:
         if (name == 8) return v = std::numbers::pi, true;
         if (name == 9) return v = x_, true;
         if (name == 10) return v = std::numbers::e, true;
+        if (name >= 11) return v = 0, true;  // the parameters a, b and c, at their values of 0
         Wide a = 0;
         if (!Open() || !Expr(a) || !Close()) return false;
         const double d = static_cast<double>(a);
@@ -239,7 +244,11 @@ private:
         const std::string number(t_.substr(start, p_ - start));
         const double d = std::strtod(number.c_str(), nullptr);
         large_ = large_ || std::isinf(d);
-        v = d;
+        // Held in extended precision, whose exponent reaches further (1E-400
+        // is tiny, not 0); beyond even that, the least positive value.
+        errno = 0;
+        const Wide wide = std::strtold(number.c_str(), nullptr);
+        v = errno != ERANGE ? wide : d == 0 ? std::numeric_limits<Wide>::denorm_min() : d;
         return true;
     }
 

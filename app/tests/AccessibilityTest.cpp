@@ -273,7 +273,7 @@ private slots:
         TypeInto(maths->findChild<QLineEdit*>(QStringLiteral("MathsFunctionShapeFrame1Text1")), QStringLiteral("2"));
         maths->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->click();
         QCOMPARE(plot->accessibleDescription(),
-                 QString::fromUtf8("函数图象，X 轴 -4 至 4，Y 轴 -4 至 4，已绘制：一次函数 y = 2x + 0"));
+                 QString::fromUtf8("函数图象，X 轴 -4 至 4，Y 轴 -4 至 4，已绘制：曲线1 y = 2x"));
         maths->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd2"))->click();  // clears
         QVERIFY(plot->accessibleDescription().endsWith(QString::fromUtf8("未绘制图象")));
 

@@ -150,7 +150,15 @@ private slots:
                         if (!control->isVisibleTo(window) || control->focusPolicy() == Qt::NoFocus) continue;
                         if (control->objectName().startsWith(QLatin1String("qt_"))) continue;
                         // Scrolled to the whole control (ensureWidgetVisible
-                        // shows only a field's cursor).
+                        // shows only a field's cursor), first inside a part
+                        // of the page that scrolls on its own (the plotter's
+                        // controls beside its canvas).
+                        for (QWidget* w = control->parentWidget(); w && w != window; w = w->parentWidget()) {
+                            auto* inner = qobject_cast<QScrollArea*>(w);
+                            if (!inner || !inner->widget() || !inner->widget()->isAncestorOf(control)) continue;
+                            const QPoint c = control->mapTo(inner->widget(), control->rect().center());
+                            inner->ensureVisible(c.x(), c.y(), control->width() / 2 + 1, control->height() / 2 + 1);
+                        }
                         const QPoint centre = control->mapTo(window, control->rect().center());
                         scroller->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 1,
                                                 control->height() / 2 + 1);
@@ -514,7 +522,12 @@ private slots:
              "MathsMultiplicationcmd2 MathsMultiplicationcmd3 MathsMultiplicationcmd4 MathsMultiplicationcmd5"},
             {"Maths", "FunctionDrawer",
              "MathsFunctionShapeBox1 MathsFunctionShapeCombo1 MathsFunctionShapeFrame1Text1 MathsFunctionShapeFrame1Text2 "
-             "MathsFunctionShapecmd1 MathsFunctionShapeOptionText1 MathsFunctionShapeOptionText2 "
+             "MathsFunctionShapeFrame1Slider1 MathsFunctionShapeFrame1Slider1Min MathsFunctionShapeFrame1Slider1Max "
+             "MathsFunctionShapeFrame1Slider1Step MathsFunctionShapeFrame1Slider2 MathsFunctionShapeFrame1Slider2Min "
+             "MathsFunctionShapeFrame1Slider2Max MathsFunctionShapeFrame1Slider2Step MathsFunctionShapeSlidersCombo1 "
+             "MathsFunctionShapeSlidersCombo2 MathsFunctionShapeSliderscmd1 "
+             "MathsFunctionShapecmd1 MathsFunctionShapeList1 MathsFunctionShapeListcmd1 "
+             "MathsFunctionShapeOptionText1 MathsFunctionShapeOptionText2 "
              "MathsFunctionShapeOptionText3 MathsFunctionShapeOptionText4 MathsFunctionShapeOptionText5 "
              "MathsFunctionShapecmd2 MathsFunctionShapeExploreText1 MathsFunctionShapeExplorecmd1 "
              "MathsFunctionShapeExploreText2 MathsFunctionShapeExploreText3 MathsFunctionShapeExploreCheck1 "

@@ -27,6 +27,7 @@
 #include <memory>
 
 #include "Desk.h"
+#include "FunctionCanvas.h"
 #include "DesktopFit.h"
 #include "MessageBoxIcon.h"
 #include "QtTestMain.h"
@@ -223,6 +224,68 @@ private slots:
         QCOMPARE(content, QSize(474, 333));  // 7110 x 4995 twips
         QVERIFY(sizes[0].width() < content.width() + 40);
         QVERIFY(sizes[1].width() > sizes[0].width() * 1.3);
+    }
+
+    // The plotter's canvas fills its page on the three desktops: square and
+    // wholly in view, beside the controls while the window is wide (at least
+    // 55 % of a maximised or tiled window's height on 1920x1080), under
+    // them in a narrow window, and nothing beyond the window's right edge.
+    void plotterCanvasFillsItsPage_data() {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<bool>("tiled");
+        QTest::newRow("1024x768 at 150%") << QSize(683, 400) << false;
+        QTest::newRow("1280x900 at 200%") << QSize(640, 340) << false;
+        QTest::newRow("1920x1080") << QSize(1920, 960) << false;
+        QTest::newRow("1920x1080, tiled with another") << QSize(1920, 960) << true;
+    }
+    void plotterCanvasFillsItsPage() {
+        QFETCH(QSize, area);
+        QFETCH(bool, tiled);
+        Desk desk(area, Desk::Sized::ClientArea);
+        auto* maths = qobject_cast<Maths*>(desk.open(QStringLiteral("Maths")));
+        QMdiSubWindow* sub = desk.sub(QStringLiteral("Maths"));
+        if (tiled) {
+            desk.open(QStringLiteral("Standard"));
+            desk.frame->windowMenu()->tile();
+        } else {
+            sub->showMaximized();
+        }
+        maths->selectTab(QStringLiteral("FunctionDrawer"));
+        QApplication::processEvents();
+        QApplication::processEvents();
+        auto check = [&](bool wide) {
+            QWidget* canvas = maths->functionCanvas();
+            QCOMPARE(canvas->width(), canvas->height());
+            QScrollArea* scroller = ScrollerOf(maths);
+            QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+            const QRect shown = scroller->viewport()->rect();
+            const QRect at(canvas->mapTo(scroller->viewport(), QPoint(0, 0)), canvas->size());
+            QVERIFY2(shown.contains(at), qPrintable(QStringLiteral("canvas %1,%2 %3 in %4x%5")
+                                                        .arg(at.x()).arg(at.y()).arg(at.width())
+                                                        .arg(shown.width()).arg(shown.height())));
+            auto* panel = maths->findChild<QScrollArea*>(QStringLiteral("MathsFunctionShapePanel"));
+            const QRect controls(panel->mapTo(scroller->viewport(), QPoint(0, 0)), panel->size());
+            QVERIFY(controls.right() <= shown.right());
+            if (wide) {
+                QVERIFY(controls.left() > at.right());  // beside
+            } else {
+                QVERIFY2(controls.top() > at.bottom(),  // under
+                         qPrintable(QStringLiteral("canvas %1,%2 %3; controls %4,%5 %6x%7; window %8")
+                                        .arg(at.x()).arg(at.y()).arg(at.width()).arg(controls.x()).arg(controls.y())
+                                        .arg(controls.width()).arg(controls.height()).arg(sub->width())));
+            }
+        };
+        check(true);
+        if (area.width() >= 1920)
+            QVERIFY2(maths->functionCanvas()->height() >= 0.55 * sub->height(),
+                     qPrintable(QStringLiteral("%1 of %2").arg(maths->functionCanvas()->height()).arg(sub->height())));
+        // A narrow window: the controls under the canvas.
+        sub->showNormal();
+        QApplication::processEvents();
+        sub->resize(360, std::min(area.height(), 700));
+        QApplication::processEvents();
+        QApplication::processEvents();
+        check(false);
     }
 
     // A page turn grows the window to show the whole page, as far as the area

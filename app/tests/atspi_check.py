@@ -324,7 +324,7 @@ def run_maths():
     keys("space")
     canvas = find(win, "函数图象", pyatspi.ROLE_FILLER) or find(win, "函数图象", pyatspi.ROLE_CANVAS)
     desc = wait_for("the plot canvas to describe its graph",
-                    lambda: canvas is not None and "一次函数" in (canvas.description or "") and canvas.description, 10)
+                    lambda: canvas is not None and "曲线1 y = x" in (canvas.description or "") and canvas.description, 10)
     if desc:
         print("  canvas: " + desc, flush=True)
     tab_to("函数图象")

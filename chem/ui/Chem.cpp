@@ -19,6 +19,7 @@
 #include "ChemControls.h"
 #include "ChemMessages.h"
 #include "DesktopFit.h"
+#include "FieldLimit.h"
 #include "FormHelpers.h"
 #include "Reflow.h"
 #include "MainFrame.h"
@@ -133,6 +134,7 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
     hints_ = new HintFilter(table, [this](const QString& t) { setStatus(t); }, this);
     hints_->installOn(this);
     ApplyAccessibility(this, ChemAccessibility());
+    RefuseOverlongInput(this, services_.dialogs);
     SensibleInputWidths(this);
     SetDefaultSize(this, 7800);
     setMode(static_cast<int>(chem::kInitialMode));

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <sstream>
 
 #include "Commands.h"
+#include "WriteFailures.h"
 
 namespace {
 
@@ -23,6 +25,23 @@ Outcome RunCli(std::vector<std::string> args, const std::string& input = "") {
     std::ostringstream out, err;
     int rc = numora::cli::Run(args, in, out, err);
     return {rc, out.str(), err.str()};
+}
+
+// A command line and what it prints and returns.
+struct CliRow {
+    std::vector<std::string> args;
+    int rc;
+    std::string out, err;
+};
+
+void ExpectCli(const CliRow& row) {
+    std::string what;
+    for (const auto& a : row.args) what += a + " ";
+    SCOPED_TRACE(what);
+    const auto r = RunCli(row.args);
+    EXPECT_EQ(r.rc, row.rc);
+    EXPECT_EQ(r.out, row.out);
+    EXPECT_EQ(r.err, row.err);
 }
 
 }  // namespace
@@ -106,7 +125,7 @@ TEST(CliUsage, TextsAreChinese) {
     const std::string help = RunCli({"--help"}).out;
     std::set<std::string> own;
     for (const char* word : {"numora", "cli", "help", "version", "file", "count", "radians", "range", "grid", "out",
-                             "png", "svg", "MiB", "exact", "and", "points"})
+                             "png", "svg", "MiB", "exact", "and", "points", "steps", "powers"})
         own.insert(word);
     // The commands (the word after "numora-cli") and the alternatives "a|b|c"
     // a command takes.
@@ -196,6 +215,41 @@ TEST(CliPlot, DrawsWhatThePlotterDrawsIntoAFile) {
     std::remove(png.c_str());
 }
 
+// --out writes the picture whole or not at all: an old file stays as it
+// was, and the message says why.
+TEST(CliPlot, OutWritesWholeOrNotAtAll) {
+    using numora::testing::kWriteFailureCases;
+    for (const auto& row : kWriteFailureCases) {
+        SCOPED_TRACE(row.what);
+        const std::string folder = ::testing::TempDir() + "numora-plot-out/";
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        const std::string file = row.missingFolder ? folder + "no/such/f.svg" : folder + "f.svg";
+        if (!row.missingFolder) std::ofstream(file) << "old";
+        Outcome r;
+        {
+            numora::testing::PretendWriteFault pretend(row.fault);
+            r = RunCli({"plot", "linear", "1", "0", "--out", file});
+        }
+        std::ifstream in(file);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!row.reason) {
+            EXPECT_EQ(r.rc, 0);
+            EXPECT_NE(text.find("<svg"), std::string::npos);
+        } else {
+            EXPECT_EQ(r.rc, 1);
+            EXPECT_EQ(r.err, "无法写入文件: " + file + "（" + row.reason + "）\n");
+            if (!row.missingFolder) {
+                EXPECT_EQ(text, "old");
+            }
+        }
+        std::size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+        EXPECT_EQ(entries, row.missingFolder ? 0u : 1u) << "nothing left beside the file";
+        std::filesystem::remove_all(folder);
+    }
+}
+
 namespace {
 
 // An output that can take nothing, like a full disk or a closed stream.
@@ -264,7 +318,7 @@ TEST(CliEval, AByteOrderMarkIsSkipped) {
 
 // The commands named when these faults were reported, as a user types them.
 TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
-    const struct { std::vector<std::string> args; int rc; std::string out, err; } cases[] = {
+    const CliRow cases[] = {
         {{"quadratic", "1", "1e8", "1"}, 0, "-1E-08\n-100000000\n", ""},
         {{"quadratic", "1", "-1e6", "1"}, 0, "999999.999999\n1.000000000001E-06\n", ""},
         {{"trig", "sin", "10000000000000000"}, 0, "-0.984807753012208\n", ""},  // sin 280°
@@ -307,15 +361,7 @@ TEST(CliAwkwardInput, AnswersAsTheWindowsDo) {
         {{"log", "8", "1e309"}, 1, "", "数据过大\n"},
         {{"quick", "div", "1", "-1e309"}, 1, "", "数据过大\n"},
     };
-    for (const auto& c : cases) {
-        std::string what;
-        for (const auto& a : c.args) what += a + " ";
-        SCOPED_TRACE(what);
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.rc, c.rc);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.err);
-    }
+    for (const auto& c : cases) ExpectCli(c);
 }
 
 // The key points, one a line, sorted by x, of one graph or of two with
@@ -333,6 +379,20 @@ TEST(CliPlot, PointsOfOneOrTwoGraphs) {
         {{"plot", "absolute", "2", "1", "-2", "--points"}, "零点 0 0\ny轴交点 0 0\n极小值点 1 -2\n零点 2 0\n"},
         {{"plot", "power", "1", "-1", "--and", "linear", "1", "0", "--points"},
          "交点 -1 -1\n零点 0 0\ny轴交点 0 0\n交点 1 1\n"},  // the pole of 1/x is no crossing
+        // Rounding invents no points: said once instead.
+        {{"plot", "function", "0", "--points"}, "y轴交点 0 0\n函数值恒为0\n"},
+        {{"plot", "function", "x", "--and", "function", "x*1+0", "--and", "sine", "0", "1", "0", "0", "--points"},
+         "零点 0 0\n零点 0 0\ny轴交点 0 0\ny轴交点 0 0\ny轴交点 0 0\n交点 0 0\n交点 0 0\n函数值恒为0 曲线3\n"
+         "图象重合 曲线1 曲线2\n"},
+        {{"plot", "function", "exp(-x^2)", "--range", "-40", "40", "-4", "4", "--points"}, "极大值点 0 1\ny轴交点 0 1\n"},
+        {{"plot", "function", "x", "--and", "function", "x+1E-300", "--points"},
+         "零点 -1E-300 0\n零点 0 0\ny轴交点 0 0\ny轴交点 0 1E-300\n"},  // parallel: no 交点
+        {{"plot", "function", "tan(x)", "--and", "function", "tan(x)+1", "--range", "-1", "1", "-4", "4", "--points"},
+         "零点 -0.785398163397448 0\n零点 0 0\ny轴交点 0 0\ny轴交点 0 1\n"},
+        // The parameters a, b and c of a typed function.
+        {{"plot", "function", "a*x+b", "2", "-4", "--points"}, "y轴交点 0 -4\n零点 2 0\n"},
+        {{"plot", "function", "a*sin(b*x)+c", "2", "1", "1", "--range", "-1", "1", "-4", "4", "--points"},
+         "零点 -0.523598775598299 0\ny轴交点 0 1\n"},
     };
     for (const auto& r : rows) {
         const auto result = RunCli(r.args);
@@ -352,7 +412,8 @@ TEST(CliPlot, PointsOfOneOrTwoGraphs) {
         {{"plot", "quadratic", "1", "-3", "2"}, 2, ""},                                   // neither --out nor --points
         {{"plot", "quadratic", "1", "-3", "2", "--and", "--points"}, 2, ""},              // --and without a kind
         {{"plot", "quadratic", "1", "-3", "2", "--and", "linear", "1", "--points"}, 2, ""},  // one coefficient short
-        {{"plot", "function", "x", "x", "--points"}, 2, ""},
+        {{"plot", "function", "x", "1", "2", "3", "4", "--points"}, 2, ""},  // a, b and c at most
+        {{"plot", "function", "a*x", "", "--points"}, 1, "请不要使输入框为空\n"},
     };
     for (const auto& r : refused) {
         const auto result = RunCli(r.args);
@@ -380,6 +441,24 @@ TEST(CliPlot, ExtremeAndTinyRanges) {
     auto tiny = RunCli({"plot", "linear", "1", "0", "--range", "-1e-308", "0", "-4", "4", "--points"});
     EXPECT_EQ(tiny.rc, 1);
     EXPECT_EQ(tiny.err, "坐标范围过小，无法绘制图象\n");
+}
+
+// Every end of --range is taken as typed: a maximum x of 0.5 or 1.5 is
+// never rounded to a whole number.
+TEST(CliPlot, RangesAreNotRounded) {
+    const struct { std::vector<std::string> range; std::string function; std::string out; } rows[] = {
+        {{"0", "0.5", "-1", "1"}, "x", "零点 0 0\ny轴交点 0 0\n"},
+        {{"0", "1.5", "-1", "1"}, "x-1.8", ""},  // the zero at 1.8 lies outside
+        {{"-1", "0.4", "-1", "1"}, "x-0.3", "y轴交点 0 -0.3\n零点 0.3 0\n"},
+        {{"0.25", "0.75", "-1", "1"}, "x-0.5", "零点 0.5 0\n"},
+    };
+    for (const auto& r : rows) {
+        std::vector<std::string> args = {"plot", "function", r.function, "--points", "--range"};
+        args.insert(args.end(), r.range.begin(), r.range.end());
+        const auto result = RunCli(args);
+        EXPECT_EQ(result.rc, 0) << r.function << " " << result.err;
+        EXPECT_EQ(result.out, r.out) << r.function;
+    }
 }
 
 // A range whose mapping overflows is refused before any file is written.
@@ -460,4 +539,45 @@ TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
         check({"chem", "dilute", mode, pick(), pick(), pick(), pick()});
         check({"chem", "concentrate", mode, pick(), pick(), pick(), pick()});
     }
+}
+
+// --exact, --steps and --powers: the lines replaced by their exact forms,
+// the worked solution one step a line, the refusals and exit statuses of
+// the plain commands (more rows in solutions.batch).
+TEST(CliExactAndSteps, OptionsOfTheSolvers) {
+    const CliRow cases[] = {
+        {{"quadratic", "1", "-3", "1", "--exact"}, 0, "(3+√5)/2\n(3-√5)/2\n", ""},
+        {{"quadratic", "--exact", "1", "2", "1"}, 0, "-1\n-1\n", ""},
+        {{"quadratic", "1", "0", "1", "--exact"}, 1, "", "此方程无解！\n"},
+        {{"quadratic", "0", "2", "1", "--steps"}, 1, "", "二次项系数不能为0\n"},
+        {{"quadratic", "1", "0", "1", "--steps"}, 1,
+         "方程: x²+1 = 0\na = 1, b = 0, c = 1\nΔ = b²-4ac = 0²-4×1×1 = -4\nΔ < 0，方程没有实数根\n", "此方程无解！\n"},
+        {{"linear2", "3", "1", "1", "1", "2", "1", "--exact"}, 0, "1/5\n2/5\n", ""},
+        {{"linear2", "1", "1", "2", "1", "1", "3", "--exact"}, 1, "", "此方程组无解！\n"},
+        {{"linear2", "", "1", "2", "1", "1", "3", "--steps"}, 1, "", "请不要使输入框为空\n"},
+        {{"linear3", "1", "1", "1", "6", "0", "2", "5", "-4", "2", "5", "-1", "27", "--exact"}, 0, "5\n3\n-2\n", ""},
+        {{"root", "8", "2", "--exact"}, 0, "2√2\n3\n", ""},
+        {{"root", "-4", "2", "--exact"}, 1, "", "被开方数不能为负\n"},
+        {{"root", "72", "2", "--steps"}, 0, "√72 = √(36×2) = 6√2\n", ""},
+        {{"quick", "root", "0.5", "2", "--exact"}, 0, "√2/2\n", ""},
+        {{"trig", "sin", "60", "--exact"}, 0, "√3/2\n", ""},
+        {{"trig", "sin", "10", "--exact"}, 0, "0.17364817766693\n", ""},
+        {{"trig", "sin", "60", "--radians", "--exact"}, 0, "-0.304810621102217\n", ""},
+        {{"trig", "tan", "90", "--exact"}, 1, "", "该角终边不可与纵坐标轴重合\n"},
+        {{"trig", "sin", "390", "--steps"}, 0, "sin 390° = sin(360°+30°) = sin 30°\nsin 30° = 1/2\nsin 390° = 1/2\n", ""},
+        {{"factor", "360", "--powers"}, 0, "2³×3²×5\n", ""},
+        {{"factor", "7", "--powers"}, 0, "7\n", ""},
+        {{"factor", "1", "--powers"}, 1, "", "请输入不小于2的整数\n"},
+        {{"chem", "molarity", "1", "2", "--steps"}, 0, "物质的量浓度 = 溶质的物质的量 ÷ 溶液体积\n= 1mol ÷ 2L\n= 0.5mol/L\n", ""},
+        {{"chem", "molarity", "-1", "2", "--steps"}, 1, "", "溶质的物质的量不能小于0\n"},
+    };
+    for (const auto& c : cases) ExpectCli(c);
+    // Options a command does not take, or two at once: a usage error.
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"add", "1", "2", "--exact"}, {"quick", "add", "1", "2", "--exact"},
+                                               {"quick", "root", "8", "2", "--steps"}, {"factor", "12", "--exact"},
+                                               {"quadratic", "1", "2", "1", "--exact", "--steps"},
+                                               {"root", "8", "--powers", "2"}, {"chem", "molarity", "1", "2", "--exact"},
+                                               {"quadratic", "1", "2", "--steps"}})
+        EXPECT_EQ(RunCli(args).rc, 2) << args[0] << " " << args.back();
 }

@@ -41,7 +41,13 @@ check "add div log mul pow root sub" quick ""
 check "sub sum" big s
 check "pow product" big p
 check "cos cot csc" trig c
-check "--radians" trig sin 30 -
+check "--exact --radians --steps" trig sin 30 -
+check "--exact --steps" quadratic 1 -3 1 -
+check "--exact --steps" root 8 2 --
+check "--powers --steps" factor 360 -
+check "--exact" quick root 8 2 -
+check "" quick add 1 2 -
+check "--steps" chem molarity 1 2 -
 check "--count" goldbach 100 --c
 check "" goldbach ""
 check "--exact --file" eval -

@@ -171,15 +171,17 @@ std::string PaddedNumberText(double value) {
     return text[0] == '-' ? text : " " + text;
 }
 
-double LeadingValue(std::string_view typed) {
+std::string PackedNumberText(std::string_view typed) {
     std::string ascii;
     const std::string_view text = FromFullWidth(typed, ascii);
     std::string packed;
     packed.reserve(text.size());
     for (char c : text)
         if (!IsBlank(c)) packed += c;
-    return ScanNumber(packed).value;
+    return packed;
 }
+
+double LeadingValue(std::string_view typed) { return ScanNumber(PackedNumberText(typed)).value; }
 
 std::optional<double> StrictValue(std::string_view typed) {
     std::string ascii;

@@ -38,6 +38,10 @@ std::string PaddedNumberText(double value);
 // "数据过大".
 double LeadingValue(std::string_view text);
 
+// The text as LeadingValue reads it: full-width forms as ASCII, blanks,
+// tabs and line feeds dropped wherever they stand.
+std::string PackedNumberText(std::string_view text);
+
 // The unsigned decimal number at the start of `text`: digits with at most
 // one ".", then an exponent "E"/"e" with optional sign, taken only when
 // digits follow it. Length 0 when no number starts there. A number beyond

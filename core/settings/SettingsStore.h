@@ -11,6 +11,10 @@
 #include <functional>
 #include <memory>
 
+#include "FileWriter.h"
+
+class QLockFile;
+
 namespace numora {
 
 class SettingsStore {
@@ -42,8 +46,10 @@ bool ReadTruthSetting(const SettingsStore& store, const QString& section, const 
 QString TruthText(bool value);          // "True" / "False"
 QString SingleText(float value);        // the single-precision number text ("1000", "7.5")
 
-// The real store: QSettings in INI format, user scope, organisation and
-// application "Numora" ($XDG_CONFIG_HOME/Numora/Numora.ini on Linux).
+// The real store: an INI file as QSettings reads it, user scope,
+// organisation and application "Numora" ($XDG_CONFIG_HOME/Numora/Numora.ini
+// on Linux). Every write writes the whole file through FileWriter: whole or
+// not at all, the old file kept on a failure.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
@@ -62,10 +68,12 @@ public:
     int writeCount() const { return writes_; }
 
     // Why values could not be saved: the file or its folder cannot be
-    // written, or the file's lock ("<file>.lock") could not be taken in time
-    // (a live holder that does not let go, or something in its place that
-    // cannot be removed). The program goes on with the values in memory.
-    enum class SaveProblem { ReadOnly, Locked };
+    // written (for want of permission, of disk space or of the folder;
+    // ReadOnly for any other reason), or the
+    // file's lock ("<file>.lock") could not be taken in time (a live holder
+    // that does not let go, or something in its place that cannot be
+    // removed). The program goes on with the values in memory.
+    enum class SaveProblem { ReadOnly, Locked, NoPermission, DiskFull, NoFolder };
     using ProblemHandler = std::function<void(SaveProblem problem, const QString& file)>;
     // Called once per store, at the first write that could not be saved.
     void setProblemHandler(ProblemHandler handler);
@@ -76,7 +84,8 @@ public:
 
 private:
     struct Impl;
-    bool lockReady();
+    bool lockReady(QLockFile& lock);
+    static SaveProblem ProblemOf(const WriteResult& result);
     void report(SaveProblem problem);
 
     std::unique_ptr<Impl> impl_;

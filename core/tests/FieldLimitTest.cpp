@@ -103,6 +103,31 @@ private slots:
         QCOMPARE(dialogs.messages.last().text, OverlongInputMessage(5));
         QVERIFY(OverlongInputMessage(5).contains(QLatin1Char('5')));
     }
+
+    // A field without a limit of its own holds the toolkit's 32767
+    // characters: more is refused too, never cut; guarding twice tells once.
+    void fieldsWithoutALimitOfTheirOwn() {
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        FakeDialogs dialogs;
+        RefuseOverlongInput(&window, dialogs);
+        RefuseOverlongInput(&window, dialogs);
+        const struct {
+            int length;
+            bool fits;
+        } rows[] = {{32767, true}, {32768, false}, {100000, false}};
+        for (const auto& row : rows) {
+            field->setText(QStringLiteral("7"));
+            field->selectAll();
+            dialogs.messages.clear();
+            QApplication::clipboard()->setText(QString(row.length, QLatin1Char('1')));
+            field->paste();
+            QCoreApplication::processEvents();
+            QCOMPARE(field->text().size(), row.fits ? row.length : 1);
+            QCOMPARE(dialogs.messages.size(), row.fits ? 0 : 1);
+            if (!row.fits) QCOMPARE(dialogs.messages[0].text, OverlongInputMessage(32767));
+        }
+    }
 };
 
 NUMORA_QTEST_MAIN(FieldLimitTest)

@@ -3,15 +3,19 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "Fakes.h"
+#include "FieldLimit.h"
 #include "HistoryInputDialog.h"
 #include "QtTestMain.h"
 
 using namespace numora;
+using numora::testing::FakeDialogs;
 
 class HistoryInputDialogTest : public QObject {
     Q_OBJECT
@@ -96,6 +100,36 @@ private slots:
             QVERIFY2(control, name);
             QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(), name);
             QVERIFY2(!control->accessibleDescription().isEmpty() && !control->toolTip().isEmpty(), name);
+        }
+    }
+
+    // A formula is never cut: a paste longer than the field's 32767
+    // characters is refused whole with the message of every field, and the
+    // tool tip states the limit.
+    void overlongPasteIsRefused() {
+        int cleared = 0;
+        FakeDialogs dialogs;
+        HistoryInputDialog box(nullptr, "prompt", "title", "0", History(&cleared), &dialogs);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(box.field()->toolTip().contains(QStringLiteral("32767")));
+        QLineEdit* edit = box.field()->lineEdit();
+        const struct {
+            QString paste;
+            bool fits;
+        } rows[] = {
+            {QStringLiteral("1") + QStringLiteral("+0").repeated(16383) + QStringLiteral("+1000"), false},  // 1001, not 1
+            {QStringLiteral("1") + QStringLiteral("+0").repeated(16383), true},                            // 32767
+        };
+        for (const auto& row : rows) {
+            edit->selectAll();
+            dialogs.messages.clear();
+            QApplication::clipboard()->setText(row.paste);
+            edit->paste();
+            QCoreApplication::processEvents();
+            QCOMPARE(edit->text(), row.fits ? row.paste : QStringLiteral("0"));
+            QCOMPARE(dialogs.messages.size(), row.fits ? 0 : 1);
+            if (!row.fits) QCOMPARE(dialogs.messages[0].text, OverlongInputMessage(HistoryInputDialog::kMaxLength));
         }
     }
 };

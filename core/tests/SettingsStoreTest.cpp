@@ -9,10 +9,12 @@
 #include <QFileInfo>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "SettingsStore.h"
+#include "TinyDisk.h"
 
 using namespace numora;
 
@@ -178,14 +180,14 @@ TEST(QtSettingsStore, NoLockStateStallsAWrite) {
 }
 
 // A settings file or folder that cannot be written: the program goes on with
-// its values in memory and says so once, naming the file.
+// its values in memory and says so once, naming the file and why.
 TEST(QtSettingsStore, UnsavableSettingsAreReportedOnce) {
     QTemporaryDir dir;
     WriteFile(dir.filePath("Numora"), "not a folder");
     QtSettingsStore store(IniIn(dir));
     QStringList files;
     store.setProblemHandler([&](QtSettingsStore::SaveProblem p, const QString& file) {
-        EXPECT_EQ(p, QtSettingsStore::SaveProblem::ReadOnly);
+        EXPECT_EQ(p, QtSettingsStore::SaveProblem::NoFolder);
         files << file;
     });
     store.WriteSetting("Texts", "Name", "x");
@@ -194,10 +196,85 @@ TEST(QtSettingsStore, UnsavableSettingsAreReportedOnce) {
     EXPECT_EQ(files, QStringList{IniIn(dir)});
     EXPECT_FALSE(store.saving());
 
-    const QString text = SaveProblemText(QtSettingsStore::SaveProblem::ReadOnly, IniIn(dir));
-    EXPECT_TRUE(text.startsWith(QStringLiteral("无法保存设置！"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(IniIn(dir)));
+    using Problem = QtSettingsStore::SaveProblem;
+    const struct {
+        Problem problem;
+        const char* says;
+    } texts[] = {
+        {Problem::ReadOnly, "或其所在的文件夹不可写入。"},
+        {Problem::NoFolder, "无法写入：文件夹不存在。"},
+        {Problem::NoPermission, "无法写入：没有写入权限。"},
+        {Problem::DiskFull, "无法写入：磁盘空间不足。"},
+    };
+    for (const auto& t : texts) {
+        const QString text = SaveProblemText(t.problem, IniIn(dir));
+        EXPECT_TRUE(text.startsWith(QStringLiteral("无法保存设置！\n设置文件") + IniIn(dir) + QString::fromUtf8(t.says)))
+            << text.toStdString();
+    }
     EXPECT_TRUE(SaveProblemText(QtSettingsStore::SaveProblem::Locked, IniIn(dir)).contains(IniIn(dir) + ".lock"));
+}
+
+// On a disk that fills up, and one that turns read-only, the settings file
+// keeps what it had (written through a temporary file renamed into place)
+// and the reason is told.
+TEST(QtSettingsStore, FullAndReadOnlyDisksKeepTheOldFile) {
+    const std::optional<int> status = numora::testing::OnTinyDisk(64 * 1024, [](const std::string& folder) {
+        const QString ini = QString::fromStdString(folder) + QStringLiteral("/Numora/Numora.ini");
+        QtSettingsStore store(ini);
+        QList<QtSettingsStore::SaveProblem> problems;
+        store.setProblemHandler([&](QtSettingsStore::SaveProblem p, const QString&) { problems << p; });
+        store.WriteSetting("Texts", "Name", QStringLiteral("张三"));
+        store.WriteSetting("Texts", "FileName", QString(200 * 1024, QLatin1Char('x')));
+        if (problems != QList{QtSettingsStore::SaveProblem::DiskFull}) return 1;
+        if (QtSettingsStore(ini).ReadSetting("Texts", "Name", "") != QStringLiteral("张三")) return 2;
+        if (QDir(QFileInfo(ini).absolutePath()).entryList(QDir::Files | QDir::Hidden) != QStringList{"Numora.ini"})
+            return 3;
+        if (!numora::testing::RemountReadOnly(folder)) return 0;
+        QtSettingsStore again(ini);
+        again.setProblemHandler([&](QtSettingsStore::SaveProblem p, const QString&) { problems << p; });
+        again.WriteSetting("Texts", "Name", QStringLiteral("李四"));
+        if (problems.size() != 2 || problems[1] != QtSettingsStore::SaveProblem::NoPermission) return 4;
+        return QtSettingsStore(ini).ReadSetting("Texts", "Name", "") == QStringLiteral("张三") ? 0 : 5;
+    });
+    if (!status) GTEST_SKIP() << "no user and mount namespaces here";
+    EXPECT_EQ(*status, 0);
+}
+
+// The store writes the file itself; QSettings reads back every text as it
+// was written, whatever characters it holds, and a file written by
+// QSettings is read and rewritten without a change to its values.
+TEST(QtSettingsStore, EveryTextReadsBackAsWritten) {
+    const QString texts[] = {
+        "", "plain", "张三, 李四", "a,b", " blanks at both ends ", "x;y # z", "k=v", "\"quoted\"", "back\\slash",
+        "tab\tand\nnew line\r", QString("\x1b") + "abc", QString(QChar(0)) + "7", "\x7f", "@Invalid()", "@@x",
+        "@ByteArray(1)", "(1+2)*3=9", "😀 𝔸", "%41%U4E00", "/home/u/My Music/a=b;c.mp3", QString(40000, '1'),
+        "a#b", "#x", "[Texts]", "x\n[Texts]\nName=y", "True", "1E+15", "-.5", "a b",
+    };
+    QTemporaryDir dir;
+    {
+        QSettings byQt(IniIn(dir), QSettings::IniFormat);  // a file QSettings wrote, one hand-edited list in it
+        byQt.setValue("Texts/Name", QStringLiteral("王五"));
+        byQt.setValue("Checks/List", QStringList{"a", "b"});
+        byQt.setValue("Loose", QStringLiteral("in no section"));
+    }
+    QtSettingsStore store(IniIn(dir));
+    for (int i = 0; i < int(std::size(texts)); ++i) store.WriteSetting("History", QString::number(i), texts[i]);
+    const QSettings back(IniIn(dir), QSettings::IniFormat);
+    QtSettingsStore again(IniIn(dir));
+    for (int i = 0; i < int(std::size(texts)); ++i) {
+        EXPECT_EQ(back.value("History/" + QString::number(i)).toString(), texts[i]) << i;
+        EXPECT_EQ(again.ReadSetting("History", QString::number(i), "-"), texts[i]) << i;
+    }
+    EXPECT_EQ(again.ReadSetting("Texts", "Name", ""), QStringLiteral("王五"));
+    EXPECT_EQ(again.ReadSetting("Checks", "List", ""), QStringLiteral("a, b"));
+    EXPECT_EQ(back.value("Loose").toString(), QStringLiteral("in no section"));
+    EXPECT_EQ(back.allKeys().size(), int(std::size(texts)) + 3);
+    // Plain values stay plain, as QSettings writes them.
+    QFile file(IniIn(dir));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ini = file.readAll();
+    for (const char* line : {"\nName=王五\n", "=True\n", "=(1+2)*3=9\n", "=-.5\n"})
+        EXPECT_TRUE(ini.contains(line)) << line;
 }
 
 TEST(TypedReaders, ConvertTheTextFormsOrFallBackToTheDefault) {

@@ -12,9 +12,6 @@
 namespace numora {
 namespace {
 
-// The toolkit's maximum length when none is set.
-constexpr int kNoLimit = 32767;
-
 // Watches one field. The line edit reports input it had to reject
 // (inputRejected) while it is inserting the part that fits, before it
 // reports the changed text: the state recorded at every change until then
@@ -48,6 +45,9 @@ private:
     void refuse(const State& before) {
         if (field_->text() != before.text) {
             field_->setText(before.text);
+            // Whoever follows the user's edits (a setting stored as it is
+            // typed) had the cut text: it gets the kept one back.
+            emit field_->textEdited(field_->text());
             if (before.selectionStart >= 0)
                 field_->setSelection(before.selectionStart, static_cast<int>(before.selectionLength));
             else
@@ -75,8 +75,9 @@ QString OverlongInputMessage(int maxLength) {
 
 void RefuseOverlongInput(QWidget* root, Dialogs& dialogs, const QHash<QString, QString>& messages) {
     for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
+        if (field->property("numoraLengthGuard").toBool()) continue;  // guarded already
+        field->setProperty("numoraLengthGuard", true);
         const int limit = field->maxLength();
-        if (limit >= kNoLimit) continue;
         new LengthGuard(field, dialogs, messages.value(field->objectName(), OverlongInputMessage(limit)));
     }
 }

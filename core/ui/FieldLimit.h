@@ -24,8 +24,8 @@ class Dialogs;
 // `maxLength` characters.
 QString OverlongInputMessage(int maxLength);
 
-// Guards every line edit under `root` that has a maximum length (below the
-// toolkit's 32767). An edit that would not fit is undone (text, caret and
+// Guards every line edit under `root`, those without a maximum length of
+// their own too (the toolkit's default is 32767 characters). An edit that would not fit is undone (text, caret and
 // selection as before) and its message is shown through `dialogs` with the
 // exclamation icon and the title "Numora错误报告", over the field's window:
 // `messages` maps a field's objectName to its message (the message its

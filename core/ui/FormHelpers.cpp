@@ -209,14 +209,6 @@ bool HintFilter::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-LoopPacer::LoopPacer(QObject* window) : window_(window) { clock_.start(); }
-
-bool LoopPacer::pause() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    last_ = clock_.elapsed();
-    return !window_.isNull();
-}
-
 namespace {
 
 void PaintResultFace(QWidget* field) {

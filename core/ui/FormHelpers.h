@@ -7,7 +7,6 @@
 
 #include <functional>
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -79,26 +78,6 @@ private:
     QHash<QString, QString> hints_;
     QHash<QString, QPointer<QWidget>> watched_;
     Show show_;
-};
-
-// Paces a long computation that runs on the window's own thread: the loop
-// asks due() after each step and, when it is, lets pending window events run
-// with pause(). Pauses come every 25 ms, so the window stays responsive
-// without the pauses becoming the cost.
-class LoopPacer {
-public:
-    explicit LoopPacer(QObject* window);
-    bool due() const { return clock_.elapsed() - last_ >= kIntervalMs; }
-    // Runs pending events. False when the window was destroyed meanwhile:
-    // the loop must then return at once without touching it.
-    bool pause();
-
-    static constexpr qint64 kIntervalMs = 25;
-
-private:
-    QPointer<QObject> window_;
-    QElapsedTimer clock_;
-    qint64 last_ = 0;
 };
 
 // Gives a read-only result field the button face of the window's palette

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "Accessibility.h"
+#include "FieldLimit.h"
 
 namespace numora {
 namespace {
@@ -22,7 +23,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 // has no status bar for hints).
 AccessibleTable HistoryInputAccessibility() {
     const struct { const char* control; const char* name; const char* description; } rows[] = {
-        {"HistoryInputBox", "输入内容", "上、下方向键依次取出以前输入过的内容；下拉列表列出最近的记录，选中一项可以再编辑"},
+        {"HistoryInputBox", "输入内容",
+         "上、下方向键依次取出以前输入过的内容；下拉列表列出最近的记录，选中一项可以再编辑；最多可输入32767个字符"},
         {"HistoryInputClear", "清除记录", "清除以前输入过的全部记录"},
         {"HistoryInputOk", "确定", "计算输入的内容"},
         {"HistoryInputCancel", "取消", "关闭输入框，不作计算"},
@@ -35,7 +37,7 @@ AccessibleTable HistoryInputAccessibility() {
 }  // namespace
 
 HistoryInputDialog::HistoryInputDialog(QWidget* parent, const QString& prompt, const QString& title,
-                                       const QString& defaultText, InputHistory history)
+                                       const QString& defaultText, InputHistory history, Dialogs* dialogs)
     : QDialog(parent), history_(std::move(history)) {
     setWindowTitle(title);
     auto* column = new QVBoxLayout(this);
@@ -54,6 +56,7 @@ HistoryInputDialog::HistoryInputDialog(QWidget* parent, const QString& prompt, c
     for (qsizetype i = 0; i < history_.items.size() && i < history_.entries.size(); ++i)
         field_->addItem(history_.items[i]);
     field_->setCurrentIndex(-1);
+    field_->lineEdit()->setMaxLength(kMaxLength);
     field_->setEditText(defaultText);
     field_->lineEdit()->selectAll();
     // The keys reach the box, which hands most of them to its line edit.
@@ -82,6 +85,7 @@ HistoryInputDialog::HistoryInputDialog(QWidget* parent, const QString& prompt, c
     const AccessibleTable table = HistoryInputAccessibility();
     ApplyAccessibility(this, table);
     for (const AccessibleText& row : table) findChild<QWidget*>(row.control)->setToolTip(row.description);
+    if (dialogs) RefuseOverlongInput(this, *dialogs);
     field_->setFocus();
 }
 

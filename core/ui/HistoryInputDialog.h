@@ -21,8 +21,13 @@ class HistoryInputDialog final : public QDialog {
     Q_OBJECT
 
 public:
+    // The longest text the field takes (its tool tip says so); a paste
+    // that would not fit is refused whole with a message through
+    // `dialogs`, never cut.
+    static constexpr int kMaxLength = 32767;
+
     HistoryInputDialog(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
-                       InputHistory history);
+                       InputHistory history, Dialogs* dialogs = nullptr);
 
     // The field's text.
     QString text() const;

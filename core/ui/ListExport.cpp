@@ -4,21 +4,20 @@
 #include "ListExport.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
-#include <QSaveFile>
+#include <QFile>
 #include <algorithm>
-#include <chrono>
-#include <future>
-#include <optional>
+#include <cerrno>
 #include <utility>
 #include <vector>
 
+#include "JobRunner.h"
+#include "SaveFile.h"
 #include "Services.h"
 
 namespace numora {
@@ -85,22 +84,6 @@ bool WalkLines(const ListLines& lines, const Rows& rows, bool terminated, Sink s
     return chunk.empty() || sink(chunk);
 }
 
-// Runs `work` on a helper thread while the window goes on reacting to the
-// user (a wait of at most 5 ms between its events), and gives its result;
-// nullopt when `window` went away meanwhile. The work uses only what it
-// owns (a snapshot of the lines, a file of its own), so neither a list that
-// changes nor a window that closes can disturb it.
-template <typename Work>
-auto WhileTheWindowReacts(QObject* window, Work work) -> std::optional<decltype(work())> {
-    const QPointer<QObject> guard(window);
-    std::future<decltype(work())> result = std::async(std::launch::async, std::move(work));
-    while (result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    auto value = result.get();
-    if (!guard) return std::nullopt;
-    return value;
-}
-
 // The rows of a selection, in order, merged.
 Rows SelectedRows(const QItemSelection& selection, std::size_t count) {
     Rows rows;
@@ -123,7 +106,11 @@ Rows SelectedRows(const QItemSelection& selection, std::size_t count) {
 
 ListExport::ListExport(QAbstractItemView* view, Services& services, const QString& fileName,
                        std::function<void(const QString&)> showHint)
-    : QObject(view), view_(view), services_(services), fileName_(fileName), showHint_(std::move(showHint)) {}
+    : QObject(view), view_(view), services_(services), fileName_(fileName), showHint_(std::move(showHint)) {
+    job_ = new JobRunner(this, QStringLiteral("ListExportJob"));
+}
+
+bool ListExport::busy() const { return job_->running(); }
 
 ListExport* ListExport::Install(QAbstractItemView* view, Services& services, const QString& fileName,
                                 std::function<void(const QString&)> showHint) {
@@ -157,7 +144,8 @@ std::unique_ptr<QMenu> ListExport::makeMenu(QWidget* parent) {
         action->setShortcut(commands[i].second);
         action->setStatusTip(U(item.hint));
         action->setToolTip(U(item.hint));
-        action->setEnabled(i == 0 ? selected : any);
+        // A copy or save waits for the one under way.
+        action->setEnabled((i == 0 ? selected : any) && (i == 1 || !busy()));
         connect(action, &QAction::triggered, this, commands[i].first);
     }
     menu->setToolTipsVisible(true);
@@ -218,52 +206,77 @@ void ListExport::copySelection() { copyRows(true); }
 void ListExport::copyAll() { copyRows(false); }
 
 void ListExport::copyRows(bool selectedOnly) {
-    if (!view_->model()) return;
+    if (!view_->model() || busy()) return;
     const std::shared_ptr<const ListLines> lines = snapshot();
     const std::size_t count = lines->count();
     const Rows rows = selectedOnly ? SelectedRows(view_->selectionModel()->selection(), count)
                                    : (count ? Rows{{0, count - 1}} : Rows{});
     if (rows.empty()) return;  // nothing to copy: the clipboard keeps what it has
-    const std::optional<QString> text = WhileTheWindowReacts(view_, [lines, rows] {
-        std::vector<std::string> chunks;
-        std::size_t bytes = 0;
-        WalkLines(*lines, rows, false, [&](const std::string& chunk) {
-            chunks.push_back(chunk);
-            bytes += chunk.size();
-            return true;
+    // The text is made from the snapshot on the job's thread; the clipboard
+    // gets it when it is whole.
+    auto text = std::make_shared<QString>();
+    job_->start<QString>(
+        [lines, rows](JobChannel<QString>& channel) {
+            std::vector<std::string> chunks;
+            std::size_t bytes = 0;
+            const bool whole = WalkLines(*lines, rows, false, [&](const std::string& chunk) {
+                if (channel.cancelled()) return false;
+                chunks.push_back(chunk);
+                bytes += chunk.size();
+                return true;
+            });
+            if (!whole) return;
+            QString joined;
+            joined.reserve(static_cast<qsizetype>(bytes));
+            for (std::string& chunk : chunks) {
+                if (channel.cancelled()) return;
+                joined += QString::fromUtf8(chunk.data(), static_cast<qsizetype>(chunk.size()));
+                std::string().swap(chunk);
+            }
+            channel.send(std::move(joined));
+        },
+        [text](std::vector<QString>& texts) { *text = std::move(texts.back()); },
+        [this, text](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Finished) services_.clipboard.SetText(*text);
+            emit done();
         });
-        QString text;
-        text.reserve(static_cast<qsizetype>(bytes));
-        for (std::string& chunk : chunks) {
-            text += QString::fromUtf8(chunk.data(), static_cast<qsizetype>(chunk.size()));
-            std::string().swap(chunk);
-        }
-        return text;
-    });
-    if (text) services_.clipboard.SetText(*text);
 }
 
 void ListExport::save() {
-    if (!view_->model() || view_->model()->rowCount() == 0) return;
-    const QString path = services_.dialogs.SaveFileName(view_, U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"),
-                                                        QDir::home().filePath(fileName_));
+    if (!view_->model() || view_->model()->rowCount() == 0 || busy()) return;
+    saveAs(QDir::home().filePath(fileName_));
+}
+
+// The dialog, then the file written as a job; a file that could not be
+// written gets the message that says why, and the dialog opens again on
+// its name.
+void ListExport::saveAs(const QString& suggested) {
+    const SaveRequest request{U("保存为文本文件"), U("文本文件 (*.txt);;所有文件 (*)"), suggested, U("保存文件失败：")};
+    const QString path = services_.dialogs.SaveFileName(view_, request.title, request.filter, request.suggested);
     if (path.isEmpty()) return;
     const std::shared_ptr<const ListLines> lines = snapshot();
-    const std::optional<bool> saved = WhileTheWindowReacts(view_, [lines, path] {
-        // Written beside the chosen name and renamed into place when
-        // complete: a failure leaves no half-written file under the name.
-        QSaveFile file(path);
-        file.setDirectWriteFallback(false);
-        if (!file.open(QIODevice::WriteOnly)) return false;
-        const Rows all = lines->count() ? Rows{{0, lines->count() - 1}} : Rows{};
-        const bool written = WalkLines(*lines, all, true, [&file](const std::string& chunk) {
-            return file.write(chunk.data(), static_cast<qint64>(chunk.size())) == static_cast<qint64>(chunk.size());
+    auto saved = std::make_shared<WriteResult>();
+    job_->start<WriteResult>(
+        [lines, name = QFile::encodeName(path).toStdString()](JobChannel<WriteResult>& channel) {
+            // Whole or not at all: a failure, or a save given up, leaves what
+            // stood under the name.
+            FileWriter file(name);
+            const Rows all = lines->count() ? Rows{{0, lines->count() - 1}} : Rows{};
+            WalkLines(*lines, all, true, [&](const std::string& chunk) { return !channel.cancelled() && file.Write(chunk); });
+            if (channel.cancelled()) return;  // the temporary file goes with the writer
+            channel.send(file.Commit());
+        },
+        [saved](std::vector<WriteResult>& results) { *saved = results.back(); },
+        [this, saved, path, request](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Failed) *saved = FailedWrite(ENOMEM);  // the writing itself failed
+            if (end != JobRunner::End::Cancelled && !saved->ok()) {
+                services_.dialogs.Message(view_, SaveFailedText(request.failurePrefix, path, *saved),
+                                          U("Numora错误报告"), MsgIcon::Exclamation, MsgButtons::Ok);
+                saveAs(path);  // another folder or name, starting from this one
+                if (busy()) return;
+            }
+            emit done();
         });
-        return written && file.commit();  // otherwise the half-written copy is removed
-    });
-    if (saved && !*saved)
-        services_.dialogs.Message(view_, U("保存文件失败：") + QDir::toNativeSeparators(path), U("Numora错误报告"),
-                                  MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 }  // namespace numora

@@ -9,11 +9,14 @@
 //   全部复制 (Ctrl+Shift+C)    every line
 //   保存为文本文件… (Ctrl+S)   every line into a UTF-8 text file, one line an
 //                              item, chosen in the file dialog
-// The text is made from a snapshot of the list on a helper thread while the
-// window goes on reacting, so millions of lines (and a slow disk) neither
-// stall the window nor trip over a list that changes meanwhile. A file is
-// written beside the chosen name and renamed into place only when it is
-// complete; one that cannot be written gets a message that names it.
+// The text is made from a snapshot of the list as a long job (JobRunner.h)
+// while the window goes on reacting, so millions of lines (and a slow disk)
+// neither stall the window nor trip over a list that changes meanwhile; a
+// copy or save asked for while one is under way is not taken (its menu
+// items are disabled). A file is written whole or not at all (SaveFile.h):
+// one that cannot be written gets a message that names it and says why, and
+// the dialog opens again. Closing the window gives up a copy or save under
+// way (the file is then not written).
 #pragma once
 
 #include <QObject>
@@ -28,6 +31,7 @@ class QWidget;
 
 namespace numora {
 
+class JobRunner;
 struct Services;
 
 // The lines of a list at one moment. Read from a helper thread: nothing
@@ -58,7 +62,8 @@ public:
     static ListExport* Install(QAbstractItemView* view, Services& services, const QString& fileName,
                                std::function<void(const QString&)> showHint = {});
 
-    // The commands. Each returns when its work is done (or given up).
+    // The commands. A copy or save starts a job and returns; done() follows
+    // when the clipboard has the text, or the file is written (or given up).
     void copySelection();
     void selectAll();
     void copyAll();
@@ -66,6 +71,11 @@ public:
 
     // The context menu, its items enabled as the list allows.
     std::unique_ptr<QMenu> makeMenu(QWidget* parent);
+    // A copy or save is under way.
+    bool busy() const;
+
+signals:
+    void done();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,12 +85,14 @@ private:
                std::function<void(const QString&)> showHint);
     std::shared_ptr<const ListLines> snapshot() const;
     void copyRows(bool selectedOnly);
+    void saveAs(const QString& suggested);
     void showMenu(const QPoint& globalPos);
 
     QAbstractItemView* view_;
     Services& services_;
     QString fileName_;
     std::function<void(const QString&)> showHint_;
+    JobRunner* job_ = nullptr;
 };
 
 }  // namespace numora

@@ -4,6 +4,7 @@
 #include "Services.h"
 
 #include "DialogPlace.h"
+#include "FieldLimit.h"
 #include "HistoryInputDialog.h"
 #include "MessageDialog.h"
 
@@ -74,6 +75,7 @@ std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& promp
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    RefuseOverlongInput(&dialog, *this);  // a paste too long for the field is refused, not cut
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
     PlaceOver(&dialog, parent);
@@ -94,7 +96,7 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QSt
 std::optional<QString> QtDialogs::HistoryInputBox(QWidget* parent, const QString& prompt, const QString& title,
                                                   const QString& defaultText, const InputHistory& history) {
     QWidget* owner = MessageOwner(parent);
-    HistoryInputDialog dialog(owner, prompt, title, defaultText, history);
+    HistoryInputDialog dialog(owner, prompt, title, defaultText, history, this);
     OwnDialog(dialog, owner);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.text();

@@ -106,3 +106,60 @@ TEST(ExactFormula, WorkIsBounded) {
     EXPECT_EQ(r.decimal, EvaluateFormula(f));
     EXPECT_EQ(r.exact, Exact::TooLarge);
 }
+
+// The 10000-digit limit holds for the value in lowest terms, however it was
+// reached: typed, or the result of a step, exactly at the limit or one
+// digit past it.
+TEST(ExactFormula, DigitLimitInLowestTerms) {
+    const struct {
+        std::string formula;
+        std::size_t numerator, denominator;  // digits; 0: 数据过大
+    } rows[] = {
+        {"0." + std::string(5001, '3'), 5001, 5002},  // 3333.../10^5001
+        {"1e-9999", 1, 10000},
+        {"1e-10000", 0, 0},
+        {"5e-10000*1", 1, 10000},                    // 1/(2*10^9999)
+        {"1e-5000*1e-5000", 0, 0},                  // 10^10000 below: 10001 digits
+        {"1+1e-5000*1e-5000", 0, 0},
+        {"1e-5000*1e-4999", 1, 10000},
+        {"0." + std::string(9999, '3'), 9999, 10000},
+        {"0." + std::string(10000, '3'), 0, 0},
+        {"0." + std::string(9998, '3') + "*0.1", 9998, 10000},
+        {"0." + std::string(9999, '3') + "/10", 0, 0},
+    };
+    for (const auto& row : rows) {
+        const std::string shown = row.formula.substr(0, 40);
+        const ExactFormulaResult r = EvaluateFormulaExact(row.formula);
+        EXPECT_EQ(r.decimal, EvaluateFormula(row.formula)) << shown;
+        if (row.numerator == 0) {
+            EXPECT_EQ(r.exact, Exact::TooLarge) << shown;
+            continue;
+        }
+        ASSERT_EQ(r.exact, Exact::Value) << shown;
+        EXPECT_EQ(r.numerator.size(), row.numerator) << shown;
+        EXPECT_EQ(r.denominator.size(), row.denominator) << shown;
+    }
+}
+
+// The exact values held at once are bounded too: many large numbers each
+// waiting in its own parenthesis give up early rather than fill the
+// memory, and the decimal result is still given.
+TEST(ExactFormula, ValuesHeldAtOnceAreBounded) {
+    const struct {
+        const char* open;
+        int levels;
+        Exact exact;
+    } rows[] = {
+        {"1e-9999+(", 25000, Exact::TooLarge},   // 25000 denominators of 10000 digits
+        {"1e-9999+(", 100, Exact::Value},
+        {"1+(", 200000, Exact::Value},           // small ones, however deep
+    };
+    for (const auto& row : rows) {
+        std::string f;
+        for (int i = 0; i < row.levels; ++i) f += row.open;
+        f += "1" + std::string(row.levels, ')');
+        const ExactFormulaResult r = EvaluateFormulaExact(f);
+        EXPECT_EQ(r.exact, row.exact) << row.open << row.levels;
+        EXPECT_EQ(r.decimal, EvaluateFormula(f)) << row.open << row.levels;
+    }
+}

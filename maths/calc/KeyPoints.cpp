@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 #include <numbers>
 #include <optional>
 #include <tuple>
 
 #include "NumberText.h"
+#include "SignSearch.h"
 
 namespace numora::maths {
 
@@ -60,7 +59,15 @@ std::vector<double> QuadraticRoots(double a, double b, double c) {
     if (d < 0) return {};
     if (d == 0) return {-b / (2 * a)};
     const double s = -(b + std::copysign(std::sqrt(d), b)) / 2;
-    double r1 = s / a, r2 = c / s;
+    // One Newton step in extended precision takes each root to the double
+    // nearest to it (the quotients above may leave it a unit off).
+    auto polish = [a, b, c](double x) {
+        const long double X = x, slope = 2 * static_cast<long double>(a) * X + b;
+        if (slope == 0) return x;
+        const double better = static_cast<double>(X - ((a * X + b) * X + c) / slope);
+        return std::isfinite(better) ? better : x;
+    };
+    double r1 = polish(s / a), r2 = polish(c / s);
     if (r1 > r2) std::swap(r1, r2);
     return {r1, r2};
 }
@@ -98,6 +105,7 @@ bool Family(double omega, double phi, double base, double period, const Box& box
 
 struct Found {
     std::vector<KeyPoint> points;
+    std::vector<KeyNote> notes;
     bool tooMany = false;
     void Add(KeyKind kind, double x, double y, std::size_t curve, std::size_t other) {
         points.push_back({kind, x, y, curve, other});
@@ -108,7 +116,11 @@ struct Found {
 // crests u = π/2 + kπ (u = kπ).
 void SineKeyPoints(const Curve& f, bool cosine, std::size_t index, const Box& box, Found& out) {
     const auto [a, w, phi, d] = f.c;
-    if (a == 0 || w == 0) return;  // a constant
+    if (a == 0 || w == 0) {  // a constant
+        if ((a == 0 ? d : a * (cosine ? std::cos(phi) : std::sin(phi)) + d) == 0)
+            out.notes.push_back({KeyNoteKind::ZeroFunction, index, index});
+        return;
+    }
     std::vector<double> xs, ks;
     if (!Family(w, phi, cosine ? 0 : kPi / 2, kPi, box, xs, &ks)) {
         out.tooMany = true;
@@ -133,179 +145,6 @@ void SineKeyPoints(const Curve& f, bool cosine, std::size_t index, const Box& bo
         return;
     }
     for (double x : xs) out.Add(KeyKind::Zero, x, 0, index, index);
-}
-
-// ---- Numeric search -------------------------------------------------------------
-
-// Doubles in their order as integers, so that bisection on the integers
-// reaches neighbouring doubles in at most 64 steps from any bracket.
-std::int64_t Ordered(double d) {
-    std::int64_t i;
-    std::memcpy(&i, &d, sizeof i);
-    return i < 0 ? std::numeric_limits<std::int64_t>::min() - i : i;
-}
-double FromOrdered(std::int64_t k) {
-    const std::int64_t i = k < 0 ? std::numeric_limits<std::int64_t>::min() - k : k;
-    double d;
-    std::memcpy(&d, &i, sizeof d);
-    return d;
-}
-double Middle(double lo, double hi) {
-    const std::int64_t a = Ordered(lo), b = Ordered(hi);
-    return FromOrdered(a / 2 + b / 2 + (a % 2 + b % 2) / 2);
-}
-double Ulp(double x) {
-    const double m = std::fabs(x);
-    return std::nextafter(m, std::numeric_limits<double>::infinity()) - m;
-}
-
-template <typename F>
-struct Scan {
-    const F& f;
-    std::vector<double> xs, ys;
-
-    Scan(const F& function, const Box& box, std::size_t n) : f(function) {
-        xs.resize(n + 1);
-        ys.resize(n + 1);
-        const double step = (box.x1 - box.x0) / static_cast<double>(n);
-        for (std::size_t i = 0; i <= n; ++i) {
-            xs[i] = i == n ? box.x1 : box.x0 + static_cast<double>(i) * step;
-            ys[i] = f(xs[i]);
-        }
-    }
-
-    // Zeros: samples where f is 0, and sign changes narrowed by bisection to
-    // neighbouring doubles. A sign change whose value does not shrink as the
-    // bracket does (a pole, a jump) is no zero: at the end the value must be
-    // what the function's slope across the bracket gives over a few ulps.
-    std::vector<double> Zeros(bool& tooMany) const {
-        std::vector<double> zeros;
-        const std::size_t n = xs.size() - 1;
-        for (std::size_t i = 0; i <= n; ++i) {
-            if (ys[i] == 0) {
-                zeros.push_back(xs[i]);
-                continue;
-            }
-            if (i == n || ys[i + 1] == 0 || std::isnan(ys[i]) || std::isnan(ys[i + 1])) continue;
-            if ((ys[i] < 0) == (ys[i + 1] < 0)) continue;
-            double lo = xs[i], hi = xs[i + 1], flo = ys[i], fhi = ys[i + 1];
-            std::optional<double> root;
-            for (int step = 0; step < 80; ++step) {
-                const double m = Middle(lo, hi);
-                if (!(m > lo && m < hi)) break;
-                const double fm = f(m);
-                if (std::isnan(fm)) break;
-                if (fm == 0) {
-                    root = m;
-                    break;
-                }
-                if ((fm < 0) == (flo < 0))
-                    lo = m, flo = fm;
-                else
-                    hi = m, fhi = fm;
-            }
-            if (!root) {
-                const double best = std::fabs(flo) <= std::fabs(fhi) ? lo : hi;
-                const double left = std::min(std::fabs(flo), std::fabs(fhi));
-                const double slope = std::fabs(ys[i + 1] - ys[i]) / (xs[i + 1] - xs[i]);
-                if (Middle(lo, hi) > lo && Middle(lo, hi) < hi) continue;  // stopped early: undefined inside
-                if (!(left <= 1024 * slope * Ulp(best))) continue;         // a pole or a jump
-                root = best;
-            }
-            zeros.push_back(*root);
-            if (zeros.size() > kMaxKeyPoints) {
-                tooMany = true;
-                return {};
-            }
-        }
-        return zeros;
-    }
-
-    struct Extremum {
-        double x, y;
-        bool maximum;
-        double spread;  // the larger value change next to it among the samples
-    };
-
-    // Extrema: a sample (or a run of equal samples) above (below) both
-    // neighbours, refined by golden-section search between them and moved
-    // to the shortest decimal x that is as high (low). A peak the search
-    // finds far above the samples' steps is a pole, not a crest.
-    std::vector<Extremum> Extrema(bool& tooMany) const {
-        std::vector<Extremum> found;
-        const std::size_t n = xs.size() - 1;
-        for (std::size_t i = 1; i < n; ++i) {
-            std::size_t j = i;
-            while (j < n && ys[j + 1] == ys[i]) ++j;
-            const double before = ys[i - 1], here = ys[i];
-            if (j >= n) break;
-            const double after = ys[j + 1];
-            const std::size_t next = j;
-            if (std::isnan(before) || std::isnan(here) || std::isnan(after) ||
-                !((here > before && here > after) || (here < before && here < after))) {
-                i = next;
-                continue;
-            }
-            const bool maximum = here > before;
-            const double sign = maximum ? 1 : -1;
-            auto g = [&](double x) {
-                const double v = f(x);
-                return std::isnan(v) ? -std::numeric_limits<double>::infinity() : sign * v;
-            };
-            // Bisection on the sign of the central difference over a fixed
-            // small h: the crest to about 1E-10 of the step where the
-            // values alone would give it to 1E-8 (their flatness).
-            const double step = xs[i] - xs[i - 1];
-            const double h = step * 5e-3;
-            double lo = xs[i - 1], hi = xs[j + 1];
-            for (int k = 0; k < 80; ++k) {
-                const double m = lo + (hi - lo) / 2;
-                if (!(m > lo && m < hi)) break;
-                const double d = g(m + h) - g(m - h);
-                if (d > 0)
-                    lo = m;
-                else if (d < 0)
-                    hi = m;
-                else
-                    lo = hi = m;
-            }
-            double x = lo + (hi - lo) / 2, best = g(x);
-            if (sign * here > best) x = xs[i], best = sign * here;
-            // The shortest decimal within the crest's uncertainty (1.5 for
-            // 1.50000000003).
-            const double near = step * 1e-7;
-            for (double unit = std::pow(10.0, std::ceil(std::log10(step))); unit >= near / 10; unit /= 10) {
-                const double shorter = std::round(x / unit) * unit;
-                if (std::fabs(shorter - x) <= near && g(shorter) >= best - std::fabs(best) * 1e-15) {
-                    x = shorter, best = g(shorter);
-                    break;
-                }
-            }
-            const double y = sign * best;
-            const double spread = std::max(std::fabs(here - before), std::fabs(after - ys[j]));
-            if (std::isfinite(y) && std::fabs(y - here) <= 2 * spread) found.push_back({x, y, maximum, spread});
-            if (found.size() > kMaxKeyPoints) {
-                tooMany = true;
-                return {};
-            }
-            i = next;
-        }
-        return found;
-    }
-};
-
-// The zeros of f in the box: sign changes, and extrema that touch 0.
-template <typename F>
-std::vector<double> NumericZeros(const Scan<F>& scan, const std::vector<typename Scan<F>::Extremum>& extrema,
-                                 bool& tooMany) {
-    std::vector<double> zeros = scan.Zeros(tooMany);
-    for (const auto& e : extrema)
-        if (std::fabs(e.y) <= 1e-9 * e.spread) zeros.push_back(e.x);
-    std::sort(zeros.begin(), zeros.end());
-    const double near = (scan.xs.back() - scan.xs.front()) / static_cast<double>(scan.xs.size()) / 1000;
-    zeros.erase(std::unique(zeros.begin(), zeros.end(), [near](double a, double b) { return b - a <= near; }),
-                zeros.end());
-    return zeros;
 }
 
 // ---- Polynomial pieces (the closed-form intersections) -------------------------------
@@ -351,9 +190,51 @@ std::optional<std::vector<double>> PieceIntersections(const std::vector<Piece>& 
     return xs;
 }
 
+// Whether pieces of two graphs are the same polynomial over the whole of
+// [box.x0, box.x1].
+bool CoincideOn(const std::vector<Piece>& p, const std::vector<Piece>& q, const Box& box) {
+    for (const Piece& u : p) {
+        for (const Piece& v : q) {
+            const double from = std::max({u.from, v.from, box.x0}), to = std::min({u.to, v.to, box.x1});
+            if (from < to && (u.a != v.a || u.b != v.b || u.c != v.c)) return false;
+        }
+    }
+    return true;
+}
+
 // ---- One graph -------------------------------------------------------------------
 
-void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size_t scan, Found& out) {
+// Each graph's samples for the sign searches, taken once.
+class SampleCache {
+public:
+    SampleCache(const std::vector<Curve>& curves, const Box& box, std::size_t scan)
+        : curves_(curves), box_(box), scan_(scan), samples_(curves.size()) {}
+    const Samples& Of(std::size_t i) {
+        if (!samples_[i]) samples_[i] = SampleSigns(curves_[i], box_.x0, box_.x1, scan_);
+        return *samples_[i];
+    }
+
+private:
+    const std::vector<Curve>& curves_;
+    Box box_;
+    std::size_t scan_;
+    std::vector<std::optional<Samples>> samples_;
+};
+
+// The zeros and extrema a sign search finds, with the family cap.
+void NumericKeyPoints(const Curve& f, std::size_t index, const Box& box, SampleCache& samples, Found& out) {
+    const SignSearch found = SearchSigns(f, samples.Of(index), nullptr, nullptr, box.x0, box.x1, kMaxKeyPoints);
+    if (found.zeroEverywhere) {
+        out.notes.push_back({KeyNoteKind::ZeroFunction, index, index});
+        return;
+    }
+    out.tooMany = out.tooMany || found.tooMany;
+    for (const auto& e : found.extrema)
+        out.Add(e.maximum ? KeyKind::Maximum : KeyKind::Minimum, e.x, f(e.x), index, index);
+    for (double x : found.zeros) out.Add(KeyKind::Zero, x, 0, index, index);
+}
+
+void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, SampleCache& samples, Found& out) {
     auto zero = [&](double x) { out.Add(KeyKind::Zero, x, 0, index, index); };
     const auto& c = f.c;
     switch (f.kind) {
@@ -371,9 +252,15 @@ void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size
         case CurveKind::Cosine: SineKeyPoints(f, f.kind == CurveKind::Cosine, index, box, out); break;
         case CurveKind::Power:
             if (c[1] > 0) zero(0);
+            // An even whole power has its vertex at 0, as x² typed has.
+            if (c[1] > 0 && c[1] == std::trunc(c[1]) && std::fmod(c[1], 2) == 0)
+                out.Add(c[0] > 0 ? KeyKind::Minimum : KeyKind::Maximum, 0, 0, index, index);
             break;
         case CurveKind::Tangent: {
-            if (c[0] == 0 || c[1] == 0) break;
+            if (c[0] == 0 || c[1] == 0) {
+                if (c[0] == 0 || std::tan(c[2]) == 0) out.notes.push_back({KeyNoteKind::ZeroFunction, index, index});
+                break;
+            }
             std::vector<double> xs;
             if (!Family(c[1], c[2], 0, kPi, box, xs)) {
                 out.tooMany = true;
@@ -394,15 +281,7 @@ void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size
             }
             break;
         }
-        case CurveKind::Typed: {
-            const Scan<Curve> s(f, box, scan);
-            bool tooMany = false;
-            const auto extrema = s.Extrema(tooMany);
-            for (const auto& e : extrema) out.Add(e.maximum ? KeyKind::Maximum : KeyKind::Minimum, e.x, e.y, index, index);
-            for (double x : NumericZeros(s, extrema, tooMany)) zero(x);
-            out.tooMany = out.tooMany || tooMany;
-            break;
-        }
+        case CurveKind::Typed: NumericKeyPoints(f, index, box, samples, out); break;
     }
     if (box.x0 <= 0 && box.x1 >= 0) {
         const double y = f(0);
@@ -410,24 +289,33 @@ void CurveKeyPoints(const Curve& f, std::size_t index, const Box& box, std::size
     }
 }
 
-void PairKeyPoints(const Curve& f, std::size_t i, const Curve& g, std::size_t j, const Box& box, std::size_t scan,
+void PairKeyPoints(const Curve& f, std::size_t i, const Curve& g, std::size_t j, const Box& box, SampleCache& samples,
                    Found& out) {
+    if (f.SameAs(g)) {
+        out.notes.push_back({KeyNoteKind::SameGraph, i, j});
+        return;
+    }
     const auto p = Pieces(f), q = Pieces(g);
     std::vector<double> xs;
     if (!p.empty() && !q.empty()) {
         const auto closed = PieceIntersections(p, q, box);
-        if (!closed) return;  // the graphs coincide
+        if (!closed) {
+            // They coincide on a piece: the same graph when on the whole range.
+            if (CoincideOn(p, q, box)) out.notes.push_back({KeyNoteKind::SameGraph, i, j});
+            return;
+        }
         xs = *closed;
     } else {
-        auto h = [&f, &g](double x) { return f(x) - g(x); };
-        const Scan<decltype(h)> s(h, box, scan);
-        if (std::all_of(s.ys.begin(), s.ys.end(), [](double v) { return v == 0 || std::isnan(v); })) return;
-        bool tooMany = false;
-        xs = NumericZeros(s, s.Extrema(tooMany), tooMany);
-        if (tooMany) {
+        const SignSearch found = SearchSigns(f, samples.Of(i), &g, &samples.Of(j), box.x0, box.x1, kMaxKeyPoints, false);
+        if (found.zeroEverywhere) {
+            out.notes.push_back({KeyNoteKind::SameGraph, i, j});
+            return;
+        }
+        if (found.tooMany) {
             out.tooMany = true;
             return;
         }
+        xs = found.zeros;
     }
     for (double x : xs) {
         const double y = f(x);
@@ -437,21 +325,53 @@ void PairKeyPoints(const Curve& f, std::size_t i, const Curve& g, std::size_t j,
 
 }  // namespace
 
+const char* KeyNoteName(KeyNoteKind kind) {
+    switch (kind) {
+        case KeyNoteKind::ZeroFunction: return "函数值恒为0";
+        case KeyNoteKind::SameGraph: return "图象重合";
+    }
+    return "";
+}
+
+std::string KeyNoteLine(const KeyNote& note, std::size_t graphs) {
+    std::string line = KeyNoteName(note.kind);
+    if (note.kind == KeyNoteKind::SameGraph)
+        line += " 曲线" + std::to_string(note.curve + 1) + " 曲线" + std::to_string(note.other + 1);
+    else if (graphs > 1)
+        line += " 曲线" + std::to_string(note.curve + 1);
+    return line;
+}
+
 KeyPoints FindKeyPoints(const std::vector<Curve>& curves, const CanvasMapping& view, std::size_t scan) {
     KeyPoints result;
     const Box box{std::min(view.left, view.right), std::max(view.left, view.right), std::min(view.top, view.bottom),
                   std::max(view.top, view.bottom)};
     if (!(box.x0 < box.x1) || !std::isfinite(box.x1 - box.x0) || scan == 0) return result;
     Found found;
-    for (std::size_t i = 0; i < curves.size(); ++i) CurveKeyPoints(curves[i], i, box, scan, found);
+    SampleCache samples(curves, box, scan);
+    for (std::size_t i = 0; i < curves.size(); ++i) CurveKeyPoints(curves[i], i, box, samples, found);
     for (std::size_t i = 0; i < curves.size(); ++i)
-        for (std::size_t j = i + 1; j < curves.size(); ++j) PairKeyPoints(curves[i], i, curves[j], j, box, scan, found);
+        for (std::size_t j = i + 1; j < curves.size(); ++j) PairKeyPoints(curves[i], i, curves[j], j, box, samples, found);
+    // A graph that is 0 throughout has no zeros to list: it says so instead.
+    auto zeroFunction = [&found](std::size_t curve) {
+        return std::any_of(found.notes.begin(), found.notes.end(), [curve](const KeyNote& n) {
+            return n.kind == KeyNoteKind::ZeroFunction && n.curve == curve;
+        });
+    };
     for (const KeyPoint& p : found.points)
-        if (std::isfinite(p.x) && std::isfinite(p.y) && box.Holds(p.x, p.y)) result.points.push_back(p);
+        if (std::isfinite(p.x) && std::isfinite(p.y) && box.Holds(p.x, p.y) &&
+            !(p.kind == KeyKind::Zero && zeroFunction(p.curve)))
+            result.points.push_back(p);
     std::sort(result.points.begin(), result.points.end(), [](const KeyPoint& a, const KeyPoint& b) {
         return std::tie(a.x, a.kind, a.curve, a.other) < std::tie(b.x, b.kind, b.curve, b.other);
     });
     result.tooMany = found.tooMany;
+    // However they came, never more than the cap.
+    if (result.points.size() > kMaxKeyPoints) {
+        result.points.resize(kMaxKeyPoints);
+        result.tooMany = true;
+    }
+    result.notes = std::move(found.notes);
     return result;
 }
 

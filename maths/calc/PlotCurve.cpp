@@ -21,13 +21,6 @@ long double WidePower(long double a, long double b) {
     return std::pow(static_cast<double>(a), static_cast<double>(b));
 }
 
-namespace {
-// The functions of the library in double: their extended versions cost
-// several times as much and the plotter draws and searches with them.
-long double Sin(long double a) { return std::sin(static_cast<double>(a)); }
-long double Cos(long double a) { return std::cos(static_cast<double>(a)); }
-long double Tan(long double a) { return std::tan(static_cast<double>(a)); }
-}  // namespace
 
 // In extended precision, rounded once at the end: values where terms cancel
 // (1.9² − 3·1.9 + 2) come out as the nearest double to the exact value at x
@@ -47,10 +40,70 @@ double Curve::At(long double x) const {
         case CurveKind::Power: y = p * WidePower(X, q); break;
         case CurveKind::Tangent: y = p * Tan(q * X + r); break;
         case CurveKind::Absolute: y = p * std::fabs(X - q) + r; break;
-        case CurveKind::Typed: return typed ? typed->At(x) : std::numeric_limits<double>::quiet_NaN();
+        case CurveKind::Typed:
+            return typed ? typed->At(x, {c[0], c[1], c[2]}) : std::numeric_limits<double>::quiet_NaN();
     }
     const double rounded = static_cast<double>(y);
     return std::isfinite(rounded) ? rounded : std::numeric_limits<double>::quiet_NaN();
+}
+
+namespace {
+
+// r^x for a constant base r > 0.
+Bounded ConstantBasePower(double r, const Bounded& x) { return Pow(Bounded(r), x); }
+template <int N>
+Taylor<N> ConstantBasePower(double r, const Taylor<N>& x) {
+    Taylor<N> p;
+    p.c[0] = std::pow(r, static_cast<double>(x.c[0]));
+    if (p.c[0] == 0 || std::isinf(p.c[0])) p.c[0] = std::pow(static_cast<long double>(r), x.c[0]);
+    // d/dx r^u = ln r · u' · r^u.
+    const Taylor<N> rate = x * Taylor<N>(std::log(static_cast<long double>(r)));
+    for (int k = 1; k <= N; ++k) {
+        long double s = 0;
+        for (int j = 1; j <= k; ++j) s += j * rate.c[j] * p.c[k - j];
+        p.c[k] = s / k;
+    }
+    return p;
+}
+
+// x^b for a constant exponent b.
+Bounded ConstantPower(const Bounded& x, double b) { return Pow(x, Bounded(b)); }
+template <int N>
+Taylor<N> ConstantPower(const Taylor<N>& x, double b) {
+    return PowConstant(x, b);
+}
+
+}  // namespace
+
+template <typename T>
+T Curve::Eval(const T& x) const {
+    const T p(c[0]), q(c[1]), r(c[2]), s(c[3]);
+    switch (kind) {
+        case CurveKind::Linear: return p * x + q;
+        case CurveKind::Quadratic: return p * x * x + q * x + r;
+        case CurveKind::Exponential: return ConstantBasePower(c[0], x);
+        case CurveKind::Logarithm: return Ln(x) / T(std::log(static_cast<long double>(c[0])));
+        case CurveKind::Inverse: return p / x;
+        case CurveKind::Sine: return p * Sin(q * x + r) + s;
+        case CurveKind::Cosine: return p * Cos(q * x + r) + s;
+        case CurveKind::Power: return p * ConstantPower(x, c[1]);
+        case CurveKind::Tangent: return p * Tan(q * x + r);
+        case CurveKind::Absolute: return p * Abs(x - q) + r;
+        case CurveKind::Typed:
+            if (typed) return typed->Run(x, {c[0], c[1], c[2]});
+            break;
+    }
+    return T(std::numeric_limits<long double>::quiet_NaN());
+}
+
+template Bounded Curve::Eval(const Bounded&) const;
+template Taylor<1> Curve::Eval(const Taylor<1>&) const;
+template Taylor<4> Curve::Eval(const Taylor<4>&) const;
+
+bool Curve::SameAs(const Curve& other) const {
+    if (kind != other.kind || c != other.c) return false;
+    if (kind != CurveKind::Typed) return true;
+    return typed && other.typed && *typed == *other.typed;
 }
 
 namespace {

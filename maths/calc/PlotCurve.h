@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "CurveMath.h"
 #include "TypedFunction.h"
 
 namespace numora::maths {
@@ -26,7 +27,7 @@ enum class CurveKind {
     Power,        // y = a·x^b                  c = {a, b}
     Tangent,      // y = A·tan(ω·x + φ)         c = {A, ω, φ}
     Absolute,     // y = a·|x − h| + k          c = {a, h, k}
-    Typed,        // y = f(x), typed
+    Typed,        // y = f(x), typed            c = {a, b, c}: its parameters
 };
 inline constexpr std::size_t kCurveKinds = 11;
 
@@ -42,11 +43,14 @@ struct Curve {
     // no double is): sums, products, quotients and whole powers in extended
     // precision, rounded once; the other functions in double.
     double At(long double x) const;
-};
+    // The value in one of the number types of CurveMath.h (Bounded for its
+    // sign, Taylor<N> for its derivatives), unrounded; not a number where
+    // the function is undefined.
+    template <typename T>
+    T Eval(const T& x) const;
 
-// a^b: by repeated squaring in extended precision for a whole b up to 64
-// in size (x^3 as x·x·x, fast and without the rounding of the logarithm),
-// otherwise the double power.
-long double WidePower(long double a, long double b);
+    // The same function (kind, coefficients and typed text).
+    bool SameAs(const Curve& other) const;
+};
 
 }  // namespace numora::maths

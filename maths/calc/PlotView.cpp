@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "MathsMessages.h"
 #include "NumberText.h"
@@ -83,29 +84,11 @@ double RoundStep(double raw) {
     return best;
 }
 
-std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid, bool home, bool* onGrid) {
+std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid) {
     const double lo = vertical ? view.bottom : view.left, hi = vertical ? view.top : view.right;
     auto share = [&](double value) { return vertical ? view.ShareY(value) : view.ShareX(value); };
     std::vector<Tick> ticks;
     grid = std::clamp(grid, 1, 9);
-    if (home) {
-        // The grid lines divide the canvas into G + 1 equal bands.
-        bool short_ = true;
-        for (int i = 1; i <= grid && short_; ++i) {
-            const double s = static_cast<double>(i) / (grid + 1);
-            const double value = vertical ? view.UserY(s) : view.UserX(s);
-            const double clean = Shortest(value);
-            const std::string text = FormatResult(NumberText(clean));
-            short_ = std::isfinite(value) && NumberText(clean).size() <= 6;
-            ticks.push_back({clean, s, text});
-        }
-        if (short_) {
-            if (onGrid) *onGrid = true;
-            return ticks;
-        }
-        ticks.clear();
-    }
-    if (onGrid) *onGrid = false;
     const double step = RoundStep((hi - lo) / (grid + 1));
     if (!(step > 0) || !std::isfinite(step)) return ticks;
     const double first = std::ceil(lo / step), last = std::floor(hi / step);
@@ -113,8 +96,8 @@ std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid, 
     for (double k = first; k <= last; ++k) {
         const double value = Shortest(k * step);
         const double s = share(value);
-        if (s < 0.001 || s > 0.999) continue;  // no number on the canvas's edge
-        ticks.push_back({value, s, FormatResult(NumberText(value))});
+        if (s < 0.001 || s > 0.999) continue;  // no line on the canvas's edge
+        ticks.push_back({value, s, FormatResult(NumberText(value)), static_cast<long long>(k)});
     }
     return ticks;
 }
@@ -135,56 +118,98 @@ struct Rect {
     }
 };
 
+// The smallest k of 1, 2, 5, 10, ... for which the numbers of every k-th
+// line (k·step apart in value) keep clear of each other at `place`.
+long long Thinning(const std::vector<Tick>& ticks, const std::function<Rect(const Tick&)>& place, double pad) {
+    for (long long k : {1LL, 2LL, 5LL, 10LL, 20LL, 50LL}) {
+        bool clear = true;
+        std::optional<Rect> previous;
+        for (const Tick& t : ticks) {
+            if (t.index % k != 0) continue;
+            const Rect r = place(t);
+            if (previous && previous->Meets(r, pad)) clear = false;
+            previous = r;
+        }
+        if (clear) return k;
+    }
+    return 100;
+}
+
 }  // namespace
 
 AxisNumbers NumberAxes(const AxisLayout& axes, const std::vector<Tick>& xTicks, const std::vector<Tick>& yTicks,
-                       bool onGrid, const TextMeasure& m) {
+                       const TextMeasure& m, const std::vector<MarkSpot>& marks) {
     AxisNumbers out;
-    const double size = m.canvasPx, h = m.height, gap = 3, pad = 2;
+    // Numbers stand clear of their axis by more than a key point's mark
+    // reaches, so a mark on the axis hides none.
+    const double size = m.canvasPx, h = m.height, gap = 5, pad = 2;
     const double axisY = axes.lines[0].y1 / kLayoutSize * size;  // the x axis, in pixels from the top
     const double axisX = axes.lines[1].x1 / kLayoutSize * size;  // the y axis, from the left
     const bool xInside = axes.lines[5].visible, yInside = axes.lines[2].visible;
-    // The x numbers go below their axis unless it runs along the bottom.
-    const bool below = axisY + gap + h <= size;
     std::vector<Rect> taken;
     const double nameWidth = std::max(m.width("x"), m.width("y"));
-    taken.push_back({axes.x.left / kLayoutSize * size, axes.x.top / kLayoutSize * size,
-                     axes.x.left / kLayoutSize * size + nameWidth, axes.x.top / kLayoutSize * size + h});
-    taken.push_back({axes.y.left / kLayoutSize * size, axes.y.top / kLayoutSize * size,
-                     axes.y.left / kLayoutSize * size + nameWidth, axes.y.top / kLayoutSize * size + h});
-    auto place = [&](Rect r, const std::string& text) {
-        if (r.left < 0 || r.top < 0 || r.right > size || r.bottom > size) return;
-        for (const Rect& t : taken)
-            if (r.Meets(t, pad)) return;
-        taken.push_back(r);
-        out.texts.push_back({r.left / size, r.top / size, text, kGreen, Picture::Role::Axis});
+    for (const AxisLabel& name : {axes.x, axes.y})
+        taken.push_back({name.left / kLayoutSize * size, name.top / kLayoutSize * size,
+                         name.left / kLayoutSize * size + nameWidth, name.top / kLayoutSize * size + h});
+    // The key points' marks stay visible.
+    for (const MarkSpot& spot : marks)
+        taken.push_back({spot.x * size - spot.radius, spot.y * size - spot.radius, spot.x * size + spot.radius,
+                         spot.y * size + spot.radius});
+    const std::size_t names = 2;  // taken[0..1]; then the marks, then the numbers
+    const std::size_t numbersFrom = names + marks.size();
+    auto fits = [&](const Rect& r) {
+        if (r.left < 0 || r.top < 0 || r.right > size || r.bottom > size) return false;  // never cut at an edge
+        for (std::size_t i = 0; i < taken.size(); ++i)
+            if (r.Meets(taken[i], i < names || i >= numbersFrom ? pad : 0)) return false;
+        return true;
     };
-    auto yNumberLeft = [&](double w) { return axisX - gap - w >= 0 ? axisX - gap - w : axisX + gap; };
-    const double xTop = below ? axisY + gap : axisY - gap - h;
+    // Each number centred on its line, on the usual side of its axis (below
+    // the x axis, left of the y axis) or else on the other.
+    auto xRect = [&](const Tick& t, bool usual) {
+        const double w = m.width(t.text), left = t.share * size - w / 2;
+        const double top = usual ? axisY + gap : axisY - gap - h;
+        return Rect{left, top, left + w, top + h};
+    };
+    auto yRect = [&](const Tick& t, bool usual) {
+        const double w = m.width(t.text), top = t.share * size - h / 2;
+        const double left = usual ? axisX - gap - w : axisX + gap;
+        return Rect{left, top, left + w, top + h};
+    };
+    const bool xBelow = axisY + gap + h <= size;
+    const bool yLeft = yTicks.empty() || axisX - gap - m.width(yTicks.back().text) >= 0;
+    // Where lines stand too close for every number, every 2nd (5th, ...)
+    // line is numbered; both axes alike when their steps are the same.
+    long long kx = Thinning(xTicks, [&](const Tick& t) { return xRect(t, xBelow); }, pad);
+    long long ky = Thinning(yTicks, [&](const Tick& t) { return yRect(t, yLeft); }, pad);
+    auto stepOf = [](const std::vector<Tick>& ticks) {
+        return ticks.size() >= 2 ? (ticks[1].value - ticks[0].value) / static_cast<double>(ticks[1].index - ticks[0].index)
+                                 : 0.0;
+    };
+    const double sx = stepOf(xTicks), sy = stepOf(yTicks);
+    if (sx > 0 && sy > 0 && std::fabs(sx - sy) <= 1e-12 * sx) kx = ky = std::max(kx, ky);
+
+    auto place = [&](const Rect& usual, const Rect& other, const std::string& text) {
+        for (const Rect& r : {usual, other}) {
+            if (!fits(r)) continue;
+            taken.push_back(r);
+            out.texts.push_back({r.left / size, r.top / size, text, kGreen, Picture::Role::Axis});
+            return;
+        }
+    };
     // Where both axes cross at 0, one 0 stands in the corner between them.
     const bool origin = xInside && yInside;
     if (origin) {
         const double w = m.width("0");
-        place({yNumberLeft(w), xTop, yNumberLeft(w) + w, xTop + h}, "0");
+        const double left = yLeft ? axisX - gap - w : axisX + gap, top = xBelow ? axisY + gap : axisY - gap - h;
+        place({left, top, left + w, top + h}, {left, top, left + w, top + h}, "0");
     }
     for (const Tick& t : xTicks) {
-        if (origin && t.value == 0) continue;
-        const double w = m.width(t.text), centre = t.share * size;
-        const double left = std::clamp(centre - w / 2, 0.0, std::max(0.0, size - w));
-        place({left, xTop, left + w, xTop + h}, t.text);
-        if (!onGrid)
-            out.marks.push_back({t.share, (axisY - gap) / size, t.share, (axisY + gap) / size, kGreen, 1,
-                                 Picture::Role::Axis});
+        if ((origin && t.value == 0) || t.index % kx != 0) continue;
+        place(xRect(t, xBelow), xRect(t, !xBelow), t.text);
     }
     for (const Tick& t : yTicks) {
-        if (origin && t.value == 0) continue;
-        const double w = m.width(t.text), middle = t.share * size;
-        const double top = std::clamp(middle - h / 2, 0.0, std::max(0.0, size - h));
-        const double left = yNumberLeft(w);
-        place({left, top, left + w, top + h}, t.text);
-        if (!onGrid)
-            out.marks.push_back({(axisX - gap) / size, t.share, (axisX + gap) / size, t.share, kGreen, 1,
-                                 Picture::Role::Axis});
+        if ((origin && t.value == 0) || t.index % ky != 0) continue;
+        place(yRect(t, yLeft), yRect(t, !yLeft), t.text);
     }
     return out;
 }

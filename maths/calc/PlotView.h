@@ -4,8 +4,9 @@
 // The plotter's view: the rectangle of the plane the canvas shows, which
 // zooming and panning change without touching the stored range, and what
 // the canvas draws for it besides the graphs: the round values that number
-// the axes, the grid of a zoomed view, where the numbers stand so that none
-// covers another or an axis name, and the steps of the trace marker.
+// the axes and the grid lines through them, where the numbers stand so
+// that none covers another, an axis name or a key point, and the steps of
+// the trace marker.
 #pragma once
 
 #include <cstddef>
@@ -48,19 +49,20 @@ struct Tick {
     double value;
     double share;  // where on the canvas: from the left edge (x) or the top edge (y)
     std::string text;
+    long long index = 0;  // value = index · step
     bool operator==(const Tick&) const = default;
 };
 
 // 1, 2 or 5 times a power of ten, the nearest to `raw` (by ratio).
 double RoundStep(double raw);
 
-// The values a view numbers on its x axis (vertical: false) or y axis:
-// at the stored range (home) the G grid lines' values when all of them read
-// short (-3 ... 3 for -4 ... 4 and 7 lines), otherwise multiples of a round
-// step, about G + 1 bands across the view. `onGrid` tells which.
-std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid, bool home, bool* onGrid = nullptr);
+// The values an axis (x, or y when `vertical`) is numbered at and its grid
+// lines run through, in every view: the multiples of a round step that
+// divides the view into about G + 1 bands (-3 ... 3 for -4 ... 4 and 7
+// lines), none on the canvas's edges.
+std::vector<Tick> AxisTicks(const CanvasMapping& view, bool vertical, int grid);
 
-// The grid of a zoomed view, in shares: a line at each tick.
+// The grid, in shares: a line at each tick.
 std::vector<Segment> TickGrid(const std::vector<Tick>& xTicks, const std::vector<Tick>& yTicks);
 
 // The size of texts on the canvas, in pixels of a canvas `canvasPx` wide
@@ -71,17 +73,24 @@ struct TextMeasure {
     double canvasPx = 365;
 };
 
-// The numbers of both axes in shares: below the x axis (above when it runs
-// along the bottom edge) and left of the y axis (right when it runs along
-// the left edge), the origin's 0 once; a number that would cover another,
-// an axis name or leave the canvas is left out. Ticks off the grid lines get
-// a short mark across their axis.
+// A key point's mark that the numbers keep clear of: its centre in shares,
+// its radius in pixels.
+struct MarkSpot {
+    double x, y, radius;
+};
+
+// The numbers of both axes, each centred on its grid line: below the x
+// axis (above when it runs along the bottom edge) and left of the y axis
+// (right when it runs along the left edge), on the other side where a mark
+// or another number is in the way, and left out where neither side is
+// free or the number would be cut at the canvas's edge; the origin's 0
+// once. Where the lines stand too close for all numbers, every 2nd (5th,
+// ...) line is numbered, both axes alike when their steps are equal.
 struct AxisNumbers {
     std::vector<Picture::Text> texts;
-    std::vector<Picture::Line> marks;
 };
 AxisNumbers NumberAxes(const AxisLayout& axes, const std::vector<Tick>& xTicks, const std::vector<Tick>& yTicks,
-                       bool onGrid, const TextMeasure& measure);
+                       const TextMeasure& measure, const std::vector<MarkSpot>& marks = {});
 
 // ---- Trace ------------------------------------------------------------------------
 

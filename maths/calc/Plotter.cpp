@@ -73,10 +73,10 @@ std::string Coordinate(double v) {
 
 std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY, std::string_view minX,
                                    std::string_view maxX) {
-    const auto roundedMaxX = RoundToInt32(LeadingValue(maxX));
-    if (!roundedMaxX) return std::nullopt;
-    const PlotRange range{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), *roundedMaxX};
-    if (!std::isfinite(range.minY) || !std::isfinite(range.maxY) || !std::isfinite(range.minX)) return std::nullopt;
+    const PlotRange range{LeadingValue(minY), LeadingValue(maxY), LeadingValue(minX), LeadingValue(maxX)};
+    if (!std::isfinite(range.minY) || !std::isfinite(range.maxY) || !std::isfinite(range.minX) ||
+        !std::isfinite(range.maxX))
+        return std::nullopt;
     return range;
 }
 
@@ -139,7 +139,7 @@ ApplyResult ApplyRange(std::string_view minY, std::string_view maxY, std::string
     result.store = {{"MinY", NumberText(range->minY)},
                     {"MaxY", NumberText(range->maxY)},
                     {"MinX", NumberText(range->minX)},
-                    {"MaxX", std::to_string(range->maxX)},
+                    {"MaxX", NumberText(range->maxX)},
                     {"GridNum", NumberText(g)}};
     return result;
 }
@@ -176,7 +176,7 @@ bool HoldsZero(double low, double high) { return low <= 0 && high >= 0; }
 }  // namespace
 
 AxisLayout PlaceAxes(AxisLayout a, const PlotRange& r) {
-    return PlaceAxes(a, CanvasMapping{r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
+    return PlaceAxes(a, CanvasMapping{r.minX, r.maxY, r.maxX, r.minY});
 }
 
 AxisLayout PlaceAxes(AxisLayout a, const CanvasMapping& view) {
@@ -283,6 +283,17 @@ Graph DrawGraph(std::string_view kind, const std::vector<std::string>& c, const 
         TypedFunction::Error error = TypedFunction::Error::None;
         auto f = TypedFunction::Parse(c[0], &error);
         if (!f) return refuse(error == TypedFunction::Error::TooLarge ? kTooLarge : "表达式错误");
+        // The parameters a, b and c the text uses: their boxes follow the
+        // function's (given or not, they start at kParameterDefaults).
+        curve.c = {kParameterDefaults[0], kParameterDefaults[1], kParameterDefaults[2], 0};
+        for (int p = 0; p < 3; ++p) {
+            const std::size_t box = static_cast<std::size_t>(p) + 1;
+            if (!f->Uses(p) || box >= c.size()) continue;
+            if (c[box].empty()) return refuse(kEmptyInput);
+            const double v = LeadingValue(c[box]);
+            if (std::isinf(v)) return refuse(kTooLarge);
+            curve.c[static_cast<std::size_t>(p)] = v;
+        }
         curve.typed = std::make_shared<const TypedFunction>(std::move(*f));
     } else {
         if (AnyBeyondRange(c, boxes)) return refuse(kTooLarge);
@@ -517,13 +528,14 @@ std::string PictureSvg(const Picture& picture, int width, int height, double fon
         }
     };
     // The grid lies under the axes' numbers and names; a white outline
-    // keeps it out of them. Axes and graphs are drawn over.
+    // keeps it a few pixels off them ("3" never reads as "-3"). Axes and
+    // graphs are drawn over.
     lines(true);
     svg << "</g>\n";
     for (const auto& t : picture.texts)
         svg << "<text x=\"" << t.left * width << "\" y=\"" << t.top * height
             << "\" dominant-baseline=\"hanging\" font-family=\"Times New Roman, serif\" font-size=\"" << fontPx
-            << "\" fill=\"#ffffff\" stroke=\"#ffffff\" stroke-width=\"3\" stroke-linejoin=\"round\">"
+            << "\" fill=\"#ffffff\" stroke=\"#ffffff\" stroke-width=\"6\" stroke-linejoin=\"round\">"
             << EscapeXml(t.text) << "</text>\n";
     svg << "<g stroke-linecap=\"round\">\n";
     lines(false);

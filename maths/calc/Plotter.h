@@ -48,15 +48,14 @@ struct Segment {
 
 // ---- Range and apply -----------------------------------------------------------
 
-// The range as the commands read it from the boxes: MinX, MinY and MaxY as
-// doubles, MaxX rounded half to even to a 32-bit integer.
+// The range as the commands read it from the boxes, all four as doubles: a
+// typed 0.5 or 1.5 is never rounded to a whole number.
 struct PlotRange {
-    double minY = -4, maxY = 4, minX = -4;
-    std::int32_t maxX = 4;
+    double minY = -4, maxY = 4, minX = -4, maxX = 4;
 };
 
-// Reads the four range boxes (MinY, MaxY, MinX, MaxX); nullopt when MaxX
-// lies beyond the 32-bit range or another value beyond the double range.
+// Reads the four range boxes (MinY, MaxY, MinX, MaxX); nullopt when a value
+// lies beyond the double range.
 std::optional<PlotRange> ReadRange(std::string_view minY, std::string_view maxY, std::string_view minX,
                                    std::string_view maxX);
 
@@ -85,8 +84,7 @@ struct ApplyResult {
 inline constexpr std::array<const char*, 5> kRangeBoxes = {
     "MathsFunctionShapeOptionText1", "MathsFunctionShapeOptionText2", "MathsFunctionShapeOptionText3",
     "MathsFunctionShapeOptionText4", "MathsFunctionShapeOptionText5"};
-// The checks, in order: a range value beyond the double range or MaxX
-// beyond 32 bits: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
+// The checks, in order: a range value beyond the double range: "数据过大"; MinY >= MaxY or MinX >= MaxX: "最大值应大于最小值";
 // a range too small to draw (RangeTooSmall; MinX -1E-308 with MaxX 0):
 // kRangeTooSmall; a range the canvas cannot be mapped to (MappingFits;
 // MinY -1E+308 with MaxY 1E+308, say): "数据过大"; then the grid box's
@@ -131,6 +129,11 @@ inline constexpr std::array<const char*, kCurveKinds> kKindNames = {
 inline constexpr std::array<std::size_t, kCurveKinds> kKindBoxes = {2, 3, 2, 2, 1, 4, 4, 2, 3, 3, 1};
 // The typed function's box holds at most this many characters.
 inline constexpr int kTypedFunctionLength = 256;
+// A typed function may use the parameters a, b and c (a*sin(b*x)+c); their
+// values follow the function's text among the coefficients, and start at
+// these.
+inline constexpr std::array<double, 3> kParameterDefaults = {1, 1, 0};
+inline constexpr std::array<const char*, 3> kParameterNames = {"a", "b", "c"};
 
 struct Graph {
     Outcome outcome;  // the refusal, when the coefficients are refused
@@ -153,7 +156,9 @@ inline constexpr std::size_t kMaxRunSamples = 10000;
 // absolute-value and typed kinds with SampleCurve over the range. Their
 // checks: power and absolute value refuse a = 0 with "系数不能为0"; the
 // tangent has none beyond the emptiness and range checks; a typed function
-// that cannot be read is refused with "表达式错误".
+// that cannot be read is refused with "表达式错误", and the boxes of the
+// parameters it uses (after its text; missing ones take kParameterDefaults)
+// are checked as coefficients.
 Graph DrawGraph(std::string_view kind, const std::vector<std::string>& coefficients, const PlotRange& range,
                 std::size_t maxRunSamples = kMaxRunSamples);
 

@@ -3,22 +3,24 @@
 #include "TypedFunction.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
+#include "CurveMath.h"
 #include "NumberText.h"
-#include "PlotCurve.h"
 
 namespace numora::maths {
 
 namespace {
 
-enum class Token { Number, X, Constant, Function, Plus, Minus, Times, Divide, Power, Open, Close, Square, Cube, End, Bad, TooLarge };
+enum class Token { Number, X, Parameter, Constant, Function, Plus, Minus, Times, Divide, Power, Open, Close, Square, Cube, End, Bad, TooLarge };
 
 struct Lexeme {
     Token token = Token::End;
-    double value = 0;  // a number's or a constant's value
-    int function = 0;  // index into kFunctions
+    long double value = 0;  // a number's or a constant's value
+    int function = 0;       // index into kFunctions, or the parameter's
 };
 
 // Names, longest first where one starts another ("exp" before "e").
@@ -28,7 +30,7 @@ struct Name {
     int function;
     double value;
 };
-constexpr std::array<Name, 11> kNames = {{
+constexpr std::array<Name, 14> kNames = {{
     {"sqrt", Token::Function, 0, 0},
     {"abs", Token::Function, 1, 0},
     {"sin", Token::Function, 2, 0},
@@ -40,6 +42,9 @@ constexpr std::array<Name, 11> kNames = {{
     {"pi", Token::Constant, 0, std::numbers::pi},
     {"x", Token::X, 0, 0},
     {"e", Token::Constant, 0, std::numbers::e},
+    {"a", Token::Parameter, 0, 0},
+    {"b", Token::Parameter, 1, 0},
+    {"c", Token::Parameter, 2, 0},
 }};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -130,9 +135,18 @@ private:
                 pos_ = at;
             }
         }
-        const DecimalPrefix number = ReadDecimalPrefix(text_.substr(start, pos_ - start));
+        const std::string_view written = text_.substr(start, pos_ - start);
+        const DecimalPrefix number = ReadDecimalPrefix(written);
         if (number.overflow) return {Token::TooLarge};
-        return {Token::Number, number.value};
+        // In extended precision, whose exponent reaches much further: a
+        // number written as 1E-400 is tiny, not 0.
+        long double value = number.value;
+        const auto [end, error] = std::from_chars(written.data(), written.data() + written.size(), value);
+        if (error == std::errc::result_out_of_range && number.value == 0)
+            value = std::numeric_limits<long double>::denorm_min();
+        else if (error != std::errc() || end != written.data() + written.size())
+            value = number.value;
+        return {Token::Number, value};
     }
 
     Lexeme ReadName() {
@@ -202,10 +216,11 @@ public:
                         if (error) *error = TypedFunction::Error::None;
                         return std::move(result_);
                     case Token::X:
+                    case Token::Parameter:
                     case Token::Constant:
                     case Token::Function:
                     case Token::Open:
-                        Binary(Op::Mul);  // written side by side: 2x, 3(x+1), x sin(x)
+                        Binary(Op::Mul);  // written side by side: 2x, 3(x+1), x sin(x), ax
                         operand = true;
                         break;
                     default:
@@ -216,6 +231,7 @@ public:
                 case Token::Number: Emit({Op::Number, l.value}); operand = false; break;
                 case Token::Constant: Emit({Op::Number, l.value}); operand = false; break;
                 case Token::X: Emit({Op::X}); operand = false; break;
+                case Token::Parameter: Emit({Op::Parameter, static_cast<long double>(l.function)}); operand = false; break;
                 case Token::Minus: waiting_.push_back({Waiting::Operator, Op::Neg}); break;
                 case Token::Plus: break;  // a sign that changes nothing
                 case Token::Open: waiting_.push_back({Waiting::Open}); break;
@@ -276,7 +292,8 @@ private:
     void Emit(TypedFunction::Step step) {
         switch (step.op) {
             case Op::Number:
-            case Op::X: ++depth_; break;
+            case Op::X:
+            case Op::Parameter: ++depth_; break;
             case Op::Add:
             case Op::Sub:
             case Op::Mul:
@@ -297,13 +314,20 @@ std::optional<TypedFunction> TypedFunction::Parse(std::string_view text, Error* 
     return FunctionReader().Read(text, error);
 }
 
-// Sums, products, quotients and whole powers in extended precision, rounded
-// once, as the plotter's other kinds are.
-double TypedFunction::At(long double x) const {
-    using Wide = long double;
-    std::array<Wide, 32> small;
-    std::vector<Wide> large;
-    Wide* stack = small.data();
+bool TypedFunction::Uses(int parameter) const {
+    for (const Step& s : program_)
+        if (s.op == Op::Parameter && static_cast<int>(s.value) == parameter) return true;
+    return false;
+}
+
+// The program on a stack of values of type T: sums, products, quotients and
+// whole powers in T's arithmetic, the library's functions through the
+// overloads of CurveMath.h.
+template <typename T>
+T TypedFunction::Run(const T& x, const Parameters& parameters) const {
+    std::array<T, 16> small;
+    std::vector<T> large;
+    T* stack = small.data();
     if (depth_ > small.size()) {
         large.resize(depth_);
         stack = large.data();
@@ -311,36 +335,46 @@ double TypedFunction::At(long double x) const {
     std::size_t top = 0;  // values on the stack
     for (const Step& s : program_) {
         switch (s.op) {
-            case Op::Number: stack[top++] = s.value; continue;
+            case Op::Number: stack[top++] = T(s.value); continue;
             case Op::X: stack[top++] = x; continue;
+            case Op::Parameter: stack[top++] = T(parameters[static_cast<std::size_t>(s.value)]); continue;
             default: break;
         }
-        Wide& a = stack[top - 1];
+        T& a = stack[top - 1];
         switch (s.op) {
             case Op::Neg: a = -a; continue;
-            case Op::Sqrt: a = std::sqrt(a); continue;
-            case Op::Abs: a = std::fabs(a); continue;
-            // The library's functions in double (their extended versions
-            // cost several times as much).
-            case Op::Sin: a = std::sin(static_cast<double>(a)); continue;
-            case Op::Cos: a = std::cos(static_cast<double>(a)); continue;
-            case Op::Tan: a = std::tan(static_cast<double>(a)); continue;
-            case Op::Ln: a = std::log(static_cast<double>(a)); continue;
-            case Op::Lg: a = std::log10(static_cast<double>(a)); continue;
-            case Op::Exp: a = std::exp(static_cast<double>(a)); continue;
+            case Op::Sqrt: a = Sqrt(a); continue;
+            case Op::Abs: a = Abs(a); continue;
+            case Op::Sin: a = Sin(a); continue;
+            case Op::Cos: a = Cos(a); continue;
+            case Op::Tan: a = Tan(a); continue;
+            case Op::Ln: a = Ln(a); continue;
+            case Op::Lg: a = Lg(a); continue;
+            case Op::Exp: a = Exp(a); continue;
             default: break;
         }
-        const Wide b = stack[--top];
-        Wide& l = stack[top - 1];
+        const T b = stack[--top];
+        T& l = stack[top - 1];
         switch (s.op) {
-            case Op::Add: l += b; break;
-            case Op::Sub: l -= b; break;
-            case Op::Mul: l *= b; break;
-            case Op::Div: l /= b; break;
-            default: l = WidePower(l, b); break;
+            case Op::Add: l = l + b; break;
+            case Op::Sub: l = l - b; break;
+            case Op::Mul: l = l * b; break;
+            case Op::Div: l = l / b; break;
+            default: l = Pow(l, b); break;
         }
     }
-    const double y = static_cast<double>(stack[0]);
+    return top > 0 ? stack[0] : T(std::numeric_limits<long double>::quiet_NaN());
+}
+
+template long double TypedFunction::Run(const long double&, const Parameters&) const;
+template Bounded TypedFunction::Run(const Bounded&, const Parameters&) const;
+template Taylor<1> TypedFunction::Run(const Taylor<1>&, const Parameters&) const;
+template Taylor<4> TypedFunction::Run(const Taylor<4>&, const Parameters&) const;
+
+// Sums, products, quotients and whole powers in extended precision, rounded
+// once, as the plotter's other kinds are.
+double TypedFunction::At(long double x, const Parameters& parameters) const {
+    const double y = static_cast<double>(Run<long double>(x, parameters));
     return std::isfinite(y) ? y : std::numeric_limits<double>::quiet_NaN();
 }
 

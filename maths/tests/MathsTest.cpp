@@ -17,6 +17,7 @@
 #include "Accessibility.h"
 #include "Fakes.h"
 #include "FunctionCanvas.h"
+#include "JobRunner.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Maths.h"
@@ -220,26 +221,36 @@ private slots:
 
     void plotterAppliesOnEverySelection() {
         window->selectTab(QStringLiteral("FunctionDrawer"));
-        PlotCanvas* canvas = window->plotCanvas();
-        QCOMPARE(canvas->lineCount(), std::size_t(10));  // the grid of 5 lines each way
+        FunctionCanvas* canvas = window->functionCanvas();
+        const maths::PlotSession& session = canvas->session();
+        auto gridLines = [canvas] {
+            const maths::Picture p = canvas->picture();
+            return std::count_if(p.lines.begin(), p.lines.end(),
+                                 [](const auto& l) { return l.role == maths::Picture::Role::Grid; });
+        };
+        // -10 ... 4 and -4 ... 4 with about 6 bands: lines at -8, -6 ... 2 and -3 ... 3.
+        QCOMPARE(gridLines(), 6 + 7);
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "MinX", ""), QStringLiteral("-10"));
         QCOMPARE(fakes->settings.ReadSetting("FunctionDrawer", "GridNum", ""), QStringLiteral("5"));
         QCOMPARE(canvas->mapping(), (maths::CanvasMapping{-10, 4, 4, -4}));
 
         click("MathsFunctionShapecmd1");  // y = x
-        QCOMPARE(canvas->lineCount(), std::size_t(11));
+        QCOMPARE(session.Graphs().size(), std::size_t(1));
+        QCOMPARE(session.Graphs()[0].drawn.size(), std::size_t(1));  // one straight segment
         auto* kinds = window->findChild<QComboBox*>(QStringLiteral("MathsFunctionShapeCombo1"));
         kinds->setCurrentIndex(5);
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("MathsFunctionShapeFrame6"))->isVisible());
         QVERIFY(!window->findChild<QWidget*>(QStringLiteral("MathsFunctionShapeFrame1"))->isVisible());
         click("MathsFunctionShapecmd1");  // the sine adds to the line
-        QVERIFY(canvas->lineCount() > 1000);
+        QCOMPARE(session.Graphs().size(), std::size_t(2));
+        QVERIFY(session.Graphs()[1].drawn.size() > 1000);
         QCOMPARE(window->statusText(), U("正在生成图象......"));
         QVERIFY(window->findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"))->isEnabled());
 
         window->selectTab(QStringLiteral("Formula"));
         window->selectTab(QStringLiteral("FunctionDrawer"));
-        QCOMPARE(canvas->lineCount(), std::size_t(10));  // only the grid again
+        QVERIFY(session.Graphs().empty());  // only the grid again
+        QCOMPARE(gridLines(), 6 + 7);
 
         type("MathsFunctionShapeOptionText3", "5");
         click("MathsFunctionShapecmd2");
@@ -412,7 +423,8 @@ private slots:
         // The screen reader hears where the marker came to rest.
         QTRY_VERIFY(!g_announced.isEmpty());
         SetAnnouncementListener(nullptr);
-        QCOMPARE(g_announced.last(), QStringLiteral("MathsFunctionShapeExploreText3=") + U("曲线1 (1.9, -0.09)"));
+        QCOMPARE(g_announced.last(), QStringLiteral("MathsFunctionShapeBox1=") + U("曲线1 (1.9, -0.09)"));
+        QCOMPARE(g_announced.size(), 1);  // twenty key presses in a row are spoken once, where they end
 
         // Zoom in and back: the graphs are drawn anew for the view, the
         // numbers follow it, and nothing is stored.
@@ -443,13 +455,13 @@ private slots:
         QMouseEvent hover(QEvent::MouseMove, vertex, canvas->mapToGlobal(vertex), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &hover);
         QCOMPARE(window->statusText(), U("所得函数图象 鼠标坐标:(1.5,-0.25)  追踪 曲线1 极小值点 (1.5, -0.25)"));
-        const QPoint from(100, 100), to(100 + 73, 100);  // a fifth of the canvas to the right
+        const QPoint from(100, 100), to(100 + canvas->width() / 5, 100);  // a fifth of the canvas to the right
         QTest::mousePress(canvas, Qt::LeftButton, {}, from);
         QMouseEvent drag(QEvent::MouseMove, to, canvas->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(canvas, &drag);
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
-        QCOMPARE(canvas->view().left, -4 - 8 * 0.2);  // the plane followed the pointer
+        QCOMPARE(canvas->view().left, -4 - 8.0 * (canvas->width() / 5) / canvas->width());  // the plane followed the pointer
         press(Qt::Key_0);
 
         // y of every graph at a typed x.
@@ -487,25 +499,48 @@ private slots:
     void sketchDrawsStopsAndClears() {
         window->selectTab(QStringLiteral("TriFunction"));
         PlotCanvas* sketch = window->sketchCanvas();
+        JobRunner* job = window->findChild<JobRunner*>(QStringLiteral("MathsTriFDrawerJob"));
+        const auto buttonsEnabled = [this] {
+            for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+                if (!window->findChild<QPushButton*>(QLatin1String(b))->isEnabled()) return false;
+            return true;
+        };
         click("MathsTriFDrawercmd1");
+        QVERIFY(!buttonsEnabled());  // no second sketch while one runs
         QCOMPARE(sketch->mapping(), (maths::CanvasMapping{-6.283, 2, 6.283, -2}));
+        QTRY_VERIFY(!job->running());
+        QVERIFY(buttonsEnabled());
         const std::size_t sine = sketch->lineCount();
         QVERIFY(sine > 12000);
         click("MathsTriFDrawercmd2");
+        QTRY_VERIFY(!job->running());
         QCOMPARE(sketch->lineCount(), 2 * sine);  // the cosine overlays the sine
         click("MathsTriFDrawercmd3");
         QCOMPARE(sketch->lineCount(), std::size_t(0));
 
-        // R = 20, stopped at the first pause: the buttons come back at once.
+        // R = 20, stopped while it draws: the buttons come back at once, the
+        // curve drawn so far stays.
         type("MathsTriFDrawerText2", "20");
-        QTimer::singleShot(0, this, [this] {
-            QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd1"))->isEnabled());
-            click("MathsTriFDrawercmd4");
-        });
+        job->hold();
+        job->release(100);  // a hundred steps, then the sketch waits
         click("MathsTriFDrawercmd1");
-        QVERIFY(sketch->lineCount() < 40000);
-        for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
-            QVERIFY(window->findChild<QPushButton*>(QLatin1String(b))->isEnabled());
+        QVERIFY(!buttonsEnabled());
+        QTRY_VERIFY(sketch->lineCount() > 0);
+        click("MathsTriFDrawercmd4");
+        QVERIFY(buttonsEnabled());
+        QTRY_VERIFY(!job->running());
+        QCOMPARE(sketch->lineCount(), std::size_t(200));
+        QVERIFY(buttonsEnabled());
+        // Cleared right after a stop: what the stopped sketch still sends is
+        // not drawn.
+        job->release(100);
+        click("MathsTriFDrawercmd1");
+        QTRY_VERIFY(sketch->lineCount() > 200);
+        click("MathsTriFDrawercmd4");
+        click("MathsTriFDrawercmd3");
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QCOMPARE(sketch->lineCount(), std::size_t(0));
+        job->hold(false);
 
         type("MathsTriFDrawerText2", "0");
         click("MathsTriFDrawercmd1");
@@ -515,8 +550,10 @@ private slots:
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
 
         // A huge right end still draws at once.
+        click("MathsTriFDrawercmd3");
         type("MathsTriFDrawerText2", "99999");
         click("MathsTriFDrawercmd1");
+        QTRY_VERIFY(!job->running());
         QVERIFY(sketch->lineCount() <= 2 * (maths::kMaxSketchSteps + 1));
         QMouseEvent move(QEvent::MouseMove, QPointF(sketch->width() / 2.0, sketch->height() / 2.0),
                          sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);

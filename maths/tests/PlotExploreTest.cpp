@@ -322,19 +322,15 @@ TEST(PlotView, ZoomAndPanAtTheEdgesOfTheDoubleRange) {
 }
 
 TEST(PlotView, AxesAreNumberedWithoutOverlaps) {
-    bool onGrid = false;
-    const auto home = AxisTicks({-4, 4, 4, -4}, false, 7, true, &onGrid);
-    EXPECT_TRUE(onGrid);
+    const auto home = AxisTicks({-4, 4, 4, -4}, false, 7);
     ASSERT_EQ(home.size(), 7u);
     EXPECT_EQ(home.front().text, "-3");
     EXPECT_DOUBLE_EQ(home.front().share, 1.0 / 8);
-    // Grid lines at -7.666... read badly: round values instead.
-    const auto odd = AxisTicks({-10, 4, 4, -4}, false, 5, true, &onGrid);
-    EXPECT_FALSE(onGrid);
+    const auto odd = AxisTicks({-10, 4, 4, -4}, false, 5);
     std::vector<std::string> texts;
     for (const Tick& t : odd) texts.push_back(t.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"-8", "-6", "-4", "-2", "0", "2"}));  // none on the edges
-    const auto fine = AxisTicks({0.1, 0.4, 0.4, 0.1}, true, 7, false);
+    const auto fine = AxisTicks({0.1, 0.4, 0.4, 0.1}, true, 7);
     EXPECT_EQ(fine.front().text, "0.15");  // the result text: a 0 before the point
 
     const TextMeasure measure{[](const std::string& t) { return 7.0 * static_cast<double>(t.size()); }, 12, 365};
@@ -344,8 +340,8 @@ TEST(PlotView, AxesAreNumberedWithoutOverlaps) {
     };
     for (const auto& r : rows) {
         const AxisLayout axes = PlaceAxes(DesignAxes(), r.view);
-        const auto xs = AxisTicks(r.view, false, r.grid, false), ys = AxisTicks(r.view, true, r.grid, false);
-        const AxisNumbers numbers = NumberAxes(axes, xs, ys, false, measure);
+        const auto xs = AxisTicks(r.view, false, r.grid), ys = AxisTicks(r.view, true, r.grid);
+        const AxisNumbers numbers = NumberAxes(axes, xs, ys, measure);
         EXPECT_GE(numbers.texts.size(), 4u) << r.view.left;
         for (std::size_t i = 0; i < numbers.texts.size(); ++i) {
             const auto& a = numbers.texts[i];

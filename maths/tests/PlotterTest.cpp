@@ -11,7 +11,7 @@ using namespace numora;
 using namespace numora::maths;
 
 namespace {
-PlotRange Range(double minY, double maxY, double minX, int maxX) { return PlotRange{minY, maxY, minX, maxX}; }
+PlotRange Range(double minY, double maxY, double minX, double maxX) { return PlotRange{minY, maxY, minX, maxX}; }
 std::string MessageOf(const Outcome& o) { return o.message ? o.message->text : ""; }
 }  // namespace
 
@@ -36,21 +36,33 @@ TEST(Plotter, ApplyNormalisesChecksAndStores) {
     ASSERT_TRUE(normalised.ok);
     EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText1"), "100");
     EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText3"), ".5");
-    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText4"), "5.5");  // the box keeps 5.5 ...
-    EXPECT_EQ(normalised.range.maxX, 6);                                           // ... MaxX is 6
-    EXPECT_EQ(normalised.store[3].second, "6");
+    EXPECT_EQ(normalised.outcome.Field("MathsFunctionShapeOptionText4"), "5.5");
+    EXPECT_EQ(normalised.range.maxX, 5.5);  // never rounded to a whole number
+    EXPECT_EQ(normalised.store[3].second, "5.5");
     EXPECT_EQ(normalised.store[2].second, ".5");
+
+    // Every end is a double: a range narrower than one unit, or ending
+    // between whole numbers, is taken as typed.
+    const struct { const char* minX; const char* maxX; double width; const char* stored; } fractional[] = {
+        {"0", "0.5", 0.5, ".5"}, {"0", "1.5", 1.5, "1.5"}, {"-1", "0.4", 1.4, ".4"}, {"4", "4.4", 0.4, "4.4"},
+        {"-4", "3e9", 3e9 + 4, "3000000000"}, {"1", "1.0000001", 1e-7, "1.0000001"}};
+    for (const auto& f : fractional) {
+        const ApplyResult r = ApplyRange("-1", "1", f.minX, f.maxX, "7");
+        ASSERT_TRUE(r.ok) << f.maxX;
+        EXPECT_NEAR(r.range.maxX - r.range.minX, f.width, 1e-9) << f.maxX;
+        EXPECT_EQ(r.store[3].second, f.stored);
+    }
 
     const struct { const char* minY; const char* maxY; const char* minX; const char* maxX; const char* grid;
                    const char* message; } refused[] = {
         {"5", "4", "-4", "4", "7", "最大值应大于最小值"},
-        {"-4", "4", "4", "4.4", "7", "最大值应大于最小值"},
-        {"-4", "4", "4", "4.5", "7", "最大值应大于最小值"},  // 4.5 rounds to 4
+        {"-4", "4", "4", "4", "7", "最大值应大于最小值"},
+        {"-4", "4", "4.5", "4.4", "7", "最大值应大于最小值"},
         {"-4", "4", "-4", "4", "", "请输入网格数"},
         {"-4", "4", "-4", "4", "0", "网格数应为正整数"},
         {"-4", "4", "-4", "4", "a", "网格数应为正整数"},
         {"-4", "4", "-4", "4", "-", "网格数应为正整数"},
-        {"-4", "4", "-4", "3e9", "7", "数据过大"},
+        {"-4", "4", "-4", "1e999", "7", "数据过大"},
         {"-4", "1e999", "-4", "4", "7", "数据过大"},
         // The canvas cannot be mapped: its height or width leaves the range,
         // or 3600 layout units per unit do.

@@ -20,7 +20,7 @@
 #include "DesktopFit.h"
 #include "EquationSolvers.h"
 #include "FormHelpers.h"
-#include "FunctionCanvas.h"
+#include "JobRunner.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "MathsAccessibility.h"
@@ -28,7 +28,8 @@
 #include "MultiplicationFormulas.h"
 #include "Outcome.h"
 #include "PlotCanvas.h"
-#include "PlotExplorer.h"
+#include "FunctionCanvas.h"
+#include "PlotterPage.h"
 #include "Reflow.h"
 #include "SettingsStore.h"
 #include "Trigonometry.h"
@@ -153,24 +154,27 @@ protected:
 
 Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Maths"));
+    sketchJob_ = new JobRunner(this, QStringLiteral("MathsTriFDrawerJob"));
     setWindowTitle(U("数学专科计算"));
 
     frame_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
                               {{U("方程"), QStringLiteral("Equation"), {}, buildEquationPage()},
                                {U("三角函数"), QStringLiteral("TriFunction"), {}, buildTrigPage()},
                                {U("公式"), QStringLiteral("Formula"), {}, buildFormulaPage()},
-                               {U("函数图象"), QStringLiteral("FunctionDrawer"), {}, buildPlotterPage()}},
+                               {U("函数图象"), QStringLiteral("FunctionDrawer"), {}, plotter_ = new PlotterPage(services_)}},
                               U(kTitle));
     // Every selection of the plotter's tab applies its range: it opens on a
     // cleared canvas.
     connect(frame_, &TabbedWindow::selected, this, [this](const QString& key) {
-        if (key == QLatin1String("FunctionDrawer")) applyPlotRange();
+        if (key == QLatin1String("FunctionDrawer")) plotter_->apply();
     });
+    connect(plotter_, &PlotterPage::status, this, &Maths::setStatus);
 
     SelectAllOnFocusEverywhere(this);
     for (const char* name : kTooltipResults) findChild<QLineEdit*>(QLatin1String(name))->installEventFilter(this);
     installHints();
     ApplyAccessibility(this, MathsAccessibility());
+    plotter_->nameControls();
     // The grid box holds one digit: more is not a grid count of 1 to 9.
     RefuseOverlongInput(this, services_.dialogs, {{QStringLiteral("MathsFunctionShapeOptionText5"), U("网格数应为正整数")}});
     SensibleInputWidths(this);
@@ -207,10 +211,14 @@ void Maths::apply(const Outcome& outcome) { ApplyOutcome(this, outcome, services
 
 void Maths::selectTab(const QString& key) { frame_->select(key); }
 
-PlotCanvas* Maths::plotCanvas() const { return plot_; }
+PlotCanvas* Maths::plotCanvas() const { return plotter_->canvas(); }
+
+FunctionCanvas* Maths::functionCanvas() const { return plotter_->canvas(); }
+
+const maths::AxisLayout& Maths::axes() const { return plotter_->axes(); }
 
 void Maths::closeEvent(QCloseEvent* event) {
-    closing_ = true;
+    sketchJob_->abandon();  // nothing of a running sketch reaches the window any more
     QWidget::closeEvent(event);
 }
 
@@ -401,7 +409,10 @@ QWidget* Maths::buildTrigPage() {
     sketch_->setMapping({-maths::kPi, 2, maths::kPi, -2});
     sketch_->setCentreAxes();
     sketch_->setDescriptionBase(U("三角函数草图，横轴 -π 至 π，纵轴 -2 至 2"));
-    connect(clear, &QPushButton::clicked, sketch_, &PlotCanvas::clear);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        sketchJob_->abandon();  // a stopped sketch still ending draws nothing more
+        sketch_->clear();
+    });
     connect(sketch_, &PlotCanvas::mouseMovedTo, this,
             [this](double x, double y) { setStatus(QString::fromStdString(maths::SketchReadout(x, y))); });
     sketchColumn->addWidget(sketch_);
@@ -458,188 +469,6 @@ void Maths::runFormula(int which) {
     apply(maths::MultiplicationFormula(which, text(maths::kFormulaA).toStdString(), text(maths::kFormulaB).toStdString()));
 }
 
-// ---- Function plotter ------------------------------------------------------------
-
-QWidget* Maths::buildPlotterPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("FunctionDrawer"));
-    auto* pageLayout = new QVBoxLayout(page);
-    // The canvas, and beside it while there is room, else under it, the
-    // controls.
-    QGroupBox* frame = Frame("MathsFunctionShape", "函数图象绘制");
-    auto* row = new FlowLayout(frame);
-    pageLayout->addWidget(frame);
-    pageLayout->addStretch();
-
-    // Half as large again as 3650 twips: graphs are easier to read.
-    plot_ = new FunctionCanvas(services_, QSize(3650 / 10, 3650 / 10));
-    plot_->setObjectName(QStringLiteral("MathsFunctionShapeBox1"));
-    plot_->setMapping({0, 0, maths::kLayoutSize, maths::kLayoutSize});
-    plot_->setAxes(axes_);
-    plot_->setDescriptionBase(U("函数图象"));
-    // The mouse read-out, then the point of the graph the mouse traces.
-    connect(plot_, &PlotCanvas::mouseMovedTo, this, [this](double x, double y) {
-        QString status = QString::fromStdString(maths::PlotReadout(x, y));
-        if (const QString traced = plot_->mouseTraceText(); !traced.isEmpty()) status += U("  追踪 ") + traced;
-        setStatus(status);
-    });
-    row->add(plot_, Qt::AlignTop);
-    row->newGroup();
-    auto* sideBox = new QWidget;
-    auto* side = new QVBoxLayout(sideBox);
-    side->setContentsMargins(0, 0, 0, 0);
-    row->add(sideBox, Qt::AlignTop);
-
-    kinds_ = new QComboBox;
-    kinds_->setObjectName(QStringLiteral("MathsFunctionShapeCombo1"));
-    kinds_->setToolTip(U("选择创建函数的类型"));
-    kindFrames_ = new QStackedWidget;
-    struct Kind {
-        const char* name;
-        const char* frame;
-        std::vector<std::pair<const char*, const char*>> parts;
-        bool typed = false;  // one wide box for a typed function
-    };
-    // Each kind's frame shows the formula around its coefficient boxes:
-    // a part with a box name starting "Text" is a box with its initial text.
-    const Kind kinds[] = {
-        {"一次函数", "MathsFunctionShapeFrame1", {{"y =", nullptr}, {"Text1", "1"}, {" x +", nullptr}, {"Text2", "0"}}},
-        {"二次函数", "MathsFunctionShapeFrame2",
-         {{"y =", nullptr}, {"Text1", "1"}, {"x<sup>2</sup> +", nullptr}, {"Text2", "0"}, {"x +", nullptr}, {"Text3", "0"}}},
-        {"指数函数", "MathsFunctionShapeFrame3",
-         {{"y = (", nullptr}, {"Text1", "2"}, {"/", nullptr}, {"Text2", "1"}, {")<sup>x</sup>", nullptr}}},
-        {"对数函数", "MathsFunctionShapeFrame4",
-         {{"y = Log<sub>(</sub>", nullptr}, {"Text1", "2"}, {"<sub>/</sub>", nullptr}, {"Text2", "1"}, {"<sub>)</sub> x", nullptr}}},
-        {"反比例函数", "MathsFunctionShapeFrame5", {{"y =", nullptr}, {"Text1", "1"}, {"/ x", nullptr}}},
-        {"正弦函数", "MathsFunctionShapeFrame6",
-         {{"y =", nullptr}, {"Text1", "1"}, {"sin(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")+", nullptr}, {"Text4", "0"}}},
-        {"余弦函数", "MathsFunctionShapeFrame7",
-         {{"y =", nullptr}, {"Text1", "1"}, {"cos(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")+", nullptr}, {"Text4", "0"}}},
-        {"幂函数", "MathsFunctionShapeFrame8", {{"y =", nullptr}, {"Text1", "1"}, {"x ^", nullptr}, {"Text2", "3"}}},
-        {"正切函数", "MathsFunctionShapeFrame9",
-         {{"y =", nullptr}, {"Text1", "1"}, {"tan(", nullptr}, {"Text2", "1"}, {"x+", nullptr}, {"Text3", "0"}, {")", nullptr}}},
-        {"绝对值函数", "MathsFunctionShapeFrame10",
-         {{"y =", nullptr}, {"Text1", "1"}, {"|x −", nullptr}, {"Text2", "0"}, {"| +", nullptr}, {"Text3", "0"}}},
-        {"自定义函数", "MathsFunctionShapeFrame11", {{"y =", nullptr}, {"Text1", "x^3/4-x"}}, true},
-    };
-    for (const Kind& kind : kinds) {
-        kinds_->addItem(U(kind.name));
-        QGroupBox* kindFrame = Frame(kind.frame, kind.name);
-        auto* formula = new QHBoxLayout(kindFrame);
-        for (const auto& [part, initial] : kind.parts) {
-            if (initial) {
-                QLineEdit* box = Box(QLatin1String(kind.frame) + QLatin1String(part), U(initial));
-                if (kind.typed) {
-                    box->setMaxLength(maths::kTypedFunctionLength);
-                    box->setToolTip(U("x、数、+ − × ÷ ^、括号、sqrt abs sin cos tan(弧度) ln lg exp、π 和 e，如 x^2-3x+2"));
-                    formula->addWidget(box, 1);
-                    continue;
-                }
-                SensibleInputWidth(box, 4);
-                box->setMaximumWidth(box->minimumWidth() * 3 / 2);
-                formula->addWidget(box);
-            } else {
-                auto* label = new QLabel(U(part));
-                label->setTextFormat(Qt::RichText);
-                formula->addWidget(label);
-            }
-        }
-        formula->addStretch();
-        kindFrames_->addWidget(kindFrame);
-    }
-    connect(kinds_, &QComboBox::currentIndexChanged, kindFrames_, &QStackedWidget::setCurrentIndex);
-    side->addWidget(kinds_);
-    side->addWidget(kindFrames_);
-    QPushButton* draw = Button(QStringLiteral("MathsFunctionShapecmd1"), "开  始  绘  制");
-    draw->setToolTip(U("生成图象后转换版面会清除图象"));
-    connect(draw, &QPushButton::clicked, this, &Maths::drawGraph);
-    side->addWidget(draw);
-
-    QGroupBox* options = Frame("MathsFunctionShapeOption", "选项");
-    auto* grid = new QGridLayout(options);
-    // The range boxes start from the stored range.
-    const struct { const char* label; const char* key; const char* fallback; const char* tip; int maxLength; } boxes[] = {
-        {"MinY:", "MinY", "-4", "设定Y轴坐标最小值", 0},
-        {"MaxY:", "MaxY", "4", "设定Y轴坐标最大值", 0},
-        {"MinX:", "MinX", "-4", "设定X轴坐标最小值", 0},
-        {"MaxX:", "MaxX", "4", "设定X轴坐标最大值", 0},
-        {"网格条数:", "GridNum", "7", nullptr, 1},
-    };
-    for (int i = 0; i < 5; ++i) {
-        const auto& b = boxes[i];
-        const QString stored =
-            services_.settings.ReadSetting(QStringLiteral("FunctionDrawer"), QLatin1String(b.key), QLatin1String(b.fallback));
-        QLineEdit* box = Box(QStringLiteral("MathsFunctionShapeOptionText%1").arg(i + 1), stored, b.maxLength);
-        if (b.tip) box->setToolTip(U(b.tip));
-        grid->addWidget(Label(b.label), i / 2, (i % 2) * 2);
-        grid->addWidget(box, i / 2, (i % 2) * 2 + 1);
-    }
-    QPushButton* applyButton = Button(QStringLiteral("MathsFunctionShapecmd2"), "重置并应用选项");
-    connect(applyButton, &QPushButton::clicked, this, &Maths::applyPlotRange);
-    grid->addWidget(applyButton, 2, 2, 1, 2);
-    side->addWidget(options);
-    auto* explorer = new PlotExplorer(plot_, services_.dialogs);
-    connect(explorer, &PlotExplorer::status, this, &Maths::setStatus);
-    side->addWidget(explorer);
-    side->addStretch();
-    return page;
-}
-
-void Maths::applyPlotRange() {
-    auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
-    const maths::ApplyResult result = maths::ApplyRange(box(0), box(1), box(2), box(3), box(4));
-    apply(result.outcome);
-    if (!result.ok) return;
-    plot_->clear();
-    plot_->setMapping({0, 0, maths::kLayoutSize, maths::kLayoutSize});
-    for (const auto& [key, value] : result.store)
-        services_.settings.WriteSetting(QStringLiteral("FunctionDrawer"), QString::fromStdString(key),
-                                        QString::fromStdString(value));
-    axes_ = maths::PlaceAxes(axes_, result.range);
-    plot_->setAxes(axes_);
-    plot_->addSegments(maths::GridLines(result.grid), maths::kGreen, 1, maths::Picture::Role::Grid);
-    const maths::PlotRange& r = result.range;
-    plot_->setMapping({r.minX, r.maxY, static_cast<double>(r.maxX), r.minY});
-    plot_->setStoredRange(r, result.grid, axes_);
-    plot_->setDescriptionBase(U("函数图象，") + PlotRangeText(text(maths::kRangeBoxes[2]), text(maths::kRangeBoxes[3]),
-                                                              text(maths::kRangeBoxes[0]), text(maths::kRangeBoxes[1])));
-}
-
-void Maths::drawGraph() {
-    setStatus(U("正在生成图象......"));
-    auto box = [this](int i) { return text(maths::kRangeBoxes[static_cast<std::size_t>(i)]).toStdString(); };
-    const auto range = maths::ReadRange(box(0), box(1), box(2), box(3));
-    if (!range) {
-        apply(Outcome::Error(maths::kTooLarge));
-        return;
-    }
-    const int kind = kinds_->currentIndex();
-    std::vector<std::string> coefficients;
-    for (int i = 1; i <= 4; ++i) {
-        const QString name = QStringLiteral("MathsFunctionShapeFrame%1Text%2").arg(kind + 1).arg(i);
-        if (!findChild<QLineEdit*>(name)) break;
-        coefficients.push_back(FieldText(this, name).toStdString());
-    }
-    const maths::Graph graph = maths::DrawGraph(kinds_->currentText().toStdString(), coefficients, *range);
-    if (graph.outcome.failed()) {
-        apply(graph.outcome);
-        return;
-    }
-    auto* draw = findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd1"));
-    auto* applyButton = findChild<QPushButton*>(QStringLiteral("MathsFunctionShapecmd2"));
-    FocusKeeper focus;
-    draw->setEnabled(false);
-    applyButton->setEnabled(false);
-    focus.settled();
-    plot_->addGraph(graph);
-    QStringList shown;
-    for (const std::string& c : coefficients) shown << QString::fromStdString(c);
-    plot_->addDescriptionItem(PlotFormulaText(kind, shown));
-    draw->setEnabled(true);
-    applyButton->setEnabled(true);
-    focus.restore();
-}
-
 // ---- Trigonometric sketch -----------------------------------------------------------
 
 void Maths::runSketch(bool cosine) {
@@ -651,43 +480,48 @@ void Maths::runSketch(bool cosine) {
     const char* const buttons[] = {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"};
     // While the sketch runs, a focus on one of its buttons waits on the stop
     // button; afterwards it goes back where the user had it.
-    FocusKeeper focus;
+    auto focus = std::make_shared<FocusKeeper>();
     for (const char* b : buttons) {
         if (auto* button = findChild<QPushButton*>(QLatin1String(b)); button->hasFocus())
             findChild<QPushButton*>(QStringLiteral("MathsTriFDrawercmd4"))->setFocus(Qt::OtherFocusReason);
     }
     for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(false);
-    focus.settled();
-    sketchStop_ = false;
+    focus->settled();
     const double r = start.r;
     sketch_->setMapping({-r, 2, r, -2});
     sketch_->setDescriptionBase(U("三角函数草图，横轴 %1 至 %2，纵轴 -2 至 2")
                                     .arg(text("MathsTriFDrawerText1"), text("MathsTriFDrawerText2")));
     sketch_->addDescriptionItem(cosine ? U("余弦曲线 y = cos x(蓝)") : U("正弦曲线 y = sin x(红)"));
     const maths::Rgb colour = cosine ? maths::Rgb{0, 0, 255} : maths::Rgb{255, 0, 0};
-    const double step = maths::SketchStep(r);
-    // The curve grows outwards from x = 0; the window's events run at the
-    // start and then every few milliseconds, when the stop button is heard.
-    std::vector<maths::Segment> pending;
-    LoopPacer pacer(this);
-    bool first = true;
-    for (double t = 0; t <= r; t += step) {
-        if (first || pacer.due()) {
-            first = false;
-            sketch_->addSegments(pending, colour);
-            pending.clear();
-            if (!pacer.pause() || closing_) return;  // the window is going away
-            if (sketchStop_) return;                 // the stop button has enabled the buttons
-        }
-        for (const maths::Segment& s : maths::SketchSegments(cosine, t, step)) pending.push_back(s);
-    }
-    sketch_->addSegments(pending, colour);
-    for (const char* b : buttons) findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
-    focus.restore();
+    // The curve grows outwards from x = 0 on the job's thread and is drawn
+    // as its segments come. A stop has enabled the buttons already; the
+    // segments sent before it are still drawn.
+    using Segments = std::vector<maths::Segment>;
+    sketchJob_->start<Segments>(
+        [cosine, r, step = maths::SketchStep(r)](JobChannel<Segments>& channel) {
+            Segments pending;
+            for (double t = 0; t <= r; t += step) {
+                if (!pending.empty() && channel.due()) channel.send(std::exchange(pending, {}));
+                if (channel.cancelled()) break;
+                for (const maths::Segment& s : maths::SketchSegments(cosine, t, step)) pending.push_back(s);
+            }
+            if (!pending.empty()) channel.send(std::move(pending));
+        },
+        [this, colour](std::vector<Segments>& batches) {
+            Segments all;
+            for (Segments& batch : batches) all.insert(all.end(), batch.begin(), batch.end());
+            sketch_->addSegments(all, colour);
+        },
+        [this, focus](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Cancelled) return;  // the stop button has enabled the buttons
+            for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
+                findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
+            focus->restore();
+        });
 }
 
 void Maths::stopSketch() {
-    sketchStop_ = true;
+    sketchJob_->cancel();
     for (const char* b : {"MathsTriFDrawercmd1", "MathsTriFDrawercmd2", "MathsTriFDrawercmd3"})
         findChild<QPushButton*>(QLatin1String(b))->setEnabled(true);
 }

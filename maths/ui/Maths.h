@@ -21,8 +21,10 @@ namespace numora {
 
 class FunctionCanvas;
 class HintFilter;
+class JobRunner;
 class MainFrame;
 class PlotCanvas;
+class PlotterPage;
 class TabbedWindow;
 struct Outcome;
 
@@ -39,9 +41,9 @@ public:
     // The tab keys "Equation", "TriFunction", "Formula", "FunctionDrawer".
     void selectTab(const QString& key);
     PlotCanvas* plotCanvas() const;
-    FunctionCanvas* functionCanvas() const { return plot_; }
+    FunctionCanvas* functionCanvas() const;
     PlotCanvas* sketchCanvas() const { return sketch_; }
-    const maths::AxisLayout& axes() const { return axes_; }
+    const maths::AxisLayout& axes() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,7 +53,6 @@ private:
     QWidget* buildEquationPage();
     QWidget* buildTrigPage();
     QWidget* buildFormulaPage();
-    QWidget* buildPlotterPage();
     void installHints();
     void setStatus(const QString& text);
     QString text(const char* control) const;
@@ -63,9 +64,6 @@ private:
     void runTrig(int button);
     void runFormula(int button);
     void unitChanged();
-    // The plotter's apply command, run on every selection of its tab.
-    void applyPlotRange();
-    void drawGraph();
     void runSketch(bool cosine);
     void stopSketch();
 
@@ -73,13 +71,10 @@ private:
     TabbedWindow* frame_ = nullptr;
     HintFilter* hints_ = nullptr;
     QButtonGroup* units_ = nullptr;
-    QComboBox* kinds_ = nullptr;
-    QStackedWidget* kindFrames_ = nullptr;
-    FunctionCanvas* plot_ = nullptr;
+    PlotterPage* plotter_ = nullptr;
     PlotCanvas* sketch_ = nullptr;
-    maths::AxisLayout axes_ = maths::DesignAxes();
-    bool sketchStop_ = false;
-    bool closing_ = false;
+    // The sketch's job (JobRunner.h): its curve grows as the job sends it.
+    JobRunner* sketchJob_ = nullptr;
 };
 
 }  // namespace numora

@@ -31,13 +31,6 @@ const PlotKind kPlotKinds[] = {
 
 }  // namespace
 
-QString PlotFormulaText(int kind, const QStringList& coefficients) {
-    if (kind < 0 || kind >= static_cast<int>(std::size(kPlotKinds))) return {};
-    QString formula = U(kPlotKinds[kind].formula);
-    for (const QString& c : coefficients) formula = formula.arg(c);
-    return U(kPlotKinds[kind].caption) + QLatin1Char(' ') + formula;
-}
-
 QString PlotRangeText(const QString& minX, const QString& maxX, const QString& minY, const QString& maxY) {
     return U("X 轴 %1 至 %2，Y 轴 %3 至 %4").arg(minX, maxX, minY, maxY);
 }

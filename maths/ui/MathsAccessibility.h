@@ -14,9 +14,6 @@ namespace numora {
 
 AccessibleTable MathsAccessibility();
 
-// The formula of plotter kind `kind` (0 = linear .. 6 = cosine) with its
-// coefficient texts, e.g. "y = 2x + 1".
-QString PlotFormulaText(int kind, const QStringList& coefficients);
 // "X 轴 -4 至 4，Y 轴 -4 至 4".
 QString PlotRangeText(const QString& minX, const QString& maxX, const QString& minY, const QString& maxY);
 

@@ -4,12 +4,14 @@
 #include "PlotCanvas.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include <QAccessible>
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QFile>
+#include <QBuffer>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
@@ -18,6 +20,7 @@
 
 #include "Accessibility.h"
 #include "Contrast.h"
+#include "SaveFile.h"
 #include "Services.h"
 
 namespace numora {
@@ -90,6 +93,15 @@ void PlotCanvas::addDescriptionItem(const QString& item) {
     descriptionItems_ << item;
     updateDescription();
     Announce(this, QString::fromUtf8("已绘制：") + item);  // what a drawing command shows
+}
+
+void PlotCanvas::setDescriptionItems(const QStringList& items) {
+    QStringList added;  // what a drawing command (or a slider) has just shown
+    for (const QString& item : items)
+        if (!descriptionItems_.contains(item)) added << item;
+    descriptionItems_ = items;
+    updateDescription();
+    if (!added.isEmpty()) Announce(this, QString::fromUtf8("已绘制：") + added.join(QString::fromUtf8("；")));
 }
 
 void PlotCanvas::updateDescription() {
@@ -168,9 +180,11 @@ void PlotCanvas::paintPicture(QPainter& painter, QSize size, bool onScreen, cons
     // the face, so no grid line runs through them, and axes and graphs
     // are drawn over.
     drawLines(true);
+    // A little face on either side too: a grid line stops short of a
+    // number, so "3" never reads as "-3".
     for (const auto& t : p.texts) {
         const double width = metrics.horizontalAdvance(QString::fromStdString(t.text));
-        painter.fillRect(QRectF(t.left * w, t.top * h, width, metrics.height()), face);
+        painter.fillRect(QRectF(t.left * w - 3, t.top * h, width + 6, metrics.height()), face);
     }
     drawLines(false);
     if (!p.marks.empty()) {
@@ -222,9 +236,11 @@ QList<int> PlotCanvas::exportSides() const {
     QList<int> sides{preferred_.width()};
     const QWindow* window = windowHandle() ? windowHandle() : (this->window() ? this->window()->windowHandle() : nullptr);
     const double ratio = window ? window->devicePixelRatio() : devicePixelRatioF();
+    // A canvas squeezed below its design size offers no smaller picture
+    // than the default as the screen's.
     const int screen = static_cast<int>(std::lround(width() * ratio));
-    if (!sides.contains(screen)) sides << screen;
-    if (!sides.contains(2 * width())) sides << 2 * width();
+    if (screen > sides.front()) sides << screen;
+    if (2 * width() > sides.front() && !sides.contains(2 * width())) sides << 2 * width();
     return sides;
 }
 
@@ -298,27 +314,27 @@ void PlotCanvas::focusOutEvent(QFocusEvent* event) {
 void PlotCanvas::copyPicture() { services_.clipboard.SetImage(image(exportSide_)); }
 
 void PlotCanvas::savePicture() {
-    QString path = services_.dialogs.SaveFileName(this, QString::fromUtf8("保存图象"),
-                                                  QString::fromUtf8("PNG 图片 (*.png);;SVG 图片 (*.svg)"), QString());
-    if (path.isEmpty()) return;
-    const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    if (!svg && !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) path += QLatin1String(".png");
-    bool saved = false;
-    if (svg) {
-        QFile file(path);
-        // Vector at any size: the picture's numbers in the canvas's font size.
-        const int side = exportSide_ > 0 ? exportSide_ : width();
-        const double scale = static_cast<double>(side) / std::max(1, width());
-        const std::string text = maths::PictureSvg(picture(), side, side * height() / std::max(1, width()),
-                                                   QFontInfo(textFont()).pixelSize() * scale);
-        saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-    } else {
-        saved = image(exportSide_).save(path, "PNG");
-    }
-    if (!saved)
-        services_.dialogs.Message(this, QString::fromUtf8("保存图象失败：") + path, QString::fromUtf8("Numora错误报告"),
-                                  MsgIcon::Exclamation, MsgButtons::Ok);
+    const SaveRequest request{QString::fromUtf8("保存图象"), QString::fromUtf8("PNG 图片 (*.png);;SVG 图片 (*.svg)"),
+                              QDir::home().filePath(QString::fromUtf8("函数图象.png")),
+                              QString::fromUtf8("保存图象失败：")};
+    SaveWithDialog(this, services_.dialogs, request, [this](QString& path) {
+        const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+        if (!svg && !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) path += QLatin1String(".png");
+        QByteArray bytes;
+        if (svg) {
+            // Vector at any size: the picture's numbers in the canvas's font size.
+            const int side = exportSide_ > 0 ? exportSide_ : width();
+            const double scale = static_cast<double>(side) / std::max(1, width());
+            bytes = QByteArray::fromStdString(maths::PictureSvg(picture(), side, side * height() / std::max(1, width()),
+                                                                QFontInfo(textFont()).pixelSize() * scale));
+        } else {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!image(exportSide_).save(&buffer, "PNG")) return FailedWrite(EIO);
+        }
+        // Whole or not at all: a picture already there stays on a failure.
+        return SaveBytes(path, bytes);
+    });
 }
 
 }  // namespace numora

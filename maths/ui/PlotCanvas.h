@@ -53,6 +53,7 @@ public:
     // to it until the canvas is cleared.
     void setDescriptionBase(const QString& base);
     void addDescriptionItem(const QString& item);
+    void setDescriptionItems(const QStringList& items);
 
     // What the canvas shows (the plotter's canvas adds its view, numbers and
     // key points).
@@ -64,8 +65,9 @@ public:
     // one of exportSides().
     void setExportSide(int side) { exportSide_ = side; }
     int exportSide() const { return exportSide_; }
-    // The sizes offered: the canvas's, the screen's (the canvas at the
-    // screen's scale) when it differs, and twice the canvas's.
+    // The sizes offered: the default (the canvas's design size), the
+    // screen's (the canvas at the screen's scale) when it is larger, and
+    // twice the canvas's.
     QList<int> exportSides() const;
     // Context-menu commands.
     void copyPicture();

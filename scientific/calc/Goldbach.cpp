@@ -7,8 +7,14 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <chrono>
+#include <climits>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include "NumberText.h"
 
@@ -150,36 +156,56 @@ void StrikeSegment(std::uint8_t* seg, std::int32_t len, const std::uint32_t* pri
 
 }  // namespace
 
-struct GoldbachSearch::Sieve {
+namespace goldbach_detail {
+
+// What every piece of one search shares: fixed once made.
+struct Sieve {
     std::uint32_t n;
     std::uint32_t half;
     std::uint32_t totalBytes;  // bytes holding the candidates 0 .. half
-    std::uint32_t nextByte = 0;
     std::int32_t segmentBytes;
     int strikes = 0;  // offsets per sieving prime: 2 per live class
     std::array<std::uint8_t, 16> masks{};
     std::vector<std::uint32_t> primes;   // the sieving primes, 59 .. sqrt(n)
     std::vector<std::uint16_t> offsets;  // `strikes` per prime
-    std::vector<std::int32_t> starts;    // per prime, see StrikeSegment
     struct Pattern {
         std::uint32_t period;
         std::vector<std::uint8_t> bytes;  // one period (less when n is small)
     };
     std::vector<Pattern> patterns;
     std::vector<std::uint32_t> restore;  // sieving primes l >= 7 with n - l prime
-    std::size_t restoreNext = 0;
-    std::vector<std::uint32_t> head;  // results among 2, 3, 5
-    bool headGiven = false;
-    std::vector<std::uint8_t> segment;
+    std::vector<std::uint32_t> head;     // results among 2, 3, 5
 
     Sieve(std::uint32_t n, std::size_t segmentSize);
+    std::uint32_t Segments() const {
+        return (totalBytes + static_cast<std::uint32_t>(segmentBytes) - 1) / static_cast<std::uint32_t>(segmentBytes);
+    }
+};
+
+// Where one thread is in a sieve: the segment it sieves next and its own
+// buffer. A cursor moves on segment by segment, or jumps to any segment.
+struct Cursor {
+    const Sieve* sieve;
+    std::uint32_t nextByte = 0;
+    std::vector<std::int32_t> starts;  // per prime, see StrikeSegment
+    std::size_t restoreNext = 0;
+    std::vector<std::uint8_t> segment;
+
+    explicit Cursor(const Sieve& s)
+        : sieve(&s),
+          starts(s.primes.size(), 0),
+          segment(std::min<std::size_t>(static_cast<std::size_t>(s.segmentBytes), s.totalBytes) + 8, 0) {}
+    // Makes segment `index` the next one.
+    void Seek(std::uint32_t index);
     // Sieves the next segment into `segment`; returns its length in bytes
     // (the bytes after it up to the next multiple of 8 are zero).
     std::int32_t Next();
-    std::uint32_t Base() const { return nextByte; }
+    // The candidates p left in the segment Next() made, appended to ps.
+    void Collect(std::uint32_t base, std::int32_t len, std::vector<std::uint32_t>& ps) const;
+    std::uint64_t Count(std::int32_t len) const;
 };
 
-GoldbachSearch::Sieve::Sieve(std::uint32_t number, std::size_t segmentSize)
+Sieve::Sieve(std::uint32_t number, std::size_t segmentSize)
     : n(number),
       half(number / 2),
       totalBytes(number / 2 / 30 + 1),
@@ -236,8 +262,6 @@ GoldbachSearch::Sieve::Sieve(std::uint32_t number, std::size_t segmentSize)
             offsets.push_back(static_cast<std::uint16_t>(BlockOffset(l, inverse30, j % 2 == 0 ? 0 : n % l, k)));
         }
     }
-    starts.assign(primes.size(), 0);
-
     // Which n - l are prime for the primes l up to sqrt(n): a small sieve of
     // [n - root, n - 7]. None of these numbers is itself a prime <= root.
     const std::uint32_t low = n - root;
@@ -251,18 +275,31 @@ GoldbachSearch::Sieve::Sieve(std::uint32_t number, std::size_t segmentSize)
         if (l > root) break;
         if (l >= 7 && !composite[n - l - low]) restore.push_back(l);
     }
-
-    segment.assign(std::min<std::size_t>(static_cast<std::size_t>(segmentBytes), totalBytes) + 8, 0);
 }
 
-std::int32_t GoldbachSearch::Sieve::Next() {
+void Cursor::Seek(std::uint32_t index) {
+    const Sieve& s = *sieve;
+    nextByte = std::min(index * static_cast<std::uint32_t>(s.segmentBytes), s.totalBytes);
+    // Each prime's blocks begin at the multiples of the prime counted from
+    // byte 0: the current one began (nextByte mod l) bytes before.
+    for (std::size_t i = 0; i < s.primes.size(); ++i)
+        starts[i] = -static_cast<std::int32_t>(nextByte % s.primes[i]);
+    restoreNext = static_cast<std::size_t>(
+        std::lower_bound(s.restore.begin(), s.restore.end(), nextByte,
+                         [](std::uint32_t l, std::uint32_t byte) { return l / 30 < byte; }) -
+        s.restore.begin());
+}
+
+std::int32_t Cursor::Next() {
+    const Sieve& s = *sieve;
     const std::uint32_t base = nextByte;
-    const auto len = static_cast<std::int32_t>(std::min<std::uint32_t>(static_cast<std::uint32_t>(segmentBytes), totalBytes - base));
+    const auto len = static_cast<std::int32_t>(
+        std::min<std::uint32_t>(static_cast<std::uint32_t>(s.segmentBytes), s.totalBytes - base));
     std::uint8_t* seg = segment.data();
 
     std::memset(seg + len, 0, 8);
-    for (std::size_t g = 0; g < patterns.size(); ++g) {
-        const Pattern& pattern = patterns[g];
+    for (std::size_t g = 0; g < s.patterns.size(); ++g) {
+        const Sieve::Pattern& pattern = s.patterns[g];
         std::uint32_t phase = base % pattern.period;
         for (std::int32_t done = 0; done < len;) {
             const auto piece = static_cast<std::int32_t>(
@@ -276,30 +313,61 @@ std::int32_t GoldbachSearch::Sieve::Next() {
         }
     }
 
-    const std::size_t count = primes.size();
-    switch (strikes) {
-        case 6: StrikeSegment<6>(seg, len, primes.data(), offsets.data(), starts.data(), count, masks.data()); break;
-        case 8: StrikeSegment<8>(seg, len, primes.data(), offsets.data(), starts.data(), count, masks.data()); break;
-        case 12: StrikeSegment<12>(seg, len, primes.data(), offsets.data(), starts.data(), count, masks.data()); break;
-        case 16: StrikeSegment<16>(seg, len, primes.data(), offsets.data(), starts.data(), count, masks.data()); break;
+    const std::uint32_t* primes = s.primes.data();
+    const std::uint16_t* offsets = s.offsets.data();
+    const std::size_t count = s.primes.size();
+    switch (s.strikes) {
+        case 6: StrikeSegment<6>(seg, len, primes, offsets, starts.data(), count, s.masks.data()); break;
+        case 8: StrikeSegment<8>(seg, len, primes, offsets, starts.data(), count, s.masks.data()); break;
+        case 12: StrikeSegment<12>(seg, len, primes, offsets, starts.data(), count, s.masks.data()); break;
+        case 16: StrikeSegment<16>(seg, len, primes, offsets, starts.data(), count, s.masks.data()); break;
         default: break;  // an odd n: no class can hold a result
     }
 
     if (base == 0) seg[0] &= 0xFE;  // 1 is not a candidate
     const std::uint32_t end = base + static_cast<std::uint32_t>(len);
-    for (; restoreNext < restore.size() && restore[restoreNext] / 30 < end; ++restoreNext) {
-        const std::uint32_t l = restore[restoreNext];
+    for (; restoreNext < s.restore.size() && s.restore[restoreNext] / 30 < end; ++restoreNext) {
+        const std::uint32_t l = s.restore[restoreNext];
         const auto k = std::find(kResidues.begin(), kResidues.end(), l % 30) - kResidues.begin();
         seg[l / 30 - base] |= static_cast<std::uint8_t>(1u << k);
     }
-    if (end == totalBytes)  // candidates beyond n / 2
+    if (end == s.totalBytes)  // candidates beyond n / 2
         for (int k = 0; k < 8; ++k)
-            if (30 * (totalBytes - 1) + kResidues[static_cast<std::size_t>(k)] > half)
+            if (30 * (s.totalBytes - 1) + kResidues[static_cast<std::size_t>(k)] > s.half)
                 seg[len - 1] &= static_cast<std::uint8_t>(~(1u << k));
 
     nextByte = end;
     return len;
 }
+
+void Cursor::Collect(std::uint32_t base, std::int32_t len, std::vector<std::uint32_t>& ps) const {
+    const std::uint8_t* seg = segment.data();
+    for (std::int32_t w = 0; w < len; w += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, seg + w, 8);
+        if (word == 0) continue;
+        for (std::int32_t b = w; b < w + 8; ++b)
+            for (unsigned bits = seg[b]; bits != 0; bits &= bits - 1)
+                ps.push_back(30 * (base + static_cast<std::uint32_t>(b)) +
+                             kResidues[static_cast<std::size_t>(std::countr_zero(bits))]);
+    }
+}
+
+std::uint64_t Cursor::Count(std::int32_t len) const {
+    const std::uint8_t* seg = segment.data();
+    std::uint64_t count = 0;
+    for (std::int32_t w = 0; w < len; w += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, seg + w, 8);
+        count += static_cast<std::uint64_t>(std::popcount(word));
+    }
+    return count;
+}
+
+}  // namespace goldbach_detail
+
+using goldbach_detail::Cursor;
+using goldbach_detail::Sieve;
 
 // ---- The search ---------------------------------------------------------------
 
@@ -308,7 +376,10 @@ GoldbachSearch::GoldbachSearch(std::uint32_t n, std::size_t segmentBytes) : n_(n
         done_ = true;
         return;
     }
-    if (n >= kSieveFrom) sieve_ = std::make_unique<Sieve>(n, segmentBytes);
+    if (n >= kSieveFrom) {
+        sieve_ = std::make_shared<const Sieve>(n, segmentBytes);
+        cursor_ = std::make_unique<Cursor>(*sieve_);
+    }
 }
 
 GoldbachSearch::~GoldbachSearch() = default;
@@ -318,7 +389,7 @@ GoldbachSearch& GoldbachSearch::operator=(GoldbachSearch&&) noexcept = default;
 double GoldbachSearch::progress() const {
     if (done_) return 1;
     if (!sieve_) return 0;
-    return static_cast<double>(sieve_->nextByte) / sieve_->totalBytes;
+    return static_cast<double>(cursor_->nextByte) / sieve_->totalBytes;
 }
 
 void GoldbachSearch::Step(std::vector<std::uint32_t>& ps) {
@@ -329,23 +400,13 @@ void GoldbachSearch::Step(std::vector<std::uint32_t>& ps) {
         done_ = true;
         return;
     }
-    Sieve& s = *sieve_;
-    if (!s.headGiven) {
-        ps.insert(ps.end(), s.head.begin(), s.head.end());
-        s.headGiven = true;
+    if (!headGiven_) {
+        ps.insert(ps.end(), sieve_->head.begin(), sieve_->head.end());
+        headGiven_ = true;
     }
-    const std::uint32_t base = s.Base();
-    const std::int32_t len = s.Next();
-    const std::uint8_t* seg = s.segment.data();
-    for (std::int32_t w = 0; w < len; w += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, seg + w, 8);
-        if (word == 0) continue;
-        for (std::int32_t b = w; b < w + 8; ++b)
-            for (unsigned bits = seg[b]; bits != 0; bits &= bits - 1)
-                ps.push_back(30 * (base + static_cast<std::uint32_t>(b)) + kResidues[static_cast<std::size_t>(std::countr_zero(bits))]);
-    }
-    if (s.nextByte >= s.totalBytes) done_ = true;
+    const std::uint32_t base = cursor_->nextByte;
+    cursor_->Collect(base, cursor_->Next(), ps);
+    if (cursor_->nextByte >= sieve_->totalBytes) done_ = true;
 }
 
 std::uint64_t GoldbachSearch::StepCount() {
@@ -355,28 +416,166 @@ std::uint64_t GoldbachSearch::StepCount() {
         Step(ps);
         return ps.size();
     }
-    Sieve& s = *sieve_;
     std::uint64_t count = 0;
-    if (!s.headGiven) {
-        count += s.head.size();
-        s.headGiven = true;
+    if (!headGiven_) {
+        count += sieve_->head.size();
+        headGiven_ = true;
     }
-    const std::int32_t len = s.Next();
-    const std::uint8_t* seg = s.segment.data();
-    for (std::int32_t w = 0; w < len; w += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, seg + w, 8);
-        count += static_cast<std::uint64_t>(std::popcount(word));
-    }
-    if (s.nextByte >= s.totalBytes) done_ = true;
+    count += cursor_->Count(cursor_->Next());
+    if (cursor_->nextByte >= sieve_->totalBytes) done_ = true;
     return count;
 }
 
-std::uint64_t GoldbachCount(std::uint32_t n) {
-    GoldbachSearch search(n);
-    std::uint64_t count = 0;
-    while (!search.done()) count += search.StepCount();
-    return count;
+// ---- On every core ---------------------------------------------------------------
+//
+// The candidates' segments are independent: a thread can sieve any segment
+// once its cursor has jumped there. Threads take the next segment from a
+// shared counter. For the count they add up on their own; for the list the
+// calling thread hands each segment's p on in order, and a thread does not
+// take a segment more than kAhead segments ahead of the one handed on last, so
+// memory stays a few segments a thread whatever n is.
+
+unsigned GoldbachThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+namespace {
+
+bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
+
+// A cancel is noticed within this long by a thread that waits.
+constexpr std::chrono::milliseconds kPollWait{2};
+
+}  // namespace
+
+bool GoldbachList(std::uint32_t n, const std::function<void(std::vector<std::uint32_t>&)>& sink, unsigned threads,
+                  const std::atomic<bool>* cancel, std::size_t segmentBytes) {
+    if (threads == 0) threads = GoldbachThreads();
+    GoldbachSearch search(n, segmentBytes);
+    if (threads == 1 || !search.sieve_ || search.sieve_->Segments() < 2) {
+        std::vector<std::uint32_t> ps;
+        while (!search.done()) {
+            if (Cancelled(cancel)) return false;
+            ps.clear();
+            search.Step(ps);
+            sink(ps);
+        }
+        return !Cancelled(cancel);
+    }
+    const Sieve& sieve = *search.sieve_;
+    const std::uint32_t segments = sieve.Segments();
+    const std::uint32_t ahead = 2 * threads + 2;
+    struct Slot {
+        std::vector<std::uint32_t> ps;
+        bool ready = false;
+    };
+    std::vector<Slot> slots(ahead);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::uint32_t claimed = 0, handed = 0;
+    bool stop = false;  // under mutex: the caller has given up
+
+    const auto work = [&] {
+        Cursor cursor(sieve);
+        std::uint32_t at = UINT32_MAX;  // the segment the cursor is before
+        for (;;) {
+            std::uint32_t index;
+            {
+                std::unique_lock lock(mutex);
+                while (!stop && claimed < segments && claimed >= handed + ahead && !Cancelled(cancel))
+                    changed.wait_for(lock, kPollWait);
+                if (stop || claimed >= segments || Cancelled(cancel)) return;
+                index = claimed++;
+            }
+            if (index != at) cursor.Seek(index);
+            std::vector<std::uint32_t> ps;
+            if (index == 0) ps = sieve.head;
+            const std::uint32_t base = cursor.nextByte;
+            cursor.Collect(base, cursor.Next(), ps);
+            at = index + 1;
+            std::lock_guard lock(mutex);
+            slots[index % ahead] = {std::move(ps), true};
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> pool;
+    bool whole = true;
+    try {
+        for (unsigned t = 0; t < threads; ++t) pool.emplace_back(work);
+    } catch (const std::system_error&) {
+        // As many threads as the system gives; none: the one-thread search.
+        if (pool.empty()) return GoldbachList(n, sink, 1, cancel, segmentBytes);
+    }
+    try {
+        for (std::uint32_t index = 0; index < segments; ++index) {
+            std::vector<std::uint32_t> ps;
+            {
+                std::unique_lock lock(mutex);
+                Slot& slot = slots[index % ahead];
+                while (!slot.ready && !Cancelled(cancel)) changed.wait_for(lock, kPollWait);
+                if (!slot.ready || Cancelled(cancel)) {
+                    whole = false;
+                    break;
+                }
+                ps.swap(slot.ps);
+                slot.ready = false;
+                handed = index + 1;
+                changed.notify_all();
+            }
+            sink(ps);
+        }
+    } catch (...) {
+        {
+            std::lock_guard lock(mutex);
+            stop = true;
+        }
+        changed.notify_all();
+        for (std::thread& t : pool) t.join();
+        throw;
+    }
+    {
+        std::lock_guard lock(mutex);
+        stop = true;
+    }
+    changed.notify_all();
+    for (std::thread& t : pool) t.join();
+    return whole && !Cancelled(cancel);
+}
+
+std::optional<std::uint64_t> GoldbachCount(std::uint32_t n, unsigned threads, const std::atomic<bool>* cancel,
+                                           std::size_t segmentBytes) {
+    if (threads == 0) threads = GoldbachThreads();
+    GoldbachSearch search(n, segmentBytes);
+    if (threads == 1 || !search.sieve_ || search.sieve_->Segments() < 2) {
+        std::uint64_t count = 0;
+        while (!search.done()) {
+            if (Cancelled(cancel)) return std::nullopt;
+            count += search.StepCount();
+        }
+        return count;
+    }
+    const Sieve& sieve = *search.sieve_;
+    const std::uint32_t segments = sieve.Segments();
+    std::atomic<std::uint32_t> next{0};
+    std::atomic<std::uint64_t> total{sieve.head.size()};
+    const auto work = [&] {
+        Cursor cursor(sieve);
+        std::uint32_t at = UINT32_MAX;
+        std::uint64_t count = 0;
+        for (std::uint32_t index; !Cancelled(cancel) && (index = next.fetch_add(1)) < segments; at = index + 1) {
+            if (index != at) cursor.Seek(index);
+            count += cursor.Count(cursor.Next());
+        }
+        total += count;
+    };
+    std::vector<std::thread> pool;
+    try {
+        for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
+    } catch (const std::system_error&) {
+        // As many threads as the system gives: this one works too.
+    }
+    work();
+    for (std::thread& t : pool) t.join();
+    if (Cancelled(cancel)) return std::nullopt;
+    return total.load();
 }
 
 }  // namespace numora::scientific

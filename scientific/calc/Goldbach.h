@@ -6,9 +6,12 @@
 // increasing p.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +34,14 @@ struct GoldbachInput {
 // 2147483647 ("数据过大", also an infinite value); not whole or odd.
 GoldbachInput CheckGoldbachInput(std::string_view text);
 
-// A search that can be run a piece at a time, so that a window can yield
-// and stop between pieces. The result is the window's list: p = 2, 3, ...,
-// n / 2 with fnshu(p) and fnshu(n - p), in increasing order.
+namespace goldbach_detail {
+struct Sieve;
+struct Cursor;
+}  // namespace goldbach_detail
+
+// A search that can be run a piece at a time on one thread. The result is
+// the window's list: p = 2, 3, ..., n / 2 with fnshu(p) and fnshu(n - p),
+// in increasing order.
 //
 // Numbers from 2809 (53^2) on are sieved: each Step sieves the next
 // segment of candidates p (segmentBytes * 30 of them) at once for p and
@@ -43,13 +51,7 @@ GoldbachInput CheckGoldbachInput(std::string_view text);
 // Memory stays under a megabyte whatever n is. A search for n above
 // 2147483647 or below 4 is done from the start with nothing found.
 //
-// Driving it from a window:
-//     GoldbachSearch search(n);
-//     std::vector<std::uint32_t> found;        // the list's storage
-//     while (!search.done()) {
-//         search.Step(found);                  // appends this piece's p
-//         if (25 ms have passed) { show the new rows; yield; check stop; }
-//     }
+// GoldbachList and GoldbachCount below run the same segments on every core.
 class GoldbachSearch {
 public:
     static constexpr std::size_t kDefaultSegmentBytes = 128 * 1024;
@@ -73,15 +75,38 @@ public:
     std::uint64_t StepCount();
 
 private:
-    struct Sieve;
+    friend bool GoldbachList(std::uint32_t, const std::function<void(std::vector<std::uint32_t>&)>&, unsigned,
+                             const std::atomic<bool>*, std::size_t);
+    friend std::optional<std::uint64_t> GoldbachCount(std::uint32_t, unsigned, const std::atomic<bool>*, std::size_t);
+
     std::uint32_t n_;
     bool done_ = false;
-    std::unique_ptr<Sieve> sieve_;  // null for the numbers done by fnshu
+    bool headGiven_ = false;
+    std::shared_ptr<const goldbach_detail::Sieve> sieve_;  // null for the numbers done by fnshu
+    std::unique_ptr<goldbach_detail::Cursor> cursor_;
 };
 
+// The threads the searches below use unless told: every hardware thread.
+unsigned GoldbachThreads();
+
+// The whole list for n on `threads` threads (0: GoldbachThreads()), each
+// taking the next segment of candidates: `sink` gets it on the calling
+// thread, in increasing p, a segment's p at a time (the vector may be
+// taken). The same list as GoldbachSearch's, in the same order. `cancel`,
+// when given, is polled between segments and while waiting: once it is
+// true the search ends within a segment's time and returns false. Beyond
+// what `sink` keeps, memory stays a few segments a thread (about 4 MB with
+// 2 threads near the top of the range).
+bool GoldbachList(std::uint32_t n, const std::function<void(std::vector<std::uint32_t>&)>& sink, unsigned threads = 0,
+                  const std::atomic<bool>* cancel = nullptr,
+                  std::size_t segmentBytes = GoldbachSearch::kDefaultSegmentBytes);
+
 // The number of lines of the list for n (what the count box shows, in
-// full): the size of GoldbachSearch(n)'s list, without keeping it.
-std::uint64_t GoldbachCount(std::uint32_t n);
+// full), on `threads` threads as above, without keeping the list; nullopt
+// when cancelled.
+std::optional<std::uint64_t> GoldbachCount(std::uint32_t n, unsigned threads = 0,
+                                           const std::atomic<bool>* cancel = nullptr,
+                                           std::size_t segmentBytes = GoldbachSearch::kDefaultSegmentBytes);
 
 // One line of the list: "n=p+q" with q = n - p, e.g. "10=3+7".
 std::string GoldbachLine(std::uint32_t n, std::uint32_t p);

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -303,6 +305,65 @@ TEST(Goldbach, StepsSplitAnyWayGiveTheSameList) {
             EXPECT_TRUE(std::includes(whole.begin(), whole.end(), joined.begin(), joined.end()));
             EXPECT_EQ(FullList(n, segment), whole);
         }
+    }
+}
+
+// The list and count on several threads against the one-thread search: the
+// same numbers in the same order, whatever the threads, the segments and
+// the order in which the threads finish them.
+TEST(Goldbach, EveryCoreGivesTheListOfOneThread) {
+    const struct {
+        std::uint32_t n;
+        std::size_t segment;
+    } cases[] = {
+        {4, GoldbachSearch::kDefaultSegmentBytes},        // below the sieve: fnshu
+        {2808, GoldbachSearch::kDefaultSegmentBytes},     //
+        {2810, 8},                                        // the first sieved number, segments of 8 bytes
+        {60030, 16},                                      // n divisible by 3 and 5: all classes live
+        {1234566, 64},                                    //
+        {1000002, 1000},                                  // segments not a power of two
+        {20000000, 4096},                                 //
+        {99999998, GoldbachSearch::kDefaultSegmentBytes}, // the window's segments
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        const auto whole = FullList(c.n, c.segment);
+        for (unsigned threads : {1u, 2u, 3u, 4u, 7u}) {
+            SCOPED_TRACE(threads);
+            std::vector<std::uint32_t> joined;
+            std::size_t calls = 0;
+            EXPECT_TRUE(GoldbachList(
+                c.n,
+                [&](std::vector<std::uint32_t>& ps) {
+                    ++calls;
+                    joined.insert(joined.end(), ps.begin(), ps.end());
+                },
+                threads, nullptr, c.segment));
+            EXPECT_EQ(joined, whole);
+            EXPECT_GE(calls, 1u);
+            EXPECT_EQ(GoldbachCount(c.n, threads, nullptr, c.segment), whole.size());
+        }
+    }
+}
+
+// A cancel ends a search early, between two segments, on any thread count.
+TEST(Goldbach, CancelEndsTheSearch) {
+    const std::uint32_t n = 99999998;
+    for (unsigned threads : {1u, 2u, 4u}) {
+        SCOPED_TRACE(threads);
+        std::atomic<bool> cancel{false};
+        std::size_t calls = 0, lines = 0;
+        EXPECT_FALSE(GoldbachList(
+            n,
+            [&](std::vector<std::uint32_t>& ps) {
+                ++calls;
+                lines += ps.size();
+                cancel = true;  // after the first segment
+            },
+            threads, &cancel));
+        EXPECT_EQ(calls, 1u);
+        EXPECT_GT(lines, 0u);
+        EXPECT_EQ(GoldbachCount(n, threads, &cancel), std::nullopt);
     }
 }
 

@@ -13,9 +13,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include "Fakes.h"
+#include "JobRunner.h"
+#include "ListExport.h"
 #include "WidgetDriver.h"
 #include "MainFrame.h"
 #include "Scientific.h"
@@ -49,6 +50,17 @@ class ScientificTest : public QObject {
     }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString lastMessage() { return fakes->dialogs.messages.isEmpty() ? QString() : fakes->dialogs.messages.last().text; }
+    JobRunner* job(const char* name) { return window->findChild<JobRunner*>(QLatin1String(name)); }
+    bool busy() {
+        for (JobRunner* runner : window->findChildren<JobRunner*>())
+            if (runner->running()) return true;
+        for (ListExport* exporter : window->findChildren<ListExport*>())
+            if (exporter->busy()) return true;
+        return false;
+    }
+    // Waits until every job of the window has ended (the Goldbach list of
+    // the largest numbers takes seconds in a sanitizer build).
+    void settle() { QTRY_VERIFY_WITH_TIMEOUT(!busy(), 120000); }
     QStringList goldbachLines() {
         QStringList lines;
         for (int i = 0; i < window->goldbachModel()->rowCount(); ++i) lines << window->goldbachModel()->line(i);
@@ -99,6 +111,7 @@ private slots:
         for (const auto& run : runs) {
             type("FactorizationFrame1Text1", QLatin1String(run.input));
             click("FactorizationFrame1cmd1");
+            settle();
             QCOMPARE(Items(list("FactorizationFrame2List1")), run.factors);
             QCOMPARE(field("FactorizationFrame2Text1")->text(), QString::number(run.factors.size()));
             QVERIFY(button("FactorizationFrame1cmd1")->isEnabled());
@@ -120,17 +133,21 @@ private slots:
     void goldbach() {
         type("GdbhFrame1Text1", "100");
         click("GdbhFrame1cmd1");
+        settle();
         QCOMPARE(goldbachLines(), (QStringList{"100=3+97", "100=11+89", "100=17+83", "100=29+71", "100=41+59", "100=47+53"}));
         QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("6"));
         QCOMPARE(window->statusText(), U("正在计算......"));
         type("GdbhFrame1Text1", "10abc");
         click("GdbhFrame1cmd1");
+        settle();
         QCOMPARE(goldbachLines(), (QStringList{"10=3+7", "10=5+5"}));
         field("GdbhFrame1Text1")->setText(U("１２"));  // full-width digits
         click("GdbhFrame1cmd1");
+        settle();
         QCOMPARE(goldbachLines(), (QStringList{"12=5+7"}));
         type("GdbhFrame1Text1", "10");
         click("GdbhFrame1cmd1");
+        settle();
 
         const struct { const char* input; const char* message; } refusals[] = {
             {"", "请不要使输入框为空"}, {"2", "请输入不小于4的偶数"}, {"abc", "请输入不小于4的偶数"},
@@ -155,6 +172,7 @@ private slots:
     void goldbachOverAMillionLines() {
         type("GdbhFrame1Text1", "999999998");
         click("GdbhFrame1cmd1");
+        settle();
         QCOMPARE(window->goldbachModel()->rowCount(), 1705026);
         QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1705026"));
         QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
@@ -164,6 +182,7 @@ private slots:
         QTemporaryDir dir;
         fakes->dialogs.saveFiles.push_back(dir.filePath("goldbach.txt"));
         QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+        settle();
         QFile saved(dir.filePath("goldbach.txt"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray text = saved.readAll();
@@ -172,6 +191,7 @@ private slots:
         QVERIFY(text.endsWith("\n" + window->goldbachModel()->line(1705025).toLatin1() + "\n"));
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text.size() + 1, text.size());
         QCOMPARE(fakes->clipboard.text + QLatin1Char('\n'), QString::fromLatin1(text));
     }
@@ -180,40 +200,98 @@ private slots:
     void listsCopyTheirLines() {
         type("FactorizationFrame1Text1", "12");
         click("FactorizationFrame1cmd1");
+        settle();
         QTest::keyClick(list("FactorizationFrame2List1"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(list("FactorizationFrame2List1"), Qt::Key_C, Qt::ControlModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("2\n2\n3"));
 
         window->selectTab(QStringLiteral("Mosunni"));
         click("Mosunnicmd1");
+        settle();
         QTest::keyClick(list("MosunniFrame1List1"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("3\n7\n31\n127\n8191\n131071\n524287\n2147483647"));
 
         window->selectTab(QStringLiteral("Gdbh"));
         type("GdbhFrame1Text1", "100");
         click("GdbhFrame1cmd1");
+        settle();
         auto* view = window->findChild<QListView*>(QStringLiteral("GdbhFrame3List1"));
         view->selectionModel()->select(window->goldbachModel()->index(3), QItemSelectionModel::Select);
         view->selectionModel()->select(window->goldbachModel()->index(1), QItemSelectionModel::Select);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        settle();
         QCOMPARE(fakes->clipboard.text, QStringLiteral("100=11+89\n100=29+71"));
     }
 
+    // A stop keeps the lines found so far, leaves the count box empty and
+    // says that the count is unknown.
     void stopDuringGoldbach() {
         type("GdbhFrame1Text1", "999999998");
-        QTimer::singleShot(0, this, [this] {
-            QVERIFY(!button("GdbhFrame1cmd1")->isEnabled());
-            QVERIFY(field("GdbhFrame3Text1")->text().isEmpty());
-            click("GdbhStopcmd");
-        });
+        job("GdbhJob")->hold();
+        job("GdbhJob")->release(1);  // one segment's lines, then the job waits
         click("GdbhFrame1cmd1");
+        QVERIFY(!button("GdbhFrame1cmd1")->isEnabled());
+        QVERIFY(field("GdbhFrame3Text1")->text().isEmpty());
+        QTRY_VERIFY(window->goldbachModel()->rowCount() > 0);
+        click("GdbhStopcmd");
+        settle();
         QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        QCOMPARE(fakes->dialogs.messages.size(), 1);
         QCOMPARE(fakes->dialogs.messages.last().title, QStringLiteral("Numora"));
         QCOMPARE(fakes->dialogs.messages.last().icon, MsgIcon::Information);
         const int found = window->goldbachModel()->rowCount();
         QVERIFY2(found > 0 && found < 1705026, qPrintable(QString::number(found)));
+        QCOMPARE(window->goldbachModel()->line(0), QStringLiteral("999999998=61+999999937"));
         QCOMPARE(field("GdbhFrame3Text1")->text(), QString());
         QVERIFY(button("GdbhFrame1cmd1")->isEnabled());
+    }
+
+    // A stopped factorization keeps the factors found so far and the count
+    // of the run before.
+    void stopDuringFactorization() {
+        window->selectTab(QStringLiteral("Factorization"));
+        type("FactorizationFrame1Text1", "12");
+        click("FactorizationFrame1cmd1");
+        settle();
+        type("FactorizationFrame1Text1", "1024");
+        job("FactorJob")->hold();
+        job("FactorJob")->release(4);
+        click("FactorizationFrame1cmd1");
+        QTRY_COMPARE(list("FactorizationFrame2List1")->count(), 4);
+        QVERIFY(!button("FactorizationFrame1cmd1")->isEnabled());
+        click("FactorStopcmd");
+        settle();
+        QCOMPARE(Items(list("FactorizationFrame2List1")), (QStringList{"2", "2", "2", "2"}));
+        QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("3"));
+        QCOMPARE(lastMessage(), U("您已经中止计算,无法确定结果总数!"));
+        QVERIFY(button("FactorizationFrame1cmd1")->isEnabled());
+    }
+
+    // The tools run side by side: while the Goldbach verification runs (its
+    // start button disabled, so it cannot start again), the factorization
+    // and the Mersenne search run to their ends; the window thread runs no
+    // tool inside another.
+    void toolsRunSideBySide() {
+        type("GdbhFrame1Text1", "100");
+        job("GdbhJob")->hold();
+        click("GdbhFrame1cmd1");
+        QVERIFY(!button("GdbhFrame1cmd1")->isEnabled());
+        window->selectTab(QStringLiteral("Factorization"));
+        type("FactorizationFrame1Text1", "12");
+        click("FactorizationFrame1cmd1");
+        window->selectTab(QStringLiteral("Mosunni"));
+        click("Mosunnicmd1");
+        QTRY_VERIFY(!job("FactorJob")->running() && !job("MosunniJob")->running());
+        QCOMPARE(Items(list("FactorizationFrame2List1")), (QStringList{"2", "2", "3"}));
+        QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
+        QVERIFY(job("GdbhJob")->running());
+        QVERIFY(field("GdbhFrame3Text1")->text().isEmpty());
+        job("GdbhJob")->hold(false);
+        settle();
+        QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("6"));
+        QVERIFY(fakes->dialogs.messages.isEmpty());
     }
 
     // A stop button stops a running tool and only then says the count is
@@ -227,12 +305,14 @@ private slots:
         }
         type("GdbhFrame1Text1", "4");
         click("GdbhFrame1cmd1");
+        settle();
         QCOMPARE(goldbachLines(), QStringList{"4=2+2"});
         QCOMPARE(field("GdbhFrame3Text1")->text(), QStringLiteral("1"));
         click("GdbhStopcmd");  // after the list has finished
         window->selectTab(QStringLiteral("Factorization"));
         type("FactorizationFrame1Text1", "12");
         click("FactorizationFrame1cmd1");
+        settle();
         click("FactorStopcmd");
         QCOMPARE(field("FactorizationFrame2Text1")->text(), QStringLiteral("3"));
         QVERIFY(fakes->dialogs.messages.isEmpty());
@@ -263,6 +343,7 @@ private slots:
         const QStringList primes = {"3", "7", "31", "127", "8191", "131071", "524287", "2147483647"};
         for (int run = 0; run < 2; ++run) {
             click("Mosunnicmd1");
+            settle();
             QCOMPARE(Items(list("MosunniFrame1List1")), primes);
             QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
             QCOMPARE(field("MosunniFrame1Text2")->text(), QStringLiteral("37"));
@@ -270,10 +351,21 @@ private slots:
         click("Mosunnicmd2");
         QVERIFY(fakes->dialogs.messages.isEmpty());
         click("Mosunnicmd1");
+        settle();
         QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
     }
 
-    void closeDuringGoldbach() {
+    // Closing the window, or quitting (the Quit command; the settings reset
+    // and the end of the session quit the same way), while tools run ends
+    // them with the window: the window goes at once, nothing of a job reaches
+    // it afterwards, no message, and the window's unload is complete.
+    void closeOrQuitWhileToolsRun_data() {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("close the window") << false;
+        QTest::newRow("quit") << true;
+    }
+    void closeOrQuitWhileToolsRun() {
+        QFETCH(bool, quit);
         MainFrame frame(fakes->services);
         Scientific::Register(frame);
         frame.runToolbarKey(QStringLiteral("Scientific"));
@@ -281,10 +373,23 @@ private slots:
         QVERIFY(scientific);
         QPointer<Scientific> guard(scientific);
         scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
-        QTimer::singleShot(0, &frame, [&] { frame.unloadChild(QStringLiteral("Scientific")); });
+        auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
+        job->hold();
+        job->release(2);  // lines come, then the job waits
         scientific->findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"))->click();
+        scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
+        scientific->findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"))->click();
+        QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
+        if (quit) {
+            frame.quit();
+            QVERIFY(frame.isUnloaded());
+        } else {
+            QVERIFY(frame.unloadChild(QStringLiteral("Scientific")));
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
+        QTest::qWait(3 * JobControl::kBatchMs);
+        QVERIFY(fakes->dialogs.messages.isEmpty());
         QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
         QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
     }

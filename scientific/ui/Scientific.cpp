@@ -16,6 +16,7 @@
 
 #include "DesktopFit.h"
 #include "FormHelpers.h"
+#include "JobRunner.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
 #include "Outcome.h"
@@ -125,11 +126,13 @@ void GoldbachModel::reset(std::uint32_t n) {
     endResetModel();
 }
 
-void GoldbachModel::append(const std::vector<std::uint32_t>& ps) {
-    if (ps.empty()) return;
+void GoldbachModel::append(const std::vector<std::vector<std::uint32_t>>& pieces) {
+    std::size_t added = 0;
+    for (const auto& ps : pieces) added += ps.size();
+    if (added == 0) return;
     const int first = rowCount();
-    beginInsertRows({}, first, first + static_cast<int>(ps.size()) - 1);
-    ps_.insert(ps_.end(), ps.begin(), ps.end());
+    beginInsertRows({}, first, first + static_cast<int>(added) - 1);
+    for (const auto& ps : pieces) ps_.insert(ps_.end(), ps.begin(), ps.end());
     endInsertRows();
 }
 
@@ -137,6 +140,9 @@ void GoldbachModel::append(const std::vector<std::uint32_t>& ps) {
 
 Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Scientific"));
+    goldbachJob_ = new JobRunner(this, QStringLiteral("GdbhJob"));
+    factorJob_ = new JobRunner(this, QStringLiteral("FactorJob"));
+    mersenneJob_ = new JobRunner(this, QStringLiteral("MosunniJob"));
     setWindowTitle(U("科学性计算"));
 
     frame_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
@@ -218,7 +224,8 @@ void Scientific::setStatus(const QString& text) { frame_->setStatus(text); }
 void Scientific::selectTab(const QString& key) { frame_->select(key); }
 
 void Scientific::closeEvent(QCloseEvent* event) {
-    closing_ = true;  // running tools end at their next pause
+    // Running tools end; nothing of them reaches the window any more.
+    for (JobRunner* job : {goldbachJob_, factorJob_, mersenneJob_}) job->abandon();
     QWidget::closeEvent(event);
 }
 
@@ -243,9 +250,7 @@ QWidget* Scientific::buildGoldbachPage() {
     inputRow->addWidget(start);
     QPushButton* stop = Button("GdbhStopcmd", "停  止");
     // Only a running verification is stopped; it tells so when it ends.
-    connect(stop, &QPushButton::clicked, this, [this] {
-        if (gdbhRunning_) gdbhStop_ = true;
-    });
+    connect(stop, &QPushButton::clicked, goldbachJob_, &JobRunner::cancel);
     inputRow->addWidget(stop);
     column->addWidget(input);
 
@@ -281,30 +286,30 @@ void Scientific::runGoldbach() {
     }
     auto* start = findChild<QPushButton*>(QStringLiteral("GdbhFrame1cmd1"));
     auto* count = findChild<QLineEdit*>(QStringLiteral("GdbhFrame3Text1"));
-    gdbhStop_ = false;
-    gdbhRunning_ = true;
     start->setEnabled(false);
     goldbach_->reset(check.n);
     count->setText(QString());
 
-    scientific::GoldbachSearch search(check.n);
-    std::vector<std::uint32_t> found;
-    LoopPacer pacer(this);
-    while (!search.done()) {
-        if (gdbhStop_) {  // the lines found so far stay; the count stays empty
-            gdbhRunning_ = false;
+    // The search runs on every core; its lines come a segment at a time.
+    using Piece = std::vector<std::uint32_t>;
+    goldbachJob_->start<Piece>(
+        [n = check.n](JobChannel<Piece>& channel) {
+            scientific::GoldbachList(
+                n,
+                [&channel](Piece& ps) {
+                    if (!ps.empty()) channel.send(std::move(ps));
+                    channel.cancelled();  // a poll between two segments
+                },
+                0, &channel.cancelFlag());
+        },
+        [this](std::vector<Piece>& pieces) { goldbach_->append(pieces); },
+        [this, start, count](JobRunner::End end, const QString&) {
+            // The lines found so far stay; the count only after a whole run.
             start->setEnabled(true);
-            showStopMessage();
-            return;
-        }
-        found.clear();
-        search.Step(found);
-        goldbach_->append(found);
-        if (pacer.due() && (!pacer.pause() || closing_)) return;  // the window is going away
-    }
-    gdbhRunning_ = false;
-    count->setText(QString::number(goldbach_->rowCount()));
-    start->setEnabled(true);
+            if (end == JobRunner::End::Finished) count->setText(QString::number(goldbach_->rowCount()));
+            else if (end == JobRunner::End::Cancelled) showStopMessage();
+            else ApplyOutcome(this, Outcome::Error(scientific::kTooLarge), services_.dialogs);
+        });
 }
 
 // ---- Factorization -----------------------------------------------------------
@@ -322,9 +327,7 @@ QWidget* Scientific::buildFactorizationPage() {
     connect(start, &QPushButton::clicked, this, &Scientific::runFactorization);
     inputRow->addWidget(start);
     QPushButton* stop = Button("FactorStopcmd", "停  止");
-    connect(stop, &QPushButton::clicked, this, [this] {
-        if (factorRunning_) factorStop_ = true;
-    });
+    connect(stop, &QPushButton::clicked, factorJob_, &JobRunner::cancel);
     inputRow->addWidget(stop);
     column->addWidget(input);
 
@@ -352,15 +355,26 @@ void Scientific::runFactorization() {
         return;
     }
     start->setEnabled(false);
-    factorStop_ = false;
-    // Trial division up to the square root takes microseconds for any
-    // 32-bit number, so the factors come in one go: no stop can come
-    // between, and the stop button finds nothing running.
-    factorRunning_ = true;
-    for (std::int32_t factor : scientific::Factorize(check.n)) factorList_->addItem(QString::number(factor));
-    factorRunning_ = false;
-    findChild<QLineEdit*>(QStringLiteral("FactorizationFrame2Text1"))->setText(QString::number(factorList_->count()));
-    start->setEnabled(true);
+    // The factors come one by one; a stop keeps those found and leaves the count.
+    factorJob_->start<std::int32_t>(
+        [n = check.n](JobChannel<std::int32_t>& channel) {
+            for (std::int32_t factor : scientific::Factorize(n)) {
+                if (channel.cancelled()) return;
+                channel.send(factor);
+            }
+        },
+        [this](std::vector<std::int32_t>& factors) {
+            for (std::int32_t factor : factors) factorList_->addItem(QString::number(factor));
+        },
+        [this, start](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Finished)
+                findChild<QLineEdit*>(QStringLiteral("FactorizationFrame2Text1"))->setText(QString::number(factorList_->count()));
+            else if (end == JobRunner::End::Cancelled)
+                showStopMessage();
+            else
+                ApplyOutcome(this, Outcome::Error(scientific::kTooLarge), services_.dialogs);
+            start->setEnabled(true);
+        });
 }
 
 // ---- Mersenne ------------------------------------------------------------------
@@ -385,9 +399,7 @@ QWidget* Scientific::buildMersennePage() {
     QPushButton* start = Button("Mosunnicmd1", "开  始");
     connect(start, &QPushButton::clicked, this, &Scientific::runMersenne);
     QPushButton* stop = Button("Mosunnicmd2", "停  止");
-    connect(stop, &QPushButton::clicked, this, [this] {
-        if (mosunniRunning_) mosunniStop_ = true;
-    });
+    connect(stop, &QPushButton::clicked, mersenneJob_, &JobRunner::cancel);
     buttons->addWidget(start);
     buttons->addWidget(stop);
     column->addLayout(buttons);
@@ -398,15 +410,21 @@ void Scientific::runMersenne() {
     auto* start = findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"));
     mersenneList_->clear();
     start->setEnabled(false);
-    mosunniStop_ = false;
-    mosunniRunning_ = true;
-    const scientific::MersenneResult result = scientific::MersenneSearch([this] { return mosunniStop_; });
-    mosunniRunning_ = false;
-    if (mosunniStop_) showStopMessage();
-    for (auto prime : result.primes) mersenneList_->addItem(QString::number(prime));
-    start->setEnabled(true);
-    findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text1"))->setText(QString::number(mersenneList_->count()));
-    findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text2"))->setText(QString::number(result.lastExponent));
+    // The primes, the count and the last exponent come at the end, however
+    // the run ends.
+    auto result = std::make_shared<scientific::MersenneResult>();
+    mersenneJob_->start<scientific::MersenneResult>(
+        [](JobChannel<scientific::MersenneResult>& channel) {
+            channel.send(scientific::MersenneSearch([&channel] { return channel.cancelled(); }));
+        },
+        [result](std::vector<scientific::MersenneResult>& results) { *result = std::move(results.back()); },
+        [this, start, result](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Cancelled) showStopMessage();
+            for (auto prime : result->primes) mersenneList_->addItem(QString::number(prime));
+            start->setEnabled(true);
+            findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text1"))->setText(QString::number(mersenneList_->count()));
+            findChild<QLineEdit*>(QStringLiteral("MosunniFrame1Text2"))->setText(QString::number(result->lastExponent));
+        });
 }
 
 }  // namespace numora

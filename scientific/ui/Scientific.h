@@ -3,7 +3,9 @@
 
 // Scientific: the scientific-calculation window. Three tools on three
 // pages: Goldbach verification, prime factorization and the Mersenne prime
-// search, each with its own stop button and stop flag.
+// search, each a long job with its own runner and stop button (JobRunner.h):
+// a tool's start button is disabled while it runs; the other tools stay
+// usable and run beside it.
 #pragma once
 
 #include <QAbstractListModel>
@@ -23,6 +25,7 @@ class QPushButton;
 namespace numora {
 
 class HintFilter;
+class JobRunner;
 class MainFrame;
 class TabbedWindow;
 
@@ -39,7 +42,8 @@ public:
     std::shared_ptr<const ListLines> lineSnapshot() const override;
 
     void reset(std::uint32_t n);
-    void append(const std::vector<std::uint32_t>& ps);
+    // Appends the lines of several pieces of the search at once.
+    void append(const std::vector<std::vector<std::uint32_t>>& pieces);
     QString line(int row) const;
 
 private:
@@ -87,15 +91,12 @@ private:
     QListWidget* factorList_ = nullptr;
     QListWidget* mersenneList_ = nullptr;
 
-    bool factorStop_ = false;    // FactorStop
-    bool gdbhStop_ = false;      // GdbhStop
-    bool mosunniStop_ = false;   // MosunniStop
-    // A tool is running: only then does its stop button stop it and say
-    // that the count is unknown.
-    bool factorRunning_ = false;
-    bool gdbhRunning_ = false;
-    bool mosunniRunning_ = false;
-    bool closing_ = false;       // the window is unloading: running tools end
+    // The tools' jobs. A stop button cancels its tool's running job, which
+    // then says that the count is unknown; with nothing running it does
+    // nothing. Closing the window abandons them all.
+    JobRunner* goldbachJob_ = nullptr;
+    JobRunner* factorJob_ = nullptr;
+    JobRunner* mersenneJob_ = nullptr;
 };
 
 }  // namespace numora

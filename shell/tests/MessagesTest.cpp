@@ -349,6 +349,7 @@ void QtMusicPlayerTest::serviceSaysSoOnce() {
     QTRY_COMPARE_WITH_TIMEOUT(fake.dialogs.messages.size(), 1, kPlayTimeoutMs);
     QCOMPARE(fake.dialogs.messages[0].text, U("媒体文件不存在！"));
     QCOMPARE(fake.dialogs.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(frame.simpleText(), PlainStatusText());  // the refused file is not named
     QTest::qWait(300);
     QCOMPARE(fake.dialogs.messages.size(), 1);
     QCOMPARE(fake.settings.ReadSetting("Texts", "FileName", ""), broken);

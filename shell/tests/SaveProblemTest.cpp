@@ -64,7 +64,8 @@ void SaveProblemTest::toldOnceDuringTheRunOrBeforeTheEnd() {
     bye.start();
     QTRY_VERIFY_WITH_TIMEOUT(messagesAtTheEnd >= 0, 10000);
     QCOMPARE(messagesAtTheEnd, 1);  // told once, and before the process ends
-    QCOMPARE(fake.dialogs.messages[0].text, SaveProblemText(QtSettingsStore::SaveProblem::ReadOnly, ini));
+    QCOMPARE(fake.dialogs.messages[0].text, SaveProblemText(QtSettingsStore::SaveProblem::NoFolder, ini));
+    QVERIFY(fake.dialogs.messages[0].text.contains(QString::fromUtf8("文件夹不存在")));
     QCOMPARE(fake.dialogs.messages[0].title, QStringLiteral("Numora"));
 }
 

@@ -10,11 +10,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
-#include <QThread>
 #include <QTimer>
-#include <atomic>
 
 #include "HelpText.h"
+#include "JobRunner.h"
 
 namespace numora {
 
@@ -25,13 +24,6 @@ constexpr std::size_t kBatchWeight = 4000;
 constexpr std::size_t kBlockWeight = 40;
 }  // namespace
 
-struct HelpLoader::Job {
-    QString path;
-    std::atomic<bool> cancel{false};
-    bool readable = false;
-    HelpDocument document;
-};
-
 HelpLoader* HelpLoader::Load(QTextBrowser* viewer, const QString& path) {
     for (HelpLoader* earlier : viewer->findChildren<HelpLoader*>(QString(), Qt::FindDirectChildrenOnly))
         delete earlier;
@@ -41,39 +33,36 @@ HelpLoader* HelpLoader::Load(QTextBrowser* viewer, const QString& path) {
 HelpLoader::HelpLoader(QTextBrowser* viewer, const QString& path) : QObject(viewer), viewer_(viewer) {
     setObjectName(QStringLiteral("HelpLoader"));
     viewer->document()->clear();
-    job_ = std::make_shared<Job>();
-    job_->path = path;
-    thread_ = QThread::create([job = job_] {
-        QFile file(job->path);
-        if (!file.open(QIODevice::ReadOnly)) return;
-        const QByteArray rtf = file.read(kMaxHelpBytes);
-        job->readable = true;
-        job->document = ConvertHelp(std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())), {},
-                                    &job->cancel);
-    });
-    connect(thread_, &QThread::finished, this, &HelpLoader::converted);
-    thread_->start();
+    job_ = new JobRunner(this, QStringLiteral("HelpJob"));
+    using Document = std::shared_ptr<HelpDocument>;
+    job_->start<Document>(
+        [path](JobChannel<Document>& channel) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) return;
+            const QByteArray rtf = file.read(kMaxHelpBytes);
+            if (channel.cancelled()) return;
+            channel.send(std::make_shared<HelpDocument>(ConvertHelp(
+                std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())), {}, &channel.cancelFlag())));
+        },
+        [this](std::vector<Document>& documents) { document_ = std::move(documents.back()); },
+        [this](JobRunner::End, const QString&) { converted(); });
 }
 
-HelpLoader::~HelpLoader() {
-    if (thread_) {
-        // The conversion looks at the flag often; reading a file takes no longer.
-        job_->cancel = true;
-        thread_->wait();
-        delete thread_;
-    }
-}
+// Destroying the runner gives up a conversion under way: it looks at the
+// cancel flag often, and reading a file takes no longer.
+HelpLoader::~HelpLoader() = default;
 
 QString HelpLoader::UnreadableText() { return QString::fromUtf8("载入文件失败"); }
 
 QString HelpLoader::CutText() { return QString::fromUtf8("……（帮助文档过长，其余部分没有显示。）"); }
 
 void HelpLoader::converted() {
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
-    if (!job_->readable) job_->document.blocks.push_back({HelpBlock::Kind::Paragraph, UnreadableText().toStdString()});
-    else if (job_->document.cut) job_->document.blocks.push_back({HelpBlock::Kind::Paragraph, CutText().toStdString()});
+    if (!document_) {
+        document_ = std::make_shared<HelpDocument>();
+        document_->blocks.push_back({HelpBlock::Kind::Paragraph, UnreadableText().toStdString()});
+    } else if (document_->cut) {
+        document_->blocks.push_back({HelpBlock::Kind::Paragraph, CutText().toStdString()});
+    }
     fillSlice();
 }
 
@@ -82,7 +71,7 @@ void HelpLoader::converted() {
 void HelpLoader::fillSlice() {
     if (!viewer_) return;
     QTextDocument* document = viewer_->document();
-    const std::vector<HelpBlock>& blocks = job_->document.blocks;
+    const std::vector<HelpBlock>& blocks = document_->blocks;
     QElapsedTimer clock;
     clock.start();
     // Blocks go in in small batches: the window's document is laid out once

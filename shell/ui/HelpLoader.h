@@ -3,10 +3,12 @@
 
 // HelpLoader: puts the help document into the frame's own help window
 // without holding up the windows. The file (at most kMaxHelpBytes of it) is
-// read and converted on a thread of its own, with the bounded conversion of
-// HelpText.h; the blocks then go into the window's document a slice at a
-// time, each slice well within the 50 ms a window may take to answer. A
-// document cut at the conversion's limits ends with a line that says so.
+// read and converted as a long job (JobRunner.h), with the bounded
+// conversion of HelpText.h; the blocks then go into the window's document a
+// slice at a time on the window thread (a document belongs to its window's
+// thread), each slice well within a frame. A document cut at the
+// conversion's limits ends with a line that says so. A load given up (the
+// window closes, another document is loaded) ends its conversion at once.
 #pragma once
 
 #include <QObject>
@@ -15,10 +17,10 @@
 #include <memory>
 
 class QTextBrowser;
-class QThread;
 
 namespace numora {
 
+class JobRunner;
 struct HelpDocument;
 
 class HelpLoader : public QObject {
@@ -47,14 +49,13 @@ signals:
     void finished();
 
 private:
-    struct Job;
     HelpLoader(QTextBrowser* viewer, const QString& path);
     void converted();
     void fillSlice();
 
     QPointer<QTextBrowser> viewer_;
-    std::shared_ptr<Job> job_;
-    QThread* thread_ = nullptr;
+    JobRunner* job_ = nullptr;
+    std::shared_ptr<HelpDocument> document_;  // null when the file cannot be read
     std::size_t next_ = 0;  // the next block to put in
     bool listOpen_ = false;
     bool finished_ = false;

@@ -82,6 +82,8 @@ Messages::Messages(Services& services, MainFrame& frame, QWidget* parent)
             player, &QtMusicPlayer::failed, this,
             [this](const QString& path) {
                 autoplayDone();
+                // A refused file is not named as the music that plays.
+                if (frame_.simpleText() == MusicStatusText(path)) frame_.setSimpleText(PlainStatusText());
                 if (!closing_ && path == services_.music.FileName()) reportUnplayable();
             },
             Qt::QueuedConnection);

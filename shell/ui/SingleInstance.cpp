@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace numora {
@@ -41,16 +43,47 @@ SingleInstance::~SingleInstance() {
 
 QString SingleInstance::LockFolder(const QString& fallback) {
     // Not QStandardPaths: it would make a folder of its own in /tmp.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo info(runtime);
-    if (!runtime.isEmpty() && info.isDir() && info.isWritable() && info.isAbsolute()) return runtime;
-    return fallback;
+    return LockFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"), fallback);
+}
+
+QString SingleInstance::LockFolder(const QString& runtime, const QString& settingsFolder) {
+    if (!runtime.isEmpty() && QFileInfo(runtime).isAbsolute() && Private(runtime, false)) return runtime;
+    // A folder of its own beside the settings, made before it is used.
+    if (settingsFolder.isEmpty() || !QDir().mkpath(settingsFolder)) return {};
+    const QString own = QDir(settingsFolder).filePath(QStringLiteral("run"));
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return Private(own, true) ? own : QString();
+}
+
+// A folder the lock may live in: a folder of this user's (when `repair`,
+// not a link, and closed to others if it was not), into which nobody else
+// can write, so nobody else can take the lock or the socket's name.
+bool SingleInstance::Private(const QString& folder, bool repair) {
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat st {};
+    if ((repair ? ::lstat(path.constData(), &st) : ::stat(path.constData(), &st)) != 0) return false;
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) return false;
+    if ((st.st_mode & 0077) != 0 && repair && ::chmod(path.constData(), 0700) == 0) st.st_mode &= ~07077;
+    return (st.st_mode & 0022) == 0;
+}
+
+// The other end of a connection runs as this user (the kernel's word,
+// SO_PEERCRED), or, in tests, as the user they name.
+bool SingleInstance::trusted(qintptr descriptor) const {
+    struct ucred peer {};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) return false;
+    return peer.uid == trustedUid_;
 }
 
 QString SingleInstance::socketPath() const { return folder_ + QLatin1Char('/') + name_ + QStringLiteral(".socket"); }
 QString SingleInstance::lockPath() const { return folder_ + QLatin1Char('/') + name_ + QStringLiteral(".lock"); }
 
 bool SingleInstance::tryLock() {
+    if (folder_.isEmpty()) {
+        lockless_ = true;  // no folder fit for a lock
+        return true;
+    }
     const QByteArray path = QFile::encodeName(lockPath());
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -83,6 +116,11 @@ bool SingleInstance::listen() {
 
 void SingleInstance::serve(QLocalSocket* socket) {
     QPointer<QLocalSocket> guard(socket);
+    if (!trusted(socket->socketDescriptor())) {
+        socket->abort();  // another user's process: told nothing
+        socket->deleteLater();
+        return;
+    }
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     QTimer::singleShot(kClientMs, socket, [guard] {
         if (guard) guard->abort();
@@ -114,6 +152,12 @@ InstanceReply SingleInstance::ask(const RaiseRequest& request, int waitMs) {
     QLocalSocket socket;
     socket.connectToServer(socketPath());
     if (!socket.waitForConnected(Remaining(clock, waitMs))) return InstanceReply::Unknown;
+    // Only an instance of this user's hears the activation token and is
+    // believed: a socket another user put there is not the running Numora.
+    if (!trusted(socket.socketDescriptor())) {
+        untrusted_ = true;
+        return InstanceReply::Unknown;
+    }
     socket.write(QByteArray::fromStdString(RaiseRequestLine(request)));
     if (!socket.waitForBytesWritten(Remaining(clock, waitMs))) return InstanceReply::Unknown;
     while (!socket.canReadLine()) {
@@ -127,6 +171,7 @@ InstanceReply SingleInstance::ask(const RaiseRequest& request, int waitMs) {
 
 SingleInstance::Claim SingleInstance::claim(const RaiseRequest& request, int answerMs, int endMs) {
     if (isOwner()) return Claim::Owner;
+    untrusted_ = false;
     QElapsedTimer clock;
     clock.start();
     while (true) {
@@ -134,7 +179,9 @@ SingleInstance::Claim SingleInstance::claim(const RaiseRequest& request, int ans
             listen();
             return Claim::Owner;
         }
-        switch (ask(request, Remaining(clock, answerMs))) {
+        const InstanceReply reply = ask(request, Remaining(clock, answerMs));
+        if (untrusted_) return Claim::Unanswered;  // held by someone else: ask the user
+        switch (reply) {
         case InstanceReply::Raised:
             return Claim::Forwarded;
         case InstanceReply::Closing: {

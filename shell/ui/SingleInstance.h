@@ -19,6 +19,7 @@
 
 #include <QObject>
 #include <QString>
+#include <unistd.h>
 
 #include "DesktopSession.h"
 
@@ -42,9 +43,13 @@ public:
     SingleInstance(QString folder, QString name, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The folder for the lock: the user's runtime folder, or, where that is
-    // not usable, `fallback` (the settings file's own folder).
+    // The folder for the lock: the user's runtime folder ($XDG_RUNTIME_DIR)
+    // when it is the user's own and nobody else may write into it;
+    // otherwise the private folder "run" (made 0700) in `fallback`, the
+    // settings file's folder (made first when it does not exist yet). Empty
+    // when neither is fit: the claim is then granted without a lock.
     static QString LockFolder(const QString& fallback);
+    static QString LockFolder(const QString& runtime, const QString& settingsFolder);
 
     // Takes the lock, or asks its holder to come forward: waits up to
     // `answerMs` for its answer, and up to `endMs` for an instance that is
@@ -63,6 +68,9 @@ public:
     static constexpr int kAnswerMs = 10000;
     static constexpr int kEndMs = 15000;
 
+    // Tests: the user whose processes are believed (this user's by default).
+    void trustOnlyUserForTesting(uid_t uid) { trustedUid_ = uid; }
+
 signals:
     // A second launch asked this instance to come forward.
     void raiseRequested(const QString& activationToken, const QString& startupId);
@@ -72,12 +80,16 @@ private:
     bool listen();
     InstanceReply ask(const RaiseRequest& request, int waitMs);
     void serve(QLocalSocket* socket);
+    bool trusted(qintptr descriptor) const;
+    static bool Private(const QString& folder, bool repair);
 
     QString folder_;
     QString name_;
     int lockFd_ = -1;
     bool lockless_ = false;
     bool closing_ = false;
+    bool untrusted_ = false;  // the lock's holder answered as another user
+    uid_t trustedUid_ = ::geteuid();
     QLocalServer* server_ = nullptr;
 };
 

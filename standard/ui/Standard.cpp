@@ -24,6 +24,7 @@
 #include "CommonOps.h"
 #include "DesktopFit.h"
 #include "FormHelpers.h"
+#include "JobRunner.h"
 #include "ListExport.h"
 #include "TabbedWindow.h"
 #include "MainFrame.h"
@@ -171,6 +172,8 @@ QWidget* Raised(QLineEdit* field, bool up) {
 Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Standard"));
     setWindowTitle(U("基本计算"));
+    pairJob_ = new JobRunner(this, QStringLiteral("LargePairJob"));
+    foldJob_ = new JobRunner(this, QStringLiteral("LargeFoldJob"));
 
     const std::pair<const char*, const char*> tabs[] = {
         {"传统计算－完全界面", "Full"}, {"传统计算－简易界面", "Simple"}, {"1-255位整数运算", "Large"}};
@@ -219,8 +222,9 @@ void Standard::setStatus(const QString& text) { frame_->setStatus(text); }
 void Standard::selectTab(const QString& key) { frame_->select(key); }
 
 void Standard::closeEvent(QCloseEvent* event) {
-    closing_ = true;  // a running loop ends at its next pause
-    stop_ = true;
+    // Running jobs end; nothing of them reaches the window any more.
+    pairJob_->abandon();
+    foldJob_->abandon();
     QWidget::closeEvent(event);
 }
 
@@ -347,7 +351,10 @@ QWidget* Standard::buildLargePage() {
     auto* column = new QVBoxLayout(page);
 
     QPushButton* stop = Button("LargeStopcmd", "停止(&S)");
-    connect(stop, &QPushButton::clicked, this, [this] { stop_ = true; });
+    connect(stop, &QPushButton::clicked, this, [this] {
+        pairJob_->cancel();
+        foldJob_->cancel();
+    });
     auto* stopRow = new QHBoxLayout;
     stopRow->addStretch();
     stopRow->addWidget(stop);
@@ -479,8 +486,9 @@ bool Standard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Standard::optionChanged(int option) {
-    // The collective pane offers sum and product only.
-    foldPane_->setEnabled(option == 0 || option == 2);
+    // The collective pane offers sum and product only, and stays disabled
+    // while its fold runs.
+    foldPane_->setEnabled((option == 0 || option == 2) && !foldJob_->running());
     hints_->setHint(QStringLiteral("LargeText1"), U(kFirstOperandHints[option]));
     hints_->setHint(QStringLiteral("LargeText2"), U(kSecondOperandHints[option]));
 }
@@ -507,7 +515,6 @@ void Standard::runPairwise() {
     }
     a = standard::OperandText(a);
     b = standard::OperandText(b);
-    stop_ = false;
     if (op != LargeOp::Power) {
         const Outcome outcome = standard::PairwiseResult(op, a, b);
         restore();
@@ -515,35 +522,45 @@ void Standard::runPairwise() {
         return;
     }
 
-    // The power: one multiplication a step, pausing for the window's events
-    // and stopping on request; a stopped power keeps its partial result.
+    // The power: one multiplication a step on the job's thread; the power
+    // so far shows as it grows, and a stopped power keeps it.
     const auto steps = standard::PowerSteps(b);
     if (!steps) {
         restore();
         ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
         return;
     }
-    standard::PowerLoop loop(a, *steps);
+    struct Power {
+        std::string digits;
+        bool failed = false;  // beyond the capacity: digits is the last power that fitted
+    };
     largeResult_->setPlainText(QStringLiteral("1"));
-    LoopPacer pacer(this);
-    bool first = true;  // the window's events also run once at the start
-    while (!loop.done()) {
-        if (stop_) break;
-        if (first || pacer.due()) {
-            first = false;
-            largeResult_->setPlainText(QString::fromStdString(loop.power()));
-            if (!pacer.pause() || closing_) return;  // the window is going away
-        }
-        loop.Step();
-    }
-    largeResult_->setPlainText(QString::fromStdString(loop.power()));
-    restore();
-    if (loop.failed()) {
-        ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
-        return;
-    }
-    SetFieldText(this, QStringLiteral("LargeLenText1"),
-                 QString::fromStdString(standard::ResultLengthText(loop.power())));
+    auto last = std::make_shared<Power>(Power{"1"});
+    pairJob_->start<Power>(
+        [base = a, steps = *steps](JobChannel<Power>& channel) {
+            standard::PowerLoop loop(base, steps);
+            while (!loop.done()) {
+                if (channel.due()) channel.send({loop.power()});
+                if (channel.cancelled()) break;
+                loop.Step();
+            }
+            channel.send({loop.power(), loop.failed()});
+        },
+        [this, last](std::vector<Power>& powers) {
+            *last = std::move(powers.back());
+            largeResult_->setPlainText(QString::fromStdString(last->digits));
+        },
+        [this, last, restore](JobRunner::End end, const QString&) {
+            restore();
+            if (end == JobRunner::End::Failed) {
+                ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+            } else if (last->failed) {
+                ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+            } else {
+                SetFieldText(this, QStringLiteral("LargeLenText1"),
+                             QString::fromStdString(standard::ResultLengthText(last->digits)));
+            }
+        });
 }
 
 void Standard::runCollective() {
@@ -553,43 +570,59 @@ void Standard::runCollective() {
     foldPane_->setCursor(Qt::WaitCursor);
     auto restore = [this, focus] {
         foldPane_->unsetCursor();
-        foldPane_->setEnabled(true);
+        // As the option chosen meanwhile allows (sum and product only).
+        const int option = options_->checkedId();
+        foldPane_->setEnabled(option == 0 || option == 2);
         if (focus && foldPane_->isAncestorOf(focus)) focus->setFocus(Qt::OtherFocusReason);
     };
     if (list_->count() == 0) {
         restore();
         return;
     }
+    // The job folds a copy of the list (the pane, and with it the list, is
+    // disabled meanwhile); the sum or product so far shows as it grows.
     const bool product = options_->checkedId() == static_cast<int>(LargeOp::Multiply);
-    const std::string first = S(list_->item(0)->text());
-    std::string acc = first;
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(list_->count()));
+    for (int i = 0; i < list_->count(); ++i) items.push_back(S(list_->item(i)->text()));
     foldResult_->setPlainText(list_->item(0)->text());
-    stop_ = false;
-    LoopPacer pacer(this);
-    for (int i = 1; i < list_->count(); ++i) {
-        if (pacer.due()) {
-            foldResult_->setPlainText(QString::fromStdString(acc));
-            if (!pacer.pause() || closing_) return;  // the window is going away
-        }
-        if (stop_) {
-            foldResult_->setPlainText(QString::fromStdString(acc));
+    struct Fold {
+        std::string acc;
+        bool failed = false;  // a step beyond the capacity
+    };
+    auto last = std::make_shared<Fold>(Fold{items.front()});
+    foldJob_->start<Fold>(
+        [items = std::move(items), product](JobChannel<Fold>& channel) {
+            std::string acc = items.front();
+            for (std::size_t i = 1; i < items.size(); ++i) {
+                if (channel.due()) channel.send({acc});
+                if (channel.cancelled()) break;
+                auto next = standard::FoldStep(product, acc, items[i]);
+                if (!next) {
+                    channel.send({items.front(), true});
+                    return;
+                }
+                acc = std::move(*next);
+            }
+            channel.send({acc});
+        },
+        [this, last](std::vector<Fold>& folds) {
+            *last = std::move(folds.back());
+            foldResult_->setPlainText(QString::fromStdString(last->acc));
+        },
+        [this, last, restore](JobRunner::End end, const QString&) {
             restore();
-            return;
-        }
-        if (i >= list_->count()) break;  // the list changed during the pause
-        auto next = standard::FoldStep(product, acc, S(list_->item(i)->text()));
-        if (!next) {
-            // A step beyond the capacity ends the fold.
-            foldResult_->setPlainText(QString::fromStdString(first));
-            restore();
-            ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
-            return;
-        }
-        acc = std::move(*next);
-    }
-    foldResult_->setPlainText(QString::fromStdString(acc));
-    restore();
-    SetFieldText(this, QStringLiteral("LargeLenText2"), QString::number(standard::CharacterCount(acc)));
+            if (end == JobRunner::End::Failed) {
+                // A step that failed otherwise: the first item again.
+                foldResult_->setPlainText(list_->count() > 0 ? list_->item(0)->text() : QString());
+                ApplyOutcome(this, Outcome::Error(standard::kUnknownError), services_.dialogs);
+            } else if (last->failed) {
+                // A step beyond the capacity ends the fold.
+                ApplyOutcome(this, Outcome::Error(standard::kTooLarge), services_.dialogs);
+            } else if (end == JobRunner::End::Finished) {
+                SetFieldText(this, QStringLiteral("LargeLenText2"), QString::number(standard::CharacterCount(last->acc)));
+            }
+        });
 }
 
 void Standard::addToList() {

@@ -4,7 +4,7 @@
 // Standard: the basic-calculation window. Three pages under one tab strip:
 // the full page (one frame per operation), the quick page (two operands,
 // seven buttons) and the big-number page (pairwise and collective exact
-// arithmetic, with long loops that yield and stop).
+// arithmetic; the power and the list fold run as long jobs, JobRunner.h).
 #pragma once
 
 #include <QWidget>
@@ -21,6 +21,7 @@ class QPushButton;
 namespace numora {
 
 class HintFilter;
+class JobRunner;
 class MainFrame;
 class TabbedWindow;
 
@@ -37,7 +38,6 @@ public:
     QString statusText() const;
     // The tab keys "Full", "Simple", "Large".
     void selectTab(const QString& key);
-    bool stopRequested() const { return stop_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,8 +82,11 @@ private:
     QPushButton* deleteButton_ = nullptr;
     QPushButton* editButton_ = nullptr;
 
-    bool stop_ = false;     // the stop button's flag, shared by both panes
-    bool closing_ = false;  // the window is unloading: running loops end
+    // The long jobs of the two panes: a pane is disabled while its own job
+    // runs, the other pane stays usable and runs its job beside it. The stop
+    // button cancels both; closing the window abandons them.
+    JobRunner* pairJob_ = nullptr;
+    JobRunner* foldJob_ = nullptr;
 };
 
 }  // namespace numora

@@ -71,9 +71,10 @@ public:
         return InputBox(parent, prompt, title, defaultText);
     }
 
-    QString SaveFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
+    QString SaveFileName(QWidget*, const QString& title, const QString& filter, const QString& suggested) override {
         fileTitles.push_back(title);
         fileFilters.push_back(filter);
+        saveSuggestions.push_back(suggested);
         if (saveFiles.empty()) return {};
         QString f = saveFiles.front();
         saveFiles.pop_front();
@@ -87,6 +88,7 @@ public:
     // What was asked.
     QList<RecordedMessage> messages;
     QStringList inputPrompts, inputTitles, inputDefaults, fileTitles, fileFilters;
+    QStringList saveSuggestions;  // the name each save dialog suggested
     bool clearHistory = false;
     QList<QStringList> offeredEntries, offeredItems;
 };
