@@ -305,7 +305,7 @@ if open_window(["u", "a"], "数学专科计算", "一元二次方程 二次项�
             type_text(value)
     command("一元二次方程 开始求解", "根 x1：2，根 x2：1")
     turn_page("ctrl+Prior", "函数图象", "一次函数 一次项系数")
-    command("函数图象 开始绘制", "已绘制：一次函数", label="the graph drawn")
+    command("函数图象 开始绘制", "已绘制：", label="the graph drawn")
     # The trace: the canvas is reached by Tab like any control; each step
     # of the marker (Right) is told.
     if tab_to("函数图象", backwards=True):

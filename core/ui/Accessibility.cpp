@@ -267,7 +267,7 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table) {
         const QString description = entry.description.isEmpty() ? hintOf(entry.control) : entry.description;
         if (!description.isEmpty()) w->setAccessibleDescription(description);
         if (IsResultField(w) || (entry.result && IsTextField(w))) AnnounceWrites(w, announcer);
-        if (auto* view = qobject_cast<QAbstractItemView*>(w)) AnnounceLines(view, announcer);
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && entry.result) AnnounceLines(view, announcer);
     }
     NamePages(root);
     return missing;

@@ -19,8 +19,8 @@ struct AccessibleText {
     QString control;      // objectName
     QString name;         // tells the control apart within its window
     QString description;  // empty: the control's status-bar hint, if any
-    // A result field the user may also type into (read-only fields and
-    // lists in the table are results anyway).
+    // A result: a list a command fills, or a field the user may also type
+    // into (read-only fields in the table are results anyway).
     bool result = false;
 };
 using AccessibleTable = std::vector<AccessibleText>;
@@ -28,9 +28,9 @@ using AccessibleTable = std::vector<AccessibleText>;
 // Gives every control under `root` named in `table` its accessible name and
 // description. A description left empty is taken from the window's hint
 // table (the HintFilter installed under `root`), and follows later changes
-// of that hint. Read-only text fields and list views named in the table,
-// and the fields it marks as results, are results: what a command writes
-// into them is announced (see below). The
+// of that hint. Read-only text fields named in the table, and the fields and
+// lists it marks as results, are results: what a command writes into them
+// is announced (see below). The
 // pages of a tab strip under `root` are named after their tabs (see below).
 // Returns the table's controls that were not found (none in a finished window).
 QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
@@ -48,8 +48,8 @@ QStringList ApplyAccessibility(QWidget* root, const AccessibleTable& table);
 // control's description or name is not spoken: Qt 6.4 sends the object, not
 // the new text, with the change.) One field is told as "和：17", several as
 // "商 3.75，整数商 4，余数 0" (each field by its name without its frame's
-// name, in the order of the window's table); a result list (a list view
-// named in the table) by its number of lines and its first lines. Fields
+// name, in the order of the window's table); a result list by its number
+// of lines and its first lines. Fields
 // written while they have the focus (typed by the user), and empty ones,
 // are not told; while a message box is open, the announcement waits for it
 // to close, so it never cuts the message short.
