@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // numora: the desktop calculator suite. Builds the real services, registers
-// the windows with the main frame and starts with the start-up window; the
-// exit window ends the run.
+// the windows with the main frame (ChildWindowTable.cpp) and starts with the
+// start-up window; the exit window ends the run.
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
@@ -12,9 +12,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "AutoplayGuard.h"
-#include "Chem.h"
+#include "ChildWindowTable.h"
+#include "CommandLine.h"
+#include "CompositorWatch.h"
 #include "DesktopPlatform.h"
 #include "DesktopTheme.h"
 #include "FormHelpers.h"
@@ -22,17 +28,12 @@
 #include "Messages.h"
 #include "QtMusicPlayer.h"
 #include "SaveProblemNotice.h"
-#include "Maths.h"
-#include "Scientific.h"
 #include "Services.h"
 #include "SessionEnd.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
-#include "Standard.h"
-#include "frmAbout.h"
+#include "Version.h"
 #include "frmBye.h"
-#include "frmData.h"
-#include "frmOption.h"
 #include "frmSplash.h"
 
 int main(int argc, char* argv[]) {
@@ -40,11 +41,16 @@ int main(int argc, char* argv[]) {
     // still ends the run in order.
     numora::SessionEnd::CatchSignalsEarly();
     // --help and --version need no display; a start without one is told.
-    if (const std::optional<int> status = numora::PrepareSession(argc, argv)) return *status;
+    if (const std::optional<std::string> answer = numora::CommandLineAnswer(std::vector<std::string_view>(argv + 1, argv + argc))) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
+    const std::optional<numora::SessionStart> session = numora::PrepareSession();
+    if (!session) return 1;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationName(QStringLiteral("Numora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.8.0"));
+    QApplication::setApplicationVersion(QLatin1String(numora::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("numora"));
     // Ask for the Simplified Chinese face by name: left to the font fallback,
     // the shared Han characters come out in their Japanese forms.
@@ -87,13 +93,7 @@ int main(int argc, char* argv[]) {
     numora::Services services{settings, dialogs, launcher, music, clipboard};
 
     numora::MainFrame frame(services);
-    numora::Standard::Register(frame);
-    numora::Maths::Register(frame);
-    numora::Scientific::Register(frame);
-    numora::Chem::Register(frame);
-    numora::frmAbout::Register(frame);
-    numora::frmData::Register(frame);
-    numora::frmOption::Register(frame);
+    numora::FurnishFrame(frame);
 
     // The background-music window: created by the start-up self-test,
     // closed by the exit sequence.
@@ -166,7 +166,9 @@ int main(int argc, char* argv[]) {
     sessionEnd.watchQuitRequests();
     sessionEnd.watchAbruptExit();
     // The loss of the Wayland compositor ends the run as the loss of the X display does.
-    numora::WatchCompositorLoss([&sessionEnd] { sessionEnd.endAbruptly(); });
+    numora::CompositorWatch compositor(session->compositorSocket);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        compositor.watch([&sessionEnd] { sessionEnd.endAbruptly(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame] { frame.storeStateNow(); },
                      Qt::DirectConnection);
 

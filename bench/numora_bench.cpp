@@ -106,8 +106,7 @@ std::string NestedFormula(std::size_t bytes) {
 }
 
 void RunEvaluate(benchmark::State& state, const std::string& formula) {
-    std::string check = numora::EvaluateFormula(formula);
-    if (check == "Error") {
+    if (!numora::EvaluateFormula(formula)) {
         state.SkipWithError("the generated formula is refused");
         return;
     }

@@ -58,6 +58,7 @@
 #include <time.h>
 #include <vector>
 
+#include "ChildWindowTable.h"
 #include "Fakes.h"
 #include "FunctionCanvas.h"
 #include "JobRunner.h"
@@ -312,9 +313,7 @@ int main(int argc, char** argv) {
 
     testing::FakeServices fakes;
     MainFrame frame(fakes.services);
-    Standard::Register(frame);
-    Maths::Register(frame);
-    Scientific::Register(frame);
+    FurnishFrame(frame);
     frame.resize(1280, 900);
     frame.show();
 

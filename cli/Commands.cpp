@@ -37,6 +37,9 @@
 namespace numora::cli {
 namespace {
 
+// What `eval --file` writes for a line it refuses, in place of a result.
+const std::string kRefusedLine = "Error";
+
 using Args = std::span<const std::string>;
 
 struct Command {
@@ -73,7 +76,7 @@ LineStatus ReadLine(NextByte& next, std::string& line) {
 // without one.
 std::string ExactLine(const std::string& formula) {
     const std::string text = ExactText(EvaluateFormulaExact(formula));
-    return text.empty() ? "Error" : text;
+    return text.empty() ? kRefusedLine : text;
 }
 
 // The bytes of `next` without a UTF-8 byte-order mark at their start.
@@ -116,7 +119,7 @@ bool EvaluateLines(NextByte source, std::ostream& out, std::ostream& err, bool e
             return false;
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        out << (exact ? ExactLine(line) : EvaluateFormula(line)) << '\n';
+        out << (exact ? ExactLine(line) : EvaluateFormula(line).value_or(kRefusedLine)) << '\n';
         if (!out) return true;  // the caller reports the failed output
     }
 }
@@ -191,12 +194,12 @@ int Eval(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string formula = args[0];
     for (std::size_t i = 1; i < args.size(); ++i) formula += " " + args[i];
     if (exact) return EvalExact(formula, out, err);
-    std::string result = EvaluateFormula(formula);
-    if (result == "Error") {
+    const std::optional<std::string> result = EvaluateFormula(formula);
+    if (!result) {
         err << "表达式错误\n";
         return kRefused;
     }
-    out << result << '\n';
+    out << *result << '\n';
     return kOk;
 }
 
@@ -472,7 +475,7 @@ int Dispatch(const std::vector<std::string>& typed, std::istream& in, std::ostre
     }
     if (args[0] == "--version" || args[0] == "-V") {
         if (args.size() != 1) return kUsage;
-        out << VersionText("numora-cli", NUMORA_VERSION);
+        out << VersionText("numora-cli");
         return kOk;
     }
     for (const Command& c : Commands()) {

@@ -68,6 +68,40 @@ function(numora_qt_test target)
   endforeach()
 endfunction()
 
+# A test that runs a script: bash for a .sh file, python3 for a .py file,
+# with ARGS after the script's path. TIMEOUT in seconds (default 60) is
+# scaled like every other; RUN_SERIAL for a test that owns a display or
+# the machine; SKIPPABLE when exit status 77 means "cannot run here"
+# (packages missing); FULL_UNWIND: see numora_full_unwind. Every script
+# gets the program's version as NUMORA_VERSION, and ENVIRONMENT adds more.
+function(numora_script_test name script)
+  cmake_parse_arguments(arg "RUN_SERIAL;SKIPPABLE;FULL_UNWIND" "TIMEOUT" "ARGS;ENVIRONMENT" ${ARGN})
+  if(NOT IS_ABSOLUTE "${script}")
+    set(script ${CMAKE_CURRENT_SOURCE_DIR}/${script})
+  endif()
+  if(script MATCHES "\\.py$")
+    set(runner python3)
+  else()
+    set(runner bash)
+  endif()
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 60)
+  endif()
+  numora_timeout(timeout ${arg_TIMEOUT})
+  add_test(NAME ${name} COMMAND ${runner} ${script} ${arg_ARGS})
+  set(environment NUMORA_VERSION=${PROJECT_VERSION} ${arg_ENVIRONMENT})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout} ENVIRONMENT "${environment}")
+  if(arg_RUN_SERIAL)
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL ON)
+  endif()
+  if(arg_SKIPPABLE)
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+  endif()
+  if(arg_FULL_UNWIND)
+    numora_full_unwind(${name})
+  endif()
+endfunction()
+
 # Every test of the build tree has a timeout: checked by a test of its own
 # (CheckTestTimeouts.cmake), which also sees the GoogleTest cases that are
 # discovered only when ctest runs.

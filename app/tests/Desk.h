@@ -10,15 +10,9 @@
 #include <QTest>
 #include <memory>
 
-#include "Chem.h"
+#include "ChildWindowTable.h"
 #include "Fakes.h"
 #include "MainFrame.h"
-#include "Maths.h"
-#include "Scientific.h"
-#include "Standard.h"
-#include "frmAbout.h"
-#include "frmData.h"
-#include "frmOption.h"
 
 namespace numora::testing {
 
@@ -32,13 +26,7 @@ struct Desk {
     explicit Desk(QSize size, Sized sized = Sized::Frame) {
         fakes.settings.WriteSetting("Settings", "MainState", "0");
         frame = std::make_unique<MainFrame>(fakes.services);
-        Standard::Register(*frame);
-        Scientific::Register(*frame);
-        Maths::Register(*frame);
-        Chem::Register(*frame);
-        frmOption::Register(*frame);
-        frmData::Register(*frame);
-        frmAbout::Register(*frame);
+        FurnishFrame(*frame);
         frame->resize(size);
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));

@@ -566,19 +566,6 @@ private slots:
         ShowPage(w, index);
         QCOMPARE(TabStops(pages[index]).join(QLatin1Char(' ')), order);
     }
-
-    void dumpTabStops() {
-        if (qEnvironmentVariableIsEmpty("NUMORA_DUMP_TAB_ORDER")) QSKIP("dump only on request");
-        Desk desk(QSize(1200, 900));
-        for (const char* name : kCalculators) {
-            QWidget* window = desk.open(QLatin1String(name));
-            const QList<QWidget*> pages = Pages(window);
-            for (int i = 0; i < pages.size(); ++i) {
-                ShowPage(window, i);
-                qInfo().noquote() << name << pages[i]->objectName() << TabStops(pages[i]).join(", ");
-            }
-        }
-    }
 };
 
 NUMORA_QTEST_MAIN(DesktopFitTest)

@@ -28,6 +28,7 @@
 
 #include "Desk.h"
 #include "FunctionCanvas.h"
+#include "Maths.h"
 #include "DesktopFit.h"
 #include "MessageBoxIcon.h"
 #include "QtTestMain.h"

@@ -27,6 +27,10 @@ from gi.repository import GLib
 SLOWNESS = max(1, int(os.environ.get("NUMORA_WAIT_SCALE", "1")))
 
 LISTING = sys.argv[1] if len(sys.argv) > 1 else "/dev/null"
+# The frame's caption: "Numora" and the version as captions write it
+# (NUMORA_VERSION 1.8.0, set by ctest, gives "Numora 1.80").
+_major, _minor, _revision = os.environ["NUMORA_VERSION"].split(".")
+FRAME_TITLE = "Numora %s.%s%s" % (_major, _minor, _revision)
 failures = []
 events = []  # (kind, source name, detail)
 focused = [None]
@@ -211,7 +215,7 @@ pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing
 app = wait_for("numora on the accessibility bus", app_root, 40)
 if app is None:
     sys.exit(1)
-frame = wait_for("the main frame", lambda: find(app, "Numora 1.80", pyatspi.ROLE_FRAME), 20)
+frame = wait_for("the main frame", lambda: find(app, FRAME_TITLE, pyatspi.ROLE_FRAME), 20)
 if frame is None:
     sys.exit(1)
 # The keyboard goes to the frame (the window manager gives it; without one,
@@ -219,7 +223,7 @@ if frame is None:
 for _ in range(20):
     if frame.getState().contains(pyatspi.STATE_ACTIVE):
         break
-    subprocess.run(["xdotool", "search", "--name", "^Numora 1.80$", "windowactivate", "--sync"],
+    subprocess.run(["xdotool", "search", "--name", "^" + FRAME_TITLE + "$", "windowactivate", "--sync"],
                    check=False, timeout=10, capture_output=True)
     pump(0.3)
 pump(0.5)

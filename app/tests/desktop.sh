@@ -11,6 +11,8 @@
 # windows stored off screen come back on it; unsavable settings are told.
 set -uo pipefail
 bin=$1
+# The frame's caption: "Numora" and the version as captions write it (1.8.0 gives "Numora 1.80").
+title="Numora $(awk -F. '{ print $1 "." $2 $3 }' <<<"${NUMORA_VERSION:?the version, set by ctest}")"
 # Waits are multiplied by the second argument: the sanitizer build is several
 # times slower. The two-second promise of the orderly exit is checked as
 # such at scale 1.
@@ -53,7 +55,7 @@ fresh() {
   ini=$cfg/Numora/Numora.ini
 }
 launch() { XDG_CONFIG_HOME=$cfg "$bin" >>"$scratch/log" 2>&1 & pid=$!; }
-frames() { xdotool search --onlyvisible --name '^Numora 1.80$' 2>/dev/null | wc -l; }
+frames() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l; }
 wait_frames() {  # count, seconds
   for _ in $(seq $(($2 * 10 * scale))); do [ "$(frames)" -ge "$1" ] && return 0; sleep 0.1; done
   return 1
@@ -83,13 +85,13 @@ end_with() {
 stored() { grep -m1 "^$1=" "$ini" | cut -d= -f2-; }
 open_standard() {
   local win
-  win=$(xdotool search --onlyvisible --name '^Numora 1.80$' | head -1)
+  win=$(xdotool search --onlyvisible --name "^$title\$" | head -1)
   xdotool windowactivate --sync "$win" 2>/dev/null
   xdotool key --window "$win" alt+p; pause 0.4; xdotool key t; pause 0.6
 }
 
 # No display: --help and --version still answer; a start says why it cannot.
-env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --version | grep -qx "numora 1.8.0" || fail "--version without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --version | grep -qx "numora $NUMORA_VERSION" || fail "--version without a display"
 env -u DISPLAY -u WAYLAND_DISPLAY "$bin" --help | grep -q "^用法: numora" || fail "--help without a display"
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>&1); rc=$?
 [ $rc -eq 1 ] || fail "no display: status $rc, not 1"
@@ -121,7 +123,7 @@ done
 fresh second '[Checks]\nExamOK=1\n'
 launch; first=$pid
 wait_frames 1 5 || fail "second: first instance has no window"
-xdotool search --onlyvisible --name '^Numora 1.80$' windowminimize 2>/dev/null
+xdotool search --onlyvisible --name "^$title\$" windowminimize 2>/dev/null
 sleep 0.5
 [ "$(frames)" -eq 0 ] || fail "second: the frame was not minimized"
 XDG_CONFIG_HOME=$cfg timeout $((20 * scale)) "$bin" >>"$scratch/log" 2>&1
@@ -157,10 +159,10 @@ if command -v dbus-daemon >/dev/null && /usr/bin/python3 -c 'import gi' 2>/dev/n
   awk -v m="$(face)" 'BEGIN { exit !(m < 0.25) }' || fail "dark: the windows are not dark ($(face))"
   echo 2 >"$scratch/state/scheme"; kill -USR1 "$fake"; sleep 1
   awk -v m="$(face)" 'BEGIN { exit !(m > 0.4) }' || fail "dark: the light preference did not come back ($(face))"
-  xdotool search --onlyvisible --name '^Numora 1.80$' windowminimize 2>/dev/null
+  xdotool search --onlyvisible --name "^$title\$" windowminimize 2>/dev/null
   sleep 1
   [ "$(frames)" -eq 0 ] || fail "tray: the frame is still shown"
-  xdotool search --name '^Numora 1.80$' 2>/dev/null | while read -r w; do
+  xdotool search --name "^$title\$" 2>/dev/null | while read -r w; do
     xprop -id "$w" WM_STATE 2>/dev/null | grep -q Iconic && echo iconic
   done | grep -q iconic && fail "tray: the frame was minimized, not hidden"
   XDG_CONFIG_HOME=$cfg timeout $((20 * scale)) "$bin" >>"$scratch/log" 2>&1 || fail "tray: the second launch failed"
@@ -201,7 +203,7 @@ fresh offscreen '[Checks]\nExamOK=1\n[Settings]\nMainState=0\nMainLeft=1e30\nMai
 launch
 wait_frames 1 5 || fail "offscreen: no main window"
 sleep 0.5
-read -r x y < <(xdotool search --onlyvisible --name '^Numora 1.80$' getwindowgeometry 2>/dev/null |
+read -r x y < <(xdotool search --onlyvisible --name "^$title\$" getwindowgeometry 2>/dev/null |
   awk -F'[ ,]+' '/Position/ {print $3, $4; exit}')
 { [ "${x:-9999}" -ge 0 ] && [ "$x" -le 984 ] && [ "${y:-9999}" -ge 0 ] && [ "$y" -le 728 ]; } ||
   fail "offscreen: the main window is at ${x:-?},${y:-?}"

@@ -125,6 +125,10 @@ class Orca:
 
 
 orca = Orca(LOG)
+# The frame's caption: "Numora" and the version as captions write it
+# (NUMORA_VERSION 1.8.0, set by ctest, gives "Numora 1.80").
+_major, _minor, _revision = os.environ.get("NUMORA_VERSION", "1.8.0").split(".")
+FRAME = "Numora %s.%s%s" % (_major, _minor, _revision)
 
 
 def keys(*names, pause=0.15):
@@ -250,11 +254,11 @@ def turn_page(key, page, first_input):
 
 # ---- The run -----------------------------------------------------------------
 
-if not orca.wait_for("Numora 1.80", 0, 40):
-    subprocess.run(["xdotool", "search", "--name", "^Numora 1.80$", "windowactivate", "--sync"],
+if not orca.wait_for(FRAME, 0, 40):
+    subprocess.run(["xdotool", "search", "--name", "^%s$" % re.escape(FRAME), "windowactivate", "--sync"],
                    check=False, timeout=10, capture_output=True)
-    if not orca.wait_for("Numora 1.80", 0, 10):
-        fail("Orca never met the frame Numora 1.80")
+    if not orca.wait_for(FRAME, 0, 10):
+        fail("Orca never met the frame " + FRAME)
         sys.exit(1)
 time.sleep(0.5 * SLOWNESS)
 

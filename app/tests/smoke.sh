@@ -18,13 +18,15 @@ unset QT_QPA_PLATFORM
 xvfb-run -a -s '-screen 0 1024x700x24' bash -s "$bin" "$out" <<'INNER'
 set -u
 bin=$1 out=$2
+# The frame's caption: "Numora" and the version as captions write it (1.8.0 gives "Numora 1.80").
+title="Numora $(awk -F. '{ print $1 "." $2 $3 }' <<<"${NUMORA_VERSION:?the version, set by ctest}")"
 "$bin" & pid=$!
 win=""
 for _ in $(seq 100); do
-  win=$(xdotool search --name '^Numora 1.80$' 2>/dev/null | head -1) && [ -n "$win" ] && break
+  win=$(xdotool search --name "^$title\$" 2>/dev/null | head -1) && [ -n "$win" ] && break
   sleep 0.1
 done
-[ -n "$win" ] || { echo "FAIL: no window titled 'Numora 1.80'"; kill $pid; exit 1; }
+[ -n "$win" ] || { echo "FAIL: no window titled '$title'"; kill $pid; exit 1; }
 # The first paint can take a while on a loaded machine (or under the
 # sanitizers): look again for up to 20 s.
 for _ in $(seq 20); do

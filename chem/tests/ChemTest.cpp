@@ -11,7 +11,6 @@
 #include "Chem.h"
 #include "Fakes.h"
 #include "WidgetDriver.h"
-#include "MainFrame.h"
 #include "QtTestMain.h"
 
 using namespace numora;
@@ -122,17 +121,6 @@ private slots:
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
         QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
         QCOMPARE(field("ChemFrame1Frame2Text4")->text(), QStringLiteral("0%"));
-    }
-
-    void registersWithTheFrame() {
-        MainFrame frame(fakes->services);
-        Chem::Register(frame);
-        frame.runToolbarKey(QStringLiteral("Chem"));
-        QVERIFY(qobject_cast<Chem*>(frame.child(QStringLiteral("Chem"))));
-        QVERIFY(frame.menuItem(QStringLiteral("mnuProgramRunSpecialChem"))->isChecked());
-        QVERIFY(frame.unloadChild(QStringLiteral("Chem")));
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuRightRunSpecialChem"))->isChecked());
-        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ChemLeft")));
     }
 };
 

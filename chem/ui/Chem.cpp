@@ -22,7 +22,6 @@
 #include "FieldLimit.h"
 #include "FormHelpers.h"
 #include "Reflow.h"
-#include "MainFrame.h"
 #include "Outcome.h"
 #include "SolutionProblems.h"
 
@@ -141,10 +140,6 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
 }
 
 Chem::~Chem() = default;
-
-void Chem::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("Chem"), [](Services& services, MainFrame&) { return new Chem(services); });
-}
 
 QString Chem::statusText() const { return status_->text(); }
 

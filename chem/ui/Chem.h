@@ -16,7 +16,6 @@ class QLabel;
 namespace numora {
 
 class HintFilter;
-class MainFrame;
 
 class Chem : public QWidget {
     Q_OBJECT
@@ -25,7 +24,6 @@ public:
     explicit Chem(Services& services, QWidget* parent = nullptr);
     ~Chem() override;
 
-    static void Register(MainFrame& frame);
     QString statusText() const;
     // The known-quantity mode, 1 to 3, as its option button sets it.
     void setMode(int mode);

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "Version.h"
 #include "WriteFailures.h"
 
 namespace {
@@ -177,7 +178,7 @@ TEST(CliUsage, VersionNamesTheProgramAndItsVersion) {
     for (const char* option : {"--version", "-V"}) {
         auto v = RunCli({option});
         EXPECT_EQ(v.rc, 0) << option;
-        EXPECT_EQ(v.out.substr(0, v.out.find('\n')), "numora-cli " NUMORA_VERSION) << option;
+        EXPECT_EQ(v.out.substr(0, v.out.find('\n')), std::string("numora-cli ") + numora::kVersion) << option;
         EXPECT_NE(v.out.find("\nLicense GPLv3+: GNU GPL version 3 or later"), std::string::npos) << option;
         EXPECT_EQ(v.err, "") << option;
     }
@@ -503,7 +504,9 @@ TEST(CliEdgesOfTheRange, NoResultShowsInfOrNan) {
         std::string what;
         for (const auto& a : args) what += a + " ";
         EXPECT_FALSE(shows(r.out)) << what << "-> " << r.out;
-        if (r.rc == 1) EXPECT_FALSE(r.err.empty()) << what;
+        if (r.rc == 1) {
+            EXPECT_FALSE(r.err.empty()) << what;
+        }
     };
     for (const auto& command : commands)
         for (const auto& a : edges)

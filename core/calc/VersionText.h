@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "Version.h"
+
 namespace numora {
 
-inline std::string VersionText(std::string_view program, std::string_view version) {
+inline std::string VersionText(std::string_view program) {
     std::string text;
-    text.append(program).append(" ").append(version).append("\n");
+    text.append(program).append(" ").append(kVersion).append("\n");
     text.append(
         "Copyright (C) 2026 The Numora developers.\n"
         "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"

@@ -5,11 +5,13 @@
 
 #include <cmath>
 
+#include "Twips.h"
+
 namespace numora {
 
 std::vector<ShapePart> WindowShapeParts(double widthTwips, double heightTwips) {
-    const double w = widthTwips / 15.0;
-    const int h = static_cast<int>(std::lround(heightTwips / 15.0));
+    const double w = widthTwips / kTwipsPerPixel;
+    const int h = static_cast<int>(std::lround(heightTwips / kTwipsPerPixel));
     auto W = [w](double offset) { return static_cast<int>(std::lround(w + offset)); };
     return {
         {ShapePart::Rectangle, 0, 26, W(0), h - 26},

@@ -10,30 +10,18 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSize>
 #include <QShortcut>
-#include <QStackedWidget>
 #include <QTabBar>
 #include <QWheelEvent>
 
+#include "Twips.h"
+
 namespace numora {
 namespace {
-
-bool Inside(const QWidget* widget, const QWidget* ancestor) {
-    for (const QWidget* w = widget; w; w = w->parentWidget())
-        if (w == ancestor) return true;
-    return false;
-}
-
-bool TakesFocus(const QWidget* w, const QWidget* window) {
-    return w != window && Inside(w, window) && w->isVisibleTo(window) && w->isEnabled() &&
-           (w->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QTabBar*>(w) &&
-           !qobject_cast<const QScrollBar*>(w);
-}
 
 QScrollArea* ScrollerAround(const QWidget* widget) {
     for (QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
@@ -85,58 +73,14 @@ QSize DefaultSize(const QWidget* window) {
     const QSize twips = window->property("numoraDefaultSize").toSize();
     const QSize hint = window->sizeHint().expandedTo(window->minimumSizeHint());
     if (twips.width() <= 0) return hint;
-    const int width = (twips.width() + 7) / 15;
-    int height = (twips.height() + 7) / 15;
+    const int width = (twips.width() + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    int height = (twips.height() + kTwipsPerPixel / 2) / kTwipsPerPixel;
     if (height <= 0) height = window->hasHeightForWidth() ? window->heightForWidth(width) : hint.height();
     return QSize(width, height);
 }
 
 bool HasNaturalHeight(const QWidget* window) {
     return window && window->property("numoraDefaultSize").toSize().height() <= 0;
-}
-
-namespace {
-
-// The page a window shows: the current page of its outermost page stack,
-// or the window itself when it has none.
-QWidget* ShownPage(QWidget* window) {
-    for (QStackedWidget* stack : window->findChildren<QStackedWidget*>()) {
-        bool outermost = true;
-        for (QWidget* w = stack->parentWidget(); w && w != window; w = w->parentWidget())
-            if (qobject_cast<QStackedWidget*>(w)) outermost = false;
-        if (outermost && stack->isVisibleTo(window) && stack->currentWidget()) return stack->currentWidget();
-    }
-    return window;
-}
-
-QWidget* FirstInputIn(QWidget* scope) {
-    QWidget* fallback = nullptr;
-    for (QWidget* w = scope->nextInFocusChain(); w && w != scope; w = w->nextInFocusChain()) {
-        if (!TakesFocus(w, scope)) continue;
-        if (auto* field = qobject_cast<QLineEdit*>(w); field && !field->isReadOnly()) return field;
-        if (!fallback) fallback = w;
-    }
-    return fallback;
-}
-
-}  // namespace
-
-QWidget* FirstInput(QWidget* window) {
-    if (!window) return nullptr;
-    QWidget* page = ShownPage(window);
-    QWidget* input = page != window ? FirstInputIn(page) : nullptr;
-    return input ? input : FirstInputIn(window);
-}
-
-void FocusFirstInput(QWidget* window) {
-    if (QWidget* input = FirstInput(window)) input->setFocus(Qt::OtherFocusReason);
-}
-
-void ShowFromTopLeft(QWidget* widget) {
-    if (QScrollArea* area = ScrollerAround(widget)) {
-        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
-        area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
-    }
 }
 
 void TurnPagesWithKeys(QWidget* window, QTabBar* tabs) {
@@ -149,38 +93,6 @@ void TurnPagesWithKeys(QWidget* window, QTabBar* tabs) {
             if (n > 0) tabs->setCurrentIndex((tabs->currentIndex() + step + n) % n);
         });
     }
-}
-
-namespace {
-
-std::function<void(QWidget*)>& PageTurnWatcher() {
-    static std::function<void(QWidget*)> watcher;
-    return watcher;
-}
-
-}  // namespace
-
-void WatchPageTurns(std::function<void(QWidget* page)> watcher) {
-    PageTurnWatcher() = std::move(watcher);
-}
-
-void PageTurned(QWidget* page) {
-    if (!page) return;
-    ShowFromTopLeft(page);
-    // The user stepping through the tabs on the tab strip keeps the focus
-    // there; any other page turn puts it on the page's first input.
-    auto* strip = qobject_cast<QTabBar*>(QApplication::focusWidget());
-    if (!strip || !strip->parentWidget() || !strip->parentWidget()->isAncestorOf(page)) FocusFirstInput(page);
-    // The window's new height reaches its scroll area with the next layout
-    // pass; the page still starts at its top-left corner after it.
-    QPointer<QWidget> shown = page;
-    QMetaObject::invokeMethod(
-        page, [shown] {
-            if (!shown) return;
-            if (PageTurnWatcher()) PageTurnWatcher()(shown);
-            if (shown) ShowFromTopLeft(shown);
-        },
-        Qt::QueuedConnection);
 }
 
 namespace {

@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Numora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// How every window meets the keyboard, the mouse wheel and its scroll bars:
-// the focus on the first input of the shown page, page turning from the
-// keyboard that shows a page from its top-left corner, Esc closing the
-// windows that have nothing to compute, and the wheel rule.
+// How every window fits the desktop: its default size, the keys that turn
+// its pages and close it (Esc for the windows that have nothing to compute),
+// Shift+F10 for right-click menus, and the wheel rule. Where the focus goes
+// is FocusRules.h.
 #pragma once
-
-#include <functional>
 
 class QSize;
 class QTabBar;
@@ -26,28 +24,9 @@ QSize DefaultSize(const QWidget* window);
 // height set).
 bool HasNaturalHeight(const QWidget* window);
 
-// The first input field of the part of `window` the user sees: the first
-// editable single-line field in tab order; on a page without one, its first
-// control in tab order (a tab strip does not count). nullptr when none.
-QWidget* FirstInput(QWidget* window);
-// Gives FirstInput(window) the keyboard focus, when there is one.
-void FocusFirstInput(QWidget* window);
-
-// Scrolls the area that scrolls `widget` back to its top-left corner.
-void ShowFromTopLeft(QWidget* widget);
-
 // Ctrl+PageDown and Ctrl+PageUp select the next and the previous tab of
 // `tabs` from anywhere in `window`, going round at the ends.
 void TurnPagesWithKeys(QWidget* window, QTabBar* tabs);
-// What follows every page turn: the window shows `page` from its top-left
-// corner, and the page's first input takes the focus (unless the user is
-// stepping through the tabs on the focused tab strip).
-void PageTurned(QWidget* page);
-// Told of every page once it is shown after a page turn (its layout has
-// run): the frame grows the page's window to show it. One watcher for the
-// application; an empty function removes it.
-void WatchPageTurns(std::function<void(QWidget* page)> watcher);
-
 // Esc closes the child window `window` as its close box does, while the
 // focus is in it (the windows without commands of their own: About, the
 // reference data, Options).

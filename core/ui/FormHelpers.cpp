@@ -30,6 +30,7 @@
 #include "Reflow.h"
 #include "Services.h"
 #include "ThemeColours.h"
+#include "Twips.h"
 #include "WindowShape.h"
 
 namespace numora {
@@ -164,7 +165,7 @@ void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs) {
 void ShapeWindow(QWidget* window) {
     if (!window) return;
     QRegion region;
-    for (const ShapePart& part : WindowShapeParts(window->width() * 15.0, window->height() * 15.0)) {
+    for (const ShapePart& part : WindowShapeParts(window->width() * double{kTwipsPerPixel}, window->height() * double{kTwipsPerPixel})) {
         QRect box(QPoint(part.left, part.top), QPoint(part.right - 1, part.bottom - 1));
         region += QRegion(box, part.kind == ShapePart::Ellipse ? QRegion::Ellipse : QRegion::Rectangle);
     }

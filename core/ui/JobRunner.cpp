@@ -14,7 +14,9 @@ namespace numora {
 void JobControl::pass() {
     job_detail::Gate& gate = *gate_;
     std::unique_lock lock(gate.mutex);
+    ++gate.waiting;
     gate.changed.wait(lock, [&] { return !gate.held.load() || gate.permits > 0 || cancel_.load(); });
+    --gate.waiting;
     if (gate.held.load() && gate.permits > 0 && !cancel_.load()) --gate.permits;
 }
 
@@ -99,6 +101,11 @@ void JobRunner::hold(bool held) {
     gate_->held = held;
     if (!held) gate_->permits = 0;
     gate_->changed.notify_all();
+}
+
+bool JobRunner::waiting() const {
+    std::lock_guard lock(gate_->mutex);
+    return gate_->waiting > 0;
 }
 
 void JobRunner::release(long polls) {

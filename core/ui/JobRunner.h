@@ -72,6 +72,7 @@ struct Gate {
     std::condition_variable changed;
     std::atomic<bool> held{false};
     long permits = 0;
+    int waiting = 0;  // workers blocked at the gate
 };
 
 }  // namespace job_detail
@@ -209,6 +210,9 @@ public:
     // cancelled. Releasing everything and letting go: hold(false).
     void hold(bool held = true);
     void release(long polls);
+    // True while a worker of this runner waits at the gate, every permit
+    // used: what the job does next waits for release() or a cancel.
+    bool waiting() const;
 
 signals:
     // After onEnd.

@@ -250,7 +250,6 @@ ExactFormulaResult EvaluateFormulaExact(std::string_view typed) {
     std::string ascii;
     const std::string_view formula = FromFullWidth(typed, ascii);
     ExactFormulaResult result;
-    result.decimal = "Error";
     if (formula.empty()) return result;
     ExactArithmetic arithmetic;
     formula::FormulaWalk<ExactArithmetic> walk(arithmetic);
@@ -265,7 +264,7 @@ ExactFormulaResult EvaluateFormulaExact(std::string_view typed) {
     result.denominator = Text(mpq_denref(exact));
     Rational shown;
     result.decimalIsExact =
-        ReadDecimalText(result.decimal, arithmetic, shown.get()) && mpq_equal(shown.get(), exact) != 0;
+        ReadDecimalText(*result.decimal, arithmetic, shown.get()) && mpq_equal(shown.get(), exact) != 0;
     return result;
 }
 

@@ -26,13 +26,13 @@ inline constexpr std::size_t kFractionLineDigits = 30;
 struct ExactFormulaResult {
     enum class Exact {
         Value,        // numerator / denominator hold the exact value
-        Refused,      // the formula is refused: `decimal` is "Error"
+        Refused,      // the formula is refused: `decimal` is empty
         ZeroDivisor,  // a divisor is exactly zero although its decimal value is not
                       // (rounding): the formula has no value
         TooLarge,     // a numerator or denominator went past kExactDigitLimit digits,
                       // or the computation past its work limit
     };
-    std::string decimal;      // exactly EvaluateFormula(formula)
+    std::optional<std::string> decimal;  // exactly EvaluateFormula(formula)
     Exact exact = Exact::Refused;
     std::string numerator;    // lowest terms, "-" in front when negative
     std::string denominator;  // positive, "1" for a whole number
@@ -42,7 +42,7 @@ struct ExactFormulaResult {
 };
 
 // Decimal and exact value of `formula` in one walk. Acceptance is the
-// decimal evaluation's: exact is Refused exactly when decimal is "Error".
+// decimal evaluation's: exact is Refused exactly when decimal is empty.
 ExactFormulaResult EvaluateFormulaExact(std::string_view formula);
 
 // The exact value in lowest terms: "1/3", "-7/2", "5"; empty without one.

@@ -29,20 +29,14 @@ std::string DecimalResultText(const WalkEnd& end, double value) {
 
 }  // namespace formula
 
-namespace {
-
-const std::string kError = "Error";
-
-}  // namespace
-
-std::string EvaluateFormula(std::string_view typed) {
+std::optional<std::string> EvaluateFormula(std::string_view typed) {
     std::string ascii;
     const std::string_view formula = FromFullWidth(typed, ascii);
-    if (formula.empty()) return kError;
+    if (formula.empty()) return std::nullopt;
     formula::DecimalArithmetic arithmetic;
     formula::FormulaWalk<formula::DecimalArithmetic> walk(arithmetic);
     const formula::WalkEnd end = walk.Run(formula);
-    if (!end.accepted) return kError;
+    if (!end.accepted) return std::nullopt;
     return formula::DecimalResultText(end, walk.result());
 }
 

@@ -4,14 +4,15 @@
 // The formula evaluator of the simple calculator.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace numora {
 
 // Evaluates a one-line formula of decimal numbers, "+", "-", "*", "/" and
-// parentheses, and returns the result as number text (NumberText) or exactly
-// "Error".
+// parentheses, and returns the result as number text (NumberText), or
+// nothing when the formula is refused (the errors below).
 //
 // Grammar and meaning:
 //  - "*" and "/" bind tighter than "+" and "-"; operators of one level go
@@ -38,6 +39,6 @@ namespace numora {
 // division by zero, a number or result beyond the double range.
 //
 // Runs in time linear in the formula's length, with no recursion.
-std::string EvaluateFormula(std::string_view formula);
+std::optional<std::string> EvaluateFormula(std::string_view formula);
 
 }  // namespace numora

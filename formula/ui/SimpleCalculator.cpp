@@ -33,7 +33,7 @@ void RunSimpleCalculator(QWidget* parent, Services& services) {
         services.dialogs.Message(parent, U("表达式错误"), U("Numora错误报告"), MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
-    const QString decimal = Q(result.decimal);
+    const QString decimal = Q(result.decimal.value_or(std::string()));
     AddFormulaHistory(services.settings, *formula, decimal);
     services.clipboard.SetText(decimal);
     QString text = *formula + QLatin1Char('=') + decimal;

@@ -60,7 +60,6 @@ Big operator-(const Big& a, const Big& b) { return Big::Apply(mpfr_sub, a, b); }
 Big operator*(const Big& a, const Big& b) { return Big::Apply(mpfr_mul, a, b); }
 Big operator/(const Big& a, const Big& b) { return Big::Apply(mpfr_div, a, b); }
 Big Sin(const Big& a) { return Big::Apply(mpfr_sin, a); }
-Big Tan(const Big& a) { return Big::Apply(mpfr_tan, a); }
 Big Exp(const Big& a) { return Big::Apply(mpfr_exp, a); }
 Big Abs(const Big& a) { return Big::Apply(mpfr_abs, a); }
 

@@ -19,7 +19,6 @@
 #include "FunctionCanvas.h"
 #include "JobRunner.h"
 #include "WidgetDriver.h"
-#include "MainFrame.h"
 #include "Maths.h"
 #include "PlotCanvas.h"
 
@@ -526,6 +525,7 @@ private slots:
         click("MathsTriFDrawercmd1");
         QVERIFY(!buttonsEnabled());
         QTRY_VERIFY(sketch->lineCount() > 0);
+        QTRY_VERIFY(job->waiting());  // the hundred steps are taken
         click("MathsTriFDrawercmd4");
         QVERIFY(buttonsEnabled());
         QTRY_VERIFY(!job->running());
@@ -559,17 +559,6 @@ private slots:
                          sketch->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(sketch, &move);
         QVERIFY(window->statusText().startsWith(U("鼠标坐标:(")));
-    }
-
-    void registersWithTheFrame() {
-        MainFrame frame(fakes->services);
-        Maths::Register(frame);
-        frame.runToolbarKey(QStringLiteral("Maths"));
-        QVERIFY(qobject_cast<Maths*>(frame.child(QStringLiteral("Maths"))));
-        QVERIFY(frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
-        QVERIFY(frame.unloadChild(QStringLiteral("Maths")));
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuRightRunSpecialMaths"))->isChecked());
-        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("MathsLeft")));
     }
 };
 

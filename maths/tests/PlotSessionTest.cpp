@@ -223,7 +223,9 @@ TEST(PlotSession, TraceKeepsItsPointInView) {
         ASSERT_TRUE(t);
         const CanvasMapping& v = s.View();
         EXPECT_TRUE(t->x >= v.left && t->x <= v.right) << t->x;
-        if (std::isfinite(t->y)) EXPECT_TRUE(t->y >= v.bottom && t->y <= v.top) << t->x << " " << t->y;
+        if (std::isfinite(t->y)) {
+            EXPECT_TRUE(t->y >= v.bottom && t->y <= v.top) << t->x << " " << t->y;
+        }
     }
     EXPECT_FALSE(s.AtHome());
     EXPECT_TRUE(s.Home());

@@ -22,7 +22,6 @@
 #include "FormHelpers.h"
 #include "JobRunner.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "MathsAccessibility.h"
 #include "FieldLimit.h"
 #include "MultiplicationFormulas.h"
@@ -183,10 +182,6 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
 }
 
 Maths::~Maths() = default;
-
-void Maths::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("Maths"), [](Services& services, MainFrame&) { return new Maths(services); });
-}
 
 void Maths::installHints() {
     QHash<QString, QString> table;

@@ -22,7 +22,6 @@ namespace numora {
 class FunctionCanvas;
 class HintFilter;
 class JobRunner;
-class MainFrame;
 class PlotCanvas;
 class PlotterPage;
 class TabbedWindow;
@@ -34,8 +33,6 @@ class Maths : public QWidget {
 public:
     explicit Maths(Services& services, QWidget* parent = nullptr);
     ~Maths() override;
-
-    static void Register(MainFrame& frame);
 
     QString statusText() const;
     // The tab keys "Equation", "TriFunction", "Formula", "FunctionDrawer".

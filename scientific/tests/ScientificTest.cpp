@@ -18,7 +18,6 @@
 #include "JobRunner.h"
 #include "ListExport.h"
 #include "WidgetDriver.h"
-#include "MainFrame.h"
 #include "Scientific.h"
 #include "Primes.h"
 #include "QtTestMain.h"
@@ -355,22 +354,15 @@ private slots:
         QCOMPARE(field("MosunniFrame1Text1")->text(), QStringLiteral("8"));
     }
 
-    // Closing the window, or quitting (the Quit command; the settings reset
-    // and the end of the session quit the same way), while tools run ends
-    // them with the window: the window goes at once, nothing of a job reaches
-    // it afterwards, no message, and the window's unload is complete.
-    void closeOrQuitWhileToolsRun_data() {
-        QTest::addColumn<bool>("quit");
-        QTest::newRow("close the window") << false;
-        QTest::newRow("quit") << true;
-    }
-    void closeOrQuitWhileToolsRun() {
-        QFETCH(bool, quit);
-        MainFrame frame(fakes->services);
-        Scientific::Register(frame);
-        frame.runToolbarKey(QStringLiteral("Scientific"));
-        auto* scientific = qobject_cast<Scientific*>(frame.child(QStringLiteral("Scientific")));
-        QVERIFY(scientific);
+    // Closing the window while tools run (quitting, the settings reset and
+    // the end of the session close it the same way) ends them with the
+    // window: the window goes at once, nothing of a job reaches it
+    // afterwards, no message (its marks and place:
+    // app/tests/ChildWindowTableTest.cpp).
+    void closeWhileToolsRun() {
+        auto* scientific = new Scientific(fakes->services);
+        scientific->setAttribute(Qt::WA_DeleteOnClose);
+        scientific->show();
         QPointer<Scientific> guard(scientific);
         scientific->findChild<QLineEdit*>(QStringLiteral("GdbhFrame1Text1"))->setText(QStringLiteral("999999998"));
         auto* job = scientific->findChild<JobRunner*>(QStringLiteral("GdbhJob"));
@@ -380,18 +372,11 @@ private slots:
         scientific->findChild<JobRunner*>(QStringLiteral("MosunniJob"))->hold();
         scientific->findChild<QPushButton*>(QStringLiteral("Mosunnicmd1"))->click();
         QTRY_VERIFY(scientific->goldbachModel()->rowCount() > 0);
-        if (quit) {
-            frame.quit();
-            QVERIFY(frame.isUnloaded());
-        } else {
-            QVERIFY(frame.unloadChild(QStringLiteral("Scientific")));
-        }
+        QVERIFY(scientific->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
         QTest::qWait(3 * JobControl::kBatchMs);
         QVERIFY(fakes->dialogs.messages.isEmpty());
-        QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunScientific"))->isChecked());
-        QVERIFY(fakes->settings.contains(QStringLiteral("Settings"), QStringLiteral("ScientificTop")));
     }
 };
 

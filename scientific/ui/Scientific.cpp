@@ -18,7 +18,6 @@
 #include "FormHelpers.h"
 #include "JobRunner.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "Outcome.h"
 #include "Primes.h"
 #include "Reflow.h"
@@ -171,11 +170,6 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
 }
 
 Scientific::~Scientific() = default;
-
-void Scientific::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("Scientific"),
-                        [](Services& services, MainFrame&) { return new Scientific(services); });
-}
 
 void Scientific::installHints() {
     QHash<QString, QString> table;

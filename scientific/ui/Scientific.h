@@ -26,7 +26,6 @@ namespace numora {
 
 class HintFilter;
 class JobRunner;
-class MainFrame;
 class TabbedWindow;
 
 // The Goldbach lines "N=p+q", kept as the numbers p and made into text
@@ -57,8 +56,6 @@ class Scientific : public QWidget {
 public:
     explicit Scientific(Services& services, QWidget* parent = nullptr);
     ~Scientific() override;
-
-    static void Register(MainFrame& frame);
 
     QString statusText() const;
     // The tab keys "Gdbh", "Factorization", "Mosunni".

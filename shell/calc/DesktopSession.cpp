@@ -23,14 +23,16 @@ std::string_view WithoutLineEnd(std::string_view line) {
 
 }  // namespace
 
+std::string CompositorSocketPath(const SessionEnvironment& env, const std::function<bool(const std::string&)>& exists) {
+    if (!env.waylandSocket.empty() || env.waylandDisplay.empty()) return {};
+    std::string path = env.waylandDisplay;
+    if (path.front() != '/') path = env.runtimeDir.empty() ? std::string() : env.runtimeDir + "/" + path;
+    return !path.empty() && exists(path) ? path : std::string();
+}
+
 SessionChoice ChooseSession(const SessionEnvironment& env, const std::function<bool(const std::string&)>& exists) {
     if (!env.qpaPlatform.empty()) return {true, {}};
-    bool wayland = !env.waylandSocket.empty();
-    if (!wayland && !env.waylandDisplay.empty()) {
-        std::string path = env.waylandDisplay;
-        if (path.front() != '/') path = env.runtimeDir.empty() ? std::string() : env.runtimeDir + "/" + path;
-        wayland = !path.empty() && exists(path);
-    }
+    const bool wayland = !env.waylandSocket.empty() || !CompositorSocketPath(env, exists).empty();
     const bool x11 = !env.display.empty();
     if (wayland && !(x11 && env.sessionType == "x11")) return {true, x11 ? "wayland;xcb" : "wayland"};
     if (x11) return {true, {}};
@@ -84,12 +86,6 @@ InstanceReply ParseInstanceReply(std::string_view line) {
     if (line == "ok") return InstanceReply::Raised;
     if (line == "closing") return InstanceReply::Closing;
     return InstanceReply::Unknown;
-}
-
-bool IsCompositorLossMessage(std::string_view message) {
-    for (std::string_view start : {"The Wayland connection broke", "The Wayland connection experienced a fatal error"})
-        if (message.substr(0, start.size()) == start) return true;
-    return false;
 }
 
 ColorScheme ColorSchemeFromPortal(std::uint32_t value) {

@@ -34,6 +34,12 @@ struct SessionChoice {
     bool operator==(const SessionChoice&) const = default;
 };
 
+// The socket of the Wayland compositor WAYLAND_DISPLAY names (a name in
+// XDG_RUNTIME_DIR, or a path), when `exists` says it is there; empty
+// otherwise (no compositor named, or a connection handed in through
+// WAYLAND_SOCKET, which only the toolkit may take).
+std::string CompositorSocketPath(const SessionEnvironment& env, const std::function<bool(const std::string&)>& exists);
+
 // A Wayland compositor whose socket exists is used natively, with the X
 // server (XWayland) as the fallback, unless the session says it is an X11
 // session; a platform the user chose is left alone; with neither display
@@ -64,10 +70,6 @@ constexpr std::size_t kMaxInstanceLine = 4096;
 enum class InstanceReply { Raised, Closing, Unknown };
 std::string InstanceReplyLine(InstanceReply reply);
 InstanceReply ParseInstanceReply(std::string_view line);
-
-// Whether a toolkit message says the connection to the Wayland compositor
-// is gone (the toolkit ends the process right after it).
-bool IsCompositorLossMessage(std::string_view message);
 
 // The desktop's colour-scheme preference, as the desktop portal reports it
 // (org.freedesktop.appearance color-scheme: 0 none, 1 dark, 2 light).

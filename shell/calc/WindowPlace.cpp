@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Twips.h"
+
 namespace numora {
 
 int TwipsToPixels(double twips) {
     if (std::isnan(twips)) return 0;
-    const double pixels = std::round(twips / 15.0);
+    const double pixels = std::round(twips / kTwipsPerPixel);
     return static_cast<int>(std::clamp(pixels, -static_cast<double>(kMaxPixels), static_cast<double>(kMaxPixels)));
 }
 

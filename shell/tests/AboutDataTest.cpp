@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "Fakes.h"
 #include "MainFrame.h"
 #include "ShellTest.h"
+#include "Version.h"
 #include "frmAbout.h"
 #include "frmData.h"
 
@@ -42,7 +44,6 @@ class AboutDataTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutTexts_data();
     void aboutTexts();
     void userName_data();
     void userName();
@@ -53,7 +54,6 @@ private slots:
     void titleUnderTheMouse();
     void systemInformation_data();
     void systemInformation();
-    void sheetLines_data();
     void sheetLines();
     void sheetsAlignOnScreen();
     void closeLabel_data();
@@ -62,25 +62,19 @@ private slots:
     void closingUnloadsFromTheFrame();
 };
 
-void AboutDataTest::aboutTexts_data() {
-    QTest::addColumn<QString>("control");  // "" for the window's caption
-    QTest::addColumn<QString>("text");
-    QTest::newRow("caption") << "" << U("关于 Numora");
-    QTest::newRow("title") << "lblTitle" << "Numora";
-    QTest::newRow("version") << "lblVersion" << U("版本 1.8.0");
-    QTest::newRow("description") << "lblDescription"
-        << U("本软件可供普通用户以及高一及高一以下的学生使用的简明计算器。使用上的有关信息，请见帮助信息。");
-    QTest::newRow("close") << "cmdOK" << U("关   闭");
-    QTest::newRow("system information") << "cmdSysInfo" << U("系统信息(&S)...");
-}
-
+// Every fixed text of the window shows where its table puts it; the
+// version is the program's.
 void AboutDataTest::aboutTexts() {
-    QFETCH(QString, control);
-    QFETCH(QString, text);
     FakeServices fake;
     frmAbout about(fake.services);
-    QWidget* widget = control.isEmpty() ? &about : Child(&about, control);
-    QCOMPARE(widget->property(control.isEmpty() ? "windowTitle" : "text").toString(), text);
+    QStringList controls;
+    for (const auto& [control, text] : frmAbout::captions()) {
+        QWidget* widget = control.isEmpty() ? &about : Child(&about, control);
+        QCOMPARE(widget->property(control.isEmpty() ? "windowTitle" : "text").toString(), text);
+        controls << control;
+    }
+    QCOMPARE(controls, (QStringList{QString(), "lblTitle", "lblVersion", "lblDescription", "cmdOK", "cmdSysInfo"}));
+    QVERIFY(Child<QLabel>(&about, "lblVersion")->text().endsWith(QLatin1Char(' ') + QLatin1String(kVersion)));
 }
 
 void AboutDataTest::userName_data() {
@@ -136,7 +130,9 @@ void AboutDataTest::colourAnimation() {
 void AboutDataTest::animationRunsOnlyWhileShown() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frmAbout::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmAbout"), [](Services& s, MainFrame& f) -> QWidget* {
+        return new frmAbout(s, f.windowIcon());
+    });
     frame.show();
     frame.toggleChild("frmAbout");
     auto* about = static_cast<frmAbout*>(frame.child("frmAbout"));
@@ -240,36 +236,40 @@ void AboutDataTest::systemInformation() {
     QVERIFY(about.isVisible());
 }
 
-void AboutDataTest::sheetLines_data() {
-    // Values start at column 22 in every sheet: two blanks and the longest
-    // name (标况下气体摩尔体积, 18 cells) and two blanks; a Chinese character
-    // takes two cells.
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("maths heading") << "DataMathsText" << 0 << U("数学资料:");
-    QTest::newRow("pi") << "DataMathsText" << 1 << U("  圆周率PI") + Blanks(12) + "3.1415926535897932384626433832795";
-    QTest::newRow("physics heading") << "DataPhysicsText" << 0 << U("物理资料:");
-    QTest::newRow("light") << "DataPhysicsText" << 1 << U("  光在真空中的速度") + Blanks(4) + U("299792458 米/秒");
-    QTest::newRow("charge") << "DataPhysicsText" << 2 << U("  元电荷\"e\"") + Blanks(11) + U("1.6e-19 库仑");
-    QTest::newRow("atmosphere") << "DataPhysicsText" << 3 << U("  1标准大气压") + Blanks(9) + U("101325 帕斯卡");
-    QTest::newRow("gravity") << "DataPhysicsText" << 4 << U("  重力加速度g") + Blanks(9) + U("9.8 米/平方秒");
-    QTest::newRow("chemistry heading") << "DataChemText" << 0 << U("化学资料:");
-    QTest::newRow("Avogadro") << "DataChemText" << 1 << U("  阿伏伽德罗常数") + Blanks(6) + "6.0221367e+023";
-    QTest::newRow("molar volume") << "DataChemText" << 2 << U("  标况下气体摩尔体积") + Blanks(2) + U("22.4141 升/摩尔");
-}
-
+// Each sheet shows its heading and its entries from the table, one a line:
+// two blanks, the name, blanks up to the value column, the value and its
+// unit. The value column is the same in every sheet: two blanks, the
+// longest name of all (标况下气体摩尔体积, 18 cells, a Chinese character
+// taking two) and two blanks.
 void AboutDataTest::sheetLines() {
-    QFETCH(QString, control);
-    QFETCH(int, line);
-    QFETCH(QString, text);
+    using Sheet = frmData::Sheet;
+    int longest = 0;
+    for (Sheet sheet : {Sheet::Maths, Sheet::Physics, Sheet::Chem})
+        for (const frmData::Entry& entry : frmData::sheetEntries(sheet))
+            longest = std::max(longest, frmData::cellWidth(entry.name));
+    QCOMPARE(frmData::valueColumn(), 2 + longest + 2);
+    QCOMPARE(frmData::valueColumn(), 22);
+
     frmData data;
-    QCOMPARE(data.windowTitle(), U("常用资料"));
-    auto* field = Child<QPlainTextEdit>(&data, control);
-    QVERIFY(field->isReadOnly());
-    const QString all = field->toPlainText();
-    QVERIFY2(all.endsWith('\n'), "every line ends with a line break");
-    QCOMPARE(all.split('\n').value(line), text);
+    const std::pair<Sheet, const char*> sheets[] = {
+        {Sheet::Maths, "DataMathsText"}, {Sheet::Physics, "DataPhysicsText"}, {Sheet::Chem, "DataChemText"}};
+    for (const auto& [sheet, control] : sheets) {
+        auto* field = Child<QPlainTextEdit>(&data, control);
+        QVERIFY(field->isReadOnly());
+        const QString all = field->toPlainText();
+        QVERIFY2(all.endsWith('\n'), "every line ends with a line break");
+        const QStringList lines = all.split('\n');
+        const QList<frmData::Entry> entries = frmData::sheetEntries(sheet);
+        QVERIFY(!entries.isEmpty());
+        QCOMPARE(lines.size(), entries.size() + 2);  // the heading, the entries, "" after the last break
+        QCOMPARE(lines.first(), frmData::sheetHeading(sheet));
+        for (int i = 0; i < entries.size(); ++i) {
+            const frmData::Entry& e = entries[i];
+            const QString name = QStringLiteral("  ") + e.name;
+            QCOMPARE(lines[i + 1], name + Blanks(frmData::valueColumn() - frmData::cellWidth(name)) + e.value +
+                                       (e.unit.isEmpty() ? QString() : QLatin1Char(' ') + e.unit));
+        }
+    }
 }
 
 void AboutDataTest::sheetsAlignOnScreen() {
@@ -325,7 +325,6 @@ void AboutDataTest::closeLabel() {
     data.show();
     QVERIFY(QTest::qWaitForWindowExposed(&data));
     auto* label = Child<QLabel>(&data, "CloseLabel");
-    QCOMPARE(label->text(), U(" 关 闭"));
     const QPoint inside = label->rect().center();
     const QPoint outside(-20, -20);
     for (const QString& step : steps) {
@@ -367,8 +366,11 @@ void AboutDataTest::closingUnloadsFromTheFrame() {
     QFETCH(QString, rightItem);
     FakeServices fake;
     MainFrame frame(fake.services);
-    frmAbout::Register(frame);
-    frmData::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmAbout"), [](Services& s, MainFrame& f) -> QWidget* {
+        return new frmAbout(s, f.windowIcon());
+    });
+    numora::testing::RegisterChild(frame, QStringLiteral("frmData"),
+                                   [](Services&, MainFrame&) -> QWidget* { return new frmData; });
     frame.show();
     frame.toggleChild(window);
     QPointer<QWidget> child = frame.child(window);

@@ -84,12 +84,13 @@ struct Run {
         }
         frame = std::make_unique<MainFrame>(services);
         for (const char* name : {"Standard", "Maths", "Chem", "Scientific"})
-            frame->registerChild(QLatin1String(name), [](Services&, MainFrame&) {
+            numora::testing::RegisterChild(*frame, QLatin1String(name), [](Services&, MainFrame&) {
                 auto* w = new QWidget;
                 w->resize(300, 200);
                 return w;
             });
-        frmOption::Register(*frame);
+        numora::testing::RegisterChild(*frame, QStringLiteral("frmOption"),
+                                       [](Services& s, MainFrame& f) -> QWidget* { return new frmOption(s, f); });
         auto end = [this](int code) { ended = code; };
         frame->setExitWindowHook([this, end] {
             bye = std::make_unique<frmBye>(services, frmBye::Hooks{[this] {

@@ -83,13 +83,19 @@ TEST(DesktopSession, PortalColourScheme) {
     EXPECT_EQ(ColorSchemeFromPortal(7), ColorScheme::NoPreference);  // a value of a newer portal
 }
 
-TEST(DesktopSession, CompositorLossMessages) {
-    const struct { const char* message; bool loss; } cases[] = {
-        {"The Wayland connection broke. Did the Wayland compositor die?", true},
-        {"The Wayland connection experienced a fatal error: Protocol error", true},
-        {"qt.qpa.wayland: Wayland does not support QWindow::requestActivate()", false},
-        {"X server has gone away", false},
-        {"", false},
+TEST(DesktopSession, CompositorSocket) {
+    const auto exists = [](const std::string& path) { return path == "/run/1000/wayland-0"; };
+    const struct {
+        SessionEnvironment env;
+        const char* socket;
+    } cases[] = {
+        {{"", "wayland-0", "", "", "", "/run/1000"}, "/run/1000/wayland-0"},           // a name in the runtime folder
+        {{"", "/run/1000/wayland-0", "", ":0", "", ""}, "/run/1000/wayland-0"},        // a path
+        {{"wayland", "wayland-0", "", "", "", "/run/1000"}, "/run/1000/wayland-0"},    // the user chose Wayland
+        {{"", "wayland-1", "", "", "", "/run/1000"}, ""},                              // a dead socket
+        {{"", "wayland-0", "", "", "", ""}, ""},                                       // no runtime folder
+        {{"", "wayland-0", "5", "", "", "/run/1000"}, ""},                             // a handed-in connection
+        {{"", "", "", ":0", "", "/run/1000"}, ""},                                     // X only
     };
-    for (const auto& c : cases) EXPECT_EQ(IsCompositorLossMessage(c.message), c.loss) << c.message;
+    for (const auto& c : cases) EXPECT_EQ(CompositorSocketPath(c.env, exists), c.socket) << c.env.waylandDisplay;
 }

@@ -38,6 +38,11 @@ protected:
     }
 };
 
+// What the events already posted do: layouts and repaints.
+void FinishPostedWork() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents();
+}
+
 }  // namespace
 
 class IdleTest : public QObject {
@@ -53,18 +58,22 @@ void IdleTest::clockTickRepaintsItsPanelsOnly() {
     MainFrame frame(fake.services);
     frame.setFrameStateCode(0);
     frame.resize(800, 600);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     auto* time = frame.statusBar()->findChild<QLabel*>("Timer");
     auto* date = frame.statusBar()->findChild<QLabel*>("Date");
+    {
+        Work first;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_VERIFY(first.painted.contains("Timer") && first.painted.contains("Date"));  // the first paint
+        FinishPostedWork();
+    }
     const QSize timeSize = time->size(), dateSize = date->size();
-    QTest::qWait(200);  // the first layout and paint are done
     const QString before = time->text();
     Work work;
     QTRY_VERIFY_WITH_TIMEOUT(time->text() != before, 3000);  // one tick at least
-    QTest::qWait(50);
+    QTRY_VERIFY(work.painted.contains("Timer"));
+    FinishPostedWork();
     QCOMPARE(work.layouts, 0);
-    QVERIFY(work.painted.contains("Timer"));
     work.painted -= QSet<QString>{"Timer", "Date"};
     QCOMPARE(work.painted, QSet<QString>{});
     QCOMPARE(time->size(), timeSize);
@@ -79,14 +88,18 @@ void IdleTest::titleCycleAndHeartbeatDoNoWindowWork() {
     MainFrame frame(fake.services);
     frame.show();
     Messages messages(fake.services, frame);
-    messages.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&messages));
-    QTest::qWait(100);
+    {
+        Work first;
+        messages.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&messages));
+        QTRY_VERIFY(!first.painted.isEmpty());  // the first paint
+        FinishPostedWork();
+    }
     Work work;
     const int title = messages.windowTitle().size();
     QTRY_VERIFY_WITH_TIMEOUT(messages.windowTitle().size() != title, 2000);
     frame.heartbeat();
-    QTest::qWait(50);
+    FinishPostedWork();
     QCOMPARE(work.layouts, 0);
     work.painted -= QSet<QString>{"Timer", "Date"};  // the clock may tick meanwhile
     QCOMPARE(work.painted, QSet<QString>{});

@@ -13,6 +13,7 @@
 #include "Fakes.h"
 #include "MainFrame.h"
 #include "ShellTest.h"
+#include "Version.h"
 #include "frmBye.h"
 #include "frmSplash.h"
 
@@ -61,7 +62,7 @@ class LifeCycleTest : public QObject {
                                                                            : checks.takeFirst(); }}};
         Run() {
             for (const char* name : {"Standard", "Maths", "Chem", "Scientific"})
-                frame.registerChild(QLatin1String(name), [](Services&, MainFrame&) { return new QWidget; });
+                numora::testing::RegisterChild(frame, QLatin1String(name), [](Services&, MainFrame&) { return new QWidget; });
         }
     };
 
@@ -112,7 +113,7 @@ private slots:
         QVERIFY(run.frame.menuItem("mnuProgram")->isVisible());
         QVERIFY(run.frame.menuItem("mnuProgram")->isEnabled());
         QVERIFY(run.frame.toolBar()->isVisible());
-        QCOMPARE(run.frame.windowTitle(), QStringLiteral("Numora 1.80"));
+        QCOMPARE(run.frame.windowTitle(), QStringLiteral("Numora ") + QLatin1String(kCaptionVersion));
         QVERIFY(!run.splash.isVisible());
         QCOMPARE(run.splash.clock(), 4000);
         QCOMPARE(run.frame.frameStateCode(), 2);

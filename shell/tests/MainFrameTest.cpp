@@ -26,9 +26,11 @@
 #include "MainFrame.h"
 #include "SystemCalculator.h"
 #include "ShellTest.h"
+#include "Version.h"
 
 using namespace numora;
 using numora::testing::FakeServices;
+using numora::testing::RegisterChild;
 
 namespace {
 
@@ -102,9 +104,7 @@ private slots:
     void loadChildCreatesHidden();
     void viewToggles_data();
     void viewToggles();
-    void simpleCalculator_data();
     void simpleCalculator();
-    void simpleCalculatorHistory();
     void helpDocument_data();
     void helpDocument();
     void helpFromEveryEntry();
@@ -122,7 +122,7 @@ private slots:
 void MainFrameTest::firstRunOpensMaximizedWithStandardToolbar() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    QCOMPARE(frame.windowTitle(), QStringLiteral("Numora 1.80"));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Numora ") + QLatin1String(kCaptionVersion));
     QCOMPARE(frame.frameStateCode(), 2);
     frame.show();
     QVERIFY(frame.isMaximized());
@@ -427,8 +427,8 @@ void MainFrameTest::childToggleLifecycle() {
     fake.settings.WriteSetting("Settings", prefix + "Left", "1500");
     fake.settings.WriteSetting("Settings", prefix + "Top", "450");
     MainFrame frame(fake.services);
-    QVERIFY(frame.registerChild(name, MakeDummyChild));
-    QCOMPARE(MainFrame::positionPrefix(name), prefix);
+    QVERIFY(RegisterChild(frame, name, MakeDummyChild));
+    QCOMPARE(frame.positionPrefix(name), prefix);
     frame.show();
     QAction* menu = frame.menuItem(menuItem);
     QAction* right = frame.menuItem(rightItem);
@@ -487,8 +487,8 @@ void MainFrameTest::childToggleLifecycle() {
 void MainFrameTest::unregisteredCommandsLeaveMarks() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    QVERIFY(!frame.registerChild("Bogus", MakeDummyChild));
-    QVERIFY(!frame.registerChild("Standard", nullptr));
+    QVERIFY(!RegisterChild(frame, "Bogus", MakeDummyChild));
+    QVERIFY(!RegisterChild(frame, "Standard", nullptr));
     QAction* right = frame.menuItem("mnuRightRunStandard");
     right->setChecked(true);
     frame.menuItem("mnuProgramRunStandard")->trigger();
@@ -505,7 +505,7 @@ void MainFrameTest::unregisteredCommandsLeaveMarks() {
 void MainFrameTest::childClosingItselfUnloads() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frame.registerChild("frmAbout", MakeDummyChild);
+    RegisterChild(frame, "frmAbout", MakeDummyChild);
     frame.show();
     frame.toggleChild("frmAbout");
     QPointer<QWidget> about = frame.child("frmAbout");
@@ -521,7 +521,7 @@ void MainFrameTest::childClosingItselfUnloads() {
 void MainFrameTest::refusingChildStaysUntilQuit() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frame.registerChild("Chem", [](Services&, MainFrame&) -> QWidget* { return new StubbornChild; });
+    RegisterChild(frame, "Chem", [](Services&, MainFrame&) -> QWidget* { return new StubbornChild; });
     frame.show();
     frame.toggleChild("Chem");
     QPointer<QWidget> chem = frame.child("Chem");
@@ -545,7 +545,7 @@ void MainFrameTest::loadChildCreatesHidden() {
     FakeServices fake;
     MainFrame frame(fake.services);
     QVERIFY(!frame.loadChild("Maths"));  // not registered
-    frame.registerChild("Maths", MakeDummyChild);
+    RegisterChild(frame, "Maths", MakeDummyChild);
     frame.show();
     QWidget* maths = frame.loadChild("Maths");
     QVERIFY(maths);
@@ -601,92 +601,21 @@ void MainFrameTest::viewToggles() {
     QCOMPARE(fake.settings.ReadSetting("Checks", key, ""), QStringLiteral("False"));
 }
 
-void MainFrameTest::simpleCalculator_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<QString>("clipboard");  // "" = untouched
-    QTest::addColumn<QString>("message");    // "" = none
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("icon");
-
-    const QString pasted = U("\n\n计算结果已经粘贴入剪贴板");
-    const int info = int(MsgIcon::Information), stop = int(MsgIcon::Stop);
-    QTest::newRow("sum") << "1+1" << false << "2" << "1+1=2" + pasted << U("Numora计算结果") << info;
-    QTest::newRow("fraction without leading zero")
-        << "1/2" << false << ".5" << "1/2=.5" + pasted << U("Numora计算结果") << info;
-    QTest::newRow("precedence") << "2+3*4" << false << "14" << "2+3*4=14" + pasted
-                                << U("Numora计算结果") << info;
-    QTest::newRow("full-width input, shown as typed")
-        << U("（１＋２）×３") << false << "9" << U("（１＋２）×３=9") + pasted << U("Numora计算结果") << info;
-    // A rounded result shows its exact fraction; the clipboard keeps the decimal.
-    QTest::newRow("fraction") << "1/3" << false << ".333333333333333"
-                              << U("1/3=.333333333333333\n分数: 1/3") + pasted << U("Numora计算结果") << info;
-    QTest::newRow("negative fraction") << "2/-6" << false << "-.333333333333333"
-                                       << U("2/-6=-.333333333333333\n分数: -1/3") + pasted << U("Numora计算结果") << info;
-    QTest::newRow("exact decimal: no fraction") << "0.1+0.2" << false << ".3" << "0.1+0.2=.3" + pasted
-                                                << U("Numora计算结果") << info;
-    QTest::newRow("division by zero") << "8/0" << false << "" << U("表达式错误")
-                                      << U("Numora错误报告") << stop;
-    QTest::newRow("not a formula") << U("一加一") << false << "" << U("表达式错误")
-                                   << U("Numora错误报告") << stop;
-    QTest::newRow("empty text") << "" << false << "" << "" << "" << 0;
-    QTest::newRow("cancelled") << "" << true << "" << "" << "" << 0;
-}
-
+// The simple calculator is the application's: both of its items run what
+// the frame was handed, with the frame as the dialogs' parent; before that
+// they do nothing.
 void MainFrameTest::simpleCalculator() {
-    QFETCH(QString, entry);
-    QFETCH(bool, cancel);
-    QFETCH(QString, clipboard);
-    QFETCH(QString, message);
-    QFETCH(QString, title);
-    QFETCH(int, icon);
-
-    for (const char* item : {"mnuProgramRunSimple", "mnuRightRunSimple"}) {
-        FakeServices fake;
-        fake.clipboard.text = "before";
-        fake.dialogs.inputs.push_back(cancel ? std::nullopt : std::optional<QString>(entry));
-        MainFrame frame(fake.services);
-        frame.menuItem(QLatin1String(item))->trigger();
-
-        QCOMPARE(fake.dialogs.inputPrompts, QStringList{U("输入需要计算的表达式(暂时只支持加减乘除运算):")});
-        QCOMPARE(fake.dialogs.inputTitles, QStringList{U("简易计算器")});
-        QCOMPARE(fake.dialogs.inputDefaults, QStringList{"0"});
-        QCOMPARE(fake.clipboard.text, clipboard.isEmpty() ? QStringLiteral("before") : clipboard);
-        if (message.isEmpty()) {
-            QVERIFY(fake.dialogs.messages.isEmpty());
-            continue;
-        }
-        QCOMPARE(fake.dialogs.messages.size(), 1);
-        QCOMPARE(fake.dialogs.messages[0].text, message);
-        QCOMPARE(fake.dialogs.messages[0].title, title);
-        QCOMPARE(int(fake.dialogs.messages[0].icon), icon);
-        QCOMPARE(fake.dialogs.messages[0].buttons, MsgButtons::Ok);
-    }
-}
-
-// Every evaluated formula is kept, newest first, and offered the next time;
-// the clear command forgets them.
-void MainFrameTest::simpleCalculatorHistory() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    auto run = [&](const QString& formula) {
-        fake.dialogs.inputs.push_back(formula);
-        frame.menuItem(QStringLiteral("mnuProgramRunSimple"))->trigger();
-    };
-    for (const char* formula : {"1+1", "8/0", "1/4", "1+1"}) run(QString::fromUtf8(formula));
-    run(QString());  // an empty answer is not kept
-    QCOMPARE(fake.dialogs.offeredItems.first(), QStringList());
-    QCOMPARE(fake.dialogs.offeredItems.last(), (QStringList{"1+1 = 2", "1/4 = .25", U("8/0 = 表达式错误")}));
-    QCOMPARE(fake.dialogs.offeredEntries.last(), (QStringList{"1+1", "1/4", "8/0"}));
-    QCOMPARE(fake.settings.ReadSetting("History", "Formulas", ""), U("1+1=2\n1/4=.25\n8/0=表达式错误"));
-
-    fake.dialogs.clearHistory = true;
-    run(QString());
-    QCOMPARE(fake.settings.ReadSetting("History", "Formulas", "absent"), QString());
-    fake.dialogs.clearHistory = false;
-    run(QStringLiteral("2*3"));
-    run(QString());
-    QCOMPARE(fake.dialogs.offeredItems.last(), QStringList{"2*3 = 6"});
+    frame.menuItem(QStringLiteral("mnuProgramRunSimple"))->trigger();  // nothing handed yet
+    QList<QWidget*> parents;
+    frame.setSimpleCalculator([&](QWidget* parent, Services& services) {
+        parents << parent;
+        QCOMPARE(&services.settings, &fake.services.settings);
+    });
+    for (const char* item : {"mnuProgramRunSimple", "mnuRightRunSimple"}) frame.menuItem(QLatin1String(item))->trigger();
+    QCOMPARE(parents, (QList<QWidget*>{&frame, &frame}));
+    QVERIFY(!frame.menuItem(QStringLiteral("mnuProgramRunSimple"))->isCheckable());
 }
 
 void MainFrameTest::helpDocument_data() {
@@ -823,7 +752,7 @@ void MainFrameTest::systemCalculatorInstalledLater() {
 void MainFrameTest::coveredWindowComesForward() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    for (const char* name : {"Maths", "Standard", "Chem"}) QVERIFY(frame.registerChild(QLatin1String(name), MakeDummyChild));
+    for (const char* name : {"Maths", "Standard", "Chem"}) QVERIFY(RegisterChild(frame, QLatin1String(name), MakeDummyChild));
     frame.setFrameStateCode(0);
     frame.resize(800, 600);
     frame.show();
@@ -871,7 +800,7 @@ void MainFrameTest::coveredWindowComesForward() {
 void MainFrameTest::rightButtonReleasePopsUpMenu() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frame.registerChild("frmAbout", MakeDummyChild);
+    RegisterChild(frame, "frmAbout", MakeDummyChild);
     frame.setFrameStateCode(0);
     frame.resize(700, 500);
     frame.show();
@@ -916,8 +845,8 @@ void MainFrameTest::unload() {
     fake.music.SetFileName("/music/a.mp3");
     fake.music.Play();
     MainFrame frame(fake.services);
-    frame.registerChild("Standard", MakeDummyChild);
-    frame.registerChild("frmData", MakeDummyChild);
+    RegisterChild(frame, "Standard", MakeDummyChild);
+    RegisterChild(frame, "frmData", MakeDummyChild);
     QString musicWhenExitWindowShown;
     frame.setExitWindowHook([&] { musicWhenExitWindowShown = fake.music.FileName(); });
     QSignalSpy unloaded(&frame, &MainFrame::unloaded);

@@ -396,7 +396,8 @@ void OptionTest::reset() {
     FakeServices fake;
     fake.settings.WriteSetting("Texts", "Name", U("张三"));
     MainFrame frame(fake.services);
-    frmOption::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmOption"),
+                                   [](Services& s, MainFrame& f) -> QWidget* { return new frmOption(s, f); });
     frame.show();
     frame.toggleChild("frmOption");
     QPointer<QWidget> window = frame.child("frmOption");
@@ -432,7 +433,8 @@ void OptionTest::reset() {
 void OptionTest::closeButtonUnloadsFromFrame() {
     FakeServices fake;
     MainFrame frame(fake.services);
-    frmOption::Register(frame);
+    numora::testing::RegisterChild(frame, QStringLiteral("frmOption"),
+                                   [](Services& s, MainFrame& f) -> QWidget* { return new frmOption(s, f); });
     frame.show();
     frame.toggleChild("frmOption");
     QVERIFY(frame.menuItem("mnuOptionOption")->isChecked());

@@ -10,8 +10,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -37,16 +37,16 @@ QString KeepOnTopUnsupportedHint();
 // brought forward for a second launch may then take the focus.
 void UseLaunchActivation(const QString& activationToken, const QString& startupId);
 
-// Before the toolkit starts: "--help" and "--version" print and give the
-// exit status 0; a start with no graphical desktop says so and gives 1;
-// otherwise asks the toolkit for the session's native platform and gives
-// nullopt (the program runs).
-std::optional<int> PrepareSession(int argc, char** argv);
+struct SessionStart {
+    // The Wayland compositor's socket (for CompositorWatch); empty when the
+    // session names none.
+    std::string compositorSocket;
+};
 
-// When the toolkit reports that the compositor has gone (it ends the
-// process right after, with status 1), runs `onLoss` first, on the
-// user-interface thread when that thread answers within a moment. `onLoss`
-// must end the process. One watch per process.
-void WatchCompositorLoss(std::function<void()> onLoss);
+// Before the toolkit starts: a start with no graphical desktop says so on
+// standard error and gives nothing (the program ends with status 1);
+// otherwise asks the toolkit for the session's native platform. (--help and
+// --version come before this: CommandLine.h.)
+std::optional<SessionStart> PrepareSession();
 
 }  // namespace numora

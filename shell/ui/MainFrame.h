@@ -4,31 +4,35 @@
 // MainFrame: the application's one top-level window. A multiple-document
 // frame whose client area holds the calculator windows and the Options,
 // About and reference-data windows; it carries the menu bar, the right-click
-// menu, the toolbar, the status bar, the tray icon and the simple calculator.
+// menu, the toolbar, the status bar and the tray icon, and runs the
+// commands of their items.
 //
-// Child windows are kept in a registry: each window module registers a
-// factory under its window name, and the frame's toggle commands create the
-// window on first use, show and hide it, and unload it when it is closed.
-// The frame itself places a child at its stored position (`<Prefix>Left`,
-// `<Prefix>Top` under `Settings`, in twips) when it creates it, stores the
-// position when the child unloads and clears the child's two check marks, so
-// a child window needs no code of its own for any of that. A child that
-// closes itself (a "close" button calling close() on its widget) unloads the
-// same way as with its close box; its own closeEvent may refuse.
+// DESIGN: the frame puts together parts that each do one job, and is what
+// the other windows talk to (the members they use are below):
+//  - FrameMenus: the menus and the toolbar from their tables, their check
+//    marks, the toolbar's look and buttons, the view toggles;
+//  - ChildWindows: which window each toggle command opens (the windows are
+//    registered by the application, app/ChildWindowTable.cpp), their load,
+//    toggle and unload and their stored places, with WindowPlacement and
+//    the 窗口 menu (WindowMenu) for where they go;
+//  - FrameGeometry and FrameTray: the frame's own state and geometry in
+//    twips, and the notification area;
+//  - StatusPanels: the status bar's panels and clock;
+//  - HelpLauncher: the help document.
+// The simple calculator is the application's too: it hands the frame the
+// command to run (setSimpleCalculator), so the shell needs no calculator.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+#include "FrameCommands.h"
 #include "Services.h"
 
 class QAction;
 class QDialog;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -38,20 +42,27 @@ class QToolBar;
 
 namespace numora {
 
+class ChildWindows;
+class FrameGeometry;
+class FrameMenus;
+class FrameTray;
+class HelpLauncher;
+class StatusPanels;
 class WindowMenu;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
+    using Command = FrameCommand;
+
     // Builds a child window's widget. The widget is created without a parent;
     // the frame wraps it in a sub-window of its client area. Its window title
     // becomes the sub-window's caption.
     using ChildFactory = std::function<QWidget*(Services& services, MainFrame& frame)>;
 
-    // The window names the frame's commands toggle, in menu order:
-    // "Standard", "Maths", "Chem", "Scientific", "frmOption", "frmData", "frmAbout".
-    static QStringList childNames();
+    // The frame's caption: "Numora" and the version as captions write it.
+    static QString title();
 
     // Creates and loads the frame (state, geometry, marks and toolbar from
     // the store) without showing it.
@@ -59,9 +70,10 @@ public:
     ~MainFrame() override;
 
     // ---- Child windows -------------------------------------------------
-    // Registers the factory of one of childNames(); false for any other name.
-    // Registering again replaces the factory (a loaded window stays loaded).
-    bool registerChild(const QString& name, ChildFactory factory);
+    // The window `name` is the one `command` toggles (Standard, Maths, Chem,
+    // Scientific, Option, Data, About). False for another command, an empty
+    // factory, or a name or command registered already.
+    bool registerChild(const QString& name, Command command, ChildFactory factory);
     bool isChildRegistered(const QString& name) const;
     // The loaded child's widget, or nullptr when it is not loaded.
     QWidget* child(const QString& name) const;
@@ -80,20 +92,17 @@ public:
     bool unloadChild(const QString& name);
     // Clears the check marks of the child's menu item and right-click twin.
     void clearChildMarks(const QString& name);
-    // Settings key prefix of a child's position: "Standard", ..., "Option",
-    // "Data", "About".
-    static QString positionPrefix(const QString& name);
+    // Settings key prefix of a registered child's position: "Standard", ...,
+    // "Option", "Data", "About".
+    QString positionPrefix(const QString& name) const;
 
     // ---- Commands ------------------------------------------------------
-    // The frame's commands; each menu-bar item, its right-click twin and its
-    // toolbar key (where there is one) run the same command.
-    enum class Command {
-        Standard, Maths, Chem, Scientific, Simple, SystemCalculator, Quit,
-        ViewToolBar, ViewStatusBar, Option, Help, Data, About,
-    };
     void runCommand(Command command);
     void toggleToolBar();
     void toggleStatusBar();
+    // The simple calculator command runs what the application handed over
+    // (nothing before that).
+    void setSimpleCalculator(std::function<void(QWidget* parent, Services& services)> run);
     void runSimpleCalculator();
     void runSystemCalculator();
     // Opens the help document with the desktop's program for it; when the
@@ -109,21 +118,21 @@ public:
 
     // ---- Members used by other windows ----------------------------------
     QMdiArea* mdiArea() const { return mdi_; }
-    QToolBar* toolBar() const { return toolBar_; }
-    QMenu* rightMenu() const { return rightMenu_; }
+    QToolBar* toolBar() const;
+    QMenu* rightMenu() const;
     // The window menu and the arrangement of the children.
     WindowMenu* windowMenu() const { return windows_; }
     // A menu-bar or right-click item (or a submenu's item) by object name.
     QAction* menuItem(const QString& objectName) const;
-    // The three top-level menus of the menu bar (mnuProgram, mnuOption,
-    // mnuHelp): shown/hidden and enabled/disabled together.
+    // The top-level menus of the menu bar (mnuProgram, mnuOption, the window
+    // menu, mnuHelp): shown/hidden and enabled/disabled together.
     void setMainMenusVisible(bool visible);
     void setMainMenusEnabled(bool enabled);
     // Shows the toolbar and the status bar as the marks of their menu-bar
     // items say (after the start-up self-test has hidden them).
     void showBarsAsMarked();
     // nullptr when the desktop has no notification area.
-    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QSystemTrayIcon* trayIcon() const;
 
     // Window state as the store writes it: 0 normal, 1 minimized, 2 maximized.
     int frameStateCode() const;
@@ -135,35 +144,29 @@ public:
     // 1000, 1000, 7680, 5475 twips).
     void applyStoredNormalGeometry();
 
-    // Toolbar look: style 0 standard buttons, 1 flat buttons that light up
-    // under the mouse; appearance 0 flat, 1 three-dimensional (a raised
-    // bevel around the bar); customisable = the user may move the bar to
-    // another edge of the frame or float it.
+    // Toolbar look (FrameMenus.h): style 0 standard, 1 hot buttons;
+    // appearance 0 flat, 1 three-dimensional; customisable = movable and
+    // defined by a double-click.
     void setToolbarStyle(int hotBar);
-    int toolbarStyle() const { return hotBar_; }
+    int toolbarStyle() const;
     void setToolbarAppearance(int appearance);
-    int toolbarAppearance() const { return appearance_; }
+    int toolbarAppearance() const;
     void setToolbarCustomizable(bool allowed);
     bool toolbarCustomizable() const;
     // The keys of the toolbar's buttons, every one in the standard order.
     static QStringList standardToolbarKeys();
     // The keys of the buttons the toolbar shows, in their order.
     QStringList toolbarKeys() const;
-    // Shows these buttons in this order (unknown and repeated keys are
-    // skipped) and stores the choice (`ToolBarButtons` under `Settings`).
+    // Shows these buttons in this order and stores the choice
+    // (`ToolBarButtons` under `Settings`).
     void setToolbarKeys(const QStringList& keys);
-    // Opens the dialog that defines the toolbar (a double-click on the
-    // toolbar does, while customising is allowed); it applies the choice
-    // when the user accepts it. The dialog is window-modal and deletes
-    // itself when closed.
+    // Opens the dialog that defines the toolbar.
     QDialog* customizeToolbar();
 
-    // The status bar's simple-mode text ("Numora -- Kestrane" at first).
-    // Setting it shows it, with the same tool tip, in the first panel in
-    // place of the welcome line.
+    // The status bar's simple-mode text ("Numora -- Kestrane" at first),
+    // shown in its first panel once set.
     void setSimpleText(const QString& text);
-    QString simpleText() const { return simpleText_; }
-
+    QString simpleText() const;
     // The status bar's user panel ("UserName"): the stored `Texts`/`Name`
     // at load, then each name the Options window stores.
     void setUserName(const QString& name);
@@ -176,7 +179,7 @@ public:
     // minimized state, shown, raised and activated (a second launch).
     void bringForward();
     // Hidden into the notification area (minimized there).
-    bool isInTray() const { return inTray_; }
+    bool isInTray() const;
     // Showing the frame while it sits in the notification area leaves it there.
     void setVisible(bool visible) override;
 
@@ -214,53 +217,24 @@ protected:
     QMenu* createPopupMenu() override;
 
 private:
-    struct ChildSlot;
-
-    void buildMenus();
-    void buildToolBar();
-    void buildStatusBar();
-    void buildTray();
-    void loadSettings();
-    void invertMarks(const QString& menuItem, const QString& rightItem);
-    ChildSlot* slot(const QString& name);
-    const ChildSlot* slot(const QString& name) const;
-    void childClosing(const QString& name);
-    void unloadChildren();
-    void unloadSteps();
+    void runFromMenu(Command command, bool fromMenu);
     void storeGeometryIfNormal();
-    void storeGeometry();
-    void storeChildPosition(const ChildSlot& s);
-    QRect placementArea() const;
-    void updateClock();
-    void restoreFromTray();
-    void showTextPanel(const QString& text);
-    void showToolbarKeys(const QStringList& keys);
-    void showHelpText(const QString& path);
+    void unloadSteps();
 
     Services services_;
     QMdiArea* mdi_ = nullptr;
-    QToolBar* toolBar_ = nullptr;
-    QMenu* rightMenu_ = nullptr;
+    FrameMenus* menus_ = nullptr;
+    ChildWindows* children_ = nullptr;
     WindowMenu* windows_ = nullptr;
-    QList<QMenu*> mainMenus_;
-    QHash<QString, QAction*> items_;  // objectName -> menu item
-    QHash<QString, QAction*> toolButtons_;  // toolbar key -> its button
-    QSystemTrayIcon* tray_ = nullptr;
-    QLabel* textPanel_ = nullptr;
-    QLabel* userPanel_ = nullptr;
-    QLabel* timePanel_ = nullptr;
-    QLabel* datePanel_ = nullptr;
-    QTimer* clock_ = nullptr;
+    FrameTray* tray_ = nullptr;
+    FrameGeometry* geometry_ = nullptr;
+    StatusPanels* panels_ = nullptr;
+    HelpLauncher* help_ = nullptr;
     QTimer* heartbeatTimer_ = nullptr;
-    QList<ChildSlot*> children_;
-    QPointer<QWidget> helpViewer_;
+    std::function<void(QWidget*, Services&)> simpleCalculator_;
     std::function<void()> exitWindowHook_;
-    QString simpleText_;
-    int hotBar_ = 0;
-    int appearance_ = 1;
     bool loading_ = true;
     bool unloaded_ = false;
-    bool inTray_ = false;  // minimized and hidden into the notification area
 };
 
 }  // namespace numora

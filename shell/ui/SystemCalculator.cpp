@@ -57,4 +57,13 @@ void FollowSystemCalculator(const QList<QAction*>& items, const QList<QMenu*>& m
     }
 }
 
+void RunSystemCalculator(QWidget* parent, Services& services) {
+    Launcher& launcher = services.launcher;
+    const QString program = SystemCalculatorPath(launcher);
+    if (program.isEmpty() || !launcher.StartDetached(program, {})) {
+        services.dialogs.Message(parent, QString::fromUtf8("启动失败"), QStringLiteral("Numora"), MsgIcon::None,
+                                 MsgButtons::Ok);
+    }
+}
+
 }  // namespace numora

@@ -11,10 +11,12 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace numora {
 
 class Launcher;
+struct Services;
 
 // The hint of the items when no calculator is installed.
 QString NoSystemCalculatorHint();
@@ -29,5 +31,10 @@ QString SystemCalculatorPath(Launcher& launcher);
 // NoSystemCalculatorHint() when none is: now, and again each time one of
 // `menus` is about to open (a calculator installed meanwhile is found).
 void FollowSystemCalculator(const QList<QAction*>& items, const QList<QMenu*>& menus, Launcher& launcher);
+
+// The command: starts the calculator as a separate process and does not
+// wait for it; when none is installed or it does not start, says "启动失败"
+// with only an OK button and no icon.
+void RunSystemCalculator(QWidget* parent, Services& services);
 
 }  // namespace numora

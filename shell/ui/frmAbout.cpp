@@ -22,9 +22,9 @@
 
 #include "Contrast.h"
 #include "DesktopFit.h"
-#include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Version.h"
 
 namespace numora {
 namespace {
@@ -35,11 +35,6 @@ const char* const kApplicationTitle = "Numora";
 const char* const kDescription =
     "本软件可供普通用户以及高一及高一以下的学生使用的简明计算器。使用上的有关信息，请见帮助信息。";
 const char* const kNotAvailable = "此时系统信息不可用";
-
-// The program's version: major, minor, revision.
-constexpr int kMajor = 1;
-constexpr int kMinor = 8;
-constexpr int kRevision = 0;
 
 // The separator line under the description; it only paints its colour.
 class ColourLine final : public QWidget {
@@ -68,6 +63,12 @@ private:
     QColor colour_ = Qt::black;
 };
 
+QString Caption(const QString& control) {
+    for (const auto& [name, text] : frmAbout::captions())
+        if (name == control) return text;
+    return {};
+}
+
 #ifdef Q_OS_WIN
 // A string value of a key under HKEY_LOCAL_MACHINE; empty when the key or
 // the value is missing or the value is not a string.
@@ -84,7 +85,7 @@ QString MachineRegistryText(const QString& key, const QString& value) {
 frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(U("关于 ") + QLatin1String(kApplicationTitle));
+    setWindowTitle(Caption(QString()));
     setMouseTracking(true);  // the title's colour follows the mouse
 
     auto* picIcon = new QLabel(this);
@@ -96,7 +97,7 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     picIcon->setPixmap(shown.pixmap(QSize(32, 32), picIcon->devicePixelRatioF()));
     picIcon->setFixedSize(32, 32);
 
-    title_ = new QLabel(QLatin1String(kApplicationTitle), this);
+    title_ = new QLabel(Caption(QStringLiteral("lblTitle")), this);
     title_->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont = title_->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
@@ -106,12 +107,12 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     title_->installEventFilter(this);
     setTitleColour(titleAwayColour());
 
-    // The design text, replaced on load by the program's version.
+    // The window's design text, replaced on load by the program's version.
     auto* version = new QLabel(U("版本 V1.80"), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    version->setText(versionText());
+    version->setText(Caption(QStringLiteral("lblVersion")));
 
-    auto* description = new QLabel(U(kDescription), this);
+    auto* description = new QLabel(Caption(QStringLiteral("lblDescription")), this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
     description->setFixedWidth(300);
@@ -130,12 +131,12 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
     name->setMinimumWidth(160);
     name->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    auto* ok = new QPushButton(U("关   闭"), this);
+    auto* ok = new QPushButton(Caption(QStringLiteral("cmdOK")), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* sysInfo = new QPushButton(U("系统信息(&S)..."), this);
+    auto* sysInfo = new QPushButton(Caption(QStringLiteral("cmdSysInfo")), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::startSystemInfo);
 
@@ -184,14 +185,20 @@ frmAbout::frmAbout(Services& services, const QIcon& icon, QWidget* parent)
 
 frmAbout::~frmAbout() = default;
 
-void frmAbout::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("frmAbout"), [](Services& services, MainFrame& mainFrame) {
-        return new frmAbout(services, mainFrame.windowIcon());
-    });
+const QList<QPair<QString, QString>>& frmAbout::captions() {
+    static const QList<QPair<QString, QString>> table = {
+        {QString(), U("关于 ") + QLatin1String(kApplicationTitle)},
+        {QStringLiteral("lblTitle"), QLatin1String(kApplicationTitle)},
+        {QStringLiteral("lblVersion"), versionText()},
+        {QStringLiteral("lblDescription"), U(kDescription)},
+        {QStringLiteral("cmdOK"), U("关   闭")},
+        {QStringLiteral("cmdSysInfo"), U("系统信息(&S)...")},
+    };
+    return table;
 }
 
 QString frmAbout::versionText() {
-    return U("版本 ") + QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+    return U("版本 ") + QLatin1String(kVersion);
 }
 
 // ---- Colour animation ---------------------------------------------------------

@@ -15,6 +15,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <QPair>
 #include <QWidget>
 #include <optional>
 
@@ -26,8 +28,6 @@ class QTimer;
 
 namespace numora {
 
-class MainFrame;
-
 class frmAbout : public QWidget {
     Q_OBJECT
 
@@ -37,11 +37,11 @@ public:
     explicit frmAbout(Services& services, const QIcon& icon = QIcon(), QWidget* parent = nullptr);
     ~frmAbout() override;
 
-    // Registers the window with the main frame's About toggle ("frmAbout").
-    static void Register(MainFrame& frame);
-
-    // "版本 1.8.0": the program's major, minor and revision numbers.
+    // "版本 " and the program's version (major, minor and revision: 1.8.0).
     static QString versionText();
+    // The fixed texts the window shows: control name -> text ("" names the
+    // window's own caption).
+    static const QList<QPair<QString, QString>>& captions();
 
     // ---- Colour animation of Line1 -----------------------------------------
     // Colour values are 24-bit numbers with red in the low byte, green in the

@@ -17,29 +17,28 @@
 #include <span>
 
 #include "DesktopFit.h"
-#include "MainFrame.h"
 
 namespace numora {
 namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-struct Entry {
+struct EntryRow {
     const char* name;
     const char* value;
     const char* unit;  // "" when the value has none
 };
 
-const Entry kMathsEntries[] = {
+const EntryRow kMathsEntries[] = {
     {"圆周率PI", "3.1415926535897932384626433832795", ""},
 };
-const Entry kPhysicsEntries[] = {
+const EntryRow kPhysicsEntries[] = {
     {"光在真空中的速度", "299792458", "米/秒"},
     {"元电荷\"e\"", "1.6e-19", "库仑"},
     {"1标准大气压", "101325", "帕斯卡"},
     {"重力加速度g", "9.8", "米/平方秒"},
 };
-const Entry kChemEntries[] = {
+const EntryRow kChemEntries[] = {
     {"阿伏伽德罗常数", "6.0221367e+023", ""},
     {"标况下气体摩尔体积", "22.4141", "升/摩尔"},
 };
@@ -47,7 +46,7 @@ const Entry kChemEntries[] = {
 struct SheetData {
     const char* control;
     const char* heading;
-    std::span<const Entry> entries;
+    std::span<const EntryRow> entries;
 };
 
 // In the order of frmData::Sheet.
@@ -172,10 +171,6 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
 
 frmData::~frmData() = default;
 
-void frmData::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("frmData"), [](Services&, MainFrame&) { return new frmData; });
-}
-
 // ---- Sheets ----------------------------------------------------------------------
 
 int frmData::cellWidth(const QString& text) {
@@ -187,15 +182,24 @@ int frmData::cellWidth(const QString& text) {
 int frmData::valueColumn() {
     int longest = 0;
     for (const SheetData& data : kSheets)
-        for (const Entry& entry : data.entries) longest = std::max(longest, cellWidth(U(entry.name)));
+        for (const EntryRow& entry : data.entries) longest = std::max(longest, cellWidth(U(entry.name)));
     return kIndent + longest + kGap;
+}
+
+QString frmData::sheetHeading(Sheet sheet) { return U(Data(sheet).heading); }
+
+QList<frmData::Entry> frmData::sheetEntries(Sheet sheet) {
+    QList<Entry> entries;
+    for (const auto& entry : Data(sheet).entries)
+        entries.push_back({U(entry.name), QLatin1String(entry.value), U(entry.unit)});
+    return entries;
 }
 
 QString frmData::sheetText(Sheet sheet) {
     const SheetData& data = Data(sheet);
     const int column = valueColumn();
     QString text = U(data.heading) + QLatin1Char('\n');
-    for (const Entry& entry : data.entries) {
+    for (const EntryRow& entry : data.entries) {
         QString line = QString(kIndent, QLatin1Char(' ')) + U(entry.name);
         line += QString(column - cellWidth(line), QLatin1Char(' '));
         line += QLatin1String(entry.value);

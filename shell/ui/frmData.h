@@ -9,14 +9,13 @@
 // this window only closes its own widget.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 class QLabel;
 
 namespace numora {
-
-class MainFrame;
 
 class frmData : public QWidget {
     Q_OBJECT
@@ -25,11 +24,14 @@ public:
     explicit frmData(QWidget* parent = nullptr);
     ~frmData() override;
 
-    // Registers the window with the main frame's reference-data toggle ("frmData").
-    static void Register(MainFrame& frame);
-
     // ---- The sheets ------------------------------------------------------------
     enum class Sheet { Maths, Physics, Chem };
+    struct Entry {
+        QString name, value, unit;  // unit: empty when the value has none
+    };
+    // A sheet's heading and its entries, in order.
+    static QString sheetHeading(Sheet sheet);
+    static QList<Entry> sheetEntries(Sheet sheet);
     // The text of a sheet: its heading line, then one line per entry: two
     // blanks, the name, blanks up to the value column, the value and, when
     // there is one, a blank and the unit. Every line ends with a line break.

@@ -15,9 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
-#include <QStackedWidget>
 #include <QStyle>
-#include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,6 +31,7 @@
 #include "Reflow.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "TabbedWindow.h"
 
 namespace numora {
 
@@ -121,27 +120,18 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
     closeButton->setAutoRaise(true);
     connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
 
-    tabs_ = new QTabBar;
-    tabs_->setObjectName(QStringLiteral("TabStrip"));
-    const std::pair<const char*, const char*> tabs[] = {{"环境设置", "Back"}, {"软件功能设置", "Soft"}, {"用户", "User"}};
-    for (const auto& [caption, key] : tabs) tabs_->setTabData(tabs_->addTab(U(caption)), QLatin1String(key));
-
-    pages_ = new QStackedWidget;
-    pages_->addWidget(buildBackPage());
-    pages_->addWidget(buildSoftPage());
-    pages_->addWidget(buildUserPage());
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectTab(tabs_->tabData(index).toString()); });
-
     auto* top = new QHBoxLayout;
     top->addWidget(brand);
     top->addStretch();
     top->addWidget(closeButton, 0, Qt::AlignTop);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 4, 8, 8);
-    layout->addLayout(top);
-    layout->addWidget(tabs_);
-    layout->addWidget(SizedByShownPage(pages_), 1);
+    // The three pages under their tab strip, below the brand and the close
+    // button; Ctrl+PageDown and Ctrl+PageUp turn them from the keyboard.
+    tabs_ = new TabbedWindow(this, QStringLiteral("TabStrip"),
+                             {{U("环境设置"), QStringLiteral("Back"), QString(), buildBackPage()},
+                              {U("软件功能设置"), QStringLiteral("Soft"), QString(), buildSoftPage()},
+                              {U("用户"), QStringLiteral("User"), QString(), buildUserPage()}},
+                             top);
 
     ApplyAccessibility(this, OptionAccessibility());
     RefuseOverlongInput(this, services_.dialogs);
@@ -151,20 +141,13 @@ frmOption::frmOption(Services& services, MainFrame& frame, QWidget* parent)
         topCheck_->setToolTip(KeepOnTopUnsupportedHint());
         topCheck_->setAccessibleDescription(KeepOnTopUnsupportedHint());
     }
-    // Pages turn from the keyboard, and Esc closes the window as its close
-    // box does.
-    TurnPagesWithKeys(this, tabs_);
+    // Esc closes the window as its close box does.
     CloseOnEscape(this);
     SetDefaultSize(this, 7200);
     load();
 }
 
 frmOption::~frmOption() = default;
-
-void frmOption::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("frmOption"),
-                        [](Services& services, MainFrame& main) { return new frmOption(services, main); });
-}
 
 QWidget* frmOption::buildBackPage() {
     auto* page = new QWidget;
@@ -353,16 +336,9 @@ void frmOption::load() {
 
 // ---- Tabs -----------------------------------------------------------------------
 
-void frmOption::selectTab(const QString& key) {
-    for (int i = 0; i < tabs_->count(); ++i) {
-        if (tabs_->tabData(i).toString() != key) continue;
-        if (tabs_->currentIndex() != i) tabs_->setCurrentIndex(i);  // comes back here
-        pages_->setCurrentIndex(i);
-        PageTurned(pages_->currentWidget());
-    }
-}
+void frmOption::selectTab(const QString& key) { tabs_->select(key); }
 
-QString frmOption::currentTab() const { return tabs_->tabData(tabs_->currentIndex()).toString(); }
+QString frmOption::currentTab() const { return tabs_->currentKey(); }
 
 // ---- Check boxes and the slider -------------------------------------------------
 

@@ -22,12 +22,11 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QSlider;
-class QStackedWidget;
-class QTabBar;
 
 namespace numora {
 
 class MainFrame;
+class TabbedWindow;
 
 class frmOption : public QWidget {
     Q_OBJECT
@@ -37,9 +36,6 @@ public:
     // the player, each check box's action run once so the settings apply).
     frmOption(Services& services, MainFrame& frame, QWidget* parent = nullptr);
     ~frmOption() override;
-
-    // Registers the window with the main frame's Options toggle ("frmOption").
-    static void Register(MainFrame& frame);
 
     // The player volume, in hundredths of a decibel, of a slider position
     // 0 to 15: (2 × position)² − 900, so 0 → −900, 10 → −500, 15 → 0.
@@ -86,8 +82,7 @@ private:
 
     Services& services_;
     MainFrame& frame_;
-    QTabBar* tabs_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
+    TabbedWindow* tabs_ = nullptr;
     QListWidget* stateList_ = nullptr;
     QCheckBox* topCheck_ = nullptr;
     QCheckBox* hotBar_ = nullptr;

@@ -19,6 +19,8 @@
 #include "MainFrame.h"
 #include "SettingsStore.h"
 #include "ShellIcons.h"
+#include "Twips.h"
+#include "Version.h"
 
 namespace numora {
 namespace {
@@ -27,7 +29,7 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kChecks = QStringLiteral("Checks");
-constexpr int kTwips = 15;  // twips per pixel
+constexpr int kTwips = kTwipsPerPixel;
 
 // The logo: the application's icon and name on a soft gradient.
 class Logo final : public QWidget {
@@ -80,7 +82,7 @@ frmSplash::frmSplash(Services& services, MainFrame& frame, Hooks hooks, QWidget*
     status_->setObjectName(QStringLiteral("Label1"));
     percent_ = new QLabel;
     percent_->setObjectName(QStringLiteral("Label2"));
-    auto* version = new QLabel(QStringLiteral("1.80"));
+    auto* version = new QLabel(QLatin1String(kCaptionVersion));
     version->setObjectName(QStringLiteral("lblVersion"));
     for (QLabel* label : {welcome_, status_})
         label->setContentsMargins(16, 0, 16, 0);
@@ -151,7 +153,7 @@ void frmSplash::start() {
     try {
         const QString name = services_.settings.ReadSetting(QStringLiteral("Texts"), QStringLiteral("Name"), U("匿名"));
         setCursor(Qt::WaitCursor);
-        findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QStringLiteral("1.8.0"));
+        findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QLatin1String(kVersion));
         frame_.rightMenu()->menuAction()->setVisible(false);
         status_->show();
         percent_->show();
@@ -288,7 +290,7 @@ void frmSplash::tick() {
             frame_.setEnabled(true);
             frame_.setMainMenusVisible(true);
             frame_.showBarsAsMarked();
-            frame_.setWindowTitle(QStringLiteral("Numora 1.80"));
+            frame_.setWindowTitle(MainFrame::title());
         } else if (w >= 4000) {
             frame_.unsetCursor();
             frame_.setMainMenusEnabled(true);

@@ -27,7 +27,6 @@
 #include "JobRunner.h"
 #include "ListExport.h"
 #include "TabbedWindow.h"
-#include "MainFrame.h"
 #include "NumberText.h"
 #include "Outcome.h"
 #include "Reflow.h"
@@ -203,11 +202,6 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
 }
 
 Standard::~Standard() = default;
-
-void Standard::Register(MainFrame& frame) {
-    frame.registerChild(QStringLiteral("Standard"),
-                        [](Services& services, MainFrame&) { return new Standard(services); });
-}
 
 void Standard::installHints() {
     QHash<QString, QString> table;

@@ -22,7 +22,6 @@ namespace numora {
 
 class HintFilter;
 class JobRunner;
-class MainFrame;
 class TabbedWindow;
 
 class Standard : public QWidget {
@@ -31,9 +30,6 @@ class Standard : public QWidget {
 public:
     explicit Standard(Services& services, QWidget* parent = nullptr);
     ~Standard() override;
-
-    // Registers the window with the main frame's toggle.
-    static void Register(MainFrame& frame);
 
     QString statusText() const;
     // The tab keys "Full", "Simple", "Large".
