@@ -220,9 +220,10 @@ private slots:
         QCOMPARE(description(standard::kPairSecond), QString::fromUtf8("输入除数"));
     }
 
-    // A command's results are read out at the keyboard focus: the focused
-    // control carries them as its description until the focus moves on.
-    void resultsAreAnnouncedAtTheFocus() {
+    // The listener hears every result field a command writes, with its
+    // text, once the writes have settled; the focused control keeps its
+    // description (the reader is told by a notification).
+    void resultsAreAnnouncedOnce() {
         Rig rig;
         auto* standard = new Standard(rig.fake.services);
         rig.window.reset(standard);
@@ -236,13 +237,9 @@ private slots:
         auto* start = standard->findChild<QPushButton*>(QLatin1String(standard::kDivideButton));
         start->setFocus(Qt::TabFocusReason);
         QTest::keyClick(start, Qt::Key_Space);  // from the keyboard
-        QTRY_COMPARE(start->accessibleDescription(),
-                     QString::fromUtf8("除法运算 商：2.4，除法运算 整数商：2，除法运算 余数：2"));
+        QTRY_COMPARE(g_values.size(), 3);       // typing into the inputs is not announced
         SetAnnouncementListener(nullptr);
-        QCOMPARE(g_values.size(), 3);  // typing into the inputs is not announced
         QCOMPARE(g_values[0].second, QStringLiteral("2.4"));
-        // Leaving the button gives it back its hint.
-        standard->findChild<QLineEdit*>(QLatin1String(standard::kDividend))->setFocus(Qt::TabFocusReason);
         QCOMPARE(start->accessibleDescription(), QString::fromUtf8("计算商以及整除求余"));
         // A long loop that shows its progress is told once, at its end.
         standard->selectTab(QLatin1String(standard::kLargePage));
@@ -254,10 +251,15 @@ private slots:
         auto* power = standard->findChild<QPushButton*>(QLatin1String(standard::kPairButton));
         power->setFocus(Qt::TabFocusReason);
         QTest::keyClick(power, Qt::Key_Space);
-        QTRY_VERIFY(power->accessibleDescription().startsWith(QString::fromUtf8("计算窗格1 结果：2656139")));
+        QTRY_VERIFY(!g_values.isEmpty());
+        QTest::qWait(2 * kAnnounceQuietMs);
         SetAnnouncementListener(nullptr);
         int told = 0;
-        for (const auto& [object, value] : g_values) told += object->objectName() == QLatin1String(standard::kPairResult);
+        for (const auto& [object, value] : g_values) {
+            if (object->objectName() != QLatin1String(standard::kPairResult)) continue;
+            ++told;
+            QVERIFY(value.startsWith(QStringLiteral("2656139")));
+        }
         QCOMPARE(told, 1);
     }
 

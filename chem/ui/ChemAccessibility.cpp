@@ -41,6 +41,9 @@ AccessibleTable ChemAccessibility() {
     for (const auto& r : rows)
         table.push_back({QLatin1String(r.control), QString::fromUtf8(r.name),
                          r.description ? QString::fromUtf8(r.description) : QString()});
+    // The result boxes, also the one that takes typing (solubility).
+    for (AccessibleText& row : table)
+        for (const chem::ResultBox& box : chem::kResultBoxes) row.result |= row.control == QLatin1String(box.control);
     return table;
 }
 

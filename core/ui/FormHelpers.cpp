@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "Accessibility.h"
 #include "FullWidth.h"
 #include "Outcome.h"
 #include "Reflow.h"
@@ -138,11 +139,14 @@ std::string CalcText(const QString& typed) { return FromFullWidth(typed.toStdStr
 
 void SetFieldText(QWidget* root, const QString& name, const QString& text) {
     if (auto* line = root->findChild<QLineEdit*>(name)) {
+        ResultWritten(line);  // told even when it keeps its text
         line->setText(text);
         line->setCursorPosition(0);
     } else if (auto* plain = root->findChild<QPlainTextEdit*>(name)) {
+        ResultWritten(plain);
         plain->setPlainText(text);
     } else if (auto* rich = root->findChild<QTextEdit*>(name)) {
+        ResultWritten(rich);
         rich->setPlainText(text);
     }
 }

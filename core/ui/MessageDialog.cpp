@@ -3,6 +3,7 @@
 
 #include "MessageDialog.h"
 
+#include "Accessibility.h"
 #include "MessageBoxIcon.h"
 
 #include <QApplication>
@@ -59,6 +60,9 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
     setObjectName(QStringLiteral("MessageBox"));
     setWindowTitle(title);
     setModal(true);
+    // A screen reader reads an alert whole when it opens, however short its
+    // text (a plain dialog's text only when it has several words).
+    SetAccessibleRole(this, QAccessible::AlertMessage);
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);

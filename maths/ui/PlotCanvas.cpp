@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "Accessibility.h"
 #include "Contrast.h"
 #include "SaveFile.h"
 #include "Services.h"
@@ -91,11 +92,16 @@ void PlotCanvas::setDescriptionBase(const QString& base) {
 void PlotCanvas::addDescriptionItem(const QString& item) {
     descriptionItems_ << item;
     updateDescription();
+    Announce(this, QString::fromUtf8("已绘制：") + item);  // what a drawing command shows
 }
 
 void PlotCanvas::setDescriptionItems(const QStringList& items) {
+    QStringList added;  // what a drawing command (or a slider) has just shown
+    for (const QString& item : items)
+        if (!descriptionItems_.contains(item)) added << item;
     descriptionItems_ = items;
     updateDescription();
+    if (!added.isEmpty()) Announce(this, QString::fromUtf8("已绘制：") + added.join(QString::fromUtf8("；")));
 }
 
 void PlotCanvas::updateDescription() {

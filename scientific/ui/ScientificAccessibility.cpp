@@ -34,6 +34,8 @@ AccessibleTable ScientificAccessibility() {
     for (const auto& r : rows)
         table.push_back({QLatin1String(r.control), QString::fromUtf8(r.name),
                          r.description ? QString::fromUtf8(r.description) : QString()});
+    // The result lists.
+    for (AccessibleText& row : table) row.result = row.control.endsWith(QLatin1String("List1"));
     return table;
 }
 

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QTimer>
 
+#include "Accessibility.h"
 #include "FocusRules.h"
 #include "FormHelpers.h"
 #include "FrameMenus.h"
@@ -247,6 +248,7 @@ void ChildWindows::toggle(const QString& name) {
     if (window->isVisible() && area_->currentSubWindow() != window) {
         if (window->isMinimized()) window->showNormal();
         area_->setActiveSubWindow(window);
+        TellFocusWhenActive(window);  // for a screen reader, after the menu has closed
         return;
     }
     const bool show = window->isHidden();
@@ -257,8 +259,10 @@ void ChildWindows::toggle(const QString& name) {
             s->fitted = true;
         }
         area_->setActiveSubWindow(window);
-        // The user can type at once: the focus is on the first input.
+        // The user can type at once: the focus is on the first input, where
+        // a screen reader follows it.
         FocusFirstInput(window->content());
+        TellFocusWhenActive(window);
     }
     menus_.invertMarks(s->command);
 }

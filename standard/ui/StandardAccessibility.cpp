@@ -86,6 +86,8 @@ AccessibleTable StandardAccessibility() {
     for (const auto& r : rows)
         table.push_back({QLatin1String(r.control), QString::fromUtf8(r.name),
                          r.description ? QString::fromUtf8(r.description) : QString()});
+    // A result the user may also type into.
+    for (AccessibleText& row : table) row.result = row.control == QLatin1String("CommonLogText3");
     return table;
 }
 
