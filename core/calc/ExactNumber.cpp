@@ -283,11 +283,16 @@ std::optional<PowerSplit> SplitPower(const mpz_class& n, int k) {
         }
     }
     if (!exhausted && mpz_fits_ulong_p(rest.get_mpz_t())) {
+        // A rest of one limb is factored whole while that is cheap, so that
+        // the multiplier that rationalises a denominator is the least one
+        // (∜(1/36) = ∜36/6, not 3∜36/18): trial division until p² > r,
+        // when r is 1 or a prime.
         unsigned long r = rest.get_ui();
-        for (; i < primes.size(); ++i) {
+        for (; i < primes.size() && r > 1; ++i) {
             const unsigned long p = primes[i];
-            if (PowerExceeds(p, k + 1, r)) {
-                exhausted = true;
+            if (p > r / p) {
+                record(r, 1);
+                r = 1;
                 break;
             }
             if (r % p != 0) continue;
@@ -298,6 +303,9 @@ std::optional<PowerSplit> SplitPower(const mpz_class& n, int k) {
             } while (r % p == 0);
             record(p, e);
         }
+        // Left: no factor below 2^16, so fewer than k + 1 prime factors
+        // when below 65537^(k+1).
+        if (r > 1 && i == primes.size()) exhausted = PowerExceeds(65537, k + 1, r);
         rest = r;
     }
     if (rest == 1) return out;

@@ -106,6 +106,23 @@ TEST(SimplifyRoot, TakesOutThePowersAndRationalisesTheDenominator) {
     EXPECT_EQ(Text(SimplifyRoot(Q("1/2"), 2)->value), "√2/2");
     EXPECT_EQ(SimplifyRoot(Q("1/2"), 2)->multiplier, 2);
     EXPECT_EQ(SimplifyRoot(Q("1/2"), 3)->multiplier, 4);
+    // The least multiplier, also where the denominator's last factors are
+    // found past the point where no k-th power can remain.
+    const struct {
+        const char* radicand;
+        int index;
+        long multiplier;
+        const char* text;
+    } least[] = {
+        {"1/36", 4, 36, "√6/6"},   {"1/36", 3, 6, "∛6/6"},    {"1/12", 2, 3, "√3/6"},
+        {"1/98", 2, 2, "√2/14"},   {"1/45", 3, 75, "∛75/15"}, {"1/4294967291", 2, 4294967291, "√4294967291/4294967291"},
+    };
+    for (const auto& row : least) {
+        const auto form = SimplifyRoot(Q(row.radicand), row.index);
+        ASSERT_TRUE(form) << row.radicand;
+        EXPECT_EQ(form->multiplier, row.multiplier) << row.radicand << " index " << row.index;
+        EXPECT_EQ(Text(form->value), row.text) << row.radicand << " index " << row.index;
+    }
     EXPECT_FALSE(SimplifyRoot(Q("-4"), 2));
     EXPECT_FALSE(SimplifyRoot(Q("4"), 5));
 }
