@@ -15,6 +15,7 @@
 #include "ExactLine.h"
 #include "Fakes.h"
 #include "FormHelpers.h"
+#include "ListExport.h"
 #include "QtTestMain.h"
 #include "SolutionPanel.h"
 #include "Utf8.h"
@@ -119,7 +120,7 @@ private slots:
 
         QTest::keyClick(panel->list(), Qt::Key_Escape);
         QVERIFY(!panel->isVisible());
-        QVERIFY(button->hasFocus());
+        QTRY_COMPARE(window->focusWidget(), static_cast<QWidget*>(button));
         // The panel goes with its window.
         panel->present(U("分解质因数"), Steps({"7是质数"}), button);
         window->close();

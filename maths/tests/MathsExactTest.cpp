@@ -105,11 +105,11 @@ private slots:
                                               << U("精确值: x1 = √2, x2 = -√2") << "";
         QTest::newRow("no real root") << 1 << QStringList{"1", "0", "1"} << "" << U("此方程无解！");
         QTest::newRow("not quadratic") << 1 << QStringList{"0", "2", "1"} << "" << U("二次项系数不能为0");
-        QTest::newRow("empty box") << 1 << QStringList{"1", "", "1"} << "" << U("请不要使输入框为空");
         QTest::newRow("fractions") << 2 << QStringList{"3", "1", "1", "1", "2", "1"}
                                    << U("精确值: x = 1/5, y = 2/5") << "";
         QTest::newRow("decimals") << 2 << QStringList{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6"}
                                   << U("精确值: x = -1, y = 2") << "";
+        QTest::newRow("empty box") << 2 << QStringList{"1", "", "3", "1", "-1", "1"} << "" << U("请不要使输入框为空");
         QTest::newRow("no solution") << 2 << QStringList{"1", "1", "2", "1", "1", "3"} << "" << U("此方程组无解！");
         QTest::newRow("three unknowns") << 3 << QStringList{"1", "1", "1", "6", "1", "-1", "1", "2", "2", "1", "-1", "1"}
                                         << U("精确值: x = 1, y = 2, z = 3") << "";
