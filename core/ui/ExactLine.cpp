@@ -14,9 +14,8 @@ QLineEdit* ExactLine(const QString& name) {
     line->setObjectName(name);
     line->setReadOnly(true);
     line->setFrame(false);
-    // Text on the frame's own background, a little smaller than the results.
-    line->setAutoFillBackground(false);
-    line->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+    // The results' face, without their box, a little smaller than they are.
+    ResultFace(line);
     QFont small = line->font();
     if (small.pointSizeF() > 0) small.setPointSizeF(small.pointSizeF() * 0.9);
     line->setFont(small);
