@@ -26,7 +26,7 @@ namespace {
 // share of the screen's free area.
 constexpr int kPanelWidth = 600;
 constexpr int kPanelHeight = 440;
-constexpr double kScreenShare = 0.9;
+constexpr double kScreenShare = 0.8;
 
 }  // namespace
 

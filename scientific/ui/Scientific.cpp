@@ -286,8 +286,11 @@ QWidget* Scientific::buildFactorizationPage() {
     factorList_ = new QListWidget;
     factorList_->setObjectName(QLatin1String(scientific::kFactorList));
     resultColumn->addWidget(factorList_, 1);
-    resultColumn->addWidget(ExactLine(QLatin1String(scientific::kFactorExact)));
-    resultColumn->addWidget(Captioned(U("因数个数"), Result(scientific::kFactorCount, "0")));
+    // The count, and beside it the prime-power form once the list is whole.
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(Captioned(U("因数个数"), Result(scientific::kFactorCount, "0")));
+    countRow->addWidget(ExactLine(QLatin1String(scientific::kFactorExact)), 1);
+    resultColumn->addLayout(countRow);
     column->addWidget(results, 1);
     return page;
 }
