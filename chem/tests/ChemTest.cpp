@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTest>
 
@@ -165,15 +166,18 @@ private slots:
         click(chem::kMolarityButton);
         QCOMPARE(steps(chem::kMolaritySolution).last(), QStringLiteral("= ") + field(chem::kMolarityResult)->text());
 
-        // Dilution: the answer is a message; its two amounts end the steps.
+        // Dilution: the answer is a message; each of its two ways ends with
+        // a line "应…" of the amount it gives, the second one last.
         type(chem::kDilutionBoxes.solute, "20");
         type(chem::kDilutionBoxes.solution, "100");
         type(chem::kDilutionTarget, "10");
         click(chem::kDilutionButton);
         const QString answer = lastMessage();
         const QStringList dilution = steps(chem::kDilutionSolution);
-        QVERIFY(dilution.size() >= 2);
-        for (const QString& line : dilution.mid(dilution.size() - 2)) {
+        const QStringList amounts = dilution.filter(QRegularExpression(QStringLiteral("^应")));
+        QCOMPARE(amounts.size(), 2);
+        QCOMPARE(amounts.last(), dilution.last());
+        for (const QString& line : amounts) {
             const QString amount = line.section(QLatin1Char('='), -1).trimmed();
             QVERIFY2(answer.contains(amount), qPrintable(amount + QLatin1String(" / ") + answer));
         }

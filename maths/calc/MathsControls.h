@@ -214,8 +214,6 @@ inline constexpr const char* kViewResetButton = "MathsFunctionShapeExplorecmd4";
 inline constexpr SolutionPanelControls kSolutionPanel = {
     "MathsSolutionPanel", "MathsSolutionPanelList1", "MathsSolutionPanelcmd1",
     "MathsSolutionPanelcmd2", "MathsSolutionPanelcmd3", "MathsSolutionPanelcmd4"};
-// The exact lines, each under its frame's results.
-inline constexpr auto kExactLines = std::to_array<const char*>({kQuadraticExact, kLinear2Exact, kLinear3Exact, kTrigExact});
 
 // ---- Tables ------------------------------------------------------------------------------
 
