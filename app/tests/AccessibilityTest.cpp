@@ -20,6 +20,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QDialog>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -147,13 +148,27 @@ private slots:
                      qPrintable(Describe(c) + QStringLiteral(" and ") + seen.value(name) + QStringLiteral(" are both ") + name));
             seen.insert(name, Describe(c));
         }
-        // Every focusable widget was met by the walk (none hidden from it).
+        // Every focusable widget was met by the walk (none hidden from it);
+        // a window of its own (the 解题过程 panel) is walked by itself.
         for (QWidget* w : rig.window->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;
+            if (w->window() != rig.window.get()) continue;
             if (qobject_cast<QAbstractScrollArea*>(w->parentWidget()) || qobject_cast<QTabBar*>(w->parentWidget()))
                 continue;  // a view's or a tab strip's own parts
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
             QVERIFY2(controls.contains(iface), qPrintable(w->objectName()));
+        }
+        // The 解题过程 panel: its list and buttons, each with a name of its own.
+        for (QDialog* panel : rig.window->findChildren<QDialog*>()) {
+            if (!panel->objectName().endsWith(QLatin1String("SolutionPanel"))) continue;
+            panel->show();
+            QList<QAccessibleInterface*> parts;
+            Walk(QAccessible::queryAccessibleInterface(panel), parts);
+            QStringList names;
+            for (QAccessibleInterface* c : parts) names << c->text(QAccessible::Name).simplified();
+            QVERIFY2(names.size() >= 5, qPrintable(names.join(QLatin1Char('/'))));
+            QVERIFY2(!names.contains(QString()) && names.removeDuplicates() == 0, qPrintable(names.join(QLatin1Char('/'))));
+            panel->hide();
         }
     }
 

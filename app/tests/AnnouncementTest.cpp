@@ -142,7 +142,7 @@ private slots:
         row("divide", kStandard, "", {"CommonChuText1=15", "CommonChuText2=4", "!Commoncmd4"},
             "商 3.75，整数商 3，余数 3");
         row("power", kStandard, "", {"CommonPowerText1=2", "CommonPowerText2=10", "!Commoncmd6"}, "幂：1024");
-        row("root", kStandard, "", {"CommonKaiText4=3", "CommonKaiText1=27", "!Commoncmd7"}, "方根 3，方根取整 3");
+        row("root", kStandard, "", {"CommonKaiText4=3", "CommonKaiText1=27", "!Commoncmd7"}, "方根 3，方根取整 3，精确值: 3");
         // A result field the user may also type into.
         row("logarithm", kStandard, "", {"CommonLogText2=2", "CommonLogText1=8", "!Commoncmd8"}, "对数：3");
         row("factorial", kStandard, "", {"CommonFactorialText1=5", "!Commoncmd9"}, "阶乘：120");
@@ -151,7 +151,8 @@ private slots:
         for (int i = 0; i < 7; ++i) {
             const QByteArray name = "quick " + QByteArray::number(i + 1);
             const QByteArray button = "!CommonSimpleFrame2cmd" + QByteArray::number(i + 1);
-            const QByteArray told = "结果：" + QByteArray(quick[i]);
+            // 开  方 writes the exact line too: ∛6 beside the root.
+            const QByteArray told = i == 5 ? "结果 " + QByteArray(quick[i]) + "，精确值: ∛6" : "结果：" + QByteArray(quick[i]);
             row(name.constData(), kStandard, "Simple",
                 {"CommonSimpleFrame1Text1=6", "CommonSimpleFrame1Text2=3", button.constData()}, told.constData());
         }
@@ -166,29 +167,29 @@ private slots:
         row("goldbach", kScientific, "Gdbh", {"GdbhFrame1Text1=100", "!GdbhFrame1cmd1"},
             "成立列表 共 6 项，100=3+97、100=11+89、100=17+83……，成立个数 6");
         row("factors", kScientific, "Factorization", {"FactorizationFrame1Text1=360", "!FactorizationFrame1cmd1"},
-            "因数列表 共 6 项，2、2、2……，因数个数 6");
+            "因数列表 共 6 项，2、2、2……，因数个数 6，质因数分解式 360 = 2³×3²×5");
         row("factors of a prime", kScientific, "Factorization",
-            {"FactorizationFrame1Text1=13", "!FactorizationFrame1cmd1"}, "因数列表 共 1 项，13，因数个数 1");
+            {"FactorizationFrame1Text1=13", "!FactorizationFrame1cmd1"}, "因数列表 共 1 项，13，因数个数 1，质因数分解式 13 = 13");
         row("mersenne", kScientific, "Mosunni", {"!Mosunnicmd1"},
             "列表 共 8 项，3、7、31……，个数 8，检测到的最大指数 37");
         // Mathematics.
         row("quadratic", kMaths, "Equation",
             {"MathsEquationFrame1Text1=1", "MathsEquationFrame1Text2=-3", "MathsEquationFrame1Text3=2",
              "!MathsEquationFrame1cmd1"},
-            "根 x1：2，根 x2：1");
+            "根 x1：2，根 x2：1，精确值: x1 = 2, x2 = 1");
         row("two unknowns", kMaths, "Equation",
             {"MathsEquationFrame2Text1=1", "MathsEquationFrame2Text2=1", "MathsEquationFrame2Text3=3",
              "MathsEquationFrame2Text4=1", "MathsEquationFrame2Text5=-1", "MathsEquationFrame2Text6=1",
              "!MathsEquationFrame2cmd1"},
-            "解 x：2，解 y：1");
+            "解 x：2，解 y：1，精确值: x = 2, y = 1");
         row("three unknowns", kMaths, "Equation",
             {"MathsEquationFrame3Text1=1", "MathsEquationFrame3Text2=0", "MathsEquationFrame3Text3=0",
              "MathsEquationFrame3Text4=1", "MathsEquationFrame3Text5=0", "MathsEquationFrame3Text6=1",
              "MathsEquationFrame3Text7=0", "MathsEquationFrame3Text8=2", "MathsEquationFrame3Text9=0",
              "MathsEquationFrame3Text10=0", "MathsEquationFrame3Text11=1", "MathsEquationFrame3Text12=3",
              "!MathsEquationFrame3cmd1"},
-            "解 x：1，解 y：2，解 z：3");
-        row("sine", kMaths, "TriFunction", {"MathsTriFText1=30", "!MathsTriFcmd1"}, "结果：0.5");
+            "解 x：1，解 y：2，解 z：3，精确值: x = 1, y = 2, z = 3");
+        row("sine", kMaths, "TriFunction", {"MathsTriFText1=30", "!MathsTriFcmd1"}, "结果 0.5，精确值: 1/2");
         row("sketch", kMaths, "TriFunction", {"!MathsTriFDrawercmd2"}, "已绘制：余弦曲线 y = cos x(蓝)");
         row("difference of squares", kMaths, "Formula",
             {"MathsMultiplicationText1=3", "MathsMultiplicationText2=2", "!MathsMultiplicationcmd1"}, "结果：5");
@@ -323,6 +324,8 @@ private slots:
                                  << QStringList{U("3.75"), U("4"), U("0")} << U("商 3.75，整数商 4，余数 0");
         QTest::newRow("latin ends") << QStringList{U("根 x1"), U("根 x2")} << QStringList{U("2"), U("1")}
                                     << U("根 x1：2，根 x2：1");
+        QTest::newRow("text with its name") << QStringList{U("方根"), U("精确值")} << QStringList{U("2.82842712474619"), U("精确值: 2√2")}
+                                            << U("方根 2.82842712474619，精确值: 2√2");
     }
     void composedTexts() {
         QFETCH(QStringList, names);

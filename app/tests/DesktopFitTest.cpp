@@ -491,7 +491,7 @@ private slots:
              "CommonMultiplyText1 CommonMultiplyText2 CommonMultiplyText3 Commoncmd3 "
              "CommonChuText1 CommonChuText2 CommonChuText5 CommonChuText3 CommonChuText4 Commoncmd4 "
              "CommonPowerText1 CommonPowerText2 CommonPowerText3 Commoncmd6 "
-             "CommonKaiText4 CommonKaiText1 CommonKaiText2 CommonKaiText3 Commoncmd7 "
+             "CommonKaiText4 CommonKaiText1 CommonKaiText2 CommonKaiText3 Commoncmd7 CommonKaiSolution "
              "CommonLogText2 CommonLogText1 CommonLogText3 Commoncmd8 "
              "CommonFactorialText1 CommonFactorialText2 Commoncmd9"},
             {"Standard", standard::kQuickPage,
@@ -505,18 +505,18 @@ private slots:
              "LargeLenText2"},
             {"Maths", maths::kEquationPage,
              "MathsEquationFrame1Text1 MathsEquationFrame1Text2 MathsEquationFrame1Text3 MathsEquationFrame1cmd1 "
-             "MathsEquationFrame1Text4 MathsEquationFrame1Text5 "
+             "MathsEquationFrame1Solution MathsEquationFrame1Text4 MathsEquationFrame1Text5 "
              "MathsEquationFrame2Text1 MathsEquationFrame2Text2 MathsEquationFrame2Text3 MathsEquationFrame2Text4 "
-             "MathsEquationFrame2Text5 MathsEquationFrame2Text6 MathsEquationFrame2cmd1 MathsEquationFrame2Text7 "
+             "MathsEquationFrame2Text5 MathsEquationFrame2Text6 MathsEquationFrame2cmd1 MathsEquationFrame2Solution MathsEquationFrame2Text7 "
              "MathsEquationFrame2Text8 "
              "MathsEquationFrame3Text1 MathsEquationFrame3Text2 MathsEquationFrame3Text3 MathsEquationFrame3Text4 "
              "MathsEquationFrame3Text5 MathsEquationFrame3Text6 MathsEquationFrame3Text7 MathsEquationFrame3Text8 "
              "MathsEquationFrame3Text9 MathsEquationFrame3Text10 MathsEquationFrame3Text11 "
-             "MathsEquationFrame3Text12 MathsEquationFrame3cmd1 MathsEquationFrame3Text13 "
+             "MathsEquationFrame3Text12 MathsEquationFrame3cmd1 MathsEquationFrame3Solution MathsEquationFrame3Text13 "
              "MathsEquationFrame3Text14 MathsEquationFrame3Text15"},
             {"Maths", maths::kTrigPage,
              "MathsTriFText1 MathsTriFOption1 MathsTriFOption2 MathsTriFcmd1 MathsTriFcmd2 MathsTriFcmd3 "
-             "MathsTriFcmd4 MathsTriFcmd5 MathsTriFcmd6 MathsTriFText2 "
+             "MathsTriFcmd4 MathsTriFcmd5 MathsTriFcmd6 MathsTriFText2 MathsTriFSolution "
              "MathsTriFDrawerText1 MathsTriFDrawerText2 MathsTriFDrawercmd1 MathsTriFDrawercmd2 "
              "MathsTriFDrawercmd4 MathsTriFDrawercmd3 MathsTriFDrawerBox1"},
             {"Maths", maths::kFormulaPage,
@@ -537,15 +537,15 @@ private slots:
             {"Chem", "Chem",
              "TabStrip ChemFrame1Frame1Option1 ChemFrame1Frame1Option2 ChemFrame1Frame1Option3 "
              "ChemFrame1Frame2Text1 ChemFrame1Frame2Text2 ChemFrame1Frame2Text3 ChemFrame1Frame2cmd1 "
-             "ChemFrame1Frame2cmd2 ChemFrame1Frame2Text4 "
+             "ChemFrame1Frame2cmd2 ChemFrame1Frame2Text4 ChemFrame1Frame2Solution "
              "ChemFrame1Frame3Text1 ChemFrame1Frame3Text2 ChemFrame1Frame3Text3 ChemFrame1Frame3cmd1 "
-             "ChemFrame1Frame3Text4 "
-             "ChemFrame1Frame4Text1 ChemFrame1Frame4Text2 ChemFrame1Frame4cmd1 ChemFrame1Frame4Text3 "
+             "ChemFrame1Frame3Text4 ChemFrame1Frame3Solution "
+             "ChemFrame1Frame4Text1 ChemFrame1Frame4Text2 ChemFrame1Frame4cmd1 ChemFrame1Frame4Text3 ChemFrame1Frame4Solution "
              "ChemFrame1Frame5Text1 ChemFrame1Frame5Text2 ChemFrame1Frame5Text3 ChemFrame1Frame5Option1 "
-             "ChemFrame1Frame5Option2 ChemFrame1Frame5Text4 ChemFrame1Frame5cmd1"},
+             "ChemFrame1Frame5Option2 ChemFrame1Frame5Text4 ChemFrame1Frame5cmd1 ChemFrame1Frame5Solution"},
             {"Scientific", scientific::kGoldbachPage, "GdbhFrame1Text1 GdbhFrame1cmd1 GdbhStopcmd GdbhFrame3List1 GdbhFrame3Text1"},
             {"Scientific", scientific::kFactorPage,
-             "FactorizationFrame1Text1 FactorizationFrame1cmd1 FactorStopcmd FactorizationFrame2List1 "
+             "FactorizationFrame1Text1 FactorizationFrame1cmd1 FactorStopcmd FactorizationFrame1Solution FactorizationFrame2List1 "
              "FactorizationFrame2Text1"},
             {"Scientific", scientific::kMersennePage, "MosunniFrame1List1 MosunniFrame1Text1 MosunniFrame1Text2 Mosunnicmd1 Mosunnicmd2"},
         };

@@ -90,6 +90,9 @@ inline constexpr const char* kFractionResult = "ChemFrame1Frame2Text4";
 enum class FractionOf { Solute, Solvent };
 inline constexpr const char* kSoluteFractionButton = "ChemFrame1Frame2cmd1";
 inline constexpr const char* kSolventFractionButton = "ChemFrame1Frame2cmd2";
+// Each problem's 解题过程 button; the mass fraction's works the fraction
+// last computed (the solute's before any).
+inline constexpr const char* kFractionSolution = "ChemFrame1Frame2Solution";
 
 // ---- Solubility ("溶解度") -------------------------------------------------
 
@@ -98,6 +101,7 @@ inline constexpr MassBoxes kSolubilityBoxes = {"ChemFrame1Frame3Text1", "ChemFra
                                                "ChemFrame1Frame3Text3"};
 inline constexpr const char* kSolubilityResult = "ChemFrame1Frame3Text4";
 inline constexpr const char* kSolubilityButton = "ChemFrame1Frame3cmd1";
+inline constexpr const char* kSolubilitySolution = "ChemFrame1Frame3Solution";
 
 // ---- Molar concentration ("量浓度"), usable only in mode 1 -------------------
 
@@ -106,6 +110,7 @@ inline constexpr const char* kMolarityAmount = "ChemFrame1Frame4Text1";  // mol
 inline constexpr const char* kMolarityVolume = "ChemFrame1Frame4Text2";  // L
 inline constexpr const char* kMolarityResult = "ChemFrame1Frame4Text3";
 inline constexpr const char* kMolarityButton = "ChemFrame1Frame4cmd1";
+inline constexpr const char* kMolaritySolution = "ChemFrame1Frame4Solution";
 
 // ---- Dilution and concentration ("稀/浓溶液") ---------------------------------
 
@@ -114,6 +119,11 @@ inline constexpr MassBoxes kDilutionBoxes = {"ChemFrame1Frame5Text1", "ChemFrame
                                              "ChemFrame1Frame5Text3"};
 inline constexpr const char* kDilutionTarget = "ChemFrame1Frame5Text4";  // percent, without "%"
 inline constexpr const char* kDilutionButton = "ChemFrame1Frame5cmd1";
+inline constexpr const char* kDilutionSolution = "ChemFrame1Frame5Solution";
+// The panel of the worked solutions.
+inline constexpr SolutionPanelControls kSolutionPanel = {
+    "ChemSolutionPanel", "ChemSolutionPanelList1", "ChemSolutionPanelcmd1",
+    "ChemSolutionPanelcmd2", "ChemSolutionPanelcmd3", "ChemSolutionPanelcmd4"};
 
 // "求稀" (make it more dilute) or "求浓" (make it more concentrated). The
 // target box's hint follows the selected direction.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTest>
 
@@ -12,6 +13,7 @@
 #include "ChemControls.h"
 #include "ControlTableCheck.h"
 #include "Fakes.h"
+#include "SolutionPanel.h"
 #include "Utf8.h"
 #include "WidgetDriver.h"
 #include "QtTestMain.h"
@@ -133,6 +135,62 @@ private slots:
         QCOMPARE(lastMessage(), U("请不要使输入框为空"));
         QCOMPARE(fakes->dialogs.messages.last().title, U("Numora错误报告"));
         QCOMPARE(field(chem::kFractionResult)->text(), QStringLiteral("0%"));
+    }
+
+    // Each problem's 解题过程 for the current boxes: its last line ends with
+    // what the window shows (the result box, or the amounts of the dilution
+    // answer); a refusal gives the start button's message and no panel.
+    void workedSolutions() {
+        auto* panel = window->findChild<SolutionPanel*>(QLatin1String(chem::kSolutionPanel.panel));
+        auto steps = [&](const char* button) {
+            panel->close();
+            click(button);
+            return panel->isVisible() ? panel->lines() : QStringList();
+        };
+        type(chem::kFractionBoxes.solute, "10");
+        type(chem::kFractionBoxes.solution, "50");
+        click(chem::kSolventFractionButton);
+        QCOMPARE(steps(chem::kFractionSolution).last(), QStringLiteral("= ") + field(chem::kFractionResult)->text());
+        QCOMPARE(field(chem::kFractionResult)->text(), QStringLiteral("80%"));
+        QCOMPARE(panel->windowTitle(), U("解题过程 - 质量分数(溶剂质量分数)"));
+        click(chem::kSoluteFractionButton);
+        QCOMPARE(steps(chem::kFractionSolution).last(), QStringLiteral("= 20%"));
+
+        type(chem::kSolubilityBoxes.solute, "36");
+        type(chem::kSolubilityBoxes.solution, "136");
+        click(chem::kSolubilityButton);
+        QCOMPARE(steps(chem::kSolubilitySolution).last(), QStringLiteral("= ") + field(chem::kSolubilityResult)->text());
+
+        type(chem::kMolarityAmount, "1");
+        type(chem::kMolarityVolume, "3");
+        click(chem::kMolarityButton);
+        QCOMPARE(steps(chem::kMolaritySolution).last(), QStringLiteral("= ") + field(chem::kMolarityResult)->text());
+
+        // Dilution: the answer is a message; each of its two ways ends with
+        // a line "应…" of the amount it gives, the second one last.
+        type(chem::kDilutionBoxes.solute, "20");
+        type(chem::kDilutionBoxes.solution, "100");
+        type(chem::kDilutionTarget, "10");
+        click(chem::kDilutionButton);
+        const QString answer = lastMessage();
+        const QStringList dilution = steps(chem::kDilutionSolution);
+        const QStringList amounts = dilution.filter(QRegularExpression(QStringLiteral("^应")));
+        QCOMPARE(amounts.size(), 2);
+        QCOMPARE(amounts.last(), dilution.last());
+        for (const QString& line : amounts) {
+            const QString amount = line.section(QLatin1Char('='), -1).trimmed();
+            QVERIFY2(answer.contains(amount), qPrintable(amount + QLatin1String(" / ") + answer));
+        }
+        QVERIFY(dilution.join(QLatin1Char('\n')).contains(U("稀释前后溶质的质量不变")));
+
+        // Refused: the same message as the start button, no panel.
+        type(chem::kSolubilityBoxes.solute, "");
+        click(chem::kSolubilityButton);
+        const QString refusal = lastMessage();
+        QVERIFY(!refusal.isEmpty());
+        fakes->dialogs.messages.clear();
+        QCOMPARE(steps(chem::kSolubilitySolution), QStringList());
+        QCOMPARE(lastMessage(), refusal);
     }
 };
 

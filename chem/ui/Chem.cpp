@@ -18,11 +18,13 @@
 #include "ChemAccessibility.h"
 #include "ChemControls.h"
 #include "ChemMessages.h"
+#include "ChemSolutions.h"
 #include "Controls.h"
 #include "DesktopFit.h"
 #include "FieldLimit.h"
 #include "FormHelpers.h"
 #include "Reflow.h"
+#include "SolutionPanel.h"
 #include "Outcome.h"
 #include "SolutionProblems.h"
 #include "Utf8.h"
@@ -106,6 +108,7 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addWidget(tabs);
+    solutions_ = new SolutionPanel(this, services_, chem::kSolutionPanel);
     layout->addWidget(buildFrame(), 1);
     layout->addWidget(bar);
 
@@ -161,7 +164,8 @@ QWidget* Chem::buildFrame() {
     QPushButton* solventButton = ButtonOf(chem::kSolventFractionButton);
     connect(soluteButton, &QPushButton::clicked, this, [this] { massFraction(false); });
     connect(solventButton, &QPushButton::clicked, this, [this] { massFraction(true); });
-    FrameRow(fraction, {fractionMasses}, {soluteButton, solventButton, ResultOf(chem::kFractionResult)});
+    FrameRow(fraction, {fractionMasses},
+             {soluteButton, solventButton, ResultOf(chem::kFractionResult), solutionButton(chem::kFractionSolution)});
     column->addWidget(fraction);
 
     // Solubility.
@@ -169,7 +173,8 @@ QWidget* Chem::buildFrame() {
     QWidget* solubilityMasses = MassRow(chem::kSolubilityBoxes);
     QPushButton* solubilityButton = ButtonOf(chem::kSolubilityButton);
     connect(solubilityButton, &QPushButton::clicked, this, &Chem::solubility);
-    FrameRow(solubility, {solubilityMasses}, {solubilityButton, ResultOf(chem::kSolubilityResult)});
+    FrameRow(solubility, {solubilityMasses},
+             {solubilityButton, ResultOf(chem::kSolubilityResult), solutionButton(chem::kSolubilitySolution)});
     column->addWidget(solubility);
 
     // Molar concentration.
@@ -178,7 +183,8 @@ QWidget* Chem::buildFrame() {
     QWidget* volume = Piece({BoxOf(chem::kMolarityVolume), Label(QStringLiteral("L"))});
     QPushButton* molarityButton = ButtonOf(chem::kMolarityButton);
     connect(molarityButton, &QPushButton::clicked, this, &Chem::molarity);
-    FrameRow(molarity, {amount, volume}, {molarityButton, ResultOf(chem::kMolarityResult)});
+    FrameRow(molarity, {amount, volume},
+             {molarityButton, ResultOf(chem::kMolarityResult), solutionButton(chem::kMolaritySolution)});
     column->addWidget(molarity);
 
     // Dilution and concentration.
@@ -196,6 +202,7 @@ QWidget* Chem::buildFrame() {
     QPushButton* dilutionButton = ButtonOf(chem::kDilutionButton);
     connect(dilutionButton, &QPushButton::clicked, this, &Chem::dilution);
     dilutionRow->addWidget(dilutionButton);
+    dilutionRow->addWidget(solutionButton(chem::kDilutionSolution));
     column->addWidget(dilution);
     column->addStretch();
     return page;
@@ -220,8 +227,43 @@ namespace {
 chem::MassTexts Masses(const std::string (&t)[3]) { return {t[0], t[1], t[2]}; }
 }  // namespace
 
+// A problem's 解题过程 button: the steps for the frame's current boxes in
+// the window's solution panel.
+QPushButton* Chem::solutionButton(const char* name) {
+    QPushButton* button = Button(QLatin1String(name), U("解题过程"));
+    connect(button, &QPushButton::clicked, this, [this, name, button] {
+        const auto masses = [this](const chem::MassBoxes& boxes) {
+            return std::array<std::string, 3>{text(boxes.solute), text(boxes.solvent), text(boxes.solution)};
+        };
+        const auto mode = static_cast<chem::KnownMasses>(mode_);
+        const std::string_view which = name;
+        if (which == chem::kFractionSolution) {
+            const auto t = masses(chem::kFractionBoxes);
+            const bool solvent = fractionOf_ == chem::FractionOf::Solvent;
+            solutions_->present(Caption(chem::kFractionFrame) + U(solvent ? "(溶剂质量分数)" : "(溶质质量分数)"),
+                                chem::MassFractionSolution(mode, fractionOf_, {t[0], t[1], t[2]}), button);
+        } else if (which == chem::kSolubilitySolution) {
+            const auto t = masses(chem::kSolubilityBoxes);
+            solutions_->present(Caption(chem::kSolubilityFrame), chem::SolubilitySolution(mode, {t[0], t[1], t[2]}),
+                                button);
+        } else if (which == chem::kMolaritySolution) {
+            solutions_->present(Caption(chem::kMolarityFrame),
+                                chem::MolarConcentrationSolution(text(chem::kMolarityAmount), text(chem::kMolarityVolume)),
+                                button);
+        } else {
+            const auto t = masses(chem::kDilutionBoxes);
+            solutions_->present(Caption(chem::kDilutionFrame),
+                                chem::DilutionSolution(static_cast<chem::Direction>(directions_->checkedId()), mode,
+                                                       {t[0], t[1], t[2]}, text(chem::kDilutionTarget)),
+                                button);
+        }
+    });
+    return button;
+}
+
 void Chem::massFraction(bool solvent) {
     setStatus(U(kCalculating));
+    fractionOf_ = solvent ? chem::FractionOf::Solvent : chem::FractionOf::Solute;
     const std::string t[3] = {text(chem::kFractionBoxes.solute), text(chem::kFractionBoxes.solvent),
                               text(chem::kFractionBoxes.solution)};
     ApplyOutcome(this,

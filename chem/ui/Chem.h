@@ -8,14 +8,17 @@
 
 #include <QWidget>
 
+#include "ChemControls.h"
 #include "Services.h"
 
 class QButtonGroup;
 class QLabel;
+class QPushButton;
 
 namespace numora {
 
 class HintFilter;
+class SolutionPanel;
 
 class Chem : public QWidget {
     Q_OBJECT
@@ -32,6 +35,7 @@ private:
     QWidget* buildFrame();
     void setStatus(const QString& text);
     std::string text(const char* control) const;
+    QPushButton* solutionButton(const char* name);
     void massFraction(bool solvent);
     void solubility();
     void molarity();
@@ -44,6 +48,9 @@ private:
     QButtonGroup* modes_ = nullptr;
     QButtonGroup* directions_ = nullptr;
     int mode_ = 1;
+    SolutionPanel* solutions_ = nullptr;
+    // The fraction the 质量分数 frame computed last: its 解题过程 works it.
+    chem::FractionOf fractionOf_ = chem::FractionOf::Solute;
 };
 
 }  // namespace numora

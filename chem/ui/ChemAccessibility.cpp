@@ -4,6 +4,7 @@
 #include "ChemAccessibility.h"
 
 #include "ChemControls.h"
+#include "SolutionPanel.h"
 
 namespace numora {
 
@@ -36,6 +37,10 @@ AccessibleTable ChemAccessibility() {
         {chem::kDirections[1].control, "稀/浓溶液 求浓", nullptr},
         {chem::kDilutionTarget, "稀/浓溶液 目标质量分数", nullptr},
         {chem::kDilutionButton, "稀/浓溶液 开始计算有关质量分数", nullptr},
+        {chem::kFractionSolution, "质量分数 解题过程", "显示最近一次计算的质量分数的解题过程"},
+        {chem::kSolubilitySolution, "溶解度 解题过程", "显示溶解度的解题过程"},
+        {chem::kMolaritySolution, "量浓度 解题过程", "显示量浓度的解题过程"},
+        {chem::kDilutionSolution, "稀/浓溶液 解题过程", "显示稀释或浓缩的解题过程"},
     };
     AccessibleTable table;
     for (const auto& r : rows)
@@ -44,6 +49,7 @@ AccessibleTable ChemAccessibility() {
     // The result boxes, also the one that takes typing (solubility).
     for (AccessibleText& row : table)
         for (const chem::ResultBox& box : chem::kResultBoxes) row.result |= row.control == QLatin1String(box.control);
+    AddSolutionPanelRows(table, chem::kSolutionPanel);
     return table;
 }
 

@@ -26,6 +26,18 @@ struct TabText {
     const char* toolTip = nullptr;
 };
 
+// The solution panel (解题过程) of a window: the panel and its controls,
+// named after the window ("MathsSolutionPanel", "MathsSolutionPanelList1",
+// "MathsSolutionPanelcmd1" ...).
+struct SolutionPanelControls {
+    const char* panel;
+    const char* list;     // the steps, one a line
+    const char* copy;     // 复制
+    const char* copyAll;  // 全部复制
+    const char* save;     // 保存为文本文件…
+    const char* close;    // 关闭
+};
+
 // The text of `control` in `table`, or nullptr when the table has none.
 constexpr const char* TextOf(std::span<const ControlText> table, std::string_view control) {
     for (const ControlText& row : table)

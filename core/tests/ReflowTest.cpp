@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Rows that reflow: where a FlowLayout puts its items at a given width.
+#include <QStackedWidget>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "QtTestMain.h"
@@ -73,6 +75,30 @@ private slots:
         QCOMPARE(got.join(QLatin1Char(' ')), placed);
         // The height asked for is the height used.
         QCOMPARE(flow->heightForWidth(width), flow->lineCount() * (kHeight + kGap) - kGap);
+    }
+
+    // A page whose line shows only later (an exact line under a result)
+    // makes the holder around the pages ask for its room.
+    void theHolderFollowsAGrowingPage() {
+        QWidget window;
+        auto* pages = new QStackedWidget;
+        auto* page = new QWidget;
+        auto* column = new QVBoxLayout(page);
+        column->addWidget(new Item(40, false));
+        auto* later = new Item(40, false);
+        later->setVisible(false);
+        column->addWidget(later);
+        pages->addWidget(page);
+        auto* outer = new QVBoxLayout(&window);
+        QWidget* holder = SizedByShownPage(pages);
+        outer->addWidget(holder);
+        outer->addStretch();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int before = holder->height();
+        later->setVisible(true);
+        QTRY_VERIFY2(holder->height() >= before + kHeight,
+                     qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(holder->height())));
     }
 };
 

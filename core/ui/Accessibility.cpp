@@ -100,10 +100,15 @@ QString ShortName(const QWidget* field) {
 }  // namespace
 
 // One field: "和：17"; several: "商 3.75，整数商 4，余数 0" (a name that ends
-// in a Latin letter or a digit keeps the colon: "根 x1：2").
+// in a Latin letter or a digit keeps the colon: "根 x1：2"). A text that
+// begins with the field's name says it already ("精确值: 2√2").
 QString ComposeAnnouncement(const QList<QPair<QString, QString>>& parts) {
     QStringList told;
     for (const auto& [name, text] : parts) {
+        if (!name.isEmpty() && text.startsWith(name)) {
+            told << text;
+            continue;
+        }
         const bool colon = parts.size() == 1 || name.isEmpty() ||
                            (name.back().unicode() < 0x80 && name.back().isLetterOrNumber());
         told << name + (colon ? U("：") : QStringLiteral(" ")) + text;

@@ -91,7 +91,8 @@ void SetSpeechListener(SpeechListener listener);
 
 // The text told for result fields given as (name without the frame's name,
 // text) in reading order: "和：17"; "商 3.75，整数商 4，余数 0"; a name that
-// ends in a Latin letter or a digit keeps its colon ("根 x1：2，根 x2：1").
+// ends in a Latin letter or a digit keeps its colon ("根 x1：2，根 x2：1");
+// a text that begins with its name is told alone ("精确值: 2√2").
 QString ComposeAnnouncement(const QList<QPair<QString, QString>>& parts);
 
 // Pages and windows. ApplyAccessibility also names every page of a tab

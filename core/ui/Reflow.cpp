@@ -3,6 +3,7 @@
 
 #include "Reflow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +266,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent*) override { pages_->setGeometry(rect()); }
+    // A page whose content grows or shrinks (a line that shows only with a
+    // result) asks for another size: the holder passes it on.
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest) updateGeometry();
+        return QWidget::event(event);
+    }
 
 private:
     QWidget* shown() const { return pages_->currentWidget(); }

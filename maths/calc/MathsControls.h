@@ -43,6 +43,10 @@ inline constexpr auto kQuadraticBoxes = std::to_array<const char*>({
 inline constexpr const char* kQuadraticX1 = "MathsEquationFrame1Text4";
 inline constexpr const char* kQuadraticX2 = "MathsEquationFrame1Text5";
 inline constexpr const char* kQuadraticButton = "MathsEquationFrame1cmd1";
+// The exact line under the roots ("精确值: x1 = (3+√5)/2, x2 = (3-√5)/2") and
+// the button that shows the worked solution (解题过程).
+inline constexpr const char* kQuadraticExact = "MathsEquationFrame1Exact";
+inline constexpr const char* kQuadraticSolution = "MathsEquationFrame1Solution";
 // a1 x + b1 y = c1, a2 x + b2 y = c2 (the boxes row by row) -> x, y.
 inline constexpr const char* kLinear2Frame = "MathsEquationFrame2";
 inline constexpr auto kLinear2Boxes = std::to_array<const char*>({
@@ -51,6 +55,8 @@ inline constexpr auto kLinear2Boxes = std::to_array<const char*>({
 inline constexpr const char* kLinear2X = "MathsEquationFrame2Text7";
 inline constexpr const char* kLinear2Y = "MathsEquationFrame2Text8";
 inline constexpr const char* kLinear2Button = "MathsEquationFrame2cmd1";
+inline constexpr const char* kLinear2Exact = "MathsEquationFrame2Exact";
+inline constexpr const char* kLinear2Solution = "MathsEquationFrame2Solution";
 // Three equations a x + b y + c z = d (the boxes row by row) -> x, y, z.
 inline constexpr const char* kLinear3Frame = "MathsEquationFrame3";
 inline constexpr auto kLinear3Boxes = std::to_array<const char*>({
@@ -62,12 +68,18 @@ inline constexpr const char* kLinear3X = "MathsEquationFrame3Text13";
 inline constexpr const char* kLinear3Y = "MathsEquationFrame3Text14";
 inline constexpr const char* kLinear3Z = "MathsEquationFrame3Text15";
 inline constexpr const char* kLinear3Button = "MathsEquationFrame3cmd1";
+inline constexpr const char* kLinear3Exact = "MathsEquationFrame3Exact";
+inline constexpr const char* kLinear3Solution = "MathsEquationFrame3Solution";
 
 // ---- Trigonometric functions ("三角函数") and their sketch -----------------------------------
 
 inline constexpr const char* kTrigFrame = "MathsTriF";
 inline constexpr const char* kAngle = "MathsTriFText1";
 inline constexpr const char* kTrigResult = "MathsTriFText2";
+// The exact value under the result (degrees, special angles: "精确值: √3/2")
+// and the worked solution of the function last computed (正弦 before any).
+inline constexpr const char* kTrigExact = "MathsTriFExact";
+inline constexpr const char* kTrigSolution = "MathsTriFSolution";
 // The unit of the angle, with the angle field's hint while it is selected.
 inline constexpr const char* kUnitFrame = "MathsTriFFrame1";
 struct UnitRow {
@@ -196,6 +208,12 @@ inline constexpr const char* kKeyPointNotes = "MathsFunctionShapeExploreLabel1";
 inline constexpr const char* kZoomInButton = "MathsFunctionShapeExplorecmd2";
 inline constexpr const char* kZoomOutButton = "MathsFunctionShapeExplorecmd3";
 inline constexpr const char* kViewResetButton = "MathsFunctionShapeExplorecmd4";
+
+// ---- The worked solutions (解题过程) ------------------------------------------------------
+
+inline constexpr SolutionPanelControls kSolutionPanel = {
+    "MathsSolutionPanel", "MathsSolutionPanelList1", "MathsSolutionPanelcmd1",
+    "MathsSolutionPanelcmd2", "MathsSolutionPanelcmd3", "MathsSolutionPanelcmd4"};
 
 // ---- Tables ------------------------------------------------------------------------------
 

@@ -20,6 +20,9 @@
 #include "Controls.h"
 #include "DesktopFit.h"
 #include "EquationSolvers.h"
+#include "ExactLine.h"
+#include "ExactSolvers.h"
+#include "ExactTrig.h"
 #include "FormHelpers.h"
 #include "JobRunner.h"
 #include "TabbedWindow.h"
@@ -33,6 +36,8 @@
 #include "PlotterPage.h"
 #include "Reflow.h"
 #include "SettingsStore.h"
+#include "SolutionPanel.h"
+#include "SolverSteps.h"
 #include "Trigonometry.h"
 #include "Utf8.h"
 
@@ -71,6 +76,7 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     sketchJob_ = new JobRunner(this, QStringLiteral("MathsTriFDrawerJob"));
     setWindowTitle(U(maths::kWindowTitle));
 
+    solutions_ = new SolutionPanel(this, services_, maths::kSolutionPanel);
     QWidget* const pages[] = {buildEquationPage(), buildTrigPage(), buildFormulaPage(),
                               plotter_ = new PlotterPage(services_)};
     std::vector<TabbedWindow::Tab> tabs;
@@ -147,14 +153,19 @@ QWidget* Maths::buildEquationPage() {
     pageLayout->addWidget(all);
     pageLayout->addStretch();
 
-    // Each frame: the equations, then the start button and the roots, on
-    // one line while they fit, else under the equations.
-    auto rows = [](std::initializer_list<QWidget*> equations, QPushButton* start, QWidget* roots, QGroupBox* frame) {
+    // Each frame: the equations, then the start and 解题过程 buttons and the
+    // roots, on one line while they fit, else under the equations; the
+    // exact line under them all.
+    auto rows = [this](std::initializer_list<QWidget*> equations, QPushButton* start, const char* solution,
+                       QWidget* roots, const char* exact, QGroupBox* frame) {
         auto* flow = new FlowLayout(frame);
         for (QWidget* w : equations) flow->addWidget(w);
         flow->newGroup();
         flow->addWidget(start);
+        flow->addWidget(solutionButton(solution, frame->title()));
         flow->addWidget(roots);
+        flow->newLine();
+        flow->addWidget(ExactLine(QLatin1String(exact)));
     };
     // A grid of equations or roots as one piece.
     auto grid = [] {
@@ -174,7 +185,7 @@ QWidget* Maths::buildEquationPage() {
         QPushButton* start = Button(QLatin1String(maths::kQuadraticButton), "开始");
         connect(start, &QPushButton::clicked, this, &Maths::solveQuadratic);
         QWidget* roots = Piece({Label("x1 ="), Result(maths::kQuadraticX1), Label("x2 ="), Result(maths::kQuadraticX2)});
-        rows({equation}, start, roots, frame);
+        rows({equation}, start, maths::kQuadraticSolution, roots, maths::kQuadraticExact, frame);
         column->addWidget(frame);
     }
     // a1 x + b1 y = c1, a2 x + b2 y = c2
@@ -195,7 +206,7 @@ QWidget* Maths::buildEquationPage() {
         results->addWidget(Result(maths::kLinear2X), 0, 1);
         results->addWidget(Label("y ="), 1, 0);
         results->addWidget(Result(maths::kLinear2Y), 1, 1);
-        rows({equations}, start, roots, frame);
+        rows({equations}, start, maths::kLinear2Solution, roots, maths::kLinear2Exact, frame);
         column->addWidget(frame);
     }
     // Three equations in x, y, z.
@@ -218,29 +229,67 @@ QWidget* Maths::buildEquationPage() {
             results->addWidget(Label(labels[row]), row, 0);
             results->addWidget(Result(roots3[row]), row, 1);
         }
-        rows({equations}, start, roots, frame);
+        rows({equations}, start, maths::kLinear3Solution, roots, maths::kLinear3Exact, frame);
         column->addWidget(frame);
     }
     return page;
 }
 
+// A frame's 解题过程 button: it shows the steps of the frame's current
+// inputs in the window's solution panel.
+QPushButton* Maths::solutionButton(const char* name, const QString& problem) {
+    QPushButton* button = Button(QLatin1String(name), U("解题过程"));
+    connect(button, &QPushButton::clicked, this, [this, name, problem, button] {
+        QString title = problem;
+        if (std::string_view(name) == maths::kTrigSolution) {
+            for (const maths::TrigButton& b : maths::kTrigButtons)
+                if (b.function == lastTrig_) title += U("(%1)").arg(U(b.caption).remove(QLatin1Char(' ')));
+        }
+        solutions_->present(title, workedSolution(name), button);
+    });
+    return button;
+}
+
+WorkedSolution Maths::workedSolution(std::string_view button) const {
+    auto* self = const_cast<Maths*>(this);
+    if (button == maths::kQuadraticSolution) {
+        const auto& c = maths::kQuadraticBoxes;
+        return maths::QuadraticSolution(CalcText(self, c[0]), CalcText(self, c[1]), CalcText(self, c[2]));
+    }
+    if (button == maths::kLinear2Solution) {
+        std::string t[6];
+        for (std::size_t i = 0; i < 6; ++i) t[i] = CalcText(self, maths::kLinear2Boxes[i]);
+        return maths::Linear2Solution(t[0], t[1], t[2], t[3], t[4], t[5]);
+    }
+    if (button == maths::kLinear3Solution) {
+        std::string t[12];
+        for (std::size_t i = 0; i < 12; ++i) t[i] = CalcText(self, maths::kLinear3Boxes[i]);
+        return maths::Linear3Solution(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11]);
+    }
+    return maths::TrigSolution(lastTrig_, CalcText(self, maths::kAngle), units_->checkedId() == 1);
+}
+
 void Maths::solveQuadratic() {
-    apply(maths::SolveQuadratic(CalcText(this, maths::kQuadraticBoxes[0]), CalcText(this, maths::kQuadraticBoxes[1]),
-                                CalcText(this, maths::kQuadraticBoxes[2])));
+    const auto& c = maths::kQuadraticBoxes;
+    const std::string a = CalcText(this, c[0]), b = CalcText(this, c[1]), k = CalcText(this, c[2]);
+    apply(WithExactLine(maths::SolveQuadratic(a, b, k), maths::kQuadraticExact, maths::ExactQuadratic(a, b, k)));
 }
 
 void Maths::solveLinear2() {
     setStatus(U(kCalculating));
     std::string t[6];
     for (int i = 0; i < 6; ++i) t[i] = CalcText(this, maths::kLinear2Boxes[static_cast<std::size_t>(i)]);
-    apply(maths::SolveLinear2(t[0], t[1], t[2], t[3], t[4], t[5]));
+    apply(WithExactLine(maths::SolveLinear2(t[0], t[1], t[2], t[3], t[4], t[5]), maths::kLinear2Exact,
+                        maths::ExactLinear2(t[0], t[1], t[2], t[3], t[4], t[5])));
 }
 
 void Maths::solveLinear3() {
     setStatus(U(kCalculating));
     std::string t[12];
     for (int i = 0; i < 12; ++i) t[i] = CalcText(this, maths::kLinear3Boxes[static_cast<std::size_t>(i)]);
-    apply(maths::SolveLinear3(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11]));
+    apply(WithExactLine(maths::SolveLinear3(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11]),
+                        maths::kLinear3Exact,
+                        maths::ExactLinear3(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11])));
 }
 
 // ---- Trigonometry --------------------------------------------------------------
@@ -280,6 +329,9 @@ QWidget* Maths::buildTrigPage() {
     result->setMaximumWidth(QWIDGETSIZE_MAX);  // the whole line: it holds the longest texts of the window
     TooltipFollowsText(result);                // whole also where the line is short
     flow->addWidget(result);
+    flow->addWidget(solutionButton(maths::kTrigSolution, calc->title()));
+    flow->newLine();
+    flow->addWidget(ExactLine(QLatin1String(maths::kTrigExact)));
     column->addWidget(calc);
 
     QGroupBox* sketch = Frame(maths::kSketchFrame, "绘制草图");
@@ -337,8 +389,11 @@ void Maths::unitChanged() {
 
 void Maths::runTrig(int button) {
     setStatus(U(kCalculating));
-    apply(maths::Trig(maths::kTrigButtons[static_cast<std::size_t>(button)].function,
-                      CalcText(this, maths::kAngle), units_->checkedId() == 1));
+    lastTrig_ = maths::kTrigButtons[static_cast<std::size_t>(button)].function;
+    const std::string angle = CalcText(this, maths::kAngle);
+    const bool radians = units_->checkedId() == 1;
+    apply(WithExactLine(maths::Trig(lastTrig_, angle, radians), maths::kTrigExact,
+                        maths::ExactTrig(lastTrig_, angle, radians)));
 }
 
 // ---- Multiplication formulas ---------------------------------------------------------

@@ -8,13 +8,18 @@
 
 #include <QWidget>
 
+#include <string_view>
+
+#include "MathsControls.h"
 #include "Plotter.h"
 #include "Services.h"
+#include "Solutions.h"
 
 class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 
 namespace numora {
@@ -24,6 +29,7 @@ class HintFilter;
 class JobRunner;
 class PlotCanvas;
 class PlotterPage;
+class SolutionPanel;
 class TabbedWindow;
 struct Outcome;
 
@@ -55,6 +61,10 @@ private:
     QString text(const char* control) const;
     void apply(const Outcome& outcome);
 
+    QPushButton* solutionButton(const char* name, const QString& problem);
+    // The steps of the frame of the 解题过程 button `button`, for its inputs.
+    WorkedSolution workedSolution(std::string_view button) const;
+
     void solveQuadratic();
     void solveLinear2();
     void solveLinear3();
@@ -70,6 +80,9 @@ private:
     QButtonGroup* units_ = nullptr;
     PlotterPage* plotter_ = nullptr;
     PlotCanvas* sketch_ = nullptr;
+    SolutionPanel* solutions_ = nullptr;
+    // The function of the trigonometric frame's last command: its 解题过程.
+    maths::TrigFunction lastTrig_ = maths::TrigFunction::Sine;
     // The sketch's job (JobRunner.h): its curve grows as the job sends it.
     JobRunner* sketchJob_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "MathsAccessibility.h"
 
 #include "MathsControls.h"
+#include "SolutionPanel.h"
 #include "Utf8.h"
 
 namespace numora {
@@ -51,6 +52,8 @@ AccessibleTable MathsAccessibility() {
     add(maths::kQuadraticButton, U("一元二次方程 开始求解"));
     add(maths::kQuadraticX1, U("一元二次方程 根 x1"), U("方程的第一个根"));
     add(maths::kQuadraticX2, U("一元二次方程 根 x2"), U("方程的第二个根"));
+    add(maths::kQuadraticExact, U("一元二次方程 精确值"), U("两根的精确值(根式、分数)"));
+    add(maths::kQuadraticSolution, U("一元二次方程 解题过程"), U("显示一元二次方程的解题过程"));
     const char* const unknowns[] = {"x", "y", "z"};
     for (int row = 0; row < 2; ++row) {
         const QString eq = U("二元一次方程组 第%1个方程 ").arg(row + 1);
@@ -62,6 +65,8 @@ AccessibleTable MathsAccessibility() {
     add(maths::kLinear2Button, U("二元一次方程组 开始求解"));
     add(maths::kLinear2X, U("二元一次方程组 解 x"));
     add(maths::kLinear2Y, U("二元一次方程组 解 y"));
+    add(maths::kLinear2Exact, U("二元一次方程组 精确值"), U("方程组的解的精确值(分数)"));
+    add(maths::kLinear2Solution, U("二元一次方程组 解题过程"), U("显示二元一次方程组的解题过程"));
     for (int row = 0; row < 3; ++row) {
         const QString eq = U("三元一次方程组 第%1个方程 ").arg(row + 1);
         for (int col = 0; col < 4; ++col) {
@@ -72,6 +77,8 @@ AccessibleTable MathsAccessibility() {
         add(roots[row], U("三元一次方程组 解 ") + QLatin1String(unknowns[row]));
     }
     add(maths::kLinear3Button, U("三元一次方程组 开始求解"));
+    add(maths::kLinear3Exact, U("三元一次方程组 精确值"), U("方程组的解的精确值(分数)"));
+    add(maths::kLinear3Solution, U("三元一次方程组 解题过程"), U("显示三元一次方程组的解题过程"));
 
     // Trigonometry and its sketch.
     add(maths::kAngle, U("三角函数 角"));
@@ -81,6 +88,8 @@ AccessibleTable MathsAccessibility() {
     for (int i = 0; i < 6; ++i)
         add(maths::kTrigButtons[static_cast<std::size_t>(i)].control, U("三角函数 计算") + U(functions[i]));
     add(maths::kTrigResult, U("三角函数 结果"));
+    add(maths::kTrigExact, U("三角函数 精确值"), U("特殊角(15° 和 18° 的整数倍)的三角函数精确值"));
+    add(maths::kTrigSolution, U("三角函数 解题过程"), U("显示最近一次计算的三角函数的解题过程(诱导公式)"));
     add(maths::kSketchSine, U("草图 绘制正弦曲线(红)"));
     add(maths::kSketchCosine, U("草图 绘制余弦曲线(蓝)"));
     add(maths::kSketchLeft, U("草图 横轴左界"));
@@ -118,6 +127,7 @@ AccessibleTable MathsAccessibility() {
     add(maths::kZoomInButton, U("图象探究 放大"));
     add(maths::kZoomOutButton, U("图象探究 缩小"));
     add(maths::kViewResetButton, U("图象探究 复位视图"));
+    AddSolutionPanelRows(table, maths::kSolutionPanel);
     return table;
 }
 

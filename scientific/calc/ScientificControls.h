@@ -45,10 +45,17 @@ inline constexpr const char* kGoldbachNote = "GdbhAnnotate";
 inline constexpr const char* kFactorInputFrame = "FactorizationFrame1";
 inline constexpr const char* kFactorInput = "FactorizationFrame1Text1";
 inline constexpr const char* kFactorButton = "FactorizationFrame1cmd1";
+// The worked solution by short division (解题过程).
+inline constexpr const char* kFactorSolution = "FactorizationFrame1Solution";
 inline constexpr const char* kFactorStopButton = "FactorStopcmd";
 inline constexpr const char* kFactorResultFrame = "FactorizationFrame2";
 inline constexpr const char* kFactorList = "FactorizationFrame2List1";
 inline constexpr const char* kFactorCount = "FactorizationFrame2Text1";
+// The prime-power form under the list ("360 = 2³×3²×5"), once the list is whole.
+inline constexpr const char* kFactorExact = "FactorizationFrame2Exact";
+inline constexpr SolutionPanelControls kSolutionPanel = {
+    "ScientificSolutionPanel", "ScientificSolutionPanelList1", "ScientificSolutionPanelcmd1",
+    "ScientificSolutionPanelcmd2", "ScientificSolutionPanelcmd3", "ScientificSolutionPanelcmd4"};
 
 // ---- Mersenne primes ("莫孙尼素数计算") -------------------------------------------------
 

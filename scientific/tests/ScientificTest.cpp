@@ -22,6 +22,7 @@
 #include "WidgetDriver.h"
 #include "Scientific.h"
 #include "ScientificControls.h"
+#include "SolutionPanel.h"
 #include "Primes.h"
 #include "QtTestMain.h"
 
@@ -392,6 +393,43 @@ private slots:
         QVERIFY(!guard);
         QTest::qWait(3 * JobControl::kBatchMs);
         QVERIFY(fakes->dialogs.messages.isEmpty());
+    }
+
+    // The prime-power form under the list once it is whole, and the short
+    // division of the same number ending with it; a refusal gives the
+    // start button's message and no line.
+    void primePowersAndShortDivision() {
+        window->selectTab(QLatin1String(kFactorPage));
+        auto* panel = window->findChild<SolutionPanel*>(QLatin1String(kSolutionPanel.panel));
+        QVERIFY(field(kFactorExact)->isHidden());
+        const struct { const char* input; const char* exact; int divisions; } rows[] = {
+            {"360", "360 = 2³×3²×5", 5},
+            {"7", "7 = 7", 0},
+            {"1024", "1024 = 2¹⁰", 9},
+            {"2147483646", "2147483646 = 2×3²×7×11×31×151×331", 7},
+        };
+        for (const auto& row : rows) {
+            type(kFactorInput, QLatin1String(row.input));
+            click(kFactorButton);
+            settle();
+            QCOMPARE(field(kFactorExact)->text(), U(row.exact));
+            QVERIFY(field(kFactorExact)->isVisible());
+            click(kFactorSolution);
+            const QStringList steps = panel->lines();
+            QCOMPARE(steps.last(), U(row.exact));
+            QCOMPARE(steps.filter(U(" ÷ ")).size(), row.divisions);
+            panel->close();
+        }
+        for (const char* refused : {"1", "2147483648"}) {
+            type(kFactorInput, QLatin1String(refused));
+            click(kFactorButton);
+            const QString message = lastMessage();
+            QCOMPARE(field(kFactorExact)->text(), QString());
+            fakes->dialogs.messages.clear();
+            click(kFactorSolution);
+            QCOMPARE(lastMessage(), message);
+            QVERIFY(!panel->isVisible());
+        }
     }
 };
 

@@ -17,7 +17,10 @@
 #include "Controls.h"
 #include "DesktopFit.h"
 #include "FormHelpers.h"
+#include "ExactLine.h"
+#include "FactorSolutions.h"
 #include "JobRunner.h"
+#include "SolutionPanel.h"
 #include "TabbedWindow.h"
 #include "Outcome.h"
 #include "Primes.h"
@@ -89,6 +92,7 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
     mersenneJob_ = new JobRunner(this, QStringLiteral("MosunniJob"));
     setWindowTitle(U(scientific::kWindowTitle));
 
+    solutions_ = new SolutionPanel(this, services_, scientific::kSolutionPanel);
     QWidget* const pages[] = {buildGoldbachPage(), buildFactorizationPage(), buildMersennePage()};
     std::vector<TabbedWindow::Tab> tabs;
     for (std::size_t i = 0; i < scientific::kTabs.size(); ++i) {
@@ -268,6 +272,13 @@ QWidget* Scientific::buildFactorizationPage() {
     QPushButton* stop = Button(scientific::kFactorStopButton, "停  止");
     connect(stop, &QPushButton::clicked, factorJob_, &JobRunner::cancel);
     inputRow->addWidget(stop);
+    QPushButton* steps = Button(scientific::kFactorSolution, "解题过程");
+    connect(steps, &QPushButton::clicked, this, [this, steps] {
+        solutions_->present(U("分解质因数"),
+                            scientific::FactorizationSolution(CalcText(this, QLatin1String(scientific::kFactorInput))),
+                            steps);
+    });
+    inputRow->addWidget(steps);
     column->addWidget(input);
 
     QGroupBox* results = Frame(scientific::kFactorResultFrame, "数据分解结果");
@@ -275,14 +286,20 @@ QWidget* Scientific::buildFactorizationPage() {
     factorList_ = new QListWidget;
     factorList_->setObjectName(QLatin1String(scientific::kFactorList));
     resultColumn->addWidget(factorList_, 1);
-    resultColumn->addWidget(Captioned(U("因数个数"), Result(scientific::kFactorCount, "0")));
+    // The count, and beside it the prime-power form once the list is whole.
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(Captioned(U("因数个数"), Result(scientific::kFactorCount, "0")));
+    countRow->addWidget(ExactLine(QLatin1String(scientific::kFactorExact)), 1);
+    resultColumn->addLayout(countRow);
     column->addWidget(results, 1);
     return page;
 }
 
 void Scientific::runFactorization() {
-    const auto check =
-        scientific::CheckFactorInput(CalcText(this, QLatin1String(scientific::kFactorInput)));
+    const std::string typed = CalcText(this, QLatin1String(scientific::kFactorInput));
+    const auto check = scientific::CheckFactorInput(typed);
+    // The prime-power form shows once the list is whole.
+    SetFieldText(this, QLatin1String(scientific::kFactorExact), QString());
     if (check.kind == scientific::FactorCheck::Refused) {
         ApplyOutcome(this, Outcome::Error(check.message), services_.dialogs);
         return;
@@ -305,13 +322,15 @@ void Scientific::runFactorization() {
         [this](std::vector<std::int32_t>& factors) {
             for (std::int32_t factor : factors) factorList_->addItem(QString::number(factor));
         },
-        [this, start](JobRunner::End end, const QString&) {
-            if (end == JobRunner::End::Finished)
+        [this, start, exact = scientific::ExactFactorization(typed)](JobRunner::End end, const QString&) {
+            if (end == JobRunner::End::Finished) {
                 findChild<QLineEdit*>(QLatin1String(scientific::kFactorCount))->setText(QString::number(factorList_->count()));
-            else if (end == JobRunner::End::Cancelled)
+                if (exact) SetFieldText(this, QLatin1String(scientific::kFactorExact), QString::fromStdString(exact->line));
+            } else if (end == JobRunner::End::Cancelled) {
                 showStopMessage();
-            else
+            } else {
                 ApplyOutcome(this, Outcome::Error(kTooLarge), services_.dialogs);
+            }
             start->setEnabled(true);
         });
 }

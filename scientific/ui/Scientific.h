@@ -25,6 +25,7 @@ class QPushButton;
 namespace numora {
 
 class HintFilter;
+class SolutionPanel;
 class JobRunner;
 class TabbedWindow;
 
@@ -82,6 +83,7 @@ private:
     Services& services_;
     TabbedWindow* frame_ = nullptr;
     HintFilter* hints_ = nullptr;
+    SolutionPanel* solutions_ = nullptr;
 
     GoldbachModel* goldbach_ = nullptr;
     QListView* goldbachList_ = nullptr;

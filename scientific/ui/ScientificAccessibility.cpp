@@ -4,6 +4,7 @@
 #include "ScientificAccessibility.h"
 
 #include "ScientificControls.h"
+#include "SolutionPanel.h"
 
 namespace numora {
 
@@ -23,6 +24,8 @@ AccessibleTable ScientificAccessibility() {
         {scientific::kFactorStopButton, "因数分解 停止", nullptr},
         {scientific::kFactorList, "因数分解 因数列表", "因数列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
         {scientific::kFactorCount, "因数分解 因数个数", nullptr},
+        {scientific::kFactorExact, "因数分解 质因数分解式", "写成质数的幂的乘积"},
+        {scientific::kFactorSolution, "因数分解 解题过程", "用短除法分解质因数的过程"},
         // Mersenne primes.
         {scientific::kMersenneList, "莫孙尼素数 列表", "莫孙尼素数列表；右键菜单或 Ctrl+C 复制选中的行，Ctrl+A 全选，Ctrl+Shift+C 全部复制，Ctrl+S 保存为文本文件"},
         {scientific::kMersenneCount, "莫孙尼素数 个数", nullptr},
@@ -36,6 +39,7 @@ AccessibleTable ScientificAccessibility() {
                          r.description ? QString::fromUtf8(r.description) : QString()});
     // The result lists.
     for (AccessibleText& row : table) row.result = row.control.endsWith(QLatin1String("List1"));
+    AddSolutionPanelRows(table, scientific::kSolutionPanel);
     return table;
 }
 

@@ -71,6 +71,10 @@ inline constexpr const char* kRootResult = "CommonKaiText2";
 inline constexpr const char* kRoundedRoot = "CommonKaiText3";
 inline constexpr const char* kRootIndex = "CommonKaiText4";
 inline constexpr const char* kRootButton = "Commoncmd7";
+// The exact root under the results ("精确值: 2√2") and the button of the
+// root's worked solution (解题过程).
+inline constexpr const char* kRootExact = "CommonKaiExact";
+inline constexpr const char* kRootSolution = "CommonKaiSolution";
 
 inline constexpr const char* kLogFrame = "CommonFullFrame7";
 inline constexpr const char* kLogArgument = "CommonLogText1";
@@ -90,6 +94,8 @@ inline constexpr const char* kQuickFirst = "CommonSimpleFrame1Text1";
 inline constexpr const char* kQuickSecond = "CommonSimpleFrame1Text2";
 inline constexpr const char* kQuickFrame = "CommonSimpleFrame2";
 inline constexpr const char* kQuickResult = "CommonSimpleFrame2Text1";
+// The exact root under the result, written by 开  方 (emptied by the others).
+inline constexpr const char* kQuickExact = "CommonSimpleFrame2Exact";
 // The operation buttons in the order of QuickOp (add, subtract, multiply,
 // divide, power, root, logarithm).
 inline constexpr auto kQuickButtons = std::to_array<ControlText>({
@@ -101,6 +107,11 @@ inline constexpr auto kQuickButtons = std::to_array<ControlText>({
     {"CommonSimpleFrame2cmd6", "开  方"},
     {"CommonSimpleFrame2cmd7", "求对数"},
 });
+
+// The worked solutions (解题过程) of the full page.
+inline constexpr SolutionPanelControls kSolutionPanel = {
+    "CommonSolutionPanel", "CommonSolutionPanelList1", "CommonSolutionPanelcmd1",
+    "CommonSolutionPanelcmd2", "CommonSolutionPanelcmd3", "CommonSolutionPanelcmd4"};
 
 // ---- Big-number page -------------------------------------------------------------------
 

@@ -22,6 +22,7 @@
 #include "JobRunner.h"
 #include "WidgetDriver.h"
 #include "Standard.h"
+#include "SolutionPanel.h"
 #include "StandardControls.h"
 #include "QtTestMain.h"
 
@@ -605,6 +606,57 @@ private slots:
         QVERIFY(!guard);
         QTest::qWait(3 * JobControl::kBatchMs);
         QVERIFY(fakes->dialogs.messages.isEmpty());
+    }
+
+    // The root's exact line (full page and quick page) after the command,
+    // and the worked solution of the same inputs: its last line ends with
+    // the exact form, or with the decimal root where there is none; a
+    // refusal gives the start button's message.
+    void exactRoots() {
+        const struct {
+            const char* radicand;
+            const char* index;
+            const char* exact;    // "": no exact line
+            const char* message;  // of both buttons
+        } rows[] = {
+            {"8", "2", "精确值: 2√2", ""},
+            {"0.5", "2", "精确值: √2/2", ""},
+            {"16", "3", "精确值: 2∛2", ""},
+            {"48", "4", "精确值: 2∜3", ""},
+            {"32", "5", "精确值: 2", ""},
+            {"3", "5", "", ""},
+            {"", "2", "", "请不要使输入框为空"},
+            {"-4", "2", "", "被开方数不能为负"},
+        };
+        auto* panel = window->findChild<SolutionPanel*>(QLatin1String(kSolutionPanel.panel));
+        for (const auto& row : rows) {
+            // Full page: the steps first (a refusal resets a box).
+            type(kRadicand, U(row.radicand));
+            type(kRootIndex, U(row.index));
+            fakes->dialogs.messages.clear();
+            click(kRootSolution);
+            const QString stepsMessage = lastMessage();
+            const QStringList steps = panel->isVisible() ? panel->lines() : QStringList();
+            panel->close();
+            click(kRootButton);
+            QCOMPARE(lastMessage(), U(row.message));
+            QCOMPARE(stepsMessage, U(row.message));
+            QCOMPARE(field(kRootExact)->text(), U(row.exact));
+            if (*row.message) continue;
+            const QString answer = *row.exact ? U(row.exact).remove(U("精确值: ")) : field(kRootResult)->text();
+            QVERIFY2(steps.last().endsWith(answer), qPrintable(steps.join(QLatin1Char('\n'))));
+
+            // The quick page: radicand first, index second.
+            window->selectTab(QLatin1String(kQuickPage));
+            type(kQuickFirst, U(row.radicand));
+            type(kQuickSecond, U(row.index));
+            click(kQuickButtons[5].control);
+            QCOMPARE(field(kQuickExact)->text(), U(row.exact));
+            QCOMPARE(field(kQuickExact)->isVisible(), *row.exact != 0);
+            click(kQuickButtons[0].control);  // 加  法: no exact line
+            QCOMPARE(field(kQuickExact)->text(), QString());
+            window->selectTab(QLatin1String(kFullPage));
+        }
     }
 };
 

@@ -24,6 +24,7 @@
 #include "CommonOps.h"
 #include "Controls.h"
 #include "DesktopFit.h"
+#include "ExactLine.h"
 #include "FormHelpers.h"
 #include "JobRunner.h"
 #include "ListExport.h"
@@ -31,6 +32,8 @@
 #include "NumberText.h"
 #include "Outcome.h"
 #include "Reflow.h"
+#include "RootSolutions.h"
+#include "SolutionPanel.h"
 #include "StandardAccessibility.h"
 #include "FieldLimit.h"
 #include "Utf8.h"
@@ -98,6 +101,7 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     pairJob_ = new JobRunner(this, QStringLiteral("LargePairJob"));
     foldJob_ = new JobRunner(this, QStringLiteral("LargeFoldJob"));
 
+    solutions_ = new SolutionPanel(this, services_, standard::kSolutionPanel);
     QWidget* const pages[] = {buildFullPage(), buildSimplePage(), buildLargePage()};
     std::vector<TabbedWindow::Tab> tabList;
     for (int i = 0; i < 3; ++i) {
@@ -168,6 +172,7 @@ QWidget* Standard::buildFullPage() {
         for (QWidget* w : results) row->addWidget(w);
         row->addWidget(start);
         column->addWidget(frame);
+        return row;
     };
     auto start = [this](const char* name, int command) {
         QPushButton* b = Button(name, "开 始");
@@ -197,12 +202,24 @@ QWidget* Standard::buildFullPage() {
     frameRow(Frame(standard::kPowerFrame, "乘方运算"),
              Piece({Box(standard::kPowerBase, "1", 16), Raised(Box(standard::kPowerExponent, "0", 3), true)}),
              {result(standard::kPowerResult, "1")}, start(standard::kPowerButton, 6));
-    frameRow(Frame(standard::kRootFrame, "开方运算"),
-             Piece({Raised(Box(standard::kRootIndex, "1", 3), true),
-                    new RadicalBox(Box(standard::kRadicand, "0", 12))}),
-             {Label("="), Captioned(U("方根"), Result(standard::kRootResult, "0")),
-              Captioned(U("取整"), Result(standard::kRoundedRoot, "0"))},
-             start(standard::kRootButton, 7));
+    // The root's exact form under its results; its 解题过程 beside 开 始.
+    QGroupBox* rootFrame = Frame(standard::kRootFrame, "开方运算");
+    FlowLayout* rootRow = frameRow(rootFrame,
+                                   Piece({Raised(Box(standard::kRootIndex, "1", 3), true),
+                                          new RadicalBox(Box(standard::kRadicand, "0", 12))}),
+                                   {Label("="), Captioned(U("方根"), Result(standard::kRootResult, "0")),
+                                    Captioned(U("取整"), Result(standard::kRoundedRoot, "0"))},
+                                   start(standard::kRootButton, 7));
+    QPushButton* rootSolution = Button(standard::kRootSolution, "解题过程");
+    connect(rootSolution, &QPushButton::clicked, this, [this, rootSolution, rootFrame] {
+        solutions_->present(rootFrame->title(),
+                            standard::RootSolution(CalcText(this, QLatin1String(standard::kRadicand)),
+                                                   CalcText(this, QLatin1String(standard::kRootIndex))),
+                            rootSolution);
+    });
+    rootRow->addWidget(rootSolution);
+    rootRow->newLine();
+    rootRow->addWidget(ExactLine(QLatin1String(standard::kRootExact)));
     frameRow(Frame(standard::kLogFrame, "对数运算"),
              Piece({Label("Log"), Raised(Box(standard::kLogBase, "2", 8), false), Box(standard::kLogArgument, "1", 8)}),
              {result(standard::kLogResult, "0", /*typable=*/true)}, start(standard::kLogButton, 8));
@@ -226,7 +243,11 @@ void Standard::runCommon(int command) {
             break;
         case 4: outcome = standard::CommonQuotient(text(standard::kDividend), text(standard::kDivisor)); break;
         case 6: outcome = standard::CommonPower(text(standard::kPowerBase), text(standard::kPowerExponent)); break;
-        case 7: outcome = standard::CommonRoot(text(standard::kRadicand), text(standard::kRootIndex)); break;
+        case 7:
+            outcome = WithExactLine(standard::CommonRoot(text(standard::kRadicand), text(standard::kRootIndex)),
+                                    standard::kRootExact,
+                                    standard::ExactRoot(text(standard::kRadicand), text(standard::kRootIndex)));
+            break;
         case 8: outcome = standard::CommonLogarithm(text(standard::kLogArgument), text(standard::kLogBase)); break;
         case 9: outcome = standard::CommonFactorial(text(standard::kFactorialInput)); break;
         default: return;
@@ -256,16 +277,21 @@ QWidget* Standard::buildSimplePage() {
         grid->addWidget(b, i / 4, i % 4);
     }
     grid->addWidget(Result(standard::kQuickResult, "0"), 2, 0, 1, 4);
+    grid->addWidget(ExactLine(QLatin1String(standard::kQuickExact)), 3, 0, 1, 4);
     column->addWidget(ops);
     column->addStretch();
     return page;
 }
 
 void Standard::runQuick(int op) {
-    const Outcome outcome = standard::QuickOperation(static_cast<QuickOp>(op),
-                                                     CalcText(this, QLatin1String(standard::kQuickFirst)),
-                                                     CalcText(this, QLatin1String(standard::kQuickSecond)));
-    ApplyOutcome(this, outcome, services_.dialogs);
+    const std::string first = CalcText(this, QLatin1String(standard::kQuickFirst));
+    const std::string second = CalcText(this, QLatin1String(standard::kQuickSecond));
+    const auto exact = static_cast<QuickOp>(op) == QuickOp::Root ? standard::ExactQuickRoot(first, second)
+                                                                 : std::optional<ExactForms>();
+    ApplyOutcome(this,
+                 WithExactLine(standard::QuickOperation(static_cast<QuickOp>(op), first, second),
+                               standard::kQuickExact, exact),
+                 services_.dialogs);
 }
 
 // ---- Big-number page --------------------------------------------------------

@@ -21,6 +21,7 @@ class QPushButton;
 namespace numora {
 
 class HintFilter;
+class SolutionPanel;
 class JobRunner;
 class TabbedWindow;
 
@@ -65,6 +66,7 @@ private:
     Services& services_;
     TabbedWindow* frame_ = nullptr;
     HintFilter* hints_ = nullptr;
+    SolutionPanel* solutions_ = nullptr;
 
     QButtonGroup* options_ = nullptr;
     QListWidget* list_ = nullptr;

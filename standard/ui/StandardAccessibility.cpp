@@ -3,6 +3,7 @@
 
 #include "StandardAccessibility.h"
 
+#include "SolutionPanel.h"
 #include "StandardControls.h"
 
 namespace numora {
@@ -40,6 +41,8 @@ AccessibleTable StandardAccessibility() {
         {standard::kRootResult, "开方运算 方根", "开方运算的结果"},
         {standard::kRoundedRoot, "开方运算 方根取整", "方根四舍五入后的整数"},
         {standard::kRootButton, "开方运算 开始", nullptr},
+        {standard::kRootExact, "开方运算 精确值", "方根的精确值(最简根式)"},
+        {standard::kRootSolution, "开方运算 解题过程", "显示开方的解题过程"},
         {standard::kLogBase, "对数运算 底数", nullptr},
         {standard::kLogArgument, "对数运算 真数", nullptr},
         {standard::kLogResult, "对数运算 对数", "对数运算的结果"},
@@ -58,6 +61,7 @@ AccessibleTable StandardAccessibility() {
         {standard::kQuickButtons[5].control, "简易运算 开方", "以第一个数为被开方数，第二个数为根指数"},
         {standard::kQuickButtons[6].control, "简易运算 求对数", "以第一个数为底数，第二个数为真数"},
         {standard::kQuickResult, "简易运算 结果", "运算结果"},
+        {standard::kQuickExact, "简易运算 精确值", "开方结果的精确值(最简根式)"},
         // Big-number page.
         {standard::kLargeStopButton, "停止大数计算", nullptr},
         {standard::kPairFirst, "计算窗格1 第一个数", nullptr},
@@ -88,6 +92,7 @@ AccessibleTable StandardAccessibility() {
                          r.description ? QString::fromUtf8(r.description) : QString()});
     // A result the user may also type into.
     for (AccessibleText& row : table) row.result = row.control == QLatin1String("CommonLogText3");
+    AddSolutionPanelRows(table, standard::kSolutionPanel);
     return table;
 }
 
