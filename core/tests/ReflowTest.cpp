@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Rows that reflow: where a FlowLayout puts its items at a given width.
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -73,6 +76,34 @@ private slots:
         QCOMPARE(got.join(QLatin1Char(' ')), placed);
         // The height asked for is the height used.
         QCOMPARE(flow->heightForWidth(width), flow->lineCount() * (kHeight + kGap) - kGap);
+    }
+
+    // A result box's caption: one step under the text around it, never
+    // under 9 points.
+    void captionsStayReadable_data() {
+        QTest::addColumn<double>("text");
+        QTest::addColumn<double>("caption");
+        QTest::newRow("8 pt text") << 8.0 << 9.0;
+        QTest::newRow("9 pt text") << 9.0 << 9.0;
+        QTest::newRow("10 pt text") << 10.0 << 9.0;
+        QTest::newRow("12 pt text") << 12.0 << 11.0;
+        QTest::newRow("20 pt text") << 20.0 << 19.0;
+    }
+    void captionsStayReadable() {
+        QFETCH(double, text);
+        QFETCH(double, caption);
+        QCOMPARE(CaptionPointSize(text), caption);
+        QWidget window;
+        QFont font = window.font();
+        font.setPointSizeF(text);
+        window.setFont(font);
+        auto* layout = new QHBoxLayout(&window);
+        QWidget* piece = Captioned(QStringLiteral("余数"), new QLineEdit);
+        layout->addWidget(piece);
+        window.show();
+        auto* label = piece->findChild<QLabel*>(QStringLiteral("SmallCaption"));
+        QVERIFY(label);
+        QCOMPARE(label->font().pointSizeF(), caption);
     }
 };
 

@@ -68,6 +68,8 @@ private:
     QSize openingSize(QMdiSubWindow* window) const;
     // The height `window` needs to show its content at `contentWidth`.
     int neededHeight(QMdiSubWindow* window, int contentWidth) const;
+    // The least width the window takes without a sideways scroll bar.
+    int leastWidth(QMdiSubWindow* window) const;
     void keepInside(QMdiSubWindow* window);
     void keepAllInside();
 
