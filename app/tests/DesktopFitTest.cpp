@@ -308,8 +308,11 @@ private slots:
         QCOMPARE(box.wholeText(), text);
         if (terms) {
             // The result and the note stay in the shown text.
-            QVERIFY2(box.shownText().contains(QLatin1Char('=') + result), qPrintable(box.shownText().right(80)));
+            QVERIFY2(QString(box.shownText()).remove(QLatin1Char('\n')).contains(QLatin1Char('=') + result),
+                     qPrintable(box.shownText().right(80)));
             QVERIFY(box.shownText().endsWith(U("计算结果已经粘贴入剪贴板")));
+            // Not in a scrolled part: all of it is seen at once.
+            QVERIFY(!box.findChild<QScrollArea*>(QStringLiteral("MessageScroller")));
         }
         auto* label = box.findChild<QLabel*>(QStringLiteral("MessageText"));
         if (QString(box.shownText()).remove(QLatin1Char('\n')) != QString(text).remove(QLatin1Char('\n')))

@@ -19,6 +19,7 @@
 #include <QSpacerItem>
 #include <QStyle>
 #include <algorithm>
+#include <vector>
 
 namespace numora {
 namespace {
@@ -30,7 +31,7 @@ constexpr int kMaxTextWidth = 520;
 constexpr int kTitleBarExtras = 150;
 // The share of the screen's height (in percent) the text may take; the
 // rest is the title bar, the buttons and the margins.
-constexpr int kMaxTextShare = 55;
+constexpr int kMaxTextShare = 45;
 // Every box shows at least this many lines of a long paragraph.
 constexpr int kLeastLines = 5;
 
@@ -142,14 +143,28 @@ QString MessageDialog::shownText() const { return label_->text(); }
 
 QString MessageDialog::BoundParagraphs(const QString& text, const QFontMetrics& metrics, int width, int maxLines) {
     maxLines = std::max(maxLines, kLeastLines);
-    QStringList out;
+    std::vector<QStringList> paragraphs;
+    int total = 0;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        const QStringList lines = WrapLines(paragraph, metrics, width).split(QLatin1Char('\n'));
-        if (lines.size() <= maxLines) {
+        paragraphs.push_back(WrapLines(paragraph, metrics, width).split(QLatin1Char('\n')));
+        total += static_cast<int>(paragraphs.back().size());
+    }
+    // The long paragraphs share the lines the short ones leave.
+    int longOnes = 0, shortLines = 0;
+    for (const QStringList& lines : paragraphs) {
+        if (lines.size() > kLeastLines)
+            ++longOnes;
+        else
+            shortLines += static_cast<int>(lines.size());
+    }
+    const int share = longOnes ? std::max(kLeastLines, (maxLines - shortLines) / longOnes) : maxLines;
+    QStringList out;
+    for (const QStringList& lines : paragraphs) {
+        if (total <= maxLines || lines.size() <= share) {
             out << lines;
             continue;
         }
-        out << lines.mid(0, maxLines - 3) << QStringLiteral("…") << lines.mid(lines.size() - 2);
+        out << lines.mid(0, share - 3) << QStringLiteral("…") << lines.mid(lines.size() - 2);
     }
     return out.join(QLatin1Char('\n'));
 }

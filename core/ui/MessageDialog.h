@@ -31,11 +31,11 @@ public:
     QString shownText() const;
     // The whole text: the shown text's tool tip, and what Ctrl+C copies.
     QString wholeText() const { return text_; }
-    // Bounds a text broken into lines by WrapLines (paragraphs separated by
-    // `paragraphs`, the text before breaking): a paragraph of more than
-    // `maxLines` lines keeps its first lines and its last two (where a
-    // formula's result stands) around a line "…"; at most `maxLines`
-    // lines each.
+    // Breaks `text` into lines of at most `width` pixels (WrapLines) and,
+    // when that gives more than `maxLines` lines, shortens its long
+    // paragraphs (those of more than a few lines), which share the lines
+    // the others leave: each keeps its first lines and its last two (where
+    // a formula's result stands) around a line "…".
     static QString BoundParagraphs(const QString& text, const QFontMetrics& metrics, int width, int maxLines);
     // The width the window needs for its title bar to show `title` whole:
     // the title in the title bar's bold face and room for the window

@@ -155,6 +155,8 @@ private:
             if (field->accessibleDescription() == text)
                 field->setAccessibleDescription(field->property(kFreshDescription).toString());
             field->setGraphicsEffect(nullptr);
+            // A stale tool tip still open over the field closes.
+            if (QToolTip::isVisible() && QToolTip::text() == text) QToolTip::hideText();
         }
     }
 
