@@ -26,7 +26,7 @@ namespace numora::scientific {
 // refuse other input stay the commands' own).
 inline constexpr auto kLimits = std::to_array<ControlText>({
     {kGoldbachInput, "可输入4到2147483646之间的偶数"},
-    {kFactorInput, "可输入2到2147483647之间的整数，可接受的最大数为2147483647"},
+    {kFactorInput, "可输入2到2147483647之间的整数"},
 });
 
 inline constexpr auto kFrames = std::to_array<ResultFrame>({

@@ -88,6 +88,16 @@ QSize WindowPlacement::openingSize(QMdiSubWindow* window) const {
     return QSize(size.width, size.height).boundedTo(most);
 }
 
+PixelBox WindowPlacement::roomForBar(QMdiSubWindow* window, PixelBox box, int openingHeight) const {
+    // A window cut below the height it opens at shows a vertical scroll
+    // bar: it is widened by the bar (as far as the area allows), so that its
+    // lines do not need a sideways one.
+    if (box.height >= openingHeight) return box;
+    const int room = area_->viewport()->width() - box.left;
+    box.width = std::max(box.width, std::min(leastWidth(window), room));
+    return box;
+}
+
 int WindowPlacement::leastWidth(QMdiSubWindow* window) const {
     QWidget* content = host_.contentOf(window);
     if (!content) return window->minimumSizeHint().width();
@@ -139,6 +149,7 @@ void WindowPlacement::place(QMdiSubWindow* window, bool storedPlace) {
         const PixelPoint at = FirstFreeCascadePlace(shown, cascadeStep(), ToSize(room));
         box = {at.x, at.y, std::min(box.width, room.width() - at.x), std::min(box.height, room.height() - at.y)};
     }
+    box = roomForBar(window, box, size.height());
     adjusting_ = true;
     window->setGeometry(ToRect(box));
     adjusting_ = false;
@@ -160,7 +171,8 @@ void WindowPlacement::cascade() {
         CascadeBoxes(sizes, minimums, cascadeStep(), ToSize(area_->viewport()->size()));
     adjusting_ = true;
     for (int i = 0; i < windows.size(); ++i) {
-        windows[i]->setGeometry(ToRect(boxes[static_cast<std::size_t>(i)]));
+        const auto k = static_cast<std::size_t>(i);
+        windows[i]->setGeometry(ToRect(roomForBar(windows[i], boxes[k], sizes[k].height)));
         windows[i]->setProperty(kSizeKept, false);
         windows[i]->raise();
     }
