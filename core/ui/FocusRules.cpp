@@ -11,6 +11,8 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace numora {
 namespace {
 
@@ -89,7 +91,12 @@ void ShowFocus() {
     for (QWidget* w = focus->parentWidget(); w; w = w->parentWidget()) {
         auto* area = qobject_cast<QScrollArea*>(w);
         if (!area || !area->widget() || !area->widget()->isAncestorOf(focus)) continue;
-        area->ensureWidgetVisible(focus, 4, 4);
+        // The whole control, not only its text cursor (which is what the
+        // area's own ensureWidgetVisible shows of a text field).
+        const QRect at(focus->mapTo(area->widget(), QPoint(0, 0)), focus->size());
+        const QSize room = area->viewport()->size();
+        area->ensureVisible(at.center().x(), at.center().y(), std::min(at.width() / 2 + 4, room.width() / 2),
+                            std::min(at.height() / 2 + 4, room.height() / 2));
     }
 }
 
