@@ -277,6 +277,51 @@ private slots:
         QVERIFY(box.width() <= 700);
     }
 
+    // A formula far longer than the screen (1+2+…+2500, 300 terms): the box
+    // stays on the screen with the result line and 确定 in it; the formula
+    // is shortened in the middle, whole in its tool tip and under Ctrl+C.
+    void longMessageStaysOnScreen_data() {
+        QTest::addColumn<int>("terms");
+        QTest::addColumn<int>("paragraphs");
+        QTest::newRow("300 terms") << 300 << 1;
+        QTest::newRow("2500 terms") << 2500 << 1;
+        QTest::newRow("many short paragraphs") << 0 << 400;
+    }
+    void longMessageStaysOnScreen() {
+        QFETCH(int, terms);
+        QFETCH(int, paragraphs);
+        QString formula;
+        for (int i = 1; i <= terms; ++i) formula += (i > 1 ? QStringLiteral("+") : QString()) + QString::number(i);
+        const QString result = QString::number(qint64(terms) * (terms + 1) / 2);
+        QString text = terms ? formula + QLatin1Char('=') + result : QString();
+        for (int i = 0; i < paragraphs; ++i) text += QStringLiteral("\n%1").arg(i);
+        text += QStringLiteral("\n\n") + U("计算结果已经粘贴入剪贴板");
+        MessageDialog box(nullptr, text, U("Numora计算结果"), MessageIcon::Information, MsgButtons::Ok);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QRect screen = box.screen()->availableGeometry();
+        QVERIFY2(box.frameGeometry().height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(box.frameGeometry().height()).arg(screen.height())));
+        QVERIFY(box.width() <= screen.width());
+        auto* ok = box.findChild<QDialogButtonBox*>(QStringLiteral("MessageButtons"))->buttons().front();
+        QVERIFY(QRect(QPoint(0, 0), box.size()).contains(QRect(ok->mapTo(&box, QPoint(0, 0)), ok->size())));
+        QCOMPARE(box.wholeText(), text);
+        if (terms) {
+            // The result and the note stay in the shown text.
+            QVERIFY2(QString(box.shownText()).remove(QLatin1Char('\n')).contains(QLatin1Char('=') + result),
+                     qPrintable(box.shownText().right(80)));
+            QVERIFY(box.shownText().endsWith(U("计算结果已经粘贴入剪贴板")));
+            // Not in a scrolled part: all of it is seen at once.
+            QVERIFY(!box.findChild<QScrollArea*>(QStringLiteral("MessageScroller")));
+        }
+        auto* label = box.findChild<QLabel*>(QStringLiteral("MessageText"));
+        if (QString(box.shownText()).remove(QLatin1Char('\n')) != QString(text).remove(QLatin1Char('\n')))
+            QCOMPARE(label->toolTip(), text);  // shortened: whole in the tool tip
+        if (terms >= 2500) QVERIFY(box.shownText().contains(QStringLiteral("…")));
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+    }
+
     void messageBoxKeys() {
         {
             MessageDialog box(nullptr, U("确实要执行复位命令吗?"), QStringLiteral("Numora"), MessageIcon::Information,

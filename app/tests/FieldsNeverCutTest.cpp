@@ -3,13 +3,16 @@
 
 // Every text field of every window refuses a paste that would not fit,
 // whole and with a message: nothing is ever cut, whether the field has a
-// limit of its own or the toolkit's 32767 characters.
+// limit of its own or the toolkit's 32767 characters; and each tells its
+// limit in its tool tip.
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
 #include "Desk.h"
+#include "FieldLimit.h"
+#include "ScientificFrames.h"
 #include "QtTestMain.h"
 
 using namespace numora;
@@ -33,6 +36,12 @@ private slots:
         for (QLineEdit* field : w->findChildren<QLineEdit*>()) {
             if (field->isReadOnly()) continue;  // results: nothing is typed there
             const QString where = window + QLatin1Char('/') + field->objectName();
+            // Its limit is told in its tool tip: the largest number for the
+            // fields that name one, else its length.
+            if (const char* limit = TextOf(scientific::kLimits, field->objectName().toStdString()))
+                QVERIFY2(field->toolTip().endsWith(QString::fromUtf8(limit)), qPrintable(where));
+            else if (field->maxLength() < 32767)
+                QVERIFY2(field->toolTip().endsWith(LengthLimitText(field->maxLength())), qPrintable(where));
             const QString before = field->text();
             field->selectAll();
             const qsizetype messages = desk.fakes.dialogs.messages.size();

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QAction>
 #include <QTest>
 #include <QWheelEvent>
 #include <memory>
@@ -84,6 +85,36 @@ class WindowFitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // All seven windows cascaded or tiled on a small client area (1280x900
+    // at 200 %): none is squeezed below its least width into a sideways
+    // scroll bar.
+    void arrangingKeepsLeastWidths_data() {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QString>("command");
+        for (const QSize area : {QSize(640, 380), QSize(683, 440), QSize(1920, 960)})
+            for (const char* command : {"mnuWindowCascade", "mnuWindowTile"})
+                QTest::addRow("%dx%d %s", area.width(), area.height(), command) << area << QString::fromLatin1(command);
+    }
+    void arrangingKeepsLeastWidths() {
+        QFETCH(QSize, area);
+        QFETCH(QString, command);
+        Desk desk(area, Desk::Sized::ClientArea);
+        const char* names[] = {"Standard", "Maths", "Chem", "Scientific", "frmOption", "frmData", "frmAbout"};
+        for (const char* name : names) QVERIFY2(desk.open(QLatin1String(name)), name);
+        desk.frame->windowMenu()->refresh();
+        desk.frame->findChild<QAction*>(command)->trigger();
+        QApplication::processEvents();
+        QApplication::processEvents();
+        for (const char* name : names) {
+            QMdiSubWindow* sub = desk.sub(QLatin1String(name));
+            auto* scroller = sub->findChild<QScrollArea*>();
+            QVERIFY2(!scroller->horizontalScrollBar()->isVisible(),
+                     qPrintable(QStringLiteral("%1: %2 wide at %3,%4").arg(QLatin1String(name)).arg(sub->width())
+                                    .arg(sub->x()).arg(sub->y())));
+            QVERIFY(QRect(QPoint(0, 0), desk.area()).contains(sub->geometry()));
+        }
+    }
+
     // ---- Every page at its default size --------------------------------------
 
     void everyPageFitsItsWindow_data() {

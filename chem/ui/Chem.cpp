@@ -28,6 +28,8 @@
 #include "Outcome.h"
 #include "SolutionProblems.h"
 #include "Utf8.h"
+#include "ChemFrames.h"
+#include "StaleResults.h"
 
 namespace numora {
 namespace {
@@ -119,6 +121,7 @@ Chem::Chem(Services& services, QWidget* parent) : QWidget(parent), services_(ser
     hints_ = new HintFilter(table, [this](const QString& t) { setStatus(t); }, this);
     hints_->installOn(this);
     ApplyAccessibility(this, ChemAccessibility());
+    WatchResultFrames(this, chem::kFrames);
     RefuseOverlongInput(this, services_.dialogs);
     SensibleInputWidths(this);
     SetDefaultSize(this, 7800);

@@ -3,6 +3,9 @@
 
 // Rows that reflow: where a FlowLayout puts its items at a given width.
 #include <QStackedWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -99,6 +102,34 @@ private slots:
         later->setVisible(true);
         QTRY_VERIFY2(holder->height() >= before + kHeight,
                      qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(holder->height())));
+    }
+
+    // A result box's caption: one step under the text around it, never
+    // under 9 points.
+    void captionsStayReadable_data() {
+        QTest::addColumn<double>("text");
+        QTest::addColumn<double>("caption");
+        QTest::newRow("8 pt text") << 8.0 << 9.0;
+        QTest::newRow("9 pt text") << 9.0 << 9.0;
+        QTest::newRow("10 pt text") << 10.0 << 9.0;
+        QTest::newRow("12 pt text") << 12.0 << 11.0;
+        QTest::newRow("20 pt text") << 20.0 << 19.0;
+    }
+    void captionsStayReadable() {
+        QFETCH(double, text);
+        QFETCH(double, caption);
+        QCOMPARE(CaptionPointSize(text), caption);
+        QWidget window;
+        QFont font = window.font();
+        font.setPointSizeF(text);
+        window.setFont(font);
+        auto* layout = new QHBoxLayout(&window);
+        QWidget* piece = Captioned(QStringLiteral("余数"), new QLineEdit);
+        layout->addWidget(piece);
+        window.show();
+        auto* label = piece->findChild<QLabel*>(QStringLiteral("SmallCaption"));
+        QVERIFY(label);
+        QCOMPARE(label->font().pointSizeF(), caption);
     }
 };
 

@@ -8,11 +8,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "FocusRules.h"
 #include "QtTestMain.h"
 #include "TabbedWindow.h"
 
@@ -65,6 +68,48 @@ private slots:
         QCOMPARE(two->status(), QString());
         QVERIFY(!two->installHints({}));
         QVERIFY(second.findChild<QLabel*>()->geometry().bottom() < second.findChild<QTabBar*>()->geometry().top());
+    }
+
+    // A control that takes the focus from the program (not by Tab, which
+    // the scroll area follows itself) is scrolled into view, in the inner
+    // and the outer scroll area alike.
+    void focusedControlIsScrolledIntoView() {
+        KeepFocusInView();
+        QScrollArea outer;
+        outer.resize(240, 160);
+        auto* content = new QWidget;
+        auto* column = new QVBoxLayout(content);
+        auto* top = new QLineEdit;
+        column->addWidget(top);
+        column->addSpacing(900);
+        auto* inner = new QScrollArea;
+        inner->setFixedHeight(120);
+        auto* innerContent = new QWidget;
+        auto* innerColumn = new QVBoxLayout(innerContent);
+        innerColumn->addSpacing(600);
+        auto* deep = new QLineEdit;
+        innerColumn->addWidget(deep);
+        inner->setWidget(innerContent);
+        inner->setWidgetResizable(true);
+        column->addWidget(inner);
+        auto* bottom = new QLineEdit;
+        column->addWidget(bottom);
+        outer.setWidget(content);
+        outer.setWidgetResizable(true);
+        outer.show();
+        QVERIFY(QTest::qWaitForWindowActive(&outer));
+        const auto shown = [](QWidget* w) {
+            for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+                if (auto* area = qobject_cast<QScrollArea*>(p)) {
+                    const int y = w->mapTo(area->viewport(), QPoint()).y();
+                    if (y < 0 || y + w->height() > area->viewport()->height()) return false;
+                }
+            return true;
+        };
+        for (QLineEdit* field : {bottom, deep, top}) {
+            field->setFocus(Qt::OtherFocusReason);
+            QTRY_VERIFY2(shown(field), qPrintable(QStringLiteral("%1: outer at %2, inner at %3").arg(field == bottom ? "bottom" : field == deep ? "deep" : "top").arg(outer.verticalScrollBar()->value()).arg(inner->verticalScrollBar()->value())));
+        }
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include "DesktopFit.h"
 
+#include "FocusRules.h"
+
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -90,7 +92,11 @@ void TurnPagesWithKeys(QWidget* window, QTabBar* tabs) {
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, step = step] {
             const int n = tabs->count();
-            if (n > 0) tabs->setCurrentIndex((tabs->currentIndex() + step + n) % n);
+            if (n <= 0) return;
+            // From the focused tab strip too, the focus goes to the page.
+            tabs->setProperty(kTurnedByWindowKey, true);
+            tabs->setCurrentIndex((tabs->currentIndex() + step + n) % n);
+            tabs->setProperty(kTurnedByWindowKey, false);
         });
     }
 }

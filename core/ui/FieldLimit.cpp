@@ -73,11 +73,42 @@ QString OverlongInputMessage(int maxLength) {
     return QStringLiteral("输入的内容过长,此输入框最多只能容纳%1个字符").arg(maxLength);
 }
 
+namespace {
+
+constexpr const char* kLimitTold = "numoraLimitTold";
+// The toolkit's own limit of a line edit: no limit of the field's.
+constexpr int kToolkitLimit = 32767;
+
+void TellLimit(QLineEdit* field, const QString& limit) {
+    const QString tip = field->toolTip();
+    field->setToolTip(tip.isEmpty() ? limit : tip + QLatin1Char('\n') + limit);
+    field->setProperty(kLimitTold, true);
+}
+
+}  // namespace
+
+QString LengthLimitText(int maxLength) { return QStringLiteral("最多可输入%1个字符").arg(maxLength); }
+
+QStringList StateLimits(QWidget* root, std::span<const ControlText> limits) {
+    QStringList missing;
+    for (const auto& [name, limit] : limits) {
+        auto* field = root->findChild<QLineEdit*>(QLatin1String(name));
+        if (!field) {
+            missing << QLatin1String(name);
+            continue;
+        }
+        if (!field->property(kLimitTold).toBool()) TellLimit(field, QString::fromUtf8(limit));
+    }
+    return missing;
+}
+
 void RefuseOverlongInput(QWidget* root, Dialogs& dialogs, const QHash<QString, QString>& messages) {
     for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
         if (field->property("numoraLengthGuard").toBool()) continue;  // guarded already
         field->setProperty("numoraLengthGuard", true);
         const int limit = field->maxLength();
+        if (!field->isReadOnly() && limit < kToolkitLimit && !field->property(kLimitTold).toBool())
+            TellLimit(field, LengthLimitText(limit));
         new LengthGuard(field, dialogs, messages.value(field->objectName(), OverlongInputMessage(limit)));
     }
 }

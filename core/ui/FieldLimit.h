@@ -12,6 +12,10 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
+#include <span>
+
+#include "ControlTable.h"
 
 class QWidget;
 
@@ -31,6 +35,18 @@ QString OverlongInputMessage(int maxLength);
 // `messages` maps a field's objectName to its message (the message its
 // window gives for a value of that kind, such as "数据过大"), the others get
 // OverlongInputMessage. Call it once the window's fields exist.
+// Each input field (not read-only) that holds fewer characters than the
+// toolkit's default also tells its length in its tool tip (LengthLimitText),
+// below the tool tip it has, unless StateLimits gave it a limit of its own.
 void RefuseOverlongInput(QWidget* root, Dialogs& dialogs, const QHash<QString, QString>& messages = {});
+
+// The tool tip line that tells a field's length limit.
+QString LengthLimitText(int maxLength);
+
+// Tells the limits the table gives (field name -> its limit, UTF-8, such as
+// the largest number a field accepts) in the fields' tool tips, below the
+// tool tip each has; the field's length is then not told. Returns the
+// table's fields that were not found.
+QStringList StateLimits(QWidget* root, std::span<const ControlText> limits);
 
 }  // namespace numora

@@ -9,6 +9,9 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace numora {
 namespace {
@@ -76,7 +79,38 @@ void ShowTurnedPage(QWidget* page) {
     // The user stepping through the tabs on the tab strip keeps the focus
     // there; any other page turn puts it on the page's first input.
     auto* strip = qobject_cast<QTabBar*>(QApplication::focusWidget());
-    if (!strip || !strip->parentWidget() || !strip->parentWidget()->isAncestorOf(page)) FocusFirstInput(page);
+    if (!strip || !strip->parentWidget() || !strip->parentWidget()->isAncestorOf(page) ||
+        strip->property(kTurnedByWindowKey).toBool())
+        FocusFirstInput(page);
+}
+
+void ShowFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return;
+    // Innermost first: an outer area then sees the inner one already scrolled.
+    for (QWidget* w = focus->parentWidget(); w; w = w->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(w);
+        if (!area || !area->widget() || !area->widget()->isAncestorOf(focus)) continue;
+        // The whole control, not only its text cursor (which is what the
+        // area's own ensureWidgetVisible shows of a text field).
+        const QRect at(focus->mapTo(area->widget(), QPoint(0, 0)), focus->size());
+        const QSize room = area->viewport()->size();
+        area->ensureVisible(at.center().x(), at.center().y(), std::min(at.width() / 2 + 4, room.width() / 2),
+                            std::min(at.height() / 2 + 4, room.height() / 2));
+    }
+}
+
+void KeepFocusInView() {
+    static bool installed = false;
+    if (installed || !qApp) return;
+    installed = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+        if (!now) return;
+        ShowFocus();
+        // Once more after the layouts have run: a page just turned to, or
+        // a window just shown, still moves its controls into place.
+        QTimer::singleShot(0, qApp, [] { ShowFocus(); });
+    });
 }
 
 }  // namespace numora

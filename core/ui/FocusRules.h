@@ -23,7 +23,20 @@ void ShowFromTopLeft(QWidget* widget);
 
 // What follows a page turn: `page` is shown from its top-left corner, and
 // its first input takes the focus, unless the user is stepping through the
-// tabs on the focused tab strip (the focus stays there).
+// tabs on the focused tab strip with the arrow keys (the focus stays there;
+// Ctrl+PageDown and Ctrl+PageUp there move it to the page's first input).
 void ShowTurnedPage(QWidget* page);
+
+// Set on a tab strip while a key that turns pages from anywhere in the
+// window (Ctrl+PageDown, Ctrl+PageUp) turns it.
+inline constexpr const char* kTurnedByWindowKey = "numoraTurnedByWindowKey";
+
+// Any control that takes the keyboard focus is scrolled into view in every
+// scroll area around it (the window's own, a page's), also when the focus
+// is put there by the program rather than by Tab. Installed once for the
+// application; calling it again does nothing.
+void KeepFocusInView();
+// Scrolls the focused control into view now (after a layout that moved it).
+void ShowFocus();
 
 }  // namespace numora

@@ -30,6 +30,7 @@
 #include "Outcome.h"
 #include "Reflow.h"
 #include "Services.h"
+#include "StaleResults.h"
 #include "ThemeColours.h"
 #include "Twips.h"
 #include "WindowShape.h"
@@ -140,13 +141,16 @@ std::string CalcText(const QString& typed) { return FromFullWidth(typed.toStdStr
 void SetFieldText(QWidget* root, const QString& name, const QString& text) {
     if (auto* line = root->findChild<QLineEdit*>(name)) {
         ResultWritten(line);  // told even when it keeps its text
+        ResultCurrent(line);
         line->setText(text);
         line->setCursorPosition(0);
     } else if (auto* plain = root->findChild<QPlainTextEdit*>(name)) {
         ResultWritten(plain);
+        ResultCurrent(plain);
         plain->setPlainText(text);
     } else if (auto* rich = root->findChild<QTextEdit*>(name)) {
         ResultWritten(rich);
+        ResultCurrent(rich);
         rich->setPlainText(text);
     }
 }
@@ -155,6 +159,7 @@ void ApplyOutcome(QWidget* root, const Outcome& outcome, Dialogs& dialogs) {
     for (const auto& [name, text] : outcome.writes)
         SetFieldText(root, QString::fromStdString(name), QString::fromStdString(text));
     if (!outcome.message) return;
+    if (outcome.message->icon != MessageIcon::Information) CommandRefused();
     dialogs.Message(root, QString::fromStdString(outcome.message->text),
                     QString::fromStdString(outcome.message->title), outcome.message->icon, MsgButtons::Ok);
 }

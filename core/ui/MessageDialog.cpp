@@ -7,6 +7,9 @@
 #include "MessageBoxIcon.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QScrollArea>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -16,6 +19,7 @@
 #include <QSpacerItem>
 #include <QStyle>
 #include <algorithm>
+#include <vector>
 
 namespace numora {
 namespace {
@@ -25,6 +29,11 @@ constexpr int kMaxTextWidth = 520;
 // The window manager's parts of a title bar beside the title: the window
 // icon and up to three buttons, with their margins.
 constexpr int kTitleBarExtras = 150;
+// The share of the screen's height (in percent) the text may take; the
+// rest is the title bar, the buttons and the margins.
+constexpr int kMaxTextShare = 45;
+// Every box shows at least this many lines of a long paragraph.
+constexpr int kLeastLines = 5;
 
 struct ButtonRow {
     MsgAnswer answer;
@@ -78,11 +87,36 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
     label_->setObjectName(QStringLiteral("MessageText"));
     label_->setTextFormat(Qt::PlainText);
     label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text_ = text;
     int width = kMaxTextWidth;
-    if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen())
+    // The box, title bar and buttons included, stays on the screen: the
+    // text takes at most its share of the screen's height.
+    int textHeight = 600;
+    if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {
         width = std::min(width, screen->availableGeometry().width() * 2 / 3);
-    label_->setText(WrapLines(text, label_->fontMetrics(), width));
-    grid->addWidget(label_, 0, textColumn);
+        textHeight = screen->availableGeometry().height() * kMaxTextShare / 100;
+    }
+    const QFontMetrics metrics = label_->fontMetrics();
+    const int maxLines = std::max(kLeastLines, textHeight / std::max(metrics.lineSpacing(), 1));
+    const QString shown = BoundParagraphs(text, metrics, width, maxLines);
+    label_->setText(shown);
+    if (shown != WrapLines(text, metrics, width))
+        label_->setToolTip(text);
+    if (shown.count(QLatin1Char('\n')) + 1 > maxLines) {
+        // Many paragraphs, each within its bound: the text scrolls.
+        auto* scroller = new QScrollArea;
+        scroller->setObjectName(QStringLiteral("MessageScroller"));
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidget(label_);
+        scroller->setWidgetResizable(false);
+        scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        label_->adjustSize();
+        const int bar = scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
+        scroller->setFixedSize(label_->width() + bar, std::min(label_->height(), maxLines * metrics.lineSpacing()));
+        grid->addWidget(scroller, 0, textColumn);
+    } else {
+        grid->addWidget(label_, 0, textColumn);
+    }
 
     auto* box = new QDialogButtonBox;
     box->setObjectName(QStringLiteral("MessageButtons"));
@@ -106,6 +140,34 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
 }
 
 QString MessageDialog::shownText() const { return label_->text(); }
+
+QString MessageDialog::BoundParagraphs(const QString& text, const QFontMetrics& metrics, int width, int maxLines) {
+    maxLines = std::max(maxLines, kLeastLines);
+    std::vector<QStringList> paragraphs;
+    int total = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        paragraphs.push_back(WrapLines(paragraph, metrics, width).split(QLatin1Char('\n')));
+        total += static_cast<int>(paragraphs.back().size());
+    }
+    // The long paragraphs share the lines the short ones leave.
+    int longOnes = 0, shortLines = 0;
+    for (const QStringList& lines : paragraphs) {
+        if (lines.size() > kLeastLines)
+            ++longOnes;
+        else
+            shortLines += static_cast<int>(lines.size());
+    }
+    const int share = longOnes ? std::max(kLeastLines, (maxLines - shortLines) / longOnes) : maxLines;
+    QStringList out;
+    for (const QStringList& lines : paragraphs) {
+        if (total <= maxLines || lines.size() <= share) {
+            out << lines;
+            continue;
+        }
+        out << lines.mid(0, share - 3) << QStringLiteral("…") << lines.mid(lines.size() - 2);
+    }
+    return out.join(QLatin1Char('\n'));
+}
 
 int MessageDialog::TitleBarWidth(const QString& title, const QFont& font) {
     QFont bold = font;
@@ -150,6 +212,15 @@ void MessageDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Enter presses the focused button: the focus starts on the default one.
     if (default_) default_->setFocus(Qt::OtherFocusReason);
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+C copies the whole message, also the part a long one leaves out.
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(text_);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MessageDialog::reject() {

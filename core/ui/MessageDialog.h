@@ -26,8 +26,17 @@ public:
 
     // The button pressed; Cancel when the box was closed otherwise.
     MsgAnswer answer() const { return answer_; }
-    // The text as shown, with the breaks of long lines.
+    // The text as shown, with the breaks of long lines (and, for a text too
+    // long for the screen, the middle of its longest paragraphs left out).
     QString shownText() const;
+    // The whole text: the shown text's tool tip, and what Ctrl+C copies.
+    QString wholeText() const { return text_; }
+    // Breaks `text` into lines of at most `width` pixels (WrapLines) and,
+    // when that gives more than `maxLines` lines, shortens its long
+    // paragraphs (those of more than a few lines), which share the lines
+    // the others leave: each keeps its first lines and its last two (where
+    // a formula's result stands) around a line "…".
+    static QString BoundParagraphs(const QString& text, const QFontMetrics& metrics, int width, int maxLines);
     // The width the window needs for its title bar to show `title` whole:
     // the title in the title bar's bold face and room for the window
     // manager's icon and buttons.
@@ -39,10 +48,12 @@ public:
 protected:
     void reject() override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void press(MsgAnswer answer);
 
+    QString text_;
     QLabel* label_ = nullptr;
     class QPushButton* default_ = nullptr;
     MsgAnswer answer_ = MsgAnswer::Cancel;

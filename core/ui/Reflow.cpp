@@ -3,6 +3,7 @@
 
 #include "Reflow.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -295,12 +296,47 @@ QWidget* Piece(std::initializer_list<QWidget*> widgets) {
     return piece;
 }
 
+double CaptionPointSize(double textPointSize) {
+    if (textPointSize <= 0) return textPointSize;
+    return std::max(textPointSize - kCaptionStep, kLeastCaptionPoints);
+}
+
+namespace {
+
+// Takes its size from the text around it once it is placed in its window
+// (and whenever the window's text size changes).
+class CaptionLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Polish || event->type() == QEvent::ParentChange ||
+            (event->type() == QEvent::FontChange && !sizing_))
+            fit();
+        return QLabel::event(event);
+    }
+
+private:
+    void fit() {
+        const QFont around = parentWidget() ? parentWidget()->font() : QApplication::font();
+        if (around.pointSizeF() <= 0) return;
+        QFont own = font();
+        own.setPointSizeF(CaptionPointSize(around.pointSizeF()));
+        if (own == font()) return;
+        sizing_ = true;
+        setFont(own);
+        sizing_ = false;
+    }
+
+    bool sizing_ = false;
+};
+
+}  // namespace
+
 QLabel* SmallCaption(const QString& text) {
-    auto* label = new QLabel(text);
+    auto* label = new CaptionLabel(text);
     label->setObjectName(QStringLiteral("SmallCaption"));
-    QFont small = label->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    label->setFont(small);
     label->setForegroundRole(QPalette::WindowText);
     return label;
 }

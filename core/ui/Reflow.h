@@ -78,8 +78,13 @@ QWidget* Piece(std::initializer_list<QWidget*> widgets);
 QWidget* SizedByShownPage(QStackedWidget* pages);
 
 // The small caption of a result box that shares its frame with others
-// ("商", "余数"): smaller than the frame's text, in its colour.
+// ("商", "余数"): one step smaller than the frame's text, never under
+// kLeastCaptionPoints, in its colour.
 QLabel* SmallCaption(const QString& text);
+inline constexpr double kCaptionStep = 1.0;
+inline constexpr double kLeastCaptionPoints = 9.0;
+// The point size of a caption beside text of `textPointSize` points.
+double CaptionPointSize(double textPointSize);
 // A result box with its small caption before it, as one piece.
 QWidget* Captioned(const QString& caption, QWidget* field);
 

@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <memory>
 
 namespace numora {
 
@@ -123,19 +124,56 @@ std::optional<QString> AskXdgMime(const QString& program, const QStringList& arg
 
 }  // namespace
 
+namespace {
+
+// Whether a program is registered for the document's type; nullopt when
+// xdg-mime cannot tell.
+std::optional<bool> HasHandler(const QString& path) {
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty()) return std::nullopt;
+    const auto type = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), path});
+    if (!type || type->isEmpty()) return std::nullopt;
+    const auto handler = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), *type});
+    if (!handler) return std::nullopt;
+    return !handler->isEmpty();
+}
+
+}  // namespace
+
+void QtLauncher::OpenDocumentThen(const QString& path, std::function<void(OpenResult)> done) {
+    if (!QFileInfo(path).isFile()) return done(OpenResult::NotFound);
+    if (HasHandler(path) == false) return done(OpenResult::Failed);
+    // The toolkit starts the desktop's opener detached and reports success
+    // once it has started; the opener's own exit status says whether
+    // anything opened the document ("no method available" exits non-zero).
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return done(QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? OpenResult::Opened : OpenResult::Failed);
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    auto told = std::make_shared<bool>(false);
+    auto tell = [told, done = std::move(done), process](OpenResult result) {
+        if (*told) return;
+        *told = true;
+        done(result);
+        process->deleteLater();
+    };
+    QObject::connect(process, &QProcess::finished, process, [tell](int code, QProcess::ExitStatus status) {
+        tell(status == QProcess::NormalExit && code == 0 ? OpenResult::Opened : OpenResult::Failed);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [tell](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) tell(OpenResult::Failed);
+    });
+    process->start(opener, {path});
+}
+
 OpenResult QtLauncher::OpenDocument(const QString& path) {
     if (!QFileInfo(path).isFile()) return OpenResult::NotFound;
     // The desktop's opener starts whatever is registered for the document's
     // type and reports success even when nothing is: ask first, as the
     // opener itself does, whether any program takes the type.
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (!xdgMime.isEmpty()) {
-        const auto type = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), path});
-        if (type && !type->isEmpty()) {
-            const auto handler = AskXdgMime(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), *type});
-            if (handler && handler->isEmpty()) return OpenResult::Failed;
-        }
-    }
+    if (HasHandler(path) == false) return OpenResult::Failed;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? OpenResult::Opened : OpenResult::Failed;
 }
 

@@ -67,6 +67,13 @@ public:
     virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
     // Opens a document with the desktop's associated program.
     virtual OpenResult OpenDocument(const QString& path) = 0;
+    // The same, told to `done` once the outcome is known: the desktop's
+    // opener may fail after it has started (no program for the type, an
+    // empty XDG_DATA_DIRS), and that is reported as Failed then. `done` is
+    // called at most once, perhaps before this returns.
+    virtual void OpenDocumentThen(const QString& path, std::function<void(OpenResult)> done) {
+        done(OpenDocument(path));
+    }
     // The full path of an executable found on PATH, or an empty text.
     virtual QString FindExecutable(const QString& name) = 0;
     // The folder of the program's own files (the help document), without a
@@ -142,6 +149,7 @@ class QtLauncher final : public Launcher {
 public:
     bool StartDetached(const QString& program, const QStringList& arguments) override;
     OpenResult OpenDocument(const QString& path) override;
+    void OpenDocumentThen(const QString& path, std::function<void(OpenResult)> done) override;
     QString FindExecutable(const QString& name) override;
     QString ProgramFolder() override;
     QString ProgramPath() override;

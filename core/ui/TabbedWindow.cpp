@@ -86,7 +86,9 @@ void TabbedWindow::showPage(int index) {
         this, [this, shown] {
             if (!shown) return;
             emit pageShown(shown);
-            if (shown) ShowFromTopLeft(shown);
+            if (!shown) return;
+            ShowFromTopLeft(shown);
+            ShowFocus();  // the first input may lie below the top-left corner
         },
         Qt::QueuedConnection);
 }

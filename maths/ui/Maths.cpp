@@ -40,6 +40,8 @@
 #include "SolverSteps.h"
 #include "Trigonometry.h"
 #include "Utf8.h"
+#include "MathsFrames.h"
+#include "StaleResults.h"
 
 namespace numora {
 namespace {
@@ -98,6 +100,7 @@ Maths::Maths(Services& services, QWidget* parent) : QWidget(parent), services_(s
     }
     installHints();
     ApplyAccessibility(this, MathsAccessibility());
+    WatchResultFrames(this, maths::kFrames);
     plotter_->nameControls();
     // The grid box holds one digit: more is not a grid count of 1 to 9.
     RefuseOverlongInput(this, services_.dialogs, {{QLatin1String(maths::kGridBox), U("网格数应为正整数")}});

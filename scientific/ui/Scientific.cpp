@@ -29,6 +29,8 @@
 #include "ScientificAccessibility.h"
 #include "FieldLimit.h"
 #include "Utf8.h"
+#include "ScientificFrames.h"
+#include "StaleResults.h"
 
 namespace numora {
 
@@ -108,6 +110,8 @@ Scientific::Scientific(Services& services, QWidget* parent) : QWidget(parent), s
         ListExport::Install(findChild<QAbstractItemView*>(QLatin1String(list)), services_, U(file),
                             [this](const QString& hint) { setStatus(hint); });
     ApplyAccessibility(this, ScientificAccessibility());
+    WatchResultFrames(this, scientific::kFrames);
+    StateLimits(this, scientific::kLimits);
     // Ten digits hold every number the tools take; more is beyond 2147483647.
     const QString tooLarge = U(kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,

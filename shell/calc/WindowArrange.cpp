@@ -49,22 +49,44 @@ PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, int step,
 }
 
 std::vector<PixelBox> CascadeBoxes(const std::vector<PixelSize>& sizes, int step, PixelSize area) {
+    return CascadeBoxes(sizes, {}, step, area);
+}
+
+std::vector<PixelBox> CascadeBoxes(const std::vector<PixelSize>& sizes, const std::vector<PixelSize>& minimums,
+                                   int step, PixelSize area) {
     std::vector<PixelBox> boxes;
     boxes.reserve(sizes.size());
     const int places = CascadePlaces(step, area);
+    int place = 0;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const int at = static_cast<int>(i % static_cast<std::size_t>(places)) * std::max(step, 0);
+        if (place >= places) place = 0;
+        const PixelSize least = i < minimums.size() ? minimums[i] : PixelSize{};
+        // A place that would cut the window below its least width (or
+        // height) starts the cascade again at the top-left corner.
+        const auto fits = [&](int k) {
+            const int at = k * std::max(step, 0);
+            return least.width <= area.width - at && least.height <= area.height - at;
+        };
+        if (place > 0 && !fits(place)) place = 0;
+        const int at = place * std::max(step, 0);
         boxes.push_back({at, at, std::max(std::min(sizes[i].width, area.width - at), 0),
                          std::max(std::min(sizes[i].height, area.height - at), 0)});
+        ++place;
     }
     return boxes;
 }
 
-std::vector<PixelBox> TileBoxes(int count, PixelSize area) {
+std::vector<PixelBox> TileBoxes(int count, PixelSize area) { return TileBoxes(count, area, 0); }
+
+std::vector<PixelBox> TileBoxes(int count, PixelSize area, int leastWidth) {
     std::vector<PixelBox> boxes;
     if (count <= 0) return boxes;
     int columns = 1;
     while (columns * columns < count) ++columns;
+    // Fewer, wider columns where a cell would be narrower than the widest
+    // window's least width (a cell too low scrolls its window; one too
+    // narrow would cut every line).
+    while (columns > 1 && area.width / columns < leastWidth) --columns;
     const int rows = (count + columns - 1) / columns;
     for (int row = 0; row < rows; ++row) {
         const int inRow = std::min(columns, count - row * columns);

@@ -52,10 +52,19 @@ PixelPoint FirstFreeCascadePlace(const std::vector<PixelPoint>& shown, int step,
 // at cascade place i, at its size cut to what the area has right and below
 // its place; more windows than places start again at place 0.
 std::vector<PixelBox> CascadeBoxes(const std::vector<PixelSize>& sizes, int step, PixelSize area);
+// The same for windows with a least size each (`minimums`, in the order of
+// `sizes`; missing ones are none): a window whose least size would not fit
+// right and below its place starts the cascade again at place 0, so no
+// window is cut below its least size where the area has room for it.
+std::vector<PixelBox> CascadeBoxes(const std::vector<PixelSize>& sizes, const std::vector<PixelSize>& minimums,
+                                   int step, PixelSize area);
 
 // The tile command: `count` windows in a grid of ceil(sqrt(count)) columns
 // filling the area; the windows of a last, incomplete row share its width.
 std::vector<PixelBox> TileBoxes(int count, PixelSize area);
+// The same with fewer columns (and more rows) where a column would be
+// narrower than `leastWidth`, down to one column.
+std::vector<PixelBox> TileBoxes(int count, PixelSize area, int leastWidth);
 
 // A window restored at a stored place: the place is kept while at least
 // `minimum` of the window fits right and below it, and the window is then

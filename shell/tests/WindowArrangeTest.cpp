@@ -92,6 +92,57 @@ TEST(WindowArrange, CascadeAndTileFillTheArea) {
     }
 }
 
+TEST(WindowArrange, CascadeAndTileKeepLeastSizes) {
+    // 640x450, step 30: the cascade has min(320, 225) / 30 + 1 = 8 places.
+    const PixelSize area{640, 450};
+    const struct {
+        const char* what;
+        std::vector<PixelSize> sizes, minimums;
+        std::vector<int> places;  // the cascade place of each window
+    } cascades[] = {
+        {"no least sizes: every place", std::vector<PixelSize>(4, {500, 300}), {}, {0, 1, 2, 3}},
+        {"least width fits at every place", std::vector<PixelSize>(4, {500, 300}),
+         std::vector<PixelSize>(4, {400, 0}), {0, 1, 2, 3}},
+        // 640 - 30 k >= 560 for k <= 2: the fourth window starts again at 0.
+        {"wide windows wrap", std::vector<PixelSize>(5, {600, 300}), std::vector<PixelSize>(5, {560, 0}),
+         {0, 1, 2, 0, 1}},
+        {"only the wide one wraps", {{300, 200}, {300, 200}, {300, 200}, {620, 300}},
+         {{200, 0}, {200, 0}, {200, 0}, {600, 0}}, {0, 1, 2, 0}},
+        {"least height wraps too", std::vector<PixelSize>(3, {300, 420}), std::vector<PixelSize>(3, {0, 400}),
+         {0, 1, 0}},
+        {"wider than the area: place 0", {{900, 300}, {900, 300}}, {{800, 0}, {800, 0}}, {0, 0}},
+    };
+    for (const auto& c : cascades) {
+        const std::vector<PixelBox> boxes = CascadeBoxes(c.sizes, c.minimums, 30, area);
+        ASSERT_EQ(boxes.size(), c.places.size()) << c.what;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            EXPECT_EQ(boxes[i].left, c.places[i] * 30) << c.what << " #" << i;
+            EXPECT_EQ(boxes[i].top, c.places[i] * 30) << c.what << " #" << i;
+            if (i < c.minimums.size() && c.minimums[i].width <= area.width) {
+                EXPECT_GE(boxes[i].width, c.minimums[i].width) << c.what << " #" << i;
+            }
+        }
+    }
+
+    const struct {
+        int count, leastWidth, columns;
+    } tiles[] = {
+        {7, 0, 3}, {7, 200, 3}, {7, 214, 2}, {7, 400, 1}, {7, 900, 1}, {4, 320, 2}, {4, 321, 1},
+    };
+    for (const auto& t : tiles) {
+        const std::vector<PixelBox> got = TileBoxes(t.count, area, t.leastWidth);
+        ASSERT_EQ(static_cast<int>(got.size()), t.count);
+        int columns = 0;
+        for (const PixelBox& b : got) {
+            columns += b.top == 0;
+            if (t.leastWidth <= area.width) {
+                EXPECT_GE(b.width, t.leastWidth) << t.count << "/" << t.leastWidth;
+            }
+        }
+        EXPECT_EQ(columns, t.columns) << t.count << "/" << t.leastWidth;
+    }
+}
+
 TEST(WindowArrange, WindowsStayInsideTheArea) {
     const PixelSize area{640, 360};
     const struct {

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "Accessibility.h"
+#include "ChildFocus.h"
 #include "FocusRules.h"
 #include "FormHelpers.h"
 #include "FrameMenus.h"
@@ -141,6 +142,8 @@ ChildWindows::ChildWindows(QMdiArea* area, SettingsStore& settings, FrameMenus& 
     : QObject(frame), area_(area), settings_(settings), menus_(menus), frame_(frame) {
     setObjectName(QStringLiteral("ChildWindows"));
     placement_ = new WindowPlacement(area, *this, this);
+    new ChildFocus(area, *this);
+    KeepFocusInView();
 }
 
 ChildWindows::~ChildWindows() { qDeleteAll(slots_); }

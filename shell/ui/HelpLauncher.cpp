@@ -23,10 +23,20 @@ void HelpLauncher::open() {
     QString folder = QDir::toNativeSeparators(services_.launcher.ProgramFolder());
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     const QString path = folder + QStringLiteral("numora180.doc");
-    const OpenResult result =
-        QFileInfo::exists(path) ? services_.launcher.OpenDocument(path) : OpenResult::NotFound;
     // A missing document is reported; a document that nothing on this
-    // desktop opens is shown in the frame's own help window.
+    // desktop opens is shown in the frame's own help window, also when the
+    // desktop's opener fails only after it has started.
+    QPointer<HelpLauncher> self = this;
+    const auto opened = [self, path, folder](OpenResult result) {
+        if (self) self->opened(result, path, folder);
+    };
+    if (QFileInfo::exists(path))
+        services_.launcher.OpenDocumentThen(path, opened);
+    else
+        opened(OpenResult::NotFound);
+}
+
+void HelpLauncher::opened(OpenResult result, const QString& path, const QString& folder) {
     if (result == OpenResult::Failed) showText(path);
     if (result == OpenResult::NotFound) {
         services_.dialogs.Message(frame_,

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "Services.h"
+
 class QWidget;
 
 namespace numora {
@@ -30,6 +32,7 @@ public:
     QWidget* viewer() const { return viewer_; }
 
 private:
+    void opened(OpenResult result, const QString& path, const QString& folder);
     void showText(const QString& path);
 
     QWidget* frame_;

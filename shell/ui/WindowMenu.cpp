@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QShortcut>
 
+#include "ChildFocus.h"
 #include "WindowPlacement.h"
 
 namespace numora {
@@ -102,6 +103,8 @@ void WindowMenu::closeActive() {
 }
 
 void WindowMenu::minimizeAll() {
+    // 全部还原 brings this window back to the front, its focus where it was.
+    beforeMinimize_ = area_->activeSubWindow() ? area_->activeSubWindow() : area_->currentSubWindow();
     for (QMdiSubWindow* w : openWindows())
         if (!w->isMinimized()) w->showMinimized();
 }
@@ -109,6 +112,12 @@ void WindowMenu::minimizeAll() {
 void WindowMenu::restoreAll() {
     for (QMdiSubWindow* w : openWindows())
         if (w->isMinimized() || w->isMaximized()) w->showNormal();
+    QMdiSubWindow* front = beforeMinimize_ && beforeMinimize_->isVisible() ? beforeMinimize_.data() : area_->currentSubWindow();
+    beforeMinimize_ = nullptr;
+    if (!front) return;
+    front->raise();
+    area_->setActiveSubWindow(front);
+    if (ChildFocus* focus = ChildFocus::of(area_)) focus->settle(front);
 }
 
 }  // namespace numora

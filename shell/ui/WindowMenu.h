@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class QAction;
 class QMdiArea;
@@ -51,6 +52,7 @@ private:
     QMenu* menu_;
     QAction* minimize_;
     QAction* restore_;
+    QPointer<QMdiSubWindow> beforeMinimize_;  // the active window when all were minimized
     QAction* listStart_;  // the separator before the list
     QList<QAction*> list_;
 };

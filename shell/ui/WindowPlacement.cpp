@@ -88,6 +88,29 @@ QSize WindowPlacement::openingSize(QMdiSubWindow* window) const {
     return QSize(size.width, size.height).boundedTo(most);
 }
 
+PixelBox WindowPlacement::roomForBar(QMdiSubWindow* window, PixelBox box, int openingHeight) const {
+    // A window cut below the height it opens at shows a vertical scroll
+    // bar: it is widened by the bar (as far as the area allows), so that its
+    // lines do not need a sideways one.
+    if (box.height >= openingHeight) return box;
+    const int room = area_->viewport()->width() - box.left;
+    box.width = std::max(box.width, std::min(leastWidth(window), room));
+    return box;
+}
+
+int WindowPlacement::leastWidth(QMdiSubWindow* window) const {
+    QWidget* content = host_.contentOf(window);
+    if (!content) return window->minimumSizeHint().width();
+    content->ensurePolished();
+    if (QLayout* layout = content->layout()) layout->activate();
+    // The content's least width beside a vertical scroll bar: narrower, its
+    // lines would need a sideways scroll bar.
+    const QMargins m = window->contentsMargins();
+    const int bar = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    const QSize least = content->minimumSizeHint().expandedTo(content->minimumSize());
+    return least.width() + bar + m.left() + m.right();
+}
+
 int WindowPlacement::neededHeight(QMdiSubWindow* window, int contentWidth) const {
     QWidget* content = host_.contentOf(window);
     const QMargins m = window->contentsMargins();
@@ -126,6 +149,7 @@ void WindowPlacement::place(QMdiSubWindow* window, bool storedPlace) {
         const PixelPoint at = FirstFreeCascadePlace(shown, cascadeStep(), ToSize(room));
         box = {at.x, at.y, std::min(box.width, room.width() - at.x), std::min(box.height, room.height() - at.y)};
     }
+    box = roomForBar(window, box, size.height());
     adjusting_ = true;
     window->setGeometry(ToRect(box));
     adjusting_ = false;
@@ -137,15 +161,18 @@ void WindowPlacement::cascade() {
     for (QMdiSubWindow* w : openWindows())
         if (!w->isMinimized() && w != active) windows << w;
     if (active && active->isVisible() && !active->isMinimized()) windows << active;  // on top, last
-    std::vector<PixelSize> sizes;
+    std::vector<PixelSize> sizes, minimums;
     for (QMdiSubWindow* w : windows) {
         if (w->isMaximized()) w->showNormal();
         sizes.push_back(ToSize(openingSize(w)));
+        minimums.push_back({leastWidth(w), 0});
     }
-    const std::vector<PixelBox> boxes = CascadeBoxes(sizes, cascadeStep(), ToSize(area_->viewport()->size()));
+    const std::vector<PixelBox> boxes =
+        CascadeBoxes(sizes, minimums, cascadeStep(), ToSize(area_->viewport()->size()));
     adjusting_ = true;
     for (int i = 0; i < windows.size(); ++i) {
-        windows[i]->setGeometry(ToRect(boxes[static_cast<std::size_t>(i)]));
+        const auto k = static_cast<std::size_t>(i);
+        windows[i]->setGeometry(ToRect(roomForBar(windows[i], boxes[k], sizes[k].height)));
         windows[i]->setProperty(kSizeKept, false);
         windows[i]->raise();
     }
@@ -157,8 +184,10 @@ void WindowPlacement::tile() {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* w : openWindows())
         if (!w->isMinimized()) windows << w;
+    int widest = 0;
+    for (QMdiSubWindow* w : windows) widest = std::max(widest, leastWidth(w));
     const std::vector<PixelBox> boxes =
-        TileBoxes(static_cast<int>(windows.size()), ToSize(area_->viewport()->size()));
+        TileBoxes(static_cast<int>(windows.size()), ToSize(area_->viewport()->size()), widest);
     adjusting_ = true;
     for (int i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized()) windows[i]->showNormal();

@@ -20,6 +20,8 @@
 #include <QObject>
 #include <QSize>
 
+#include "WindowPlace.h"
+
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
@@ -68,6 +70,10 @@ private:
     QSize openingSize(QMdiSubWindow* window) const;
     // The height `window` needs to show its content at `contentWidth`.
     int neededHeight(QMdiSubWindow* window, int contentWidth) const;
+    // The least width the window takes without a sideways scroll bar.
+    int leastWidth(QMdiSubWindow* window) const;
+    // `box` widened for a vertical scroll bar when it is lower than `openingHeight`.
+    PixelBox roomForBar(QMdiSubWindow* window, PixelBox box, int openingHeight) const;
     void keepInside(QMdiSubWindow* window);
     void keepAllInside();
 

@@ -38,6 +38,8 @@
 #include "FieldLimit.h"
 #include "Utf8.h"
 #include "Workbench.h"
+#include "StandardFrames.h"
+#include "StaleResults.h"
 
 namespace numora {
 namespace {
@@ -122,6 +124,7 @@ Standard::Standard(Services& services, QWidget* parent) : QWidget(parent), servi
     SetDefaultSize(this, 8400);
     installHints();
     ApplyAccessibility(this, StandardAccessibility());
+    WatchResultFrames(this, standard::kFrames);
     // A number longer than a big-number box is beyond the 255 digits.
     const QString tooLarge = U(kTooLarge);
     RefuseOverlongInput(this, services_.dialogs,
