@@ -290,12 +290,17 @@ private:
         // The expression with the value in it: 1-3×(1/5) = 2/5.
         const mpq_class value = Checked(mpq_class(constant + slope * *Known(other)));
         known_[ui] = value;
+        // In the order the expression was written: a positive term first
+        // (z = x-3 gives z = 2-3, not -3+2).
         std::string written = sgn(constant) != 0 ? Number(constant) : "";
         if (sgn(slope) != 0) {
             const std::string v = exact::Text(*Known(other));
             const mpq_class m = abs(slope);
-            written += sgn(slope) < 0 ? "-" : written.empty() ? "" : "+";
-            written += m == 1 ? Operand(v) : Number(m) + "×" + Operand(v);
+            const std::string product = m == 1 ? Operand(v) : Number(m) + "×" + Operand(v);
+            if (sgn(constant) < 0 && sgn(slope) > 0)
+                written = product + written;
+            else
+                written += (sgn(slope) < 0 ? "-" : written.empty() ? "" : "+") + product;
         }
         if (written.empty()) written = "0";
         const std::string valueText = exact::Text(value);
