@@ -139,7 +139,13 @@ int main(int argc, char* argv[]) {
     // Once the frame is up, a second launch brings it forward; from the exit
     // sequence on, it waits for this instance to end.
     bool frameUp = false;
-    QObject::connect(&splash, &numora::frmSplash::finished, [&frameUp] { frameUp = true; });
+    QObject::connect(&splash, &numora::frmSplash::finished, [&] {
+        frameUp = true;
+        // Without the self-test the music window was never made; the player
+        // is still chosen from the options, and the window is the one that
+        // tells a file it cannot play, so it is made now, hidden and idle.
+        if (!messages) messages = std::make_unique<numora::Messages>(services, frame, &frame);
+    });
     QObject::connect(&instance, &numora::SingleInstance::raiseRequested, &frame,
                      [&](const QString& token, const QString& startupId) {
                          if (!frameUp) return;  // it comes forward as start-up ends
