@@ -21,6 +21,7 @@
 #include "QtTestMain.h"
 #include "WindowMenu.h"
 #include "ScientificControls.h"
+#include "StandardControls.h"
 
 using namespace numora;
 using numora::testing::Desk;
@@ -66,7 +67,7 @@ private slots:
             QSize area;
         } desktops[] = {{"1024x768 at 150%", {683, 400}}, {"1280x900 at 200%", {640, 340}}, {"1920x1080", {1920, 960}}};
         for (const auto& d : desktops)
-            for (const char* action : {"restore all", "close the window in front", "close, first input",
+            for (const char* action : {"restore all", "close the window in front", "close, first input", "close, the window used before",
                                        "page turn from the tab strip", "plotter field in view"})
                 QTest::addRow("%s: %s", d.name, action) << d.area << QString::fromLatin1(action);
     }
@@ -94,6 +95,19 @@ private slots:
             const int page = tabs->currentIndex();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
             QCOMPARE(tabs->currentIndex(), page + 1);
+        } else if (action == QLatin1String("close, the window used before")) {
+            // Maths, then 基本计算 in use, then the scientific window opened over
+            // it: closing that one goes back to 基本计算, the window behind.
+            QWidget* standard = desk.open(QLatin1String(standard::kWindow));
+            QApplication::processEvents();
+            QWidget* sum = standard->findChild<QLineEdit*>(QLatin1String(standard::kAddSecond));
+            sum->setFocus();
+            desk.open(QLatin1String(scientific::kWindow));
+            QApplication::processEvents();
+            QTRY_COMPARE(mdi->activeSubWindow(), desk.sub(QLatin1String(scientific::kWindow)));
+            Trigger(desk, "mnuWindowClose");
+            QTRY_COMPARE(mdi->activeSubWindow(), desk.sub(QLatin1String(standard::kWindow)));
+            QTRY_VERIFY2(QApplication::focusWidget() == sum, qPrintable(Name(QApplication::focusWidget())));
         } else if (action.startsWith(QLatin1String("close"))) {
             const bool first = action.endsWith(QLatin1String("first input"));
             if (!first) used->setFocus();

@@ -47,6 +47,9 @@ MainFrame::MainFrame(Services services, QWidget* parent) : QMainWindow(parent), 
     // brush: the toolkit's application-workspace colour.
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    // Closing or hiding the active window brings forward the one used
+    // before it (the one behind it), not the next one opened.
+    mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdi_->viewport()->installEventFilter(this);
     setCentralWidget(mdi_);
 
