@@ -249,7 +249,7 @@ long double ExactValue::Approximate() const {
 
 // ---- Roots ---------------------------------------------------------------
 
-std::optional<PowerSplit> SplitPower(const mpz_class& n, int k) {
+std::optional<PowerSplit> SplitPower(const mpz_class& n, int k, bool leastMultiplier) {
     PowerSplit out{1, 1, 1};
     if (sgn(n) <= 0 || k < 1) return std::nullopt;
     mpz_class rest = n;
@@ -283,14 +283,19 @@ std::optional<PowerSplit> SplitPower(const mpz_class& n, int k) {
         }
     }
     if (!exhausted && mpz_fits_ulong_p(rest.get_mpz_t())) {
-        // A rest of one limb is factored whole while that is cheap, so that
-        // the multiplier that rationalises a denominator is the least one
-        // (∜(1/36) = ∜36/6, not 3∜36/18): trial division until p² > r,
-        // when r is 1 or a prime.
+        // Trial division ends once r < p^(k+1): r then has at most k prime
+        // factors, so no k-th power factor unless it is a k-th power. For
+        // the least multiplier (a denominator: ∛(1/4) = ∛(2/8) = ∛2/2, not
+        // ∛(16/64)) r is factored whole instead, until p² > r, when r is 1
+        // or a prime.
         unsigned long r = rest.get_ui();
         for (; i < primes.size() && r > 1; ++i) {
             const unsigned long p = primes[i];
-            if (p > r / p) {
+            if (!leastMultiplier && PowerExceeds(p, k + 1, r)) {
+                exhausted = true;
+                break;
+            }
+            if (leastMultiplier && p > r / p) {
                 record(r, 1);
                 r = 1;
                 break;
@@ -352,7 +357,7 @@ std::optional<RootForm> SimplifyRoot(const mpq_class& radicand, int index) {
         return form;
     }
     const auto k = static_cast<unsigned long>(index);
-    const auto denominator = SplitPower(radicand.get_den(), index);
+    const auto denominator = SplitPower(radicand.get_den(), index, true);
     if (!denominator) return std::nullopt;
     form.multiplier = Checked(denominator->multiplier);
     const mpz_class scaled = Checked(mpz_class(radicand.get_den() * form.multiplier));

@@ -100,9 +100,11 @@ private:
     std::vector<Term> terms_;
 };
 
-// n = outside^k · inside, inside with no k-th power factor, and the least
+// n = outside^k · inside, inside with no k-th power factor, and a
 // `multiplier` that makes inside · multiplier a k-th power (for
-// rationalising a denominator). nullopt when that cannot be certified
+// rationalising a denominator): the least one where n's factors below 2^32
+// are found (`leastMultiplier`, which factors a rest of one limb whole) or
+// the rest is a prime. nullopt when the simplest form cannot be certified
 // within the work allowed: trial division by the primes below 2^16, then a
 // rest whose factors are all larger must be 1, prime, a k-th power or small
 // enough to have at most k prime factors.
@@ -111,7 +113,7 @@ struct PowerSplit {
     mpz_class inside;
     mpz_class multiplier;
 };
-std::optional<PowerSplit> SplitPower(const mpz_class& n, int k);
+std::optional<PowerSplit> SplitPower(const mpz_class& n, int k, bool leastMultiplier = false);
 
 // The rational k-th root of q >= 0, when it is rational.
 std::optional<mpq_class> RationalRoot(const mpq_class& q, unsigned long k);
